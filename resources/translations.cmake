@@ -1,0 +1,6 @@
+# English translation of the Czech source texts; built beside the executable.
+set(QT_TS_FILES ${CMAKE_CURRENT_SOURCE_DIR}/resources/translations/quortosk_en.ts)
+if(EXISTS ${QT_TS_FILES})
+  set_source_files_properties(${QT_TS_FILES} PROPERTIES OUTPUT_LOCATION ${CMAKE_BINARY_DIR})
+  qt_add_lrelease(quortosk TS_FILES ${QT_TS_FILES} QM_FILES_OUTPUT_VARIABLE QUORTOSK_QM_FILES)
+endif()

@@ -1,0 +1,28 @@
+#include "app/TErrorText.h"
+
+#include <QFileInfo>
+
+QString ErrorBoxText(const QString &text)
+{
+    if (!text.isEmpty() && text.back() <= QLatin1Char('.'))
+        return text;
+    return text + QLatin1Char('.');
+}
+
+QString ErrorOpeningText(const QString &fileName, const QString &text)
+{
+    return QStringLiteral("Error opening ") + fileName + QStringLiteral(" - ") + text;
+}
+
+QString ExeBaseName(const QString &exePath)
+{
+    return QFileInfo(exePath).completeBaseName().isEmpty() ? QFileInfo(exePath).fileName()
+                                                           : QFileInfo(exePath).completeBaseName();
+}
+
+QString AddBackslash(const QString &path)
+{
+    if (path.isEmpty() || path.endsWith(QLatin1Char('/')) || path.endsWith(QLatin1Char('\\')))
+        return path;
+    return path + QLatin1Char('/');
+}

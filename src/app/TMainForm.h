@@ -1,0 +1,147 @@
+#pragma once
+
+#include <QMainWindow>
+
+class QAction;
+class QMenu;
+class QLabel;
+class QSplitter;
+class TPrompts;
+class TPageControl;
+class TTabSheet;
+class TRxRichEdit;
+class TSettingsStore;
+
+// The program's main window: menus, the page control with one editor per document, the
+// status bar, the side panel and the toolbar. Commands are grouped by concern in
+// TMainForm_*.cpp; each command is one QAction whose object name is the component name.
+class TMainForm : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // settings may be nullptr (nothing is restored or saved then).
+    TMainForm(TPrompts *prompts, TSettingsStore *settings, QWidget *parent = nullptr);
+    ~TMainForm() override;
+
+    // The page control and the active page's editor (nullptr when no page is open).
+    TPageControl *PageControl() const { return PageControl1; }
+    TTabSheet *ActivePage() const;
+    TRxRichEdit *ActiveEditor() const;
+    TRxRichEdit *TemplateEditor() const { return editvzor2; }
+    TPrompts *Prompts() const { return m_prompts; }
+
+    // Every action by its component name ("mmSave", "itmWrap"...), for tests and the
+    // toolbar.
+    QAction *Action(const QString &name) const;
+
+    // Shared by the command line, a second start, the open dialog, the recent list and
+    // the side panel: opens one file on a new page.
+    void OpenFile(const QString &fileName);
+
+    // --- Main window and pages ---
+    void mmNewClick();
+    void CloseActivePage();
+    void UpdateCommands();
+    void SetupEditor(TRxRichEdit *editor);
+    void zalvpred1Click();
+    void zalzpet1Click();
+    void mmFileClick();
+    void mmEditClick();
+    int UntitledCount() const { return m_untitledCount; }
+
+    // --- Editing (editor control) ---
+    void mmUndoClick();
+    void mmCutClick();
+    void mmCopyClick();
+    void mmPasteClick();
+    void mmSelectAllClick();
+    void itmWrapClick();
+
+    // --- File commands (TMainForm_file.cpp) ---
+    void mmOpenClick();
+    void mmSaveClick();
+    void mmSaveAsClick();
+    void mmSaveAllClick();
+    void mmCloseClick();
+    void mmCloseAllClick();
+    void mmExitClick();
+    void mmPrintClick();
+    void mmPrinterSetupClick();
+
+    // --- Text tools (TMainForm_text.cpp) ---
+    void mmFindClick();
+    void mmFindAgainClick();
+    void mmReplaceClick();
+    void mmGOTOClick();
+    void Vloitdatumaas1Click();
+    void UpperItem1Click();
+    void LowerItem1Click();
+    void InvertItem1Click();
+    void mmKonverzeClick();
+    void KonverzezT6021Click();
+    void mmSpellClick();
+
+    // --- View options and others (TMainForm_view.cpp) ---
+    void mmTOOLBARClick();
+    void mmStatusBarClick();
+    void mmSpeedClick();
+    void mmZALOZKYClick();
+    void mmMultiLineClick();
+    void mmTOOLEDITClick();
+    void mmNASTAVClick();
+    void mmAboutClick();
+
+signals:
+    // The active page changed (also to none).
+    void ActivePageChanged(TTabSheet *page);
+
+protected:
+    void showEvent(QShowEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    void createActions();
+    void createMenus();
+    void createPageMenus();
+    void createStatusBar();
+    QAction *addAction(const QString &name, const QString &caption,
+                       const QKeySequence &shortcut, void (TMainForm::*handler)());
+    void NewRichEditChange(TRxRichEdit *editor);
+    void NewRichEditSelectionChange(TRxRichEdit *editor);
+    void restoreEditCommands();
+    bool editCommandAllowed(QAction *action);
+    TTabSheet *createPage(const QString &caption, const QString &hint);
+    void showErrorOf(const std::exception &e);
+    void initFileCommands();   // TMainForm_file.cpp
+    void initTextCommands();   // TMainForm_text.cpp
+    void initViewCommands();   // TMainForm_view.cpp
+
+public:
+    // The window's components, named as the program's documentation names them.
+    TPageControl *PageControl1 = nullptr;
+    TRxRichEdit *editvzor2 = nullptr;
+    QWidget *pnlLEVY = nullptr;
+    QSplitter *Splitter1 = nullptr;
+    QMenu *mmFile = nullptr, *mmEdit = nullptr, *mmView = nullptr, *mmUZIV = nullptr,
+          *Nstroje1 = nullptr, *mmHelp = nullptr, *mmReopen = nullptr, *ss1 = nullptr,
+          *mmLANGUAGE = nullptr;
+    QMenu *pmActivePage = nullptr, *pmMAINPAGE = nullptr;
+
+private:
+    TPrompts *m_prompts;
+    TSettingsStore *m_settings;
+    QHash<QString, QAction *> m_actions;
+    int m_untitledCount = 0; // never decreases
+    TTabSheet *NewSheet = nullptr;
+    TRxRichEdit *NewEditor = nullptr;
+    bool m_shown = false;
+    QString MissingFileName;
+
+    // --- members of the file commands (TMainForm_file.cpp) ---
+
+    // --- members of the view options, status bar and settings (TMainForm_view.cpp) ---
+
+    // --- members of the text tools (TMainForm_text.cpp) ---
+};

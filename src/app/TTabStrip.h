@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QIcon>
+#include <QWidget>
+
+// The tab strip of the page control: one tab per document page, with an optional 16x16
+// image per tab. Unlike QTabBar it can spread its tabs over several rows (multi-line
+// mode); in single-row mode tabs that do not fit are reached with scroll arrows.
+// The strip can sit above or below the pages (it is only told which, to draw its edge).
+class TTabStrip : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TTabStrip(QWidget *parent = nullptr);
+
+    int addTab(const QString &text);   // appended; returns its index
+    void removeTab(int index);
+    int count() const;
+
+    QString tabText(int index) const;
+    void setTabText(int index, const QString &text);
+    void setTabIcon(int index, const QIcon &icon); // null icon = no image
+
+    int currentIndex() const;          // -1 when there are no tabs
+    void setCurrentIndex(int index);   // emits currentChanged when it changes
+
+    bool multiLine() const;
+    void setMultiLine(bool on);
+    bool atBottom() const;
+    void setAtBottom(bool bottom);
+
+    int tabAt(const QPoint &pos) const; // -1 when none
+    int rowCount() const;               // rows in use at the current width
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override;
+
+signals:
+    void currentChanged(int index);
+
+protected:
+    void paintEvent(QPaintEvent *e) override;
+    void mousePressEvent(QMouseEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
+    void wheelEvent(QWheelEvent *e) override;
+    bool event(QEvent *e) override;
+
+private:
+    struct Tab {
+        QString text;
+        QIcon icon;
+    };
+    struct Placed {
+        QRect rect;
+        int row = 0;
+    };
+    QList<Placed> layoutTabs(int width, int *rows) const;
+    int tabWidth(int index) const;
+    int rowHeight() const;
+    void relayout();
+
+    QList<Tab> m_tabs;
+    QList<Placed> m_placed;
+    int m_current = -1;
+    int m_firstVisible = 0; // single-row scrolling
+    int m_rows = 1;
+    bool m_multiLine = false;
+    bool m_atBottom = false;
+};

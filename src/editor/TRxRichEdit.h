@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QPlainTextEdit>
+
+class TSelectionMargin;
+
+// The editor of one document page: plain Windows-1250 text in a QPlainTextEdit.
+// Positions are QTextCursor positions (a line break is one position); "lines" are display
+// lines, so with word wrap on a long line counts once per wrapped piece.
+// Other code touches the text only through the services below.
+class TRxRichEdit : public QPlainTextEdit
+{
+    Q_OBJECT
+public:
+    static constexpr int MaxLength = 0xFFFFFF;
+
+    explicit TRxRichEdit(QWidget *parent = nullptr);
+    ~TRxRichEdit() override;
+
+    // Files. Both throw TError; a failure leaves text and modified flag as they were.
+    void LoadFromFile(const QString &fileName);
+    void SaveToFile(const QString &fileName) const;
+
+    // Selection.
+    int SelStart() const;
+    int SelLength() const;
+    void SetSelStart(int pos);      // empty selection, caret at pos
+    void SetSelLength(int length);  // keeps the start, scrolls the caret into view
+    QString SelText() const;        // line breaks as single CR characters
+    void SetSelText(const QString &text); // replace selection, one undo step, inserted text selected
+    void ClearSelection();          // deletes the selected text
+    void SelectAllText();
+
+    // Display lines.
+    int LineStart(int line) const;     // -1 past the last line; line -1 = the caret's line
+    int LineFromChar(int pos) const;
+    QString LineText(int line) const;  // at most 4096 characters, no line break
+    int LineCount() const;             // a last empty line does not count
+
+    // Whole text.
+    QString WholeText() const;         // document lines each followed by CR LF
+    void ClearText();                  // empties text, modified flag and undo history
+    void SetWholeText(const QString &text); // not undoable; one change event at the end
+
+    // The document's text with "\n" between lines (no trailing break added).
+    QString PlainText() const;
+
+    // Replaces the range [from, from+length) by text as one undo step; positions as in
+    // the document. Used by commands that rewrite large parts of the text.
+    void ReplaceRange(int from, int length, const QString &text);
+
+    bool Modified() const { return m_modified; }
+    void SetModified(bool modified);
+
+    bool WordWrap() const;
+    void SetWordWrap(bool wrap);
+
+    bool CanUndo() const;
+    void Undo();
+
+signals:
+    void Changed(TRxRichEdit *editor);          // after every change of the text
+    void SelectionChanged(TRxRichEdit *editor); // after every change of selection or caret
+    void OverwriteChanged(bool overwrite);      // the Insert key switched modes
+
+protected:
+    bool event(QEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
+    void inputMethodEvent(QInputMethodEvent *e) override;
+    void insertFromMimeData(const QMimeData *source) override;
+    bool canInsertFromMimeData(const QMimeData *source) const override;
+    void resizeEvent(QResizeEvent *e) override;
+    void paintEvent(QPaintEvent *e) override;
+    void changeEvent(QEvent *e) override;
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseMoveEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+
+private:
+    friend class TSelectionMargin;
+    void onContentsChange(int from, int removed, int added);
+    void ensureLineCounts() const;
+    void countBlockLines(const QTextBlock &block) const;
+    void invalidateLineCounts();
+    int roomLeft() const;
+    QString limitInsert(const QString &text) const;
+    void selectDisplayLineAt(int y, bool extend);
+    void drawLinks();
+
+    TSelectionMargin *m_margin = nullptr;
+    bool m_modified = false;
+    int m_holdChanges = 0;
+    mutable bool m_lineCountsValid = false;
+    int m_wordAnchor = -1; // start of the word where a mouse drag began
+};

@@ -6,6 +6,8 @@ class QAction;
 class QMenu;
 class QLabel;
 class QSplitter;
+class QStatusBar;
+class QToolBar;
 class TPrompts;
 class TPageControl;
 class TTabSheet;
@@ -81,6 +83,15 @@ public:
     void KonverzezT6021Click();
     void mmSpellClick();
 
+    bool FormCloseQuery(); // asks about modified pages; true lets the window close
+
+    // --- Settings and recent files (TMainForm_settings.cpp) ---
+    void AddToRecent(const QString &fileName, int userData); // user data: 0 command line, 1 dialogs
+    void WriteStartDir();   // the exit command stores the side panel's folder
+    void ReadStartDir();    // at creation
+    void RestoreSettings(); // at the first showing, before the first page exists
+    void SaveSettings();    // when the close query has let the window close
+
     // --- View options and others (TMainForm_view.cpp) ---
     void mmTOOLBARClick();
     void mmStatusBarClick();
@@ -117,12 +128,15 @@ private:
     void initFileCommands();   // TMainForm_file.cpp
     void initTextCommands();   // TMainForm_text.cpp
     void initViewCommands();   // TMainForm_view.cpp
+    void initSettings();       // TMainForm_settings.cpp
 
 public:
     // The window's components, named as the program's documentation names them.
     TPageControl *PageControl1 = nullptr;
     TRxRichEdit *editvzor2 = nullptr;
-    QWidget *pnlLEVY = nullptr;
+    QWidget *pnlLEVY = nullptr;      // side panel (file browser)
+    QToolBar *ToolBar = nullptr;     // speed bar
+    QStatusBar *StatusBar = nullptr;
     QSplitter *Splitter1 = nullptr;
     QMenu *mmFile = nullptr, *mmEdit = nullptr, *mmView = nullptr, *mmUZIV = nullptr,
           *Nstroje1 = nullptr, *mmHelp = nullptr, *mmReopen = nullptr, *ss1 = nullptr,
@@ -141,7 +155,9 @@ private:
 
     // --- members of the file commands (TMainForm_file.cpp) ---
 
-    // --- members of the view options, status bar and settings (TMainForm_view.cpp) ---
+    // --- members of the view options and status bar (TMainForm_view.cpp) ---
+
+    // --- members of the settings and recent files (TMainForm_settings.cpp) ---
 
     // --- members of the text tools (TMainForm_text.cpp) ---
 };

@@ -12,3 +12,4 @@ void TMainForm::mmCloseAllClick() {}
 void TMainForm::mmExitClick() { close(); }
 void TMainForm::mmPrintClick() {}
 void TMainForm::mmPrinterSetupClick() {}
+bool TMainForm::FormCloseQuery() { return true; }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QHash>
 #include <QMainWindow>
+#include <QStringList>
 
 class QAction;
 class QMenu;
@@ -105,6 +107,8 @@ public:
 signals:
     // The active page changed (also to none).
     void ActivePageChanged(TTabSheet *page);
+    // An editor's selection or caret moved (the status bar listens).
+    void EditorSelectionChanged(TRxRichEdit *editor);
 
 protected:
     void showEvent(QShowEvent *e) override;
@@ -147,6 +151,7 @@ private:
     TPrompts *m_prompts;
     TSettingsStore *m_settings;
     QHash<QString, QAction *> m_actions;
+    QStringList m_unbuilt; // commands whose part of the program does not exist yet
     int m_untitledCount = 0; // never decreases
     TTabSheet *NewSheet = nullptr;
     TRxRichEdit *NewEditor = nullptr;

@@ -80,16 +80,25 @@ private:
     friend class TSelectionMargin;
     void onContentsChange(int from, int removed, int added);
     void ensureLineCounts() const;
-    void countBlockLines(const QTextBlock &block) const;
+    void countBlockLines(const QTextBlock &block, double avail, double charWidth,
+                         double tabWidth) const;
+    int lineInBlock(const QTextBlock &block, int offset) const;
+    bool displayLine(int line, QTextBlock *block, int *start, int *length) const;
     void invalidateLineCounts();
+    int textLength() const;
     int roomLeft() const;
-    QString limitInsert(const QString &text) const;
+    // Text as it may enter: breaks normalised, characters outside Windows-1250 as "?",
+    // cut to the room left when `replacing` characters go.
+    QString prepareInsert(const QString &text, int replacing) const;
     void selectDisplayLineAt(int y, bool extend);
     void drawLinks();
 
     TSelectionMargin *m_margin = nullptr;
     bool m_modified = false;
     int m_holdChanges = 0;
+    bool m_textChanged = false;
+    int m_lastAnchor = -1, m_lastPosition = -1;
     mutable bool m_lineCountsValid = false;
+    mutable int m_dirtyFrom = -1, m_dirtyTo = -1; // changed range not yet re-counted
     int m_wordAnchor = -1; // start of the word where a mouse drag began
 };

@@ -1,0 +1,674 @@
+#include "editor/TRxRichEdit.h"
+
+#include "editor/Cp1250.h"
+#include "editor/TextFile.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QMimeData>
+#include <QPainter>
+#include <QPlainTextDocumentLayout>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
+
+namespace {
+
+constexpr int MarginWidth = 8;
+constexpr int MaxLineText = 4096;
+
+// The keys of the edit menu's items: the window's actions take them, never the text control,
+// so that a disabled item's key does nothing.
+bool isMenuKey(const QKeyEvent *e)
+{
+    const QKeyCombination k = e->keyCombination();
+    static const QKeyCombination keys[] = {
+        QKeyCombination(Qt::ControlModifier, Qt::Key_Z), QKeyCombination(Qt::ControlModifier, Qt::Key_X),
+        QKeyCombination(Qt::ControlModifier, Qt::Key_C), QKeyCombination(Qt::ControlModifier, Qt::Key_V),
+        QKeyCombination(Qt::ControlModifier, Qt::Key_A),
+    };
+    for (const auto &key : keys)
+        if (k == key)
+            return true;
+    return false;
+}
+
+const QRegularExpression &urlPattern()
+{
+    static const QRegularExpression re(
+        QStringLiteral(R"((?:(?:https?|ftp|file)://|mailto:|www\.)[^\s<>"]+[^\s<>".,;:!?)\]'])"),
+        QRegularExpression::CaseInsensitiveOption);
+    return re;
+}
+
+} // namespace
+
+// The narrow strip at the left edge: a click selects the whole display line beside it.
+class TSelectionMargin : public QWidget
+{
+public:
+    explicit TSelectionMargin(TRxRichEdit *editor) : QWidget(editor), m_editor(editor)
+    {
+        setCursor(Qt::ArrowCursor);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.fillRect(rect(), m_editor->palette().color(QPalette::Base));
+    }
+    void mousePressEvent(QMouseEvent *e) override
+    {
+        if (e->button() == Qt::LeftButton)
+            m_editor->selectDisplayLineAt(int(e->position().y()), e->modifiers() & Qt::ShiftModifier);
+    }
+    void mouseMoveEvent(QMouseEvent *e) override
+    {
+        if (e->buttons() & Qt::LeftButton)
+            m_editor->selectDisplayLineAt(int(e->position().y()), true);
+    }
+
+private:
+    TRxRichEdit *m_editor;
+};
+
+TRxRichEdit::TRxRichEdit(QWidget *parent) : QPlainTextEdit(parent)
+{
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    setTabChangesFocus(false);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    document()->setUndoRedoEnabled(true);
+
+    // The selection stays visible while the find dialogs have the focus.
+    QPalette pal = palette();
+    pal.setColor(QPalette::Inactive, QPalette::Highlight, pal.color(QPalette::Active, QPalette::Highlight));
+    pal.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                 pal.color(QPalette::Active, QPalette::HighlightedText));
+    setPalette(pal);
+
+    m_margin = new TSelectionMargin(this);
+    setViewportMargins(MarginWidth, 0, 0, 0);
+
+    connect(document(), &QTextDocument::contentsChange, this, &TRxRichEdit::onContentsChange);
+    connect(document(), &QTextDocument::contentsChanged, this, [this] {
+        if (m_textChanged && m_holdChanges == 0) {
+            m_textChanged = false;
+            emit Changed(this);
+        }
+    });
+    auto selectionMoved = [this] {
+        const QTextCursor c = textCursor();
+        if (c.anchor() == m_lastAnchor && c.position() == m_lastPosition)
+            return;
+        m_lastAnchor = c.anchor();
+        m_lastPosition = c.position();
+        if (m_holdChanges == 0)
+            emit SelectionChanged(this);
+    };
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, selectionMoved);
+    connect(this, &QPlainTextEdit::selectionChanged, this, selectionMoved);
+}
+
+TRxRichEdit::~TRxRichEdit() = default;
+
+// ---- files ----
+
+void TRxRichEdit::LoadFromFile(const QString &fileName)
+{
+    const QString text = TextFile::readFile(fileName); // throws; nothing changed then
+    ++m_holdChanges;
+    setUpdatesEnabled(false);
+    setPlainText(text);
+    moveCursor(QTextCursor::Start);
+    setUpdatesEnabled(true);
+    --m_holdChanges;
+    m_textChanged = false;
+    invalidateLineCounts();
+    m_lastAnchor = m_lastPosition = -1;
+    emit SelectionChanged(this);
+}
+
+void TRxRichEdit::SaveToFile(const QString &fileName) const
+{
+    TextFile::writeFile(fileName, PlainText());
+}
+
+// ---- selection ----
+
+int TRxRichEdit::SelStart() const
+{
+    return textCursor().selectionStart();
+}
+
+int TRxRichEdit::SelLength() const
+{
+    const QTextCursor c = textCursor();
+    return c.selectionEnd() - c.selectionStart();
+}
+
+int TRxRichEdit::textLength() const
+{
+    return document()->characterCount() - 1;
+}
+
+void TRxRichEdit::SetSelStart(int pos)
+{
+    QTextCursor c = textCursor();
+    c.setPosition(qBound(0, pos, textLength()));
+    setTextCursor(c);
+}
+
+void TRxRichEdit::SetSelLength(int length)
+{
+    QTextCursor c = textCursor();
+    const int start = c.selectionStart();
+    c.setPosition(start);
+    c.setPosition(qBound(0, start + qMax(0, length), textLength()), QTextCursor::KeepAnchor);
+    setTextCursor(c);
+    ensureCursorVisible();
+}
+
+QString TRxRichEdit::SelText() const
+{
+    QString s = textCursor().selectedText();
+    s.replace(QChar::ParagraphSeparator, QLatin1Char('\r'));
+    return s;
+}
+
+QString TRxRichEdit::prepareInsert(const QString &text, int replacing) const
+{
+    QString clean = Cp1250::sanitize(TextFile::normalizeBreaks(text));
+    const int room = MaxLength - textLength() + replacing;
+    if (clean.size() > room)
+        clean.truncate(qMax(0, room));
+    return clean;
+}
+
+void TRxRichEdit::SetSelText(const QString &text)
+{
+    QTextCursor c = textCursor();
+    const int start = c.selectionStart();
+    const QString clean = prepareInsert(text, c.selectionEnd() - start);
+    c.insertText(clean);
+    c.setPosition(start);
+    c.setPosition(start + int(clean.size()), QTextCursor::KeepAnchor);
+    setTextCursor(c);
+    ensureCursorVisible();
+}
+
+void TRxRichEdit::ClearSelection()
+{
+    QTextCursor c = textCursor();
+    if (c.hasSelection()) {
+        c.removeSelectedText();
+        setTextCursor(c);
+    }
+}
+
+void TRxRichEdit::SelectAllText()
+{
+    selectAll();
+}
+
+// ---- display lines ----
+//
+// Each block's line count lives in the document's block map, which keeps running sums, so
+// the first display line of a block is found without walking the document. The counts are
+// made exact lazily: blocks that surely fit in one line are never laid out.
+
+void TRxRichEdit::invalidateLineCounts()
+{
+    m_lineCountsValid = false;
+}
+
+void TRxRichEdit::countBlockLines(const QTextBlock &block, double avail, double charWidth,
+                                  double tabWidth) const
+{
+    if (!block.isVisible())
+        return;
+    if (lineWrapMode() == QPlainTextEdit::NoWrap) {
+        if (block.lineCount() != 1)
+            const_cast<QTextBlock &>(block).setLineCount(1);
+        return;
+    }
+    const QTextLayout *tl = block.layout();
+    if (tl && tl->lineCount() > 0) { // already laid out at the current width
+        if (block.lineCount() != tl->lineCount())
+            const_cast<QTextBlock &>(block).setLineCount(tl->lineCount());
+        return;
+    }
+    const int len = block.length() - 1;
+    bool fits = len * charWidth <= avail;
+    if (fits && len * tabWidth > avail) {
+        const QString text = block.text();
+        const qsizetype tabs = text.count(QLatin1Char('\t'));
+        fits = (len - tabs) * charWidth + tabs * tabWidth <= avail;
+    }
+    if (fits) {
+        if (block.lineCount() != 1)
+            const_cast<QTextBlock &>(block).setLineCount(1);
+        return;
+    }
+    auto *layout = qobject_cast<QPlainTextDocumentLayout *>(document()->documentLayout());
+    layout->ensureBlockLayout(block);
+    if (block.layout()->lineCount() > 0 && block.lineCount() != block.layout()->lineCount())
+        const_cast<QTextBlock &>(block).setLineCount(block.layout()->lineCount());
+}
+
+void TRxRichEdit::ensureLineCounts() const
+{
+    const QFontMetricsF fm(font());
+    // The room the layout gives a line, less a little slack for rounding.
+    const double avail = viewport()->width() - 2 * document()->documentMargin() - cursorWidth() - 2;
+    const double charWidth = qMax(fm.maxWidth(), fm.horizontalAdvance(QLatin1Char('W')));
+    const double tabWidth = qMax(tabStopDistance(), charWidth);
+
+    QTextBlock block, last;
+    if (m_lineCountsValid) {
+        if (m_dirtyFrom < 0)
+            return;
+        block = document()->findBlock(m_dirtyFrom);
+        last = document()->findBlock(m_dirtyTo);
+        if (!last.isValid())
+            last = document()->lastBlock();
+    } else {
+        block = document()->firstBlock();
+        last = document()->lastBlock();
+    }
+    for (; block.isValid(); block = block.next()) {
+        countBlockLines(block, avail, charWidth, tabWidth);
+        if (block == last)
+            break;
+    }
+    m_lineCountsValid = true;
+    m_dirtyFrom = m_dirtyTo = -1;
+}
+
+int TRxRichEdit::lineInBlock(const QTextBlock &block, int offset) const
+{
+    if (block.lineCount() <= 1)
+        return 0;
+    auto *layout = qobject_cast<QPlainTextDocumentLayout *>(document()->documentLayout());
+    layout->ensureBlockLayout(block);
+    const QTextLine line = block.layout()->lineForTextPosition(offset);
+    return line.isValid() ? line.lineNumber() : block.layout()->lineCount() - 1;
+}
+
+int TRxRichEdit::LineFromChar(int pos) const
+{
+    ensureLineCounts();
+    const QTextBlock block = document()->findBlock(qBound(0, pos, textLength()));
+    if (!block.isValid())
+        return 0;
+    return block.firstLineNumber() + lineInBlock(block, pos - block.position());
+}
+
+bool TRxRichEdit::displayLine(int line, QTextBlock *block, int *start, int *length) const
+{
+    ensureLineCounts();
+    if (line == -1)
+        line = LineFromChar(textCursor().position());
+    if (line < 0 || line >= document()->lineCount())
+        return false;
+    const QTextBlock b = document()->findBlockByLineNumber(line);
+    if (!b.isValid())
+        return false;
+    *block = b;
+    const int index = line - b.firstLineNumber();
+    if (b.lineCount() <= 1) {
+        *start = b.position();
+        *length = b.length() - 1;
+        return true;
+    }
+    auto *layout = qobject_cast<QPlainTextDocumentLayout *>(document()->documentLayout());
+    layout->ensureBlockLayout(b);
+    const QTextLine tl = b.layout()->lineAt(qMin(index, b.layout()->lineCount() - 1));
+    *start = b.position() + tl.textStart();
+    *length = tl.textLength();
+    return true;
+}
+
+int TRxRichEdit::LineStart(int line) const
+{
+    QTextBlock block;
+    int start = 0, length = 0;
+    return displayLine(line, &block, &start, &length) ? start : -1;
+}
+
+QString TRxRichEdit::LineText(int line) const
+{
+    QTextBlock block;
+    int start = 0, length = 0;
+    if (!displayLine(line, &block, &start, &length))
+        return {};
+    QString text = block.text().mid(start - block.position(), length);
+    // A wrapped piece may end in the blank at which it broke; the line break itself is never part.
+    if (text.size() > MaxLineText)
+        text.truncate(MaxLineText);
+    return text;
+}
+
+int TRxRichEdit::LineCount() const
+{
+    ensureLineCounts();
+    int lines = document()->lineCount();
+    if (document()->lastBlock().length() <= 1)
+        lines -= document()->lastBlock().lineCount();
+    return qMax(0, lines);
+}
+
+// ---- whole text ----
+
+QString TRxRichEdit::PlainText() const
+{
+    return document()->toPlainText();
+}
+
+QString TRxRichEdit::WholeText() const
+{
+    const QString text = PlainText();
+    QString out;
+    out.reserve(text.size() + text.size() / 16 + 2);
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\n'))
+            out.append(QLatin1String("\r\n"));
+        else
+            out.append(c);
+    }
+    out.append(QLatin1String("\r\n"));
+    return out;
+}
+
+void TRxRichEdit::ClearText()
+{
+    ++m_holdChanges;
+    clear();
+    document()->clearUndoRedoStacks();
+    --m_holdChanges;
+    m_textChanged = false;
+    m_modified = false;
+    invalidateLineCounts();
+}
+
+void TRxRichEdit::SetWholeText(const QString &text)
+{
+    QString lines = TextFile::normalizeBreaks(text);
+    if (lines.endsWith(QLatin1Char('\n')))
+        lines.chop(1);
+    if (!text.isEmpty())
+        lines.append(QLatin1Char('\n'));
+    lines = Cp1250::sanitize(lines);
+    if (lines.size() > MaxLength)
+        lines.truncate(MaxLength);
+    ++m_holdChanges;
+    setPlainText(lines);
+    --m_holdChanges;
+    invalidateLineCounts();
+    m_textChanged = false;
+    m_modified = true;
+    emit Changed(this);
+    emit SelectionChanged(this);
+}
+
+void TRxRichEdit::ReplaceRange(int from, int length, const QString &text)
+{
+    const int total = textLength();
+    from = qBound(0, from, total);
+    length = qBound(0, length, total - from);
+    const QString clean = prepareInsert(text, length);
+    QTextCursor c(document());
+    c.setPosition(from);
+    c.setPosition(from + length, QTextCursor::KeepAnchor);
+    c.insertText(clean);
+}
+
+void TRxRichEdit::SetModified(bool modified)
+{
+    m_modified = modified;
+    document()->setModified(modified);
+}
+
+bool TRxRichEdit::WordWrap() const
+{
+    return lineWrapMode() != QPlainTextEdit::NoWrap;
+}
+
+void TRxRichEdit::SetWordWrap(bool wrap)
+{
+    setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    invalidateLineCounts();
+}
+
+bool TRxRichEdit::CanUndo() const
+{
+    return document()->isUndoAvailable();
+}
+
+void TRxRichEdit::Undo()
+{
+    undo();
+}
+
+int TRxRichEdit::roomLeft() const
+{
+    return MaxLength - textLength();
+}
+
+// ---- events ----
+
+void TRxRichEdit::onContentsChange(int from, int removed, int added)
+{
+    if (removed == 0 && added == 0)
+        return;
+    // The layout re-counts the changed blocks after this signal; remember the range and
+    // re-count it at the next line query.
+    if (m_dirtyFrom < 0) {
+        m_dirtyFrom = from;
+        m_dirtyTo = from + added;
+    } else {
+        if (m_dirtyTo > from)
+            m_dirtyTo = qMax(from, m_dirtyTo + added - removed);
+        m_dirtyFrom = qMin(m_dirtyFrom, from);
+        m_dirtyTo = qMax(m_dirtyTo, from + added);
+    }
+    if (m_holdChanges == 0) {
+        m_modified = true;
+        m_textChanged = true;
+    }
+}
+
+bool TRxRichEdit::event(QEvent *e)
+{
+    if (e->type() == QEvent::ShortcutOverride && isMenuKey(static_cast<QKeyEvent *>(e))) {
+        e->ignore();
+        return true;
+    }
+    return QPlainTextEdit::event(e);
+}
+
+void TRxRichEdit::keyPressEvent(QKeyEvent *e)
+{
+    if (isMenuKey(e)) {
+        e->accept(); // the item was disabled: the key does nothing
+        return;
+    }
+    if (e->key() == Qt::Key_Insert && e->modifiers() == Qt::NoModifier) {
+        setOverwriteMode(!overwriteMode());
+        emit OverwriteChanged(overwriteMode());
+        e->accept();
+        return;
+    }
+    const QString text = e->text();
+    const bool inserts = !text.isEmpty() && (text.at(0).isPrint() || text.at(0) == QLatin1Char('\t')
+                                             || text.at(0) == QLatin1Char('\r'));
+    if (inserts && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        if (roomLeft() <= 0 && !textCursor().hasSelection()
+            && !(overwriteMode() && !textCursor().atBlockEnd())) {
+            e->accept();
+            return;
+        }
+        const QString clean = Cp1250::sanitize(text);
+        if (clean != text) {
+            QKeyEvent copy(e->type(), e->key(), e->modifiers(), clean, e->isAutoRepeat(),
+                           ushort(e->count()));
+            QPlainTextEdit::keyPressEvent(&copy);
+            return;
+        }
+    }
+    QPlainTextEdit::keyPressEvent(e);
+}
+
+void TRxRichEdit::inputMethodEvent(QInputMethodEvent *e)
+{
+    const QString commit = e->commitString();
+    if (!commit.isEmpty()) {
+        const QString clean = prepareInsert(commit, SelLength());
+        if (clean != commit) {
+            QInputMethodEvent copy(e->preeditString(), e->attributes());
+            copy.setCommitString(clean, e->replacementStart(), e->replacementLength());
+            QPlainTextEdit::inputMethodEvent(&copy);
+            return;
+        }
+    }
+    QPlainTextEdit::inputMethodEvent(e);
+}
+
+bool TRxRichEdit::canInsertFromMimeData(const QMimeData *source) const
+{
+    return source && source->hasText();
+}
+
+void TRxRichEdit::insertFromMimeData(const QMimeData *source)
+{
+    if (!source || !source->hasText())
+        return;
+    QTextCursor c = textCursor();
+    c.insertText(prepareInsert(source->text(), c.selectionEnd() - c.selectionStart()));
+    setTextCursor(c);
+    ensureCursorVisible();
+}
+
+void TRxRichEdit::resizeEvent(QResizeEvent *e)
+{
+    const int oldWidth = viewport()->width();
+    QPlainTextEdit::resizeEvent(e);
+    const QRect cr = contentsRect();
+    m_margin->setGeometry(cr.left(), cr.top(), MarginWidth, cr.height());
+    if (viewport()->width() != oldWidth)
+        invalidateLineCounts();
+}
+
+void TRxRichEdit::changeEvent(QEvent *e)
+{
+    QPlainTextEdit::changeEvent(e);
+    if (e->type() == QEvent::FontChange)
+        invalidateLineCounts();
+}
+
+void TRxRichEdit::paintEvent(QPaintEvent *e)
+{
+    QPlainTextEdit::paintEvent(e);
+    drawLinks();
+}
+
+// Web addresses are underlined in the link colour; clicking one does nothing.
+void TRxRichEdit::drawLinks()
+{
+    QPainter painter(viewport());
+    painter.setPen(QPen(palette().color(QPalette::Link), 1));
+    const QPointF offset = contentOffset();
+    const int bottom = viewport()->height();
+    for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
+        const QRectF geom = blockBoundingGeometry(block).translated(offset);
+        if (geom.top() > bottom)
+            break;
+        if (!block.isVisible() || block.length() > 100000)
+            continue;
+        const QString text = block.text();
+        if (!text.contains(QLatin1String("://")) && !text.contains(QLatin1String("www."), Qt::CaseInsensitive)
+            && !text.contains(QLatin1String("mailto:"), Qt::CaseInsensitive))
+            continue;
+        const QTextLayout *tl = block.layout();
+        if (!tl || tl->lineCount() == 0)
+            continue;
+        auto it = urlPattern().globalMatch(text);
+        while (it.hasNext()) {
+            const auto m = it.next();
+            const int s = int(m.capturedStart()), t = int(m.capturedEnd());
+            for (int i = 0; i < tl->lineCount(); ++i) {
+                const QTextLine line = tl->lineAt(i);
+                const int ls = line.textStart(), le = ls + line.textLength();
+                if (le <= s || ls >= t)
+                    continue;
+                const qreal x1 = line.cursorToX(qMax(s, ls)), x2 = line.cursorToX(qMin(t, le));
+                const qreal y = geom.top() + line.y() + line.ascent() + 1.5;
+                painter.drawLine(QPointF(geom.left() + x1, y), QPointF(geom.left() + x2, y));
+            }
+        }
+    }
+}
+
+void TRxRichEdit::selectDisplayLineAt(int y, bool extend)
+{
+    QTextCursor at = cursorForPosition(QPoint(0, y));
+    QTextCursor start = at, end = at;
+    start.movePosition(QTextCursor::StartOfLine);
+    end.movePosition(QTextCursor::EndOfLine);
+    if (end.atBlockEnd() && !end.atEnd())
+        end.movePosition(QTextCursor::NextCharacter);
+    QTextCursor c = textCursor();
+    if (extend) {
+        const int anchor = c.anchor();
+        c.setPosition(anchor);
+        c.setPosition(end.position() >= anchor ? end.position() : start.position(), QTextCursor::KeepAnchor);
+    } else {
+        c.setPosition(start.position());
+        c.setPosition(end.position(), QTextCursor::KeepAnchor);
+    }
+    setTextCursor(c);
+    setFocus(Qt::MouseFocusReason);
+}
+
+void TRxRichEdit::mousePressEvent(QMouseEvent *e)
+{
+    QPlainTextEdit::mousePressEvent(e);
+    m_wordAnchor = (e->button() == Qt::LeftButton && !(e->modifiers() & Qt::ShiftModifier))
+        ? textCursor().position()
+        : -1;
+}
+
+// Dragging past the word where the drag began selects whole words.
+void TRxRichEdit::mouseMoveEvent(QMouseEvent *e)
+{
+    QPlainTextEdit::mouseMoveEvent(e);
+    if (m_wordAnchor < 0 || !(e->buttons() & Qt::LeftButton))
+        return;
+    QTextCursor c = textCursor();
+    const int pos = c.position();
+    QTextCursor w(document());
+    w.setPosition(m_wordAnchor);
+    w.select(QTextCursor::WordUnderCursor);
+    const int wordStart = w.hasSelection() ? w.selectionStart() : m_wordAnchor;
+    const int wordEnd = w.hasSelection() ? w.selectionEnd() : m_wordAnchor;
+    if (pos >= wordStart && pos <= wordEnd)
+        return;
+    QTextCursor p(document());
+    p.setPosition(pos);
+    p.select(QTextCursor::WordUnderCursor);
+    c.setPosition(pos > wordEnd ? wordStart : wordEnd);
+    if (p.hasSelection())
+        c.setPosition(pos > wordEnd ? p.selectionEnd() : p.selectionStart(), QTextCursor::KeepAnchor);
+    else
+        c.setPosition(pos, QTextCursor::KeepAnchor);
+    setTextCursor(c);
+}
+
+void TRxRichEdit::mouseReleaseEvent(QMouseEvent *e)
+{
+    QPlainTextEdit::mouseReleaseEvent(e);
+    m_wordAnchor = -1;
+}

@@ -1,0 +1,108 @@
+#include "editor/TextFile.h"
+
+#include "app/TErrorText.h"
+#include "editor/Cp1250.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace TextFile {
+
+QString fromFileBytes(const QByteArray &bytes)
+{
+    QString out(bytes.size(), Qt::Uninitialized);
+    QChar *d = out.data();
+    qsizetype o = 0;
+    const char *p = bytes.constData();
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const unsigned char b = static_cast<unsigned char>(p[i]);
+        if (b == '\r') {
+            d[o++] = QLatin1Char('\n');
+            if (i + 1 < n && p[i + 1] == '\n')
+                ++i;
+        } else if (b != 0) {
+            d[o++] = Cp1250::toUnicode(b);
+        }
+    }
+    out.truncate(o);
+    return out;
+}
+
+QString normalizeBreaks(const QString &text)
+{
+    if (!text.contains(QLatin1Char('\r')) && !text.contains(QChar::ParagraphSeparator))
+        return text;
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('\r')) {
+            out.append(QLatin1Char('\n'));
+            if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+                ++i;
+        } else if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator) {
+            out.append(QLatin1Char('\n'));
+        } else {
+            out.append(c);
+        }
+    }
+    return out;
+}
+
+QByteArray toFileBytes(const QString &text)
+{
+    QByteArray out;
+    out.reserve(text.size() + text.size() / 16);
+    const QChar *p = text.constData();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = p[i];
+        if (c == QLatin1Char('\n') || c == QChar::ParagraphSeparator) {
+            out.append("\r\n", 2);
+        } else {
+            unsigned char b;
+            out.append(Cp1250::fromUnicode(c, &b) ? char(b) : '?');
+        }
+    }
+    return out;
+}
+
+QString readFile(const QString &fileName)
+{
+    QFile file(fileName);
+    if (QFileInfo(fileName).isDir() || !file.open(QIODevice::ReadOnly))
+        throw TError(QStringLiteral("Cannot open file %1").arg(fileName));
+    // Every byte is one character except CR LF pairs and NUL bytes, so a file of more bytes
+    // than twice the limit can never fit; smaller ones are decided after decoding.
+    if (file.size() > 2 * MaxLength + 2)
+        throw TError(QCoreApplication::translate("TextFile",
+                                                 "Soubor %1 je příliš velký: editor pojme nejvýše "
+                                                 "16 777 215 znaků.")
+                         .arg(fileName));
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw TError(QStringLiteral("Cannot open file %1").arg(fileName));
+    QString text = fromFileBytes(bytes);
+    if (text.size() > MaxLength)
+        throw TError(QCoreApplication::translate("TextFile",
+                                                 "Soubor %1 je příliš velký: editor pojme nejvýše "
+                                                 "16 777 215 znaků.")
+                         .arg(fileName));
+    return text;
+}
+
+void writeFile(const QString &fileName, const QString &text)
+{
+    const QByteArray bytes = toFileBytes(text);
+    // QSaveFile writes a temporary file and renames it over the old one, so a failed write
+    // leaves the old file whole. It follows symbolic links and keeps the permissions.
+    QSaveFile file(fileName);
+    if (QFileInfo(fileName).isDir() || !file.open(QIODevice::WriteOnly))
+        throw TError(QStringLiteral("Cannot create file %1").arg(fileName));
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        throw TError(QStringLiteral("Cannot create file %1").arg(fileName));
+}
+
+} // namespace TextFile

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+
+// Clean-up of a T602 document that was opened as plain text: from every line the first
+// occurrence of each of four formatting marks is removed, in this order:
+//   1. the byte 0x8D (in Windows-1250 the letter Ť, so a genuine Ť goes as well): 1 byte;
+//   2. "@LH": the mark and the two bytes after it (fewer where the line ends sooner);
+//   3. the byte 0x13: 1 byte;
+//   4. "@HE": 3 bytes.
+// Later occurrences of a mark in the same line stay. Each step sees the line as the
+// earlier steps left it.
+namespace T602 {
+
+// One line, without its line break.
+QByteArray cleanLine(QByteArrayView line);
+
+// A whole 8-bit text. Lines end at CR, LF or CR LF; a break at the very end of the text
+// does not start a further, empty line. Every cleaned line is followed by lineBreak, the
+// last one too; an empty text stays empty.
+QByteArray cleanText(QByteArrayView text, QByteArrayView lineBreak = "\r\n");
+
+} // namespace T602

@@ -3,6 +3,9 @@
 #include <QIcon>
 #include <QWidget>
 
+class QStyleOptionTab;
+class QToolButton;
+
 // The tab strip of the page control: one tab per document page, with an optional 16x16
 // image per tab. Unlike QTabBar it can spread its tabs over several rows (multi-line
 // mode); in single-row mode tabs that do not fit are reached with scroll arrows.
@@ -60,12 +63,24 @@ private:
     int tabWidth(int index) const;
     int rowHeight() const;
     void relayout();
+    void ensureLayout() const; // a hidden strip gets no resize events
+    void contentsChanged(); // relayout and tell the parent's layout
+    void initStyleOption(QStyleOptionTab *option, int index) const;
+    int scrollButtonWidth() const;
+    void scrollBy(int tabs);
+    void makeCurrentVisible();
+    void setHover(int index);
 
     QList<Tab> m_tabs;
-    QList<Placed> m_placed;
+    QList<Placed> m_placed;     // in widget coordinates, single-row scrolling applied
     int m_current = -1;
     int m_firstVisible = 0; // single-row scrolling
     int m_rows = 1;
+    int m_visibleWidth = 0; // single row: tabs are shown left of this
+    int m_layoutWidth = -1; // the width m_placed was computed for
+    int m_hover = -1;
     bool m_multiLine = false;
     bool m_atBottom = false;
+    QToolButton *m_left = nullptr;
+    QToolButton *m_right = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "editor/TRxRichEdit.h"
 
 #include "editor/Cp1250.h"
+#include "editor/TDisplayLines.h"
 #include "editor/TextFile.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -90,6 +91,7 @@ TRxRichEdit::TRxRichEdit(QWidget *parent) : QPlainTextEdit(parent)
                  pal.color(QPalette::Active, QPalette::HighlightedText));
     setPalette(pal);
 
+    m_lines = new TDisplayLines(this);
     m_margin = new TSelectionMargin(this);
     setViewportMargins(MarginWidth, 0, 0, 0);
 
@@ -222,70 +224,7 @@ void TRxRichEdit::SelectAllText()
 
 void TRxRichEdit::invalidateLineCounts()
 {
-    m_lineCountsValid = false;
-}
-
-void TRxRichEdit::countBlockLines(const QTextBlock &block, double avail, double charWidth,
-                                  double tabWidth) const
-{
-    if (!block.isVisible())
-        return;
-    if (lineWrapMode() == QPlainTextEdit::NoWrap) {
-        if (block.lineCount() != 1)
-            const_cast<QTextBlock &>(block).setLineCount(1);
-        return;
-    }
-    const QTextLayout *tl = block.layout();
-    if (tl && tl->lineCount() > 0) { // already laid out at the current width
-        if (block.lineCount() != tl->lineCount())
-            const_cast<QTextBlock &>(block).setLineCount(tl->lineCount());
-        return;
-    }
-    const int len = block.length() - 1;
-    bool fits = len * charWidth <= avail;
-    if (fits && len * tabWidth > avail) {
-        const QString text = block.text();
-        const qsizetype tabs = text.count(QLatin1Char('\t'));
-        fits = (len - tabs) * charWidth + tabs * tabWidth <= avail;
-    }
-    if (fits) {
-        if (block.lineCount() != 1)
-            const_cast<QTextBlock &>(block).setLineCount(1);
-        return;
-    }
-    auto *layout = qobject_cast<QPlainTextDocumentLayout *>(document()->documentLayout());
-    layout->ensureBlockLayout(block);
-    if (block.layout()->lineCount() > 0 && block.lineCount() != block.layout()->lineCount())
-        const_cast<QTextBlock &>(block).setLineCount(block.layout()->lineCount());
-}
-
-void TRxRichEdit::ensureLineCounts() const
-{
-    const QFontMetricsF fm(font());
-    // The room the layout gives a line, less a little slack for rounding.
-    const double avail = viewport()->width() - 2 * document()->documentMargin() - cursorWidth() - 2;
-    const double charWidth = qMax(fm.maxWidth(), fm.horizontalAdvance(QLatin1Char('W')));
-    const double tabWidth = qMax(tabStopDistance(), charWidth);
-
-    QTextBlock block, last;
-    if (m_lineCountsValid) {
-        if (m_dirtyFrom < 0)
-            return;
-        block = document()->findBlock(m_dirtyFrom);
-        last = document()->findBlock(m_dirtyTo);
-        if (!last.isValid())
-            last = document()->lastBlock();
-    } else {
-        block = document()->firstBlock();
-        last = document()->lastBlock();
-    }
-    for (; block.isValid(); block = block.next()) {
-        countBlockLines(block, avail, charWidth, tabWidth);
-        if (block == last)
-            break;
-    }
-    m_lineCountsValid = true;
-    m_dirtyFrom = m_dirtyTo = -1;
+    m_lines->invalidate();
 }
 
 int TRxRichEdit::lineInBlock(const QTextBlock &block, int offset) const
@@ -300,8 +239,9 @@ int TRxRichEdit::lineInBlock(const QTextBlock &block, int offset) const
 
 int TRxRichEdit::LineFromChar(int pos) const
 {
-    ensureLineCounts();
-    const QTextBlock block = document()->findBlock(qBound(0, pos, textLength()));
+    pos = qBound(0, pos, textLength());
+    m_lines->ensureThrough(pos);
+    const QTextBlock block = document()->findBlock(pos);
     if (!block.isValid())
         return 0;
     return block.firstLineNumber() + lineInBlock(block, pos - block.position());
@@ -309,10 +249,22 @@ int TRxRichEdit::LineFromChar(int pos) const
 
 bool TRxRichEdit::displayLine(int line, QTextBlock *block, int *start, int *length) const
 {
-    ensureLineCounts();
     if (line == -1)
         line = LineFromChar(textCursor().position());
-    if (line < 0 || line >= document()->lineCount())
+    if (line < 0)
+        return false;
+    // Count far enough that the line's block is exact: a line past the counted part is at
+    // least as far as that many characters.
+    m_lines->ensureThrough(qMin(textLength(), line));
+    QTextBlock probe = document()->findBlockByLineNumber(line);
+    while (probe.isValid()) {
+        m_lines->ensureThrough(probe.position());
+        const QTextBlock again = document()->findBlockByLineNumber(line);
+        if (again == probe)
+            break;
+        probe = again;
+    }
+    if (line >= document()->lineCount())
         return false;
     const QTextBlock b = document()->findBlockByLineNumber(line);
     if (!b.isValid())
@@ -354,7 +306,7 @@ QString TRxRichEdit::LineText(int line) const
 
 int TRxRichEdit::LineCount() const
 {
-    ensureLineCounts();
+    m_lines->ensureAll();
     int lines = document()->lineCount();
     if (document()->lastBlock().length() <= 1)
         lines -= document()->lastBlock().lineCount();
@@ -464,17 +416,6 @@ void TRxRichEdit::onContentsChange(int from, int removed, int added)
 {
     if (removed == 0 && added == 0)
         return;
-    // The layout re-counts the changed blocks after this signal; remember the range and
-    // re-count it at the next line query.
-    if (m_dirtyFrom < 0) {
-        m_dirtyFrom = from;
-        m_dirtyTo = from + added;
-    } else {
-        if (m_dirtyTo > from)
-            m_dirtyTo = qMax(from, m_dirtyTo + added - removed);
-        m_dirtyFrom = qMin(m_dirtyFrom, from);
-        m_dirtyTo = qMax(m_dirtyTo, from + added);
-    }
     if (m_holdChanges == 0) {
         m_modified = true;
         m_textChanged = true;
@@ -554,12 +495,9 @@ void TRxRichEdit::insertFromMimeData(const QMimeData *source)
 
 void TRxRichEdit::resizeEvent(QResizeEvent *e)
 {
-    const int oldWidth = viewport()->width();
     QPlainTextEdit::resizeEvent(e);
     const QRect cr = contentsRect();
     m_margin->setGeometry(cr.left(), cr.top(), MarginWidth, cr.height());
-    if (viewport()->width() != oldWidth)
-        invalidateLineCounts();
 }
 
 void TRxRichEdit::changeEvent(QEvent *e)

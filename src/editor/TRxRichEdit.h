@@ -2,6 +2,7 @@
 
 #include <QPlainTextEdit>
 
+class TDisplayLines;
 class TSelectionMargin;
 
 // The editor of one document page: plain Windows-1250 text in a QPlainTextEdit.
@@ -79,9 +80,6 @@ protected:
 private:
     friend class TSelectionMargin;
     void onContentsChange(int from, int removed, int added);
-    void ensureLineCounts() const;
-    void countBlockLines(const QTextBlock &block, double avail, double charWidth,
-                         double tabWidth) const;
     int lineInBlock(const QTextBlock &block, int offset) const;
     bool displayLine(int line, QTextBlock *block, int *start, int *length) const;
     void invalidateLineCounts();
@@ -98,7 +96,6 @@ private:
     int m_holdChanges = 0;
     bool m_textChanged = false;
     int m_lastAnchor = -1, m_lastPosition = -1;
-    mutable bool m_lineCountsValid = false;
-    mutable int m_dirtyFrom = -1, m_dirtyTo = -1; // changed range not yet re-counted
+    TDisplayLines *m_lines = nullptr;
     int m_wordAnchor = -1; // start of the word where a mouse drag began
 };

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+
+class QPlainTextEdit;
+class QTextBlock;
+
+// Keeps the display-line count of each block of an editor exact, so that the line of a
+// position is found from the document's running sums (QTextBlock::firstLineNumber) instead
+// of laying out the whole text on every caret move.
+//
+// Counts are made exact from the start of the text up to a mark that grows on demand (a
+// query counts up to the block it asks about) and in the background in short idle slices.
+// Blocks that surely fit in one line are never laid out; the others are laid out in a
+// scratch QTextLayout, so nothing is kept in memory for blocks out of view.
+class TDisplayLines : public QObject
+{
+public:
+    explicit TDisplayLines(QPlainTextEdit *edit);
+
+    void invalidate();          // width, font or wrap changed; the text was replaced
+    void ensureThrough(int pos); // exact through the block holding pos
+    void ensureAll();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void onContentsChange(int from, int removed, int added);
+    void countBlock(const QTextBlock &block);
+    bool prepareMetrics();
+    void idleStep();
+
+    QPlainTextEdit *m_edit;
+    QTimer m_idle;
+    int m_countedTo = 0;        // blocks starting before this position are exact
+    int m_dirtyFrom = -1, m_dirtyTo = -1; // a changed range inside the exact part
+    bool m_metricsReady = false;
+    double m_lineWidth = 0, m_charWidth = 0, m_tabWidth = 0;
+};

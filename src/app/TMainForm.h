@@ -159,6 +159,14 @@ private:
     QString MissingFileName;
 
     // --- members of the file commands (TMainForm_file.cpp) ---
+    enum class SaveResult { Saved, Cancelled, Failed };
+    bool LoadFileToNewPage(const QString &fileName); // false: no such file (reported later)
+    SaveResult saveActivePage();   // Save; untitled pages and vanished files go to Save As
+    SaveResult saveActivePageAs(); // Save As
+    bool SaveActiveTo(const QString &fileName); // shows the error and returns false on failure
+    bool closeActivePageAsking();  // Close with its question; true when the page went
+    void bringToFront();
+    void showMissingFile(const QString &fileName);
 
     // --- members of the view options and status bar (TMainForm_view.cpp) ---
 

@@ -1,14 +1,41 @@
+#include "app/TErrorText.h"
+#include "app/TInstanceChannel.h"
 #include "app/TMainForm.h"
 #include "app/TPrompts.h"
+#include "app/TStartup.h"
 
 #include <QApplication>
+#include <QDir>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Quorvel Tosk"));
+    const QStringList arguments = QApplication::arguments().mid(1);
     TDialogPrompts prompts;
+
+    // A running instance takes over our first argument; we then end without a window.
+    TInstanceChannel channel(ExeBaseName(QApplication::applicationFilePath()));
+    switch (channel.Start(arguments, QDir::currentPath())) {
+    case TInstanceChannel::Forwarded:
+        return 0;
+    case TInstanceChannel::Failed:
+        prompts.ShowError(nullptr, QStringLiteral("Initialization failed"));
+        return 1;
+    case TInstanceChannel::Primary:
+        break;
+    }
+
     TMainForm form(&prompts, nullptr);
-    form.show();
+    QObject::connect(&channel, &TInstanceChannel::RestoreRequested, &form, [&form] {
+        Startup::BringForward(form);
+        Startup::Report(form, QStringLiteral("restore"));
+    });
+    QObject::connect(&channel, &TInstanceChannel::OpenRequested, &form,
+                     [&form](const QString &argument, const QString &folder) {
+                         Startup::OpenHandedFile(form, argument, folder);
+                     });
+    form.show(); // creates the untitled page 1 before any file of the command line
+    Startup::OpenCommandLineFiles(form, arguments);
     return app.exec();
 }

@@ -1,0 +1,77 @@
+#include "app/TStartup.h"
+
+#include "app/TErrorText.h"
+#include "app/TInstanceChannel.h"
+#include "app/TMainForm.h"
+#include "app/TPageControl.h"
+#include "app/TPrompts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace Startup {
+
+void OpenCommandLineFiles(TMainForm &form, const QStringList &arguments)
+{
+    for (const QString &argument : arguments) {
+        if (!QFileInfo::exists(argument)) {
+            QFile file(argument);
+            if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+                form.Prompts()->ShowError(
+                    &form, ErrorOpeningText(argument,
+                                            QStringLiteral("Cannot create file %1").arg(argument)));
+                continue;
+            }
+        }
+        const QString fullPath = QDir::cleanPath(QFileInfo(argument).absoluteFilePath());
+        form.AddToRecent(fullPath, 0);
+        try {
+            form.OpenFile(fullPath);
+        } catch (const TError &e) {
+            form.Prompts()->ShowError(&form, ErrorOpeningText(fullPath, e.message()));
+        }
+    }
+    Report(form, QStringLiteral("ready"));
+}
+
+void OpenHandedFile(TMainForm &form, const QString &argument, const QString &folder)
+{
+    const QString name = TInstanceChannel::ResolveArgument(argument, folder);
+    try {
+        form.OpenFile(name);
+    } catch (const TError &e) {
+        form.Prompts()->ShowError(&form, ErrorOpeningText(name, e.message()));
+    }
+    Report(form, QStringLiteral("open"), name);
+}
+
+void BringForward(QWidget &window)
+{
+    if (window.isMinimized())
+        window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+void Report(const TMainForm &form, const QString &event, const QString &detail)
+{
+    const QString path = qEnvironmentVariable("QUORTOSK_TEST_REPORT");
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+        return;
+    QStringList pages;
+    for (int i = 0; i < form.PageControl()->PageCount(); ++i)
+        pages << form.PageControl()->Page(i)->Hint();
+    const QString text = event + QLatin1Char('\t') + detail + QStringLiteral("\npages\t")
+                         + pages.join(QLatin1Char('\t')) + QStringLiteral("\tactive=")
+                         + QString::number(form.PageControl()->ActivePageIndex())
+                         + QStringLiteral("\tminimized=") + QString::number(form.isMinimized())
+                         + QLatin1Char('\n');
+    file.write(text.toUtf8());
+}
+
+} // namespace Startup

@@ -1,0 +1,174 @@
+#include "settings/TSettingsStore.h"
+
+#include "app/TErrorText.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QSettings>
+#include <QStandardPaths>
+
+TSettingsStore::TSettingsStore(QString fileName) : m_fileName(std::move(fileName)) {}
+
+QString TSettingsStore::DefaultFileName()
+{
+    return DefaultFileName(ExeBaseName(QCoreApplication::applicationFilePath()));
+}
+
+QString TSettingsStore::DefaultFileName(const QString &exeBase)
+{
+    const QString base = exeBase.isEmpty() ? QStringLiteral("quortosk") : exeBase;
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/')
+           + base + QLatin1Char('/') + base + QStringLiteral(".ini");
+}
+
+void TSettingsStore::SetProblemHandler(ProblemHandler handler)
+{
+    m_handler = std::move(handler);
+    if (m_handler && !m_pending.isEmpty()) {
+        const QString text = std::exchange(m_pending, QString());
+        m_handler(text);
+    }
+}
+
+void TSettingsStore::ReportProblem(const QString &text)
+{
+    if (m_reported)
+        return;
+    m_reported = true;
+    if (m_handler)
+        m_handler(text);
+    else
+        m_pending = text;
+}
+
+TSettingsSession::TSettingsSession(TSettingsStore &store)
+    : m_store(store), m_settings(std::make_unique<QSettings>(store.FileName(), QSettings::IniFormat))
+{
+    // Sections are parsed on first use; parsing them all now tells whether the file is
+    // damaged. What could be read is used.
+    m_settings->sync();
+    m_settings->allKeys();
+    switch (m_settings->status()) {
+    case QSettings::NoError:
+        break;
+    case QSettings::FormatError:
+        store.ReportProblem(QStringLiteral("Settings file '%1' is damaged; the values that could "
+                                           "not be read keep their defaults")
+                                .arg(QDir::toNativeSeparators(store.FileName())));
+        break;
+    case QSettings::AccessError:
+        store.ReportProblem(QStringLiteral("Cannot read settings file '%1'")
+                                .arg(QDir::toNativeSeparators(store.FileName())));
+        break;
+    }
+}
+
+TSettingsSession::~TSettingsSession() = default; // QSettings writes pending changes
+
+QString TSettingsSession::path(const QString &key, const QString &name) const
+{
+    QString p = key;
+    p.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    while (p.startsWith(QLatin1Char('/')))
+        p.remove(0, 1);
+    while (p.endsWith(QLatin1Char('/')))
+        p.chop(1);
+    if (name.isEmpty())
+        return p;
+    return p.isEmpty() ? name : p + QLatin1Char('/') + name;
+}
+
+QString TSettingsSession::ReadString(const QString &key, const QString &name, const QString &fallback) const
+{
+    const QString p = path(key, name);
+    if (!m_settings->contains(p))
+        return fallback;
+    const QVariant value = m_settings->value(p);
+    QString text;
+    if (value.typeId() == QMetaType::QString)
+        text = value.toString();
+    else if (value.typeId() == QMetaType::QStringList) // a hand-written value with commas
+        text = value.toStringList().join(QStringLiteral(", "));
+    else
+        throw TError(QStringLiteral("Invalid data type for '%1'").arg(name));
+    const qsizetype zero = text.indexOf(QChar(0));
+    if (zero >= 0)
+        text.truncate(zero);
+    return text;
+}
+
+bool TSettingsSession::ValueExists(const QString &key, const QString &name) const
+{
+    return m_settings->contains(path(key, name));
+}
+
+QStringList TSettingsSession::ValueNames(const QString &key) const
+{
+    m_settings->beginGroup(path(key));
+    QStringList names = m_settings->childKeys();
+    m_settings->endGroup();
+    return names;
+}
+
+bool TSettingsSession::KeyExists(const QString &key) const
+{
+    m_settings->beginGroup(path(key));
+    const bool exists = !m_settings->allKeys().isEmpty();
+    m_settings->endGroup();
+    return exists;
+}
+
+void TSettingsSession::beforeChange(const QString &name)
+{
+    if (m_firstChange.isEmpty())
+        m_firstChange = name;
+    if (!m_writableChecked) {
+        m_writableChecked = true;
+        m_writable = m_settings->isWritable();
+    }
+    if (!m_writable)
+        throw TError(QStringLiteral("Failed to set data for '%1'").arg(name));
+}
+
+void TSettingsSession::WriteString(const QString &key, const QString &name, const QString &value)
+{
+    beforeChange(name);
+    m_settings->setValue(path(key, name), value);
+}
+
+void TSettingsSession::DeleteValue(const QString &key, const QString &name)
+{
+    const QString p = path(key, name);
+    if (!m_settings->contains(p))
+        return;
+    beforeChange(name);
+    // QSettings removes sub-keys of the same name along with the value; keep them.
+    m_settings->beginGroup(p);
+    QList<QPair<QString, QVariant>> below;
+    for (const QString &k : m_settings->allKeys())
+        below.append({k, m_settings->value(k)});
+    m_settings->endGroup();
+    m_settings->remove(p);
+    for (const auto &[k, v] : below)
+        m_settings->setValue(p + QLatin1Char('/') + k, v);
+}
+
+void TSettingsSession::DeleteKey(const QString &key)
+{
+    if (!KeyExists(key))
+        return;
+    beforeChange(key);
+    m_settings->beginGroup(path(key));
+    m_settings->remove(QString()); // everything in the group and below
+    m_settings->endGroup();
+}
+
+void TSettingsSession::Close()
+{
+    if (m_closed)
+        return;
+    m_closed = true;
+    m_settings->sync();
+    if (m_settings->status() == QSettings::AccessError && !m_firstChange.isEmpty())
+        throw TError(QStringLiteral("Failed to set data for '%1'").arg(m_firstChange));
+}

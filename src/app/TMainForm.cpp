@@ -277,10 +277,16 @@ void TMainForm::createPageMenus()
     add("pmaReplace");
     pmActivePage->addSeparator();
     add("pmaExit");
-    add("zalvpred1");
-    add("zalzpet1");
-    Action("zalvpred1")->setVisible(false);
-    Action("zalzpet1")->setVisible(false);
+    // The menu lists the page-switching items hidden; a hidden action's key would not work,
+    // so the keys stay with the window's visible (but unlisted) actions.
+    for (const char *name : {"zalvpred1", "zalzpet1"}) {
+        QAction *shown = Action(QLatin1String(name));
+        auto *hidden = new QAction(shown->text(), pmActivePage);
+        hidden->setObjectName(QLatin1String(name) + QStringLiteral("Item"));
+        hidden->setVisible(false);
+        connect(hidden, &QAction::triggered, shown, &QAction::trigger);
+        pmActivePage->addAction(hidden);
+    }
 
     pmMAINPAGE = new QMenu(this);
     pmMAINPAGE->setObjectName(QStringLiteral("pmMAINPAGE"));

@@ -34,6 +34,13 @@ bool isMenuKey(const QKeyEvent *e)
     return false;
 }
 
+// Ctrl+Tab and Ctrl+Shift+Tab switch pages; the text control would take them as a tab.
+bool isPageSwitchKey(const QKeyEvent *e)
+{
+    return (e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab)
+        && (e->modifiers() & Qt::ControlModifier);
+}
+
 const QRegularExpression &urlPattern()
 {
     static const QRegularExpression re(
@@ -195,7 +202,9 @@ void TRxRichEdit::SetSelText(const QString &text)
     QTextCursor c = textCursor();
     const int start = c.selectionStart();
     const QString clean = prepareInsert(text, c.selectionEnd() - start);
+    c.beginEditBlock(); // one undo step of its own, never merged with typing
     c.insertText(clean);
+    c.endEditBlock();
     c.setPosition(start);
     c.setPosition(start + int(clean.size()), QTextCursor::KeepAnchor);
     setTextCursor(c);
@@ -375,7 +384,9 @@ void TRxRichEdit::ReplaceRange(int from, int length, const QString &text)
     QTextCursor c(document());
     c.setPosition(from);
     c.setPosition(from + length, QTextCursor::KeepAnchor);
+    c.beginEditBlock();
     c.insertText(clean);
+    c.endEditBlock();
 }
 
 void TRxRichEdit::SetModified(bool modified)
@@ -424,7 +435,8 @@ void TRxRichEdit::onContentsChange(int from, int removed, int added)
 
 bool TRxRichEdit::event(QEvent *e)
 {
-    if (e->type() == QEvent::ShortcutOverride && isMenuKey(static_cast<QKeyEvent *>(e))) {
+    if (e->type() == QEvent::ShortcutOverride
+        && (isMenuKey(static_cast<QKeyEvent *>(e)) || isPageSwitchKey(static_cast<QKeyEvent *>(e)))) {
         e->ignore();
         return true;
     }

@@ -1,0 +1,279 @@
+// The main window: menus, pages, switching, closing, the marker and the edit menu.
+#include "TFakePrompts.h"
+#include "app/TMainForm.h"
+#include "app/TPageControl.h"
+#include "editor/TRxRichEdit.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+
+class TstMainForm : public QObject
+{
+    Q_OBJECT
+
+    TFakePrompts m_prompts;
+
+    static QStringList captions(const TMainForm &form)
+    {
+        QStringList out;
+        for (int i = 0; i < form.PageControl()->PageCount(); ++i)
+            out << form.PageControl()->Page(i)->Caption();
+        return out;
+    }
+
+    // Shows the window; returns it with its first untitled page.
+    std::unique_ptr<TMainForm> shownForm()
+    {
+        auto form = std::make_unique<TMainForm>(&m_prompts, nullptr);
+        form->show();
+        if (!QTest::qWaitForWindowExposed(form.get()))
+            return nullptr;
+        return form;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+    }
+
+    void menuItems_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("shortcut");
+        const char *rows[][3] = {
+            {"mmNew", "&Nový", "Ctrl+N"}, {"mmOpen", "&Otevřít", "Ctrl+O"},
+            {"mmSave", "&Uložit", "Ctrl+S"}, {"mmSaveAs", "Uložit j&ako...", "Ctrl+Shift+S"},
+            {"mmSaveAll", "U&ložit vše", ""}, {"mmClose", "&Zavřít", "Ctrl+F4"},
+            {"mmCloseAll", "Zavřít vš&e", ""}, {"mmPrint", "&Tisk...", "Ctrl+P"},
+            {"mmPrinterSetup", "Nastavení t&iskárny...", ""}, {"mmExit", "&Konec", "Alt+F4"},
+            {"mmUndo", "&Zpět", "Ctrl+Z"}, {"mmCut", "&Vyjmout", "Ctrl+X"},
+            {"mmCopy", "&Kopírovat", "Ctrl+C"}, {"mmPaste", "V&ložit", "Ctrl+V"},
+            {"mmFind", "&Najít...", "Ctrl+F"}, {"mmFindAgain", "&Hledat další", "F3"},
+            {"mmReplace", "Zaměn&it...", "Ctrl+H"}, {"mmGOTO", "Přejít na...", "Ctrl+G"},
+            {"Vloitdatumaas1", "Vložit &datum a čas", "Ctrl+D"},
+            {"UpperItem1", "&Velká písmena", "Ctrl+Shift+V"}, {"LowerItem1", "&Malá písmena", "Ctrl+Shift+M"},
+            {"InvertItem1", "&Inverze", ""}, {"mmSelectAll", "Vybr&at vše", "Ctrl+A"},
+            {"itmWrap", "Zalo&mit řádky", "Ctrl+W"}, {"mmTOOLBAR", "&Panel nástrojů", ""},
+            {"mmStatusBar", "&Stavový řádek", ""}, {"mmSpeed", "SpeedP&anel", "F9"},
+            {"mmKonverze", "&Konverze...", ""}, {"mmSpell", "&Pravopis...", "F7"},
+            {"KonverzezT6021", "Konverze z T602", "Ctrl+Shift+T"},
+            {"mmTOOLEDIT", "N&astavit panel nástrojů...", ""}, {"mmNASTAV", "&Nastavení...", "F8"},
+            {"mmAbout", "O pro&gramu...", ""}, {"zalvpred1", "zalvpred", "Ctrl+Tab"},
+            {"zalzpet1", "zalzpet", "Ctrl+Shift+Tab"},
+        };
+        for (const auto &r : rows)
+            QTest::newRow(r[0]) << QString(r[0]) << QString::fromUtf8(r[1]) << QString(r[2]);
+    }
+    void menuItems()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QString, shortcut);
+        TMainForm form(&m_prompts, nullptr);
+        QAction *a = form.Action(name);
+        QVERIFY(a);
+        QCOMPARE(a->text(), caption);
+        QCOMPARE(a->shortcut().toString(), shortcut);
+    }
+
+    void menuBarAndContextMenus()
+    {
+        TMainForm form(&m_prompts, nullptr);
+        QStringList titles;
+        for (QAction *a : form.menuBar()->actions())
+            titles << a->text();
+        QCOMPARE(titles, QStringList({"&Soubor", "Úpr&avy", "&Zobrazit", "Z&kratky", "&Nástroje", "Nápo&věda"}));
+        QStringList page;
+        for (QAction *a : form.pmActivePage->actions())
+            page << (a->isSeparator() ? QString("-") : a->text());
+        QCOMPARE(page, QStringList({"Zavřít", "Zavřít vše", "-", "Vyjmout", "Kopírovat", "Vložit", "-", "Nový",
+                                    "Otevřít", "Uložit", "Uložit jako...", "Uložit vše", "-", "Najít", "Zaměnit",
+                                    "-", "&Konec", "zalvpred", "zalzpet"}));
+        QVERIFY(!form.pmActivePage->actions().at(17)->isVisible());
+        QVERIFY(!form.pmActivePage->actions().at(18)->isVisible());
+        QCOMPARE(form.pmMAINPAGE->actions().size(), 2);
+        QVERIFY(form.Action("itmWrap")->isChecked());
+        QCOMPARE(form.windowTitle(), QString("Quorvel Tosk"));
+    }
+
+    // A fresh start shows one untitled page numbered 1, and no toolbar, panel or status bar.
+    void freshStartAndUntitledNumbering()
+    {
+        auto form = shownForm();
+        QVERIFY(form);
+        QCOMPARE(captions(*form), QStringList({"bezejmenný1"}));
+        QCOMPARE(form->ActivePage()->Hint(), QString("bezejmenný1"));
+        QVERIFY(!form->StatusBar->isVisible());
+        QVERIFY(!form->ToolBar->isVisible());
+        QVERIFY(!form->pnlLEVY->isVisible());
+        form->CloseActivePage();
+        QCOMPARE(form->PageControl()->PageCount(), 0);
+        form->mmNewClick();
+        QCOMPARE(captions(*form), QStringList({"bezejmenný2"}));
+        QCOMPARE(QApplication::focusWidget(), form->ActiveEditor());
+    }
+
+    void switchingWrapsAround()
+    {
+        auto form = shownForm();
+        QVERIFY(form);
+        form->zalvpred1Click(); // one page: stays
+        QCOMPARE(form->PageControl()->ActivePageIndex(), 0);
+        form->mmNewClick();
+        form->mmNewClick();
+        QCOMPARE(form->PageControl()->ActivePageIndex(), 2);
+        QTest::keyClick(form->ActiveEditor(), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(form->PageControl()->ActivePageIndex(), 0);
+        form->zalvpred1Click();
+        form->zalvpred1Click();
+        QCOMPARE(form->PageControl()->ActivePageIndex(), 2);
+        form->zalzpet1Click();
+        QCOMPARE(form->PageControl()->ActivePageIndex(), 1);
+        QTest::keyClick(form->ActiveEditor(), Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(form->PageControl()->ActivePageIndex(), 0);
+        QTest::keyClick(form->ActiveEditor(), Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(form->PageControl()->ActivePageIndex(), 2);
+        QCOMPARE(form->ActiveEditor()->PlainText(), QString()); // no tab reached the text
+    }
+
+    // With A, B, C, D and B active, closing B makes A active; closing A then makes D active.
+    void closingSelectsTheNeighbour()
+    {
+        auto form = shownForm();
+        QVERIFY(form);
+        form->mmNewClick();
+        form->mmNewClick();
+        form->mmNewClick();
+        form->PageControl()->SetActivePageIndex(1);
+        form->CloseActivePage();
+        QCOMPARE(captions(*form), QStringList({"bezejmenný1", "bezejmenný3", "bezejmenný4"}));
+        QCOMPARE(form->ActivePage()->Caption(), QString("bezejmenný1"));
+        form->CloseActivePage();
+        QCOMPARE(form->ActivePage()->Caption(), QString("bezejmenný4"));
+        form->CloseActivePage();
+        QCOMPARE(form->ActivePage()->Caption(), QString("bezejmenný3"));
+        form->CloseActivePage();
+        QVERIFY(!form->ActivePage());
+        // No page: the page commands are off, New and Open still work.
+        for (const char *name : {"mmSave", "mmSaveAs", "mmSaveAll", "mmClose", "mmCloseAll", "mmFind",
+                                 "mmFindAgain", "mmReplace", "mmPrint", "mmUndo", "mmCopy", "pmaFind"})
+            QVERIFY2(!form->Action(name)->isEnabled(), name);
+        QVERIFY(!form->mmEdit->menuAction()->isEnabled());
+        QVERIFY(form->Action("mmNew")->isEnabled());
+        QVERIFY(form->Action("mmOpen")->isEnabled());
+        form->mmUndoClick(); // reachable another way: does nothing
+        form->zalvpred1Click();
+        form->mmNewClick();
+        QVERIFY(form->Action("mmSave")->isEnabled());
+        QVERIFY(form->mmEdit->menuAction()->isEnabled());
+    }
+
+    // Typing shows the marker; undoing back to the saved text leaves it until a save.
+    void modifiedMarker()
+    {
+        auto form = shownForm();
+        QVERIFY(form);
+        TTabSheet *page = form->ActivePage();
+        QCOMPARE(page->ImageIndex(), -1);
+        QTest::keyClicks(form->ActiveEditor(), "x");
+        QCOMPARE(page->ImageIndex(), 0);
+        form->ActiveEditor()->Undo();
+        QCOMPARE(form->ActiveEditor()->PlainText(), QString());
+        QCOMPARE(page->ImageIndex(), 0);
+        form->ActiveEditor()->SetModified(false);
+        QCOMPARE(page->ImageIndex(), 0); // only a save takes the marker away
+        form->mmFileClick();
+        QVERIFY(!form->Action("mmSave")->isEnabled());
+        QTest::keyClicks(form->ActiveEditor(), "y");
+        form->mmFileClick();
+        QVERIFY(form->Action("mmSave")->isEnabled());
+    }
+
+    void editMenuStates()
+    {
+        auto form = shownForm();
+        QVERIFY(form);
+        TRxRichEdit *e = form->ActiveEditor();
+        QApplication::clipboard()->clear();
+        form->mmEditClick();
+        QVERIFY(!form->Action("mmCut")->isEnabled());
+        QVERIFY(!form->Action("mmCopy")->isEnabled());
+        QVERIFY(!form->Action("mmUndo")->isEnabled());
+        QVERIFY(!form->Action("mmPaste")->isEnabled());
+        QTest::keyClicks(e, "ab");
+        e->SetSelStart(0);
+        e->SetSelLength(1);
+        auto *image = new QMimeData;
+        image->setImageData(QImage(4, 4, QImage::Format_RGB32));
+        QApplication::clipboard()->setMimeData(image); // a picture only: no paste
+        form->mmEditClick();
+        QVERIFY(form->Action("mmCut")->isEnabled());
+        QVERIFY(form->Action("mmCopy")->isEnabled());
+        QVERIFY(form->Action("mmUndo")->isEnabled());
+        QVERIFY(!form->Action("mmPaste")->isEnabled());
+        // The key of a disabled item does nothing and does not reach the editor.
+        QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(e->PlainText(), QString("ab"));
+        QTest::keyClick(e, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QString("a"));
+        QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(e->PlainText(), QString("ab"));
+        QCOMPARE(e->SelStart(), 1);
+        QTest::keyClick(e, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(e->SelLength(), 2);
+        QTest::keyClick(e, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(e->PlainText(), QString());
+        QTest::keyClick(e, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(e->PlainText(), QString("ab"));
+    }
+
+    // Wrap off on one page leaves the others wrapped; later pages follow the template.
+    void wrapRuleAcrossPages()
+    {
+        auto form = shownForm();
+        QVERIFY(form);
+        TRxRichEdit *first = form->ActiveEditor();
+        form->mmNewClick();
+        TRxRichEdit *second = form->ActiveEditor();
+        QTest::keyClick(second, Qt::Key_W, Qt::ControlModifier);
+        QVERIFY(!form->Action("itmWrap")->isChecked());
+        QVERIFY(!second->WordWrap());
+        QVERIFY(first->WordWrap());
+        QVERIFY(!form->TemplateEditor()->WordWrap());
+        form->mmNewClick();
+        QVERIFY(!form->ActiveEditor()->WordWrap());
+        form->Action("itmWrap")->trigger();
+        QVERIFY(form->Action("itmWrap")->isChecked());
+        QVERIFY(form->ActiveEditor()->WordWrap());
+        QVERIFY(!second->WordWrap());
+    }
+
+    void newPagesCopyTheTemplate()
+    {
+        auto form = shownForm();
+        QVERIFY(form);
+        QFont f(QStringLiteral("Courier New"));
+        f.setPointSize(15);
+        form->TemplateEditor()->setFont(f);
+        QPalette p = form->TemplateEditor()->palette();
+        p.setColor(QPalette::Base, QColor(255, 255, 200));
+        form->TemplateEditor()->setPalette(p);
+        form->mmNewClick();
+        QCOMPARE(form->ActiveEditor()->font().pointSize(), 15);
+        QCOMPARE(form->ActiveEditor()->palette().color(QPalette::Base), QColor(255, 255, 200));
+        QVERIFY(!form->ActiveEditor()->Modified());
+    }
+};
+
+QTEST_MAIN(TstMainForm)
+#include "tst_mainform.moc"

@@ -169,6 +169,16 @@ private:
     void showMissingFile(const QString &fileName);
 
     // --- members of the view options and status bar (TMainForm_view.cpp) ---
+public:
+    // Panels 1-3 from the editor's selection start; bound to EditorSelectionChanged.
+    void UpdateStatusPanels(TRxRichEdit *editor);
+    // Lists the translations found in `folders` in "&Jazyková verze" (at creation: the
+    // folder of the executable and the installed translations folder).
+    void FillLanguageMenu(const QStringList &folders);
+
+private:
+    void languageItemClick(const QString &code); // empty code: "[default]"
+    class TStatusPanels *m_statusPanels = nullptr;
 
     // --- members of the settings and recent files (TMainForm_settings.cpp) ---
 

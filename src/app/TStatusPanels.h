@@ -1,0 +1,59 @@
+#pragma once
+
+#include "app/TKeyboardLocks.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <functional>
+
+class QLabel;
+class QStatusBar;
+class QWidget;
+class TRxRichEdit;
+
+// The seven panels of the main window's status bar and what keeps them current: the
+// caret panels from the editors' selection events, the key panels and the hint panel at
+// idle moments. An idle moment is the end of a burst of input events: an application
+// event filter notes input and a zero timer runs once the event queue is empty, so
+// nothing runs while the user does nothing.
+class TStatusPanels : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int PanelCount = 7;
+
+    // Fills `bar` with the panels; `window` is the main window whose menus and widgets
+    // feed the hint panel. `activeEditor` gives the editor whose insert mode panel 4 shows.
+    TStatusPanels(QStatusBar *bar, QWidget *window, std::function<TRxRichEdit *()> activeEditor);
+    ~TStatusPanels() override;
+
+    QString PanelText(int panel) const; // panel 1..7
+    QLabel *Panel(int panel) const;
+
+    void ShowCaret(TRxRichEdit *editor); // panels 1-3 from the editor's selection start
+    void UpdateKeyPanels();              // panels 4-6
+    void ShowHint(const QString &longHint); // panel 7
+    void ScheduleIdle();                 // run the idle update once the queue is empty
+
+    // The long hint a widget shows: the first non-empty hint of the widget or of its
+    // parents in turn (a page's hint is its file identity), after the first "|".
+    static QString HintOf(const QWidget *widget);
+
+    // Tests replace the keyboard with a fake.
+    void SetLockReader(std::function<TKeyboardLocks()> reader) { m_readLocks = std::move(reader); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void idle();
+    void setPanel(int panel, const QString &text);
+    bool belongsToWindow(const QObject *object) const;
+
+    QLabel *m_panels[PanelCount] = {};
+    QPointer<QWidget> m_window;
+    std::function<TRxRichEdit *()> m_activeEditor;
+    std::function<TKeyboardLocks()> m_readLocks = ReadKeyboardLocks;
+    QTimer m_idle;
+};

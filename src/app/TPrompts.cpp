@@ -3,6 +3,7 @@
 #include "app/TErrorText.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -41,14 +42,17 @@ void TDialogPrompts::ShowMessage(QWidget *parent, const QString &title, const QS
 
 namespace {
 
-// The file dialogs open larger than the toolkit's default, centred on the parent's screen.
+// The file dialogs open enlarged: the screen less a sixth of its width and a quarter of its
+// height, centred across, with a third of the spare height above.
 void enlarge(QFileDialog &dialog, QWidget *parent)
 {
     QScreen *screen = parent ? parent->screen() : QApplication::primaryScreen();
     const QRect avail = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-    const QSize size(qMin(avail.width() * 3 / 4, 900), qMin(avail.height() * 3 / 4, 600));
-    dialog.resize(size);
-    dialog.move(avail.center() - QPoint(size.width() / 2, size.height() / 2));
+    const int width = avail.width() - avail.width() / 6;
+    const int height = avail.height() - avail.height() / 4;
+    dialog.resize(width, height);
+    dialog.move(avail.left() + (avail.width() - width) / 2,
+                avail.top() + (avail.height() - height) / 3);
 }
 
 } // namespace
@@ -68,7 +72,8 @@ QStringList TDialogPrompts::OpenFileNames(QWidget *parent, const QString &title,
 QString TDialogPrompts::SaveFileName(QWidget *parent, const QString &title,
                                      const QString &proposal, const QString &filter)
 {
-    QFileDialog dialog(parent, title, QString(), QtFilterFromWindowsFilter(filter));
+    // Starts in the current folder, not in the one the last dialog visited.
+    QFileDialog dialog(parent, title, QDir::currentPath(), QtFilterFromWindowsFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     // The program asks about overwriting itself, with its own text.

@@ -1,15 +1,157 @@
 // Text tools: find and replace, go to line, case, date and time, conversion, T602, spelling.
 #include "app/TMainForm.h"
 
-void TMainForm::initTextCommands() {}
-void TMainForm::mmFindClick() {}
-void TMainForm::mmFindAgainClick() {}
-void TMainForm::mmReplaceClick() {}
-void TMainForm::mmGOTOClick() {}
-void TMainForm::Vloitdatumaas1Click() {}
-void TMainForm::UpperItem1Click() {}
-void TMainForm::LowerItem1Click() {}
-void TMainForm::InvertItem1Click() {}
-void TMainForm::mmKonverzeClick() {}
-void TMainForm::KonverzezT6021Click() {}
+#include "app/TPrompts.h"
+#include "editor/CaseRules.h"
+#include "editor/Cp1250.h"
+#include "editor/T602.h"
+#include "editor/TEditorSearch.h"
+#include "editor/TRxRichEdit.h"
+#include "editor/TextCommands.h"
+#include "konverze/TfrmKonverze.h"
+
+#include <QApplication>
+#include <QDateTime>
+
+namespace {
+
+int textLength(const TRxRichEdit *editor)
+{
+    return editor->document()->characterCount() - 1;
+}
+
+// Replaces the selection by convert(selection) and selects the same range again.
+template <typename Convert>
+void convertSelection(TRxRichEdit *editor, Convert convert)
+{
+    const int start = editor->SelStart();
+    const int length = editor->SelLength();
+    if (length == 0)
+        return;
+    editor->SetSelText(convert(editor->SelText()));
+    editor->SetSelStart(start);
+    editor->SetSelLength(length);
+}
+
+} // namespace
+
+void TMainForm::initTextCommands()
+{
+    // Nothing to wire beyond the actions: every command finds its editor when it runs.
+}
+
+// ---- find and replace ----
+
+void TMainForm::mmFindClick()
+{
+    if (TRxRichEdit *editor = ActiveEditor())
+        TEditorSearch::of(editor)->ShowFindDialog();
+}
+
+void TMainForm::mmFindAgainClick()
+{
+    TRxRichEdit *editor = ActiveEditor();
+    if (!editor)
+        return;
+    TEditorSearch *search = TEditorSearch::find(editor);
+    if (!search || !search->RepeatSearch())
+        QApplication::beep();
+}
+
+void TMainForm::mmReplaceClick()
+{
+    if (TRxRichEdit *editor = ActiveEditor())
+        TEditorSearch::of(editor)->ShowReplaceDialog();
+}
+
+// ---- go to line ----
+
+void TMainForm::mmGOTOClick()
+{
+    TRxRichEdit *editor = ActiveEditor();
+    if (!editor)
+        return;
+    const int lines = editor->LineCount();
+    QString value;
+    const bool ok = m_prompts->InputQuery(this, tr("Přejít na"),
+                                          tr("Přejít na řádek [1 až %1]").arg(lines), value);
+    if (ok) {
+        value.truncate(255);
+        editor->SetSelStart(editor->SelStart());
+        int n = 0;
+        if (!TextCommands::ParseWholeNumber(value, &n)) {
+            m_prompts->ShowError(this, tr("'%1' is not a valid integer value").arg(value));
+            editor->setFocus();
+            return;
+        }
+        int target = -1;
+        if (n == 0)
+            target = editor->LineStart(-1);
+        else if (n > 0)
+            target = editor->LineStart(n - 1);
+        if (target < 0)
+            target = textLength(editor); // past the last line, or below 0
+        editor->SetSelStart(target);
+        editor->ensureCursorVisible();
+    }
+    editor->setFocus();
+}
+
+// ---- case ----
+
+void TMainForm::UpperItem1Click()
+{
+    if (TRxRichEdit *editor = ActiveEditor())
+        convertSelection(editor, [](const QString &s) { return CaseRules::toUpper(s); });
+}
+
+void TMainForm::LowerItem1Click()
+{
+    if (TRxRichEdit *editor = ActiveEditor())
+        convertSelection(editor, [](const QString &s) { return CaseRules::toLower(s); });
+}
+
+void TMainForm::InvertItem1Click()
+{
+    if (TRxRichEdit *editor = ActiveEditor())
+        convertSelection(editor, [](const QString &s) { return CaseRules::invert(s); });
+}
+
+// ---- date and time ----
+
+void TMainForm::Vloitdatumaas1Click()
+{
+    TRxRichEdit *editor = ActiveEditor();
+    if (!editor)
+        return;
+    const QDate date = QDate::currentDate();
+    const QTime time = QTime::currentTime();
+    editor->SetSelText(TextCommands::DateTimeText(QLocale::system(), QDateTime(date, time)));
+}
+
+// ---- conversion and T602 ----
+
+void TMainForm::mmKonverzeClick()
+{
+    TRxRichEdit *editor = ActiveEditor();
+    if (!editor)
+        return; // no page, no text to convert
+    TfrmKonverze dialog(editor, this);
+    dialog.exec();
+}
+
+void TMainForm::KonverzezT6021Click()
+{
+    TRxRichEdit *editor = ActiveEditor();
+    if (!editor)
+        return;
+    const QString text = TextCommands::DocumentText(*editor->document());
+    const QByteArray cleaned = T602::cleanText(Cp1250::encode(text), "\n");
+    // One undo step over the whole text.
+    editor->ReplaceRange(0, textLength(editor), Cp1250::decode(cleaned));
+    editor->SetSelStart(0);
+}
+
+// ---- spelling ----
+
 void TMainForm::mmSpellClick() {}

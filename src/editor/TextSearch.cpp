@@ -139,14 +139,14 @@ qsizetype findUp(QStringView text, QStringView needle, qsizetype before, const O
 }
 
 ReplaceAllPlan planReplaceAll(QStringView text, QStringView needle, QStringView replacement,
-                              qsizetype from, const Options &options)
+                              qsizetype from, const Options &options, int maxCount)
 {
     ReplaceAllPlan plan;
     const qsizetype m = needle.size();
     from = qBound<qsizetype>(0, from, text.size());
     std::optional<QChar> left = from > 0 ? std::optional<QChar>(text[from - 1]) : std::nullopt;
     qsizetype copied = -1; // old text copied into newSpan up to here
-    while (true) {
+    while (maxCount < 0 || plan.hits.size() < maxCount) {
         const qsizetype p = findDownFrom(text, needle, from, options, left);
         if (p < 0)
             break;

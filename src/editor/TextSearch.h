@@ -30,7 +30,8 @@ qsizetype findUp(QStringView text, QStringView needle, qsizetype before, const O
 
 // What Replace All does to a text: searching down from `from`, every hit is replaced and
 // the search goes on after the inserted text, so inserted text is never searched again.
-// The whole edit is one span of the old text and its new content.
+// The whole edit is one span of the old text and its new content. With maxCount >= 0 the
+// run stops after that many replacements.
 struct ReplaceAllPlan
 {
     QList<qsizetype> hits;     // hit starts in the old text, ascending
@@ -43,6 +44,6 @@ struct ReplaceAllPlan
 };
 
 ReplaceAllPlan planReplaceAll(QStringView text, QStringView needle, QStringView replacement,
-                              qsizetype from, const Options &options);
+                              qsizetype from, const Options &options, int maxCount = -1);
 
 } // namespace TextSearch

@@ -46,6 +46,7 @@ private slots:
     void replaceAll_data();
     void replaceAll();
     void replaceAllAgreesWithOneByOne();
+    void replaceAllStopsAtMaxCount();
 };
 
 void TestTextSearch::find_data()
@@ -225,6 +226,22 @@ void TestTextSearch::replaceAllAgreesWithOneByOne()
         QVERIFY2(plan.count() == count, qPrintable(context));
         if (count > 0)
             QVERIFY2(plan.lastReplacementStart == lastStart, qPrintable(context));
+    }
+}
+
+// The editor's length limit: the run stops after the replacements that still fit.
+void TestTextSearch::replaceAllStopsAtMaxCount()
+{
+    const QString text = QStringLiteral("a-a-a-a");
+    const Options options;
+    for (int max = 0; max <= 5; ++max) {
+        const auto plan = TextSearch::planReplaceAll(text, u"a", u"bb", 0, options, max);
+        const int done = qMin(max, 4);
+        QCOMPARE(plan.count(), done);
+        QString expected = text;
+        for (int i = 0; i < done; ++i)
+            expected.replace(expected.indexOf(u'a'), 1, QStringLiteral("bb"));
+        QCOMPARE(applied(text, plan), expected);
     }
 }
 

@@ -1,0 +1,187 @@
+#include "konverze/TfrmKonverze.h"
+
+#include "editor/Cp1250.h"
+#include "editor/TRxRichEdit.h"
+#include "editor/TextCommands.h"
+#include "konverze/Konverze.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// The original layout's pixel sizes were for an 8-point dialog font 13 pixels high;
+// scale them to the font in use.
+int scaled(const QWidget *w, int pixels)
+{
+    return qRound(pixels * w->fontMetrics().height() / 13.0);
+}
+
+} // namespace
+
+TfrmKonverze::TfrmKonverze(TRxRichEdit *editor, QWidget *parent)
+    : QDialog(parent), m_editor(editor)
+{
+    setWindowTitle(tr("Konverze"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    GroupBox1 = new QGroupBox(tr("Konverze"), this);
+    Label1 = new QLabel(tr("Z:"), GroupBox1);
+    Label2 = new QLabel(tr("Do:"), GroupBox1);
+    lstZdroj = new QListWidget(GroupBox1);
+    lstZdroj->addItems({tr("Windows 1250"), tr("Kamenický"), tr("Latin 2"), tr("ISO 8859-2")});
+    lstCil = new QListWidget(GroupBox1);
+    lstCil->addItems(
+        {tr("Windows 1250"), tr("Kamenický"), tr("Latin 2"), tr("ISO 8859-2"), tr("ASCII")});
+    for (QListWidget *list : {lstZdroj, lstCil}) {
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+        list->setMinimumSize(scaled(this, 113), scaled(this, 89));
+    }
+    Label1->setBuddy(lstZdroj);
+    Label2->setBuddy(lstCil);
+    btnKonvert = new QPushButton(tr("&Konvertovat"), GroupBox1);
+    btnKonvert->setDefault(true);
+    btnKonvert->setAutoDefault(true);
+    btnStorno = new QPushButton(tr("Storno"), GroupBox1);
+    btnStorno->setAutoDefault(false);
+
+    auto *grid = new QGridLayout(GroupBox1);
+    grid->addWidget(Label1, 0, 0);
+    grid->addWidget(Label2, 0, 1);
+    grid->addWidget(lstZdroj, 1, 0, 3, 1);
+    grid->addWidget(lstCil, 1, 1, 3, 1);
+    grid->addWidget(btnKonvert, 1, 2);
+    grid->addWidget(btnStorno, 2, 2);
+    grid->setRowStretch(3, 1);
+    grid->setColumnMinimumWidth(2, scaled(this, 75));
+
+    // The check box stands where the preview frame's caption would, outside the frame so
+    // that it stays usable while the frame is disabled.
+    CheckBox1 = new QCheckBox(tr("Náhled"), this);
+    GroupBox2 = new QGroupBox(this);
+    editPreview = new QPlainTextEdit(GroupBox2);
+    editPreview->setReadOnly(true);
+    editPreview->setMinimumSize(scaled(this, 329), scaled(this, 129));
+    QSizePolicy keep = editPreview->sizePolicy();
+    keep.setRetainSizeWhenHidden(true); // the frame keeps its size while the preview is off
+    editPreview->setSizePolicy(keep);
+    auto *previewLayout = new QVBoxLayout(GroupBox2);
+    previewLayout->addWidget(editPreview);
+
+    auto *main = new QVBoxLayout(this);
+    main->addWidget(GroupBox1);
+    main->addSpacing(scaled(this, 4));
+    main->addWidget(CheckBox1);
+    main->addWidget(GroupBox2, 1);
+    main->setSizeConstraint(QLayout::SetFixedSize); // a dialog border, not resizable
+
+    setTabOrder(lstZdroj, lstCil);
+    setTabOrder(lstCil, btnKonvert);
+    setTabOrder(btnKonvert, btnStorno);
+    setTabOrder(btnStorno, editPreview);
+    setTabOrder(editPreview, CheckBox1);
+
+    FormCreate();
+
+    connect(CheckBox1, &QCheckBox::toggled, this, &TfrmKonverze::CheckBox1Click);
+    connect(lstZdroj, &QListWidget::currentRowChanged, this, &TfrmKonverze::lstZdrojClick);
+    connect(lstCil, &QListWidget::currentRowChanged, this, &TfrmKonverze::lstCilClick);
+    connect(btnKonvert, &QPushButton::clicked, this, &TfrmKonverze::btnKonvertClick);
+    connect(btnStorno, &QPushButton::clicked, this, &TfrmKonverze::btnStornoClick);
+}
+
+void TfrmKonverze::FormCreate()
+{
+    lstZdroj->setCurrentRow(0);
+    lstCil->setCurrentRow(0);
+    CheckBox1->setChecked(false);
+    GroupBox2->setEnabled(false);
+    editPreview->setVisible(false);
+    lstZdroj->setFocus();
+}
+
+int TfrmKonverze::Source() const
+{
+    return lstZdroj->currentRow() + 1;
+}
+
+int TfrmKonverze::Target() const
+{
+    return lstCil->currentRow() + 1;
+}
+
+QString TfrmKonverze::ConvertedText(const TRxRichEdit *editor, int source, int target)
+{
+    if (!editor)
+        return {};
+    QString text = TextCommands::DocumentText(*editor->document());
+    if (!text.isEmpty() && !text.endsWith(QLatin1Char('\n')))
+        text.append(QLatin1Char('\n')); // every line keeps a line break, the last one too
+    QByteArray bytes = Cp1250::encode(text);
+    Prevest(static_cast<unsigned char>(source), static_cast<unsigned char>(target),
+            bytes.data(), std::size_t(bytes.size()));
+    return Cp1250::decode(bytes);
+}
+
+void TfrmKonverze::ObnovitNahled(int source, int target)
+{
+    editPreview->clear();
+    editPreview->setPlainText(ConvertedText(m_editor, source, target));
+    editPreview->moveCursor(QTextCursor::Start);
+    if (m_editor) {
+        // Shown as the page's editor would show it.
+        editPreview->setFont(m_editor->font());
+        QPalette pal = editPreview->palette();
+        const QPalette source = m_editor->palette();
+        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            pal.setColor(group, QPalette::Base, source.color(QPalette::Active, QPalette::Base));
+            pal.setColor(group, QPalette::Text, source.color(QPalette::Active, QPalette::Text));
+        }
+        editPreview->setPalette(pal);
+    }
+}
+
+void TfrmKonverze::CheckBox1Click()
+{
+    const bool on = CheckBox1->isChecked();
+    GroupBox2->setEnabled(on);
+    editPreview->setVisible(on);
+    if (on)
+        ObnovitNahled(Source(), Target());
+    else
+        editPreview->clear();
+}
+
+void TfrmKonverze::lstZdrojClick()
+{
+    if (!editPreview->isHidden())
+        ObnovitNahled(Source(), Target());
+}
+
+void TfrmKonverze::lstCilClick()
+{
+    if (!editPreview->isHidden())
+        ObnovitNahled(Source(), Target());
+}
+
+void TfrmKonverze::btnKonvertClick()
+{
+    if (m_editor) {
+        const QString converted = ConvertedText(m_editor, Source(), Target());
+        // One undo step over the whole text; the page counts as changed afterwards.
+        m_editor->ReplaceRange(0, m_editor->document()->characterCount() - 1, converted);
+        m_editor->SetSelStart(0);
+    }
+    accept();
+}
+
+void TfrmKonverze::btnStornoClick()
+{
+    reject();
+}

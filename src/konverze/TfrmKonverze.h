@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class TRxRichEdit;
+
+// "Konverze": converts the whole text of a page from one Czech character set to another
+// (or to ASCII), with an optional preview. Created for each opening and shown modally.
+class TfrmKonverze : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TfrmKonverze(TRxRichEdit *editor, QWidget *parent = nullptr);
+
+    // The character-set numbers of the two lists' selections (1 = the first item).
+    int Source() const;
+    int Target() const;
+
+    // Refreshes the preview with the page's current text converted from source to target.
+    void ObnovitNahled(int source, int target);
+
+    // The page's text converted, each line ended by a line break as the editor keeps it.
+    static QString ConvertedText(const TRxRichEdit *editor, int source, int target);
+
+    // The controls, named as the program's documentation names them.
+    QGroupBox *GroupBox1 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QListWidget *lstZdroj = nullptr;
+    QListWidget *lstCil = nullptr;
+    QPushButton *btnKonvert = nullptr;
+    QPushButton *btnStorno = nullptr;
+    QGroupBox *GroupBox2 = nullptr;
+    QPlainTextEdit *editPreview = nullptr;
+    QCheckBox *CheckBox1 = nullptr;
+
+private:
+    void FormCreate();
+    void CheckBox1Click();
+    void lstZdrojClick();
+    void lstCilClick();
+    void btnKonvertClick();
+    void btnStornoClick();
+
+    TRxRichEdit *m_editor;
+};

@@ -15,6 +15,9 @@ namespace {
 // Widths of the panels at 96 dots per inch; panel 7 takes the rest of the bar.
 constexpr int DesignWidths[TStatusPanels::PanelCount] = {50, 50, 60, 35, 35, 35, 50};
 
+// The dynamic property in which the file commands keep an editor's own hint.
+constexpr char EditorHintProperty[] = "editorHint";
+
 } // namespace
 
 TStatusPanels::TStatusPanels(QStatusBar *bar, QWidget *window,
@@ -125,6 +128,8 @@ QString TStatusPanels::HintOf(const QWidget *widget)
         QString hint;
         if (const auto *page = qobject_cast<const TTabSheet *>(w))
             hint = page->Hint();
+        if (hint.isEmpty()) // an editor's own hint, set by Save As
+            hint = w->property(EditorHintProperty).toString();
         if (hint.isEmpty())
             hint = w->statusTip();
         if (!hint.isEmpty())

@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -60,6 +61,7 @@ private slots:
     void lockPanels();
     void hintOf_data();
     void hintOf();
+    void editorHintAfterSaveAs();
     void menuItemHintGoesToLastPanel();
     void hintFollowsTheMouse();
 };
@@ -307,6 +309,20 @@ void TestStatusBar::hintOf()
         w = f.form.PageControl1->TabStrip();
     }
     QCOMPARE(TStatusPanels::HintOf(w), expected);
+}
+
+void TestStatusBar::editorHintAfterSaveAs()
+{
+    Fixture f;
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("dopis.txt"));
+    f.form.ActiveEditor()->SetWholeText(QStringLiteral("text"));
+    QWidget *viewport = f.form.ActiveEditor()->viewport();
+    QCOMPARE(TStatusPanels::HintOf(viewport), QStringLiteral("bezejmenný1"));
+    f.prompts.saveAnswers.enqueue(name);
+    f.form.mmSaveAsClick();
+    QVERIFY(QFileInfo::exists(name));
+    QCOMPARE(TStatusPanels::HintOf(viewport), QFileInfo(name).absoluteFilePath());
 }
 
 void TestStatusBar::menuItemHintGoesToLastPanel()

@@ -10,7 +10,9 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Quorvel Tosk"));
+    // The application title (error boxes). Set as the name, not the display name: Qt would
+    // append a display name to every window caption ("Quorvel Tosk - <path>").
+    QApplication::setApplicationName(QStringLiteral("Quorvel Tosk"));
     const QStringList arguments = QApplication::arguments().mid(1);
     TDialogPrompts prompts;
 

@@ -29,6 +29,15 @@ TKeyboardLocks ReadKeyboardLocks()
     return locks;
 }
 
+#elif defined(Q_OS_WIN)
+#include <windows.h>
+
+TKeyboardLocks ReadKeyboardLocks()
+{
+    // Only the toggle bit counts.
+    return {true, (GetKeyState(VK_CAPITAL) & 1) != 0, (GetKeyState(VK_NUMLOCK) & 1) != 0};
+}
+
 #else
 
 TKeyboardLocks ReadKeyboardLocks()

@@ -181,6 +181,12 @@ private:
     class TStatusPanels *m_statusPanels = nullptr;
 
     // --- members of the settings and recent files (TMainForm_settings.cpp) ---
+    struct SettingsPart; // the form storage with its property bindings
+    std::unique_ptr<SettingsPart, void (*)(SettingsPart *)> m_settingsPart{nullptr, nullptr};
+    class TFormStorage *FormStorage1 = nullptr; // owned by m_settingsPart; null without a store
+    class TMRUManager *MRUMan = nullptr;
+    QString m_startDir; // the side panel's folder: read at creation, written by Exit
+    void MRUManClick(const QString &recentName);
 
     // --- members of the text tools (TMainForm_text.cpp) ---
 };

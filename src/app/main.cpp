@@ -3,6 +3,8 @@
 #include "app/TMainForm.h"
 #include "app/TPrompts.h"
 #include "app/TStartup.h"
+#include "app/TTermSignal.h"
+#include "settings/TSettingsStore.h"
 
 #include <QApplication>
 #include <QDir>
@@ -28,7 +30,10 @@ int main(int argc, char *argv[])
         break;
     }
 
-    TMainForm form(&prompts, nullptr);
+    TSettingsStore settings(TSettingsStore::DefaultFileName());
+    TMainForm form(&prompts, &settings);
+    // kill, logout: closed like the close box, so the settings are saved.
+    TTermSignal term([&form] { form.close(); });
     QObject::connect(&channel, &TInstanceChannel::RestoreRequested, &form, [&form] {
         Startup::BringForward(form);
         Startup::Report(form, QStringLiteral("restore"));

@@ -1,0 +1,132 @@
+#include "settings/TFormStorage.h"
+
+#include "app/TErrorText.h"
+#include "settings/TSettingsStore.h"
+#include "settings/TStoreLink.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+TFormStorage::TFormStorage(QWidget *window, TSettingsStore *store, QString section)
+    : m_window(window), m_store(store), m_section(std::move(section))
+{
+}
+
+TFormStorage::~TFormStorage()
+{
+    if (m_restored && !m_saved)
+        save(true);
+}
+
+int TFormStorage::PixelsPerInch()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? qRound(screen->logicalDotsPerInch()) : 96;
+}
+
+QSize TFormStorage::ScreenSize()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().size() : QSize();
+}
+
+TWindowPlacement TFormStorage::PlacementOf(const QWidget *window)
+{
+    TWindowPlacement p;
+    const Qt::WindowStates state = window->windowState();
+    const bool minimized = state & Qt::WindowMinimized;
+    const bool maximized = state & (Qt::WindowMaximized | Qt::WindowFullScreen);
+    p.ShowCmd = minimized ? TWindowPlacement::Minimized
+                          : maximized ? TWindowPlacement::Maximized : TWindowPlacement::Normal;
+    p.Flags = minimized && maximized ? TWindowPlacement::RestoreToMaximized : 0;
+
+    // The rectangle is the frame's position with the client area's size, so that moving
+    // and resizing the window to it gives back the same window whatever its frame.
+    const QPoint frame = window->geometry().topLeft() - window->pos();
+    const QRect normal = (minimized || maximized) && window->normalGeometry().isValid()
+                             ? window->normalGeometry()
+                             : window->geometry();
+    const int left = normal.x() - frame.x(), top = normal.y() - frame.y();
+    p.NormPos = {left, top, left + normal.width(), top + normal.height()};
+    p.MinMaxPos = {-1, -1, maximized ? window->pos().x() : -1, maximized ? window->pos().y() : -1};
+    return p;
+}
+
+void TFormStorage::Restore()
+{
+    if (!m_store || !m_window)
+        return;
+    m_restored = true;
+    m_saved = false;
+    try {
+        TSettingsSession session(*m_store);
+        if (m_readPlacement)
+            restorePlacement(session);
+        for (TStoreLink *link : std::as_const(m_links))
+            if (!link->LinkSection().isEmpty())
+                link->LoadSettings(session, m_section + QLatin1Char('\\') + link->LinkSection());
+        m_properties.Restore(session, m_section);
+    } catch (const TError &e) {
+        m_store->ReportProblem(e.message());
+    }
+}
+
+void TFormStorage::Save()
+{
+    save(false);
+}
+
+void TFormStorage::save(bool destroying)
+{
+    if (!m_store || !m_window || !m_restored)
+        return; // a window that was never shown leaves the store alone
+    m_saved = true;
+    try {
+        TSettingsSession session(*m_store);
+        PlacementOf(m_window).Write(session, m_section, PixelsPerInch(), ScreenSize(), destroying);
+        for (TStoreLink *link : std::as_const(m_links))
+            if (!link->LinkSection().isEmpty())
+                link->SaveSettings(session, m_section + QLatin1Char('\\') + link->LinkSection());
+        m_properties.Save(session, m_section);
+        session.Close();
+    } catch (const TError &e) {
+        m_store->ReportProblem(e.message());
+    }
+}
+
+void TFormStorage::restorePlacement(TSettingsSession &session)
+{
+    QWidget *w = m_window;
+    const TPlacementRead read =
+        TWindowPlacement::Read(session, m_section, PlacementOf(w), PixelsPerInch(), ScreenSize());
+    if (read.applyPosition)
+        applyRectangle(read.placement.NormPos);
+
+    Qt::WindowStates state = w->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen);
+    if (read.state == TWindowPlacement::Maximized)
+        state |= Qt::WindowMaximized;
+    w->setWindowState(state);
+    if (read.state == TWindowPlacement::Minimized) {
+        // Opened normal first, then minimized by a posted request, as the platform's
+        // task bar expects of a program that starts minimized.
+        QMetaObject::invokeMethod(
+            w, [w] { w->setWindowState(w->windowState() | Qt::WindowMinimized); }, Qt::QueuedConnection);
+    }
+}
+
+void TFormStorage::applyRectangle(const std::array<int, 4> &rect)
+{
+    QWidget *w = m_window;
+    const int width = rect[2] - rect[0], height = rect[3] - rect[1];
+    if (width > 0 && height > 0)
+        w->resize(width, height);
+    // A rectangle on no screen (a monitor that is gone) keeps the designed position, as
+    // the platform's own placement would bring the window back into view.
+    const QRect wanted(rect[0], rect[1], qMax(width, 1), qMax(height, 1));
+    bool onScreen = false;
+    for (const QScreen *screen : QGuiApplication::screens())
+        onScreen = onScreen || screen->availableGeometry().intersects(wanted);
+    if (onScreen || QGuiApplication::screens().isEmpty())
+        w->move(rect[0], rect[1]);
+}

@@ -1,0 +1,303 @@
+// A window's form storage: placement, linked components, marks, errors.
+#include "app/TErrorText.h"
+#include "settings/TFormStorage.h"
+#include "settings/TSettingsStore.h"
+#include "settings/TStoreLink.h"
+
+#include <QFile>
+#include <QMainWindow>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+// A linked component that records its calls and can fail.
+class Link : public TStoreLink
+{
+public:
+    QString section = QStringLiteral("TMainForm.Thing");
+    bool fail = false;
+    QStringList calls;
+    QString LinkSection() const override { return section; }
+    void LoadSettings(TSettingsSession &s, const QString &key) override
+    {
+        calls << "load " + key;
+        if (fail)
+            throw TError(QStringLiteral("Invalid data type for 'Item_0'"));
+        value = s.ReadString(key, "V");
+    }
+    void SaveSettings(TSettingsSession &s, const QString &key) override
+    {
+        calls << "save " + key;
+        s.WriteString(key, "V", value);
+    }
+    QString value = QStringLiteral("v0");
+};
+} // namespace
+
+class TestFormStorage : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void neverRestoredNeverSaves();
+    void orderOfRestoreAndSave();
+    void placementRoundTrip();
+    void storedShowCmd2StartsMinimized();
+    void storedShowCmd3StartsMaximized();
+    void maximizedWindowSavesItsNormalRectangle();
+    void changedResolutionKeepsDesignedPlace();
+    void rectangleOnNoScreenKeepsDesignedPosition();
+    void destructionAfterRestoreSavesWithVisible1();
+    void destructionAfterSaveWritesNothing();
+    void linkErrorAbandonsTheRestAndIsTold();
+    void unwritableStoreIsToldOnceAndWindowStays();
+    void settingsDialogReadsNoPlacement();
+
+private:
+    QString fileName() const { return m_dir->filePath(QStringLiteral("QUORTOSK.ini")); }
+    QString screenName(const QString &name) const
+    {
+        const QSize s = TFormStorage::ScreenSize();
+        return QStringLiteral("%1(%2x%3)").arg(name).arg(s.width()).arg(s.height());
+    }
+    void writeOptions(const QByteArray &lines) const
+    {
+        QFile f(fileName());
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write("[Options]\n" + lines + "\n");
+    }
+    QString read(const QString &key, const QString &name) const
+    {
+        TSettingsStore store(fileName());
+        TSettingsSession s(store);
+        return s.ReadString(key, name, QStringLiteral("<missing>"));
+    }
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestFormStorage::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+void TestFormStorage::neverRestoredNeverSaves()
+{
+    TSettingsStore store(fileName());
+    QMainWindow w;
+    {
+        TFormStorage fs(&w, &store, "Options");
+        fs.Save();
+        QVERIFY(!fs.Saved());
+    }
+    QVERIFY(!QFile::exists(fileName()));
+}
+
+void TestFormStorage::orderOfRestoreAndSave()
+{
+    writeOptions("Prop=stored\nTMainForm.Thing\\V=v1");
+    TSettingsStore store(fileName());
+    QMainWindow w;
+    QStringList calls;
+    Link link;
+    TFormStorage fs(&w, &store, "Options");
+    fs.AddLink(&link);
+    fs.Properties().AddString("Prop", [&] { calls << "get prop"; return QStringLiteral("now"); },
+                              [&](const QString &v) { calls << "set prop " + v; });
+    fs.Restore();
+    QVERIFY(fs.Restored());
+    QCOMPARE(link.value, QStringLiteral("v1"));
+    QCOMPARE(link.calls, QStringList{"load Options\\TMainForm.Thing"});
+    QVERIFY(calls.contains("set prop stored"));
+    link.value = QStringLiteral("v2");
+    fs.Save();
+    QVERIFY(fs.Saved());
+    QCOMPARE(read("Options\\TMainForm.Thing", "V"), QStringLiteral("v2"));
+    QCOMPARE(read("Options", "Prop"), QStringLiteral("now"));
+    QCOMPARE(read("Options", "Visible"), QStringLiteral("0"));
+    QCOMPARE(read("Options", "PixelsPerInch"), QString::number(TFormStorage::PixelsPerInch()));
+}
+
+void TestFormStorage::placementRoundTrip()
+{
+    writeOptions("NormPos=\"40,50,440,350\"\nShowCmd=1");
+    TSettingsStore store(fileName());
+    QMainWindow w;
+    w.resize(438, 331);
+    w.move(137, 82);
+    TFormStorage fs(&w, &store, "Options");
+    fs.Restore();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(w.pos(), QPoint(40, 50));
+    QCOMPARE(w.size(), QSize(400, 300));
+    w.move(60, 70);
+    w.resize(500, 320);
+    fs.Save();
+    QCOMPARE(read("Options", "NormPos"), QStringLiteral("60,70,560,390"));
+    QCOMPARE(read("Options", screenName("NormPos")), QStringLiteral("60,70,560,390"));
+    QCOMPARE(read("Options", "ShowCmd"), QStringLiteral("1"));
+    QCOMPARE(read("Options", "MinMaxPos"), QStringLiteral("-1,-1,-1,-1"));
+}
+
+void TestFormStorage::storedShowCmd2StartsMinimized()
+{
+    writeOptions("ShowCmd=2\nNormPos=\"40,50,440,350\"");
+    TSettingsStore store(fileName());
+    QMainWindow w;
+    TFormStorage fs(&w, &store, "Options");
+    fs.Restore();
+    QVERIFY(!w.isMinimized()); // opened normal, minimized by a posted request
+    w.show();
+    QTRY_VERIFY(w.isMinimized());
+    fs.Save();
+    QCOMPARE(read("Options", "ShowCmd"), QStringLiteral("2"));
+    QCOMPARE(read("Options", "NormPos"), QStringLiteral("40,50,440,350"));
+}
+
+void TestFormStorage::storedShowCmd3StartsMaximized()
+{
+    writeOptions("ShowCmd=3");
+    TSettingsStore store(fileName());
+    QMainWindow w;
+    TFormStorage fs(&w, &store, "Options");
+    fs.Restore();
+    w.show();
+    QTRY_VERIFY(w.isMaximized());
+}
+
+void TestFormStorage::maximizedWindowSavesItsNormalRectangle()
+{
+    TSettingsStore store(fileName());
+    QMainWindow w;
+    w.resize(300, 200);
+    w.move(20, 30);
+    TFormStorage fs(&w, &store, "Options");
+    fs.Restore();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.showMaximized();
+    QTRY_VERIFY(w.isMaximized());
+    fs.Save();
+    QCOMPARE(read("Options", "ShowCmd"), QStringLiteral("3"));
+    QCOMPARE(read("Options", "NormPos"), QStringLiteral("20,30,320,230"));
+}
+
+void TestFormStorage::changedResolutionKeepsDesignedPlace()
+{
+    const int other = TFormStorage::PixelsPerInch() + 24;
+    writeOptions("PixelsPerInch=" + QByteArray::number(other) + "\nNormPos=\"40,50,440,350\"");
+    TSettingsStore store(fileName());
+    QMainWindow w;
+    w.resize(438, 331);
+    w.move(137, 82);
+    TFormStorage fs(&w, &store, "Options");
+    fs.Restore();
+    QCOMPARE(w.pos(), QPoint(137, 82));
+    QCOMPARE(w.size(), QSize(438, 331));
+    fs.Save(); // the stored values are overwritten at the next close
+    QCOMPARE(read("Options", "PixelsPerInch"), QString::number(TFormStorage::PixelsPerInch()));
+    QCOMPARE(read("Options", "NormPos"), QStringLiteral("137,82,575,413"));
+}
+
+void TestFormStorage::rectangleOnNoScreenKeepsDesignedPosition()
+{
+    writeOptions("NormPos=\"-30000,-30000,-29600,-29700\"");
+    TSettingsStore store(fileName());
+    QMainWindow w;
+    w.resize(438, 331);
+    w.move(137, 82);
+    TFormStorage fs(&w, &store, "Options");
+    fs.Restore();
+    QCOMPARE(w.pos(), QPoint(137, 82));
+    QCOMPARE(w.size(), QSize(400, 300));
+}
+
+void TestFormStorage::destructionAfterRestoreSavesWithVisible1()
+{
+    TSettingsStore store(fileName());
+    QMainWindow w;
+    Link link;
+    {
+        TFormStorage fs(&w, &store, "Options");
+        fs.AddLink(&link);
+        fs.Restore();
+    }
+    QCOMPARE(read("Options", "Visible"), QStringLiteral("1"));
+    QCOMPARE(link.calls.last(), QStringLiteral("save Options\\TMainForm.Thing"));
+}
+
+void TestFormStorage::destructionAfterSaveWritesNothing()
+{
+    TSettingsStore store(fileName());
+    QMainWindow w;
+    Link link;
+    {
+        TFormStorage fs(&w, &store, "Options");
+        fs.AddLink(&link);
+        fs.Restore();
+        fs.Save();
+        writeOptions("Marker=kept");
+    }
+    QCOMPARE(read("Options", "Marker"), QStringLiteral("kept"));
+    QCOMPARE(read("Options", "Visible"), QStringLiteral("<missing>"));
+    QCOMPARE(link.calls.count(QStringLiteral("save Options\\TMainForm.Thing")), 1);
+}
+
+void TestFormStorage::linkErrorAbandonsTheRestAndIsTold()
+{
+    writeOptions("Prop=stored");
+    TSettingsStore store(fileName());
+    QStringList told;
+    store.SetProblemHandler([&](const QString &t) { told << t; });
+    QMainWindow w;
+    Link link;
+    link.fail = true;
+    QString prop = QStringLiteral("designed");
+    TFormStorage fs(&w, &store, "Options");
+    fs.AddLink(&link);
+    fs.Properties().AddString("Prop", [&] { return prop; }, [&](const QString &v) { prop = v; });
+    fs.Restore();
+    QCOMPARE(told, QStringList{"Invalid data type for 'Item_0'"});
+    QCOMPARE(prop, QStringLiteral("designed"));
+    QVERIFY(fs.Restored()); // and so the window still saves when it closes
+}
+
+void TestFormStorage::unwritableStoreIsToldOnceAndWindowStays()
+{
+    QFile blocker(m_dir->filePath("blocker"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    TSettingsStore store(m_dir->filePath("blocker/QUORTOSK.ini"));
+    QStringList told;
+    store.SetProblemHandler([&](const QString &t) { told << t; });
+    QMainWindow w;
+    w.move(137, 82);
+    TFormStorage fs(&w, &store, "Options");
+    fs.Restore();
+    w.show();
+    fs.Save();
+    fs.Save();
+    QCOMPARE(told, QStringList{"Failed to set data for 'Flags'"});
+    QVERIFY(w.isVisible());
+}
+
+void TestFormStorage::settingsDialogReadsNoPlacement()
+{
+    writeOptions("NormPos=\"40,50,440,350\"\nShowCmd=3");
+    TSettingsStore store(fileName());
+    QMainWindow w;
+    w.resize(200, 100);
+    w.move(10, 10);
+    TFormStorage fs(&w, &store, "Options");
+    fs.SetReadPlacement(false);
+    fs.Restore();
+    QCOMPARE(w.pos(), QPoint(10, 10));
+    QVERIFY(!(w.windowState() & Qt::WindowMaximized));
+    fs.Save(); // but it writes its own
+    QCOMPARE(read("Options", "NormPos"), QStringLiteral("10,10,210,110"));
+}
+
+QTEST_MAIN(TestFormStorage)
+#include "tst_formstorage.moc"

@@ -159,12 +159,14 @@ private:
     QString MissingFileName;
 
     // --- members of the file commands (TMainForm_file.cpp) ---
+    // The page is passed on, not looked up again after a dialog: a later start may open
+    // a page while a dialog is up.
     enum class SaveResult { Saved, Cancelled, Failed };
     bool LoadFileToNewPage(const QString &fileName); // false: no such file (reported later)
-    SaveResult saveActivePage();   // Save; untitled pages and vanished files go to Save As
-    SaveResult saveActivePageAs(); // Save As
-    bool SaveActiveTo(const QString &fileName); // shows the error and returns false on failure
-    bool closeActivePageAsking();  // Close with its question; true when the page went
+    SaveResult savePage(TTabSheet *page);   // Save; untitled and vanished files: Save As
+    SaveResult savePageAs(TTabSheet *page); // Save As
+    bool SavePageTo(TTabSheet *page, const QString &fileName); // false (error shown) on failure
+    bool closePageAsking(TTabSheet *page);  // Close with its question; true when the page went
     void bringToFront();
     void showMissingFile(const QString &fileName);
 

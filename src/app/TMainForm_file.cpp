@@ -125,13 +125,10 @@ void TMainForm::mmOpenClick()
 
 // ---- saving ----
 
-bool TMainForm::SaveActiveTo(const QString &fileName)
+bool TMainForm::SavePageTo(TTabSheet *page, const QString &fileName)
 {
-    TRxRichEdit *editor = ActiveEditor();
-    if (!editor)
-        return false;
     try {
-        editor->SaveToFile(fileName); // atomic: a failure leaves the old file whole
+        page->Editor()->SaveToFile(fileName); // atomic: a failure leaves the old file whole
     } catch (const TError &e) {
         m_prompts->ShowError(this, e.message());
         return false;
@@ -139,16 +136,15 @@ bool TMainForm::SaveActiveTo(const QString &fileName)
     return true;
 }
 
-TMainForm::SaveResult TMainForm::saveActivePage()
+TMainForm::SaveResult TMainForm::savePage(TTabSheet *page)
 {
-    TTabSheet *page = ActivePage();
     if (!page || !page->Editor())
         return SaveResult::Cancelled;
     const QString hint = page->Hint();
     if (!page->property(FileBacked).toBool() || !QFileInfo::exists(hint))
-        return saveActivePageAs();
+        return savePageAs(page);
 
-    if (!SaveActiveTo(hint))
+    if (!SavePageTo(page, hint))
         return SaveResult::Failed;
     page->Editor()->SetModified(false);
     page->SetCaption(QFileInfo(hint).fileName());
@@ -159,9 +155,8 @@ TMainForm::SaveResult TMainForm::saveActivePage()
     return SaveResult::Saved;
 }
 
-TMainForm::SaveResult TMainForm::saveActivePageAs()
+TMainForm::SaveResult TMainForm::savePageAs(TTabSheet *page)
 {
-    TTabSheet *page = ActivePage();
     if (!page || !page->Editor())
         return SaveResult::Cancelled;
     TRxRichEdit *editor = page->Editor();
@@ -179,7 +174,7 @@ TMainForm::SaveResult TMainForm::saveActivePageAs()
                != TPrompts::Yes)
         return SaveResult::Cancelled;
 
-    if (!SaveActiveTo(fileName))
+    if (!SavePageTo(page, fileName))
         return SaveResult::Failed;
     page->SetCaption(QFileInfo(fileName).fileName());
     editor->setProperty(EditorHint, QDir::cleanPath(QFileInfo(fileName).absoluteFilePath()));
@@ -196,12 +191,12 @@ TMainForm::SaveResult TMainForm::saveActivePageAs()
 
 void TMainForm::mmSaveClick()
 {
-    saveActivePage();
+    savePage(ActivePage());
 }
 
 void TMainForm::mmSaveAsClick()
 {
-    saveActivePageAs();
+    savePageAs(ActivePage());
 }
 
 void TMainForm::mmSaveAllClick()
@@ -210,7 +205,7 @@ void TMainForm::mmSaveAllClick()
         PageControl1->SetActivePageIndex(i);
         // A cancelled Save As leaves its page and goes on; a failed write ends the command
         // on the page that could not be written.
-        if (saveActivePage() == SaveResult::Failed)
+        if (savePage(ActivePage()) == SaveResult::Failed)
             return;
     }
     if (PageControl1->PageCount() > 0)
@@ -219,9 +214,8 @@ void TMainForm::mmSaveAllClick()
 
 // ---- closing ----
 
-bool TMainForm::closeActivePageAsking()
+bool TMainForm::closePageAsking(TTabSheet *page)
 {
-    TTabSheet *page = ActivePage();
     if (!page)
         return false;
     if (page->Editor() && page->Editor()->Modified()) {
@@ -229,7 +223,7 @@ bool TMainForm::closeActivePageAsking()
                                    tr("Soubor %1, byl změněn. Uložit změny?").arg(page->Caption()))) {
         case TPrompts::Yes:
             // The page goes only when its text really was written.
-            if (saveActivePage() != SaveResult::Saved)
+            if (savePage(page) != SaveResult::Saved)
                 return false;
             break;
         case TPrompts::No:
@@ -238,13 +232,14 @@ bool TMainForm::closeActivePageAsking()
             return false;
         }
     }
+    PageControl1->SetActivePage(page);
     CloseActivePage();
     return true;
 }
 
 void TMainForm::mmCloseClick()
 {
-    closeActivePageAsking();
+    closePageAsking(ActivePage());
 }
 
 void TMainForm::mmCloseAllClick()
@@ -253,7 +248,7 @@ void TMainForm::mmCloseAllClick()
         if (i >= PageControl1->PageCount())
             continue;
         PageControl1->SetActivePageIndex(i);
-        closeActivePageAsking();
+        closePageAsking(ActivePage());
     }
 }
 
@@ -275,7 +270,7 @@ bool TMainForm::FormCloseQuery()
         case TPrompts::Yes:
             PageControl1->SetActivePage(page);
             // Text the user asked to keep is never dropped: an unsaved page keeps us open.
-            if (saveActivePage() != SaveResult::Saved)
+            if (savePage(page) != SaveResult::Saved)
                 canClose = false;
             break;
         case TPrompts::No:

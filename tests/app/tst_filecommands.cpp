@@ -28,6 +28,13 @@ class WatchingPrompts : public TFakePrompts
 {
 public:
     std::function<void()> onSaveDialog;
+    std::function<void()> onConfirm;
+    Answer Confirm(QWidget *parent, const QString &text) override
+    {
+        if (onConfirm)
+            onConfirm();
+        return TFakePrompts::Confirm(parent, text);
+    }
     QString SaveFileName(QWidget *parent, const QString &title, const QString &proposal,
                          const QString &filter) override
     {
@@ -129,6 +136,8 @@ private slots:
     void closeKeepsPageWhenSaveDidNotHappen_data();
     void closeKeepsPageWhenSaveDidNotHappen();
     void closeAllWithCancel();
+    void pageOpenedDuringQuestionIsLeftAlone_data();
+    void pageOpenedDuringQuestionIsLeftAlone();
 
     void closeQueryCancelThenYes();
     void closeQueryKeepsProgramWhenSaveAsCancelled();
@@ -640,6 +649,50 @@ void TestFileCommands::closeAllWithCancel()
     QCOMPARE(pageCount(), 1);
     QCOMPARE(active()->Caption(), QStringLiteral("a.txt"));
     QVERIFY(active()->Editor()->Modified());
+}
+
+// A later start may open a page while a question or the save dialog is on screen; the
+// command goes on with the page it was started for.
+void TestFileCommands::pageOpenedDuringQuestionIsLeftAlone_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::newRow("save as") << "save as";
+    QTest::newRow("close, answer yes") << "close";
+    QTest::newRow("close query, answer yes") << "close query";
+}
+
+void TestFileCommands::pageOpenedDuringQuestionIsLeftAlone()
+{
+    QFETCH(QString, command);
+    const QString other = makeFile("other.txt", "other");
+    type(QStringLiteral("mine"));
+    bool opened = false;
+    auto openOther = [&] {
+        if (!opened)
+            m_form->OpenFile(other);
+        opened = true;
+    };
+    m_prompts->onSaveDialog = openOther;
+    m_prompts->onConfirm = openOther;
+    m_prompts->confirmAnswers << TPrompts::Yes;
+    m_prompts->saveAnswers << path("mine.txt");
+    if (command == QLatin1String("save as"))
+        m_form->mmSaveAsClick();
+    else if (command == QLatin1String("close"))
+        m_form->mmCloseClick();
+    else
+        QVERIFY(m_form->FormCloseQuery());
+
+    QVERIFY(opened);
+    QCOMPARE(readAll(path("mine.txt")), QByteArray("mine"));
+    QCOMPARE(readAll(other), QByteArray("other"));
+    const int otherIndex = command == QLatin1String("close") ? 0 : 1;
+    QCOMPARE(pageCount(), otherIndex + 1);
+    QCOMPARE(page(otherIndex)->Caption(), QStringLiteral("other.txt"));
+    QCOMPARE(page(otherIndex)->Hint(), other);
+    QVERIFY(!page(otherIndex)->Editor()->Modified());
+    if (otherIndex == 1)
+        QCOMPARE(page(0)->Caption(), QStringLiteral("mine.txt"));
 }
 
 // ---- close query and exit ----

@@ -6,6 +6,7 @@
 #include "editor/TRxRichEdit.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -135,6 +136,9 @@ private slots:
     void pageOpenedDuringQuestionIsLeftAlone_data();
     void pageOpenedDuringQuestionIsLeftAlone();
 
+    void recentList_data();
+    void recentList();
+
     void closeQueryCancelThenYes();
     void closeQueryKeepsProgramWhenSaveAsCancelled();
     void closeQueryWithoutChangesAsksNothing();
@@ -156,6 +160,15 @@ private:
     {
         m_form->ActiveEditor()->SetSelStart(0);
         m_form->ActiveEditor()->SetSelText(text);
+    }
+    // The paths of the "Znovu otevřít" submenu, newest first.
+    QStringList recent() const
+    {
+        QStringList out;
+        for (const QAction *a : m_form->mmReopen->actions())
+            if (a->text().contains(QLatin1Char('\t')))
+                out << a->text().section(QLatin1Char('\t'), 1);
+        return out;
     }
     void openPage(const QString &file)
     {
@@ -686,6 +699,54 @@ void TestFileCommands::pageOpenedDuringQuestionIsLeftAlone()
     QVERIFY(!page(otherIndex)->Editor()->Modified());
     if (otherIndex == 1)
         QCOMPARE(page(0)->Caption(), QStringLiteral("mine.txt"));
+}
+
+// ---- the recent-files list ----
+
+void TestFileCommands::recentList_data()
+{
+    QTest::addColumn<QString>("scenario");
+    QTest::addColumn<QStringList>("expected"); // names in the test folder, newest first
+    QTest::newRow("open enters every file") << "open" << QStringList{"b.txt", "a.txt"};
+    QTest::newRow("save does not move a file") << "save" << QStringList{"b.txt", "a.txt"};
+    QTest::newRow("save as enters the name") << "save as" << QStringList{"new.txt", "b.txt", "a.txt"};
+    QTest::newRow("failed save as enters nothing") << "failed save as" << QStringList{"b.txt", "a.txt"};
+    QTest::newRow("overwrite refused enters nothing") << "refused" << QStringList{"b.txt", "a.txt"};
+    QTest::newRow("failed open enters nothing") << "failed open" << QStringList{"b.txt", "a.txt"};
+    QTest::newRow("missing file enters nothing") << "missing" << QStringList{"b.txt", "a.txt"};
+}
+
+void TestFileCommands::recentList()
+{
+    QFETCH(QString, scenario);
+    QFETCH(QStringList, expected);
+    const QString a = makeFile("a.txt", "a");
+    openPage(a);
+    openPage(makeFile("b.txt", "b"));
+    if (scenario == QLatin1String("save")) {
+        m_form->PageControl()->SetActivePage(page(1));
+        m_form->mmSaveClick();
+    } else if (scenario == QLatin1String("save as")) {
+        m_prompts->saveAnswers << path("new.txt");
+        m_form->mmSaveAsClick();
+    } else if (scenario == QLatin1String("failed save as")) {
+        m_prompts->saveAnswers << path("missing/new.txt");
+        m_form->mmSaveAsClick();
+    } else if (scenario == QLatin1String("refused")) {
+        m_prompts->saveAnswers << a;
+        m_prompts->confirmAnswers << TPrompts::No;
+        m_form->mmSaveAsClick();
+    } else if (scenario == QLatin1String("failed open")) {
+        QVERIFY(QDir().mkdir(path("dir.txt")));
+        openPage(path("dir.txt"));
+        QCOMPARE(m_prompts->errors.size(), 1);
+    } else if (scenario == QLatin1String("missing")) {
+        openPage(path("gone.txt"));
+    }
+    QStringList paths;
+    for (const QString &name : expected)
+        paths << path(name);
+    QCOMPARE(recent(), paths);
 }
 
 // ---- close query and exit ----

@@ -6,7 +6,9 @@
 #include "app/TPageControl.h"
 #include "app/TStartup.h"
 
+#include <QAction>
 #include <QDir>
+#include <QMenu>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
@@ -162,6 +164,14 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<TFakePrompts> m_prompts;
     std::unique_ptr<TMainForm> m_form;
+    QStringList recent() const
+    {
+        QStringList out;
+        for (const QAction *a : m_form->mmReopen->actions())
+            if (a->text().contains(QLatin1Char('\t')))
+                out << a->text().section(QLatin1Char('\t'), 1);
+        return out;
+    }
     QStringList hints() const
     {
         QStringList out;
@@ -209,6 +219,7 @@ void TestStartup::commandLineFilesInOrder()
     QCOMPARE(m_form->PageControl()->Page(2)->Caption(), QStringLiteral("neu.txt"));
     QVERIFY(m_prompts->errors.isEmpty());
     QCOMPARE(m_form->windowTitle(), QStringLiteral("Quorvel Tosk"));
+    QCOMPARE(recent(), QStringList({path("sub/c.txt"), path("neu.txt"), path("a.txt")}));
 }
 
 void TestStartup::commandLineFileThatCannotBeMadeIsReported_data()
@@ -265,6 +276,7 @@ void TestStartup::handedFileResolvedInSendersFolder()
         QVERIFY(QFileInfo(hints().at(1)).isAbsolute());
     }
     QCOMPARE(m_form->windowTitle(), QStringLiteral("Quorvel Tosk"));
+    QVERIFY(recent().isEmpty()); // a handed-over file is not entered in the recent list
 }
 
 void TestStartup::bringForwardRestoresMinimised_data()

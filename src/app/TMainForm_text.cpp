@@ -5,6 +5,7 @@
 #include "editor/CaseRules.h"
 #include "editor/Cp1250.h"
 #include "editor/T602.h"
+#include "editor/TEditorEdits.h"
 #include "editor/TEditorSearch.h"
 #include "editor/TRxRichEdit.h"
 #include "editor/TextCommands.h"
@@ -146,9 +147,9 @@ void TMainForm::KonverzezT6021Click()
     if (!editor)
         return;
     const QString text = TextCommands::DocumentText(*editor->document());
-    const QByteArray cleaned = T602::cleanText(Cp1250::encode(text), "\n");
-    // One undo step over the whole text.
-    editor->ReplaceRange(0, textLength(editor), Cp1250::decode(cleaned));
+    const QString cleaned = Cp1250::decode(T602::cleanText(Cp1250::encode(text), "\n"));
+    // One undo step that touches only the lines that change.
+    ApplyEdits(editor, text, TextEdits::lineEdits(text, cleaned));
     editor->SetSelStart(0);
 }
 

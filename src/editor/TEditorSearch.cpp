@@ -1,6 +1,7 @@
 #include "editor/TEditorSearch.h"
 
 #include "editor/Cp1250.h"
+#include "editor/TEditorEdits.h"
 #include "editor/TRxRichEdit.h"
 #include "editor/TSearchDialog.h"
 #include "editor/TextCommands.h"
@@ -201,11 +202,15 @@ int TEditorSearch::ReplaceAll(TSearchDialog *dialog)
         return 0;
     }
 
-    // One edit for the whole run, with the editor's events held back: one change event
+    // One undo step for the whole run, with the editor's events held back: one change event
     // and one selection event follow at the end.
     {
         const QSignalBlocker quiet(m_editor);
-        m_editor->ReplaceRange(int(plan.spanStart), int(plan.spanLength), plan.newSpan);
+        QList<TextEdits::Edit> edits;
+        edits.reserve(plan.hits.size());
+        for (const qsizetype hit : plan.hits)
+            edits.append(TextEdits::Edit{hit, needle.size(), replacement});
+        ApplyEdits(m_editor, text, edits);
     }
     emit m_editor->Changed(m_editor);
     // The last replacement ends selected, as if each had replaced the selection.

@@ -145,29 +145,21 @@ ReplaceAllPlan planReplaceAll(QStringView text, QStringView needle, QStringView 
     const qsizetype m = needle.size();
     from = qBound<qsizetype>(0, from, text.size());
     std::optional<QChar> left = from > 0 ? std::optional<QChar>(text[from - 1]) : std::nullopt;
-    qsizetype copied = -1; // old text copied into newSpan up to here
+    qsizetype grown = 0; // how much the replacements so far have lengthened the text
     while (maxCount < 0 || plan.hits.size() < maxCount) {
         const qsizetype p = findDownFrom(text, needle, from, options, left);
         if (p < 0)
             break;
-        if (copied < 0) {
-            plan.spanStart = p;
-            copied = p;
-        }
-        plan.newSpan.append(text.sliced(copied, p - copied));
-        plan.lastReplacementStart = plan.spanStart + plan.newSpan.size();
-        plan.newSpan.append(replacement);
+        plan.lastReplacementStart = p + grown;
+        grown += replacement.size() - m;
         plan.hits.append(p);
         // What now stands before the search's next start.
         if (!replacement.isEmpty())
             left = replacement.back();
         else if (p != from)
             left = text[p - 1];
-        copied = p + m;
         from = p + m;
     }
-    if (copied >= 0)
-        plan.spanLength = copied - plan.spanStart;
     return plan;
 }
 

@@ -30,14 +30,10 @@ qsizetype findUp(QStringView text, QStringView needle, qsizetype before, const O
 
 // What Replace All does to a text: searching down from `from`, every hit is replaced and
 // the search goes on after the inserted text, so inserted text is never searched again.
-// The whole edit is one span of the old text and its new content. With maxCount >= 0 the
-// run stops after that many replacements.
+// With maxCount >= 0 the run stops after that many replacements.
 struct ReplaceAllPlan
 {
-    QList<qsizetype> hits;     // hit starts in the old text, ascending
-    qsizetype spanStart = 0;   // first hit's start
-    qsizetype spanLength = 0;  // old characters from spanStart to the last hit's end
-    QString newSpan;           // what takes their place
+    QList<qsizetype> hits;              // hit starts in the old text, ascending
     qsizetype lastReplacementStart = 0; // in the new text
 
     int count() const { return int(hits.size()); }

@@ -1,6 +1,7 @@
 #include "konverze/TfrmKonverze.h"
 
 #include "editor/Cp1250.h"
+#include "editor/TEditorEdits.h"
 #include "editor/TRxRichEdit.h"
 #include "editor/TextCommands.h"
 #include "konverze/Konverze.h"
@@ -41,7 +42,7 @@ TfrmKonverze::TfrmKonverze(TRxRichEdit *editor, QWidget *parent)
         {tr("Windows 1250"), tr("Kamenický"), tr("Latin 2"), tr("ISO 8859-2"), tr("ASCII")});
     for (QListWidget *list : {lstZdroj, lstCil}) {
         list->setSelectionMode(QAbstractItemView::SingleSelection);
-        list->setMinimumSize(scaled(this, 113), scaled(this, 89));
+        list->setFixedSize(scaled(this, 113), scaled(this, 89));
     }
     Label1->setBuddy(lstZdroj);
     Label2->setBuddy(lstCil);
@@ -67,7 +68,7 @@ TfrmKonverze::TfrmKonverze(TRxRichEdit *editor, QWidget *parent)
     GroupBox2 = new QGroupBox(this);
     editPreview = new QPlainTextEdit(GroupBox2);
     editPreview->setReadOnly(true);
-    editPreview->setMinimumSize(scaled(this, 329), scaled(this, 129));
+    editPreview->setFixedSize(scaled(this, 329), scaled(this, 129));
     QSizePolicy keep = editPreview->sizePolicy();
     keep.setRetainSizeWhenHidden(true); // the frame keeps its size while the preview is off
     editPreview->setSizePolicy(keep);
@@ -116,14 +117,11 @@ int TfrmKonverze::Target() const
     return lstCil->currentRow() + 1;
 }
 
-QString TfrmKonverze::ConvertedText(const TRxRichEdit *editor, int source, int target)
+QString TfrmKonverze::ConvertedText(QStringView text, int source, int target)
 {
-    if (!editor)
-        return {};
-    QString text = TextCommands::DocumentText(*editor->document());
-    if (!text.isEmpty() && !text.endsWith(QLatin1Char('\n')))
-        text.append(QLatin1Char('\n')); // every line keeps a line break, the last one too
-    QByteArray bytes = Cp1250::encode(text);
+    QByteArray bytes = Cp1250::encode(text.toString());
+    if (!bytes.isEmpty() && !bytes.endsWith('\n'))
+        bytes.append('\n');
     Prevest(static_cast<unsigned char>(source), static_cast<unsigned char>(target),
             bytes.data(), std::size_t(bytes.size()));
     return Cp1250::decode(bytes);
@@ -132,7 +130,9 @@ QString TfrmKonverze::ConvertedText(const TRxRichEdit *editor, int source, int t
 void TfrmKonverze::ObnovitNahled(int source, int target)
 {
     editPreview->clear();
-    editPreview->setPlainText(ConvertedText(m_editor, source, target));
+    if (m_editor)
+        editPreview->setPlainText(
+            ConvertedText(TextCommands::DocumentText(*m_editor->document()), source, target));
     editPreview->moveCursor(QTextCursor::Start);
     if (m_editor) {
         // Shown as the page's editor would show it.
@@ -173,9 +173,11 @@ void TfrmKonverze::lstCilClick()
 void TfrmKonverze::btnKonvertClick()
 {
     if (m_editor) {
-        const QString converted = ConvertedText(m_editor, Source(), Target());
-        // One undo step over the whole text; the page counts as changed afterwards.
-        m_editor->ReplaceRange(0, m_editor->document()->characterCount() - 1, converted);
+        const QString text = TextCommands::DocumentText(*m_editor->document());
+        const QString converted = ConvertedText(text, Source(), Target());
+        // One undo step that touches only the lines that change; the page counts as
+        // changed afterwards unless nothing changed at all.
+        ApplyEdits(m_editor, text, TextEdits::lineEdits(text, converted));
         m_editor->SetSelStart(0);
     }
     accept();

@@ -25,8 +25,8 @@ public:
     // Refreshes the preview with the page's current text converted from source to target.
     void ObnovitNahled(int source, int target);
 
-    // The page's text converted, each line ended by a line break as the editor keeps it.
-    static QString ConvertedText(const TRxRichEdit *editor, int source, int target);
+    // A text converted, each line ended by a line break, the last one too.
+    static QString ConvertedText(QStringView text, int source, int target);
 
     // The controls, named as the program's documentation names them.
     QGroupBox *GroupBox1 = nullptr;

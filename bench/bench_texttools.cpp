@@ -1,0 +1,214 @@
+// Times the text tools on a 16 MB page shown in the main window: Replace All of 100,000
+// occurrences, the whole character-set conversion, the T602 clean-up, and Prevest against
+// a plain byte-copy loop. Targets: Replace All < 2 s, conversion < 1 s, T602 < 1 s,
+// Prevest within 3x of the copy loop.
+#include "app/TMainForm.h"
+#include "app/TPrompts.h"
+#include "editor/Cp1250.h"
+#include "editor/T602.h"
+#include "editor/TEditorSearch.h"
+#include "editor/TRxRichEdit.h"
+#include "editor/TextCommands.h"
+#include "konverze/Konverze.h"
+#include "konverze/TfrmKonverze.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr qsizetype kSize = 16 * 1000 * 1000;
+constexpr int kHits = 100000;
+
+// Czech words in Windows-1250, lines of 20..110 characters, T602 marks in every 40th
+// line, and the word "hledat" exactly kHits times. With softBreaks, three of four lines
+// end in the T602 soft line break 0x8D, as in a wrapped T602 paragraph.
+QByteArray makeText(bool softBreaks = false)
+{
+    static const char *words[] = {"p\xf8\xedli\x9a", "\x9elu\x9dou\xe8k\xfd", "k\xf9\xf2", "\xfap\xecl",
+                                  "\xef\xe1\x62\x65lsk\xe9", "\xf3\x64y", "text", "editor", "soubor",
+                                  "a", "v", "na", "konverze", "pravopis"};
+    QRandomGenerator rng(1250);
+    QByteArray out;
+    out.reserve(kSize + 4000);
+    const qsizetype every = kSize / kHits;
+    qsizetype nextHit = every / 2;
+    int hits = 0, line = 0;
+    while (out.size() < kSize - 200) {
+        if (++line % 40 == 0)
+            out.append("@LH 6\x8D\x13@HE ");
+        const int target = 20 + int(rng.bounded(90));
+        const qsizetype start = out.size();
+        while (out.size() - start < target) {
+            if (hits < kHits && out.size() >= nextHit) {
+                out.append("hledat ");
+                ++hits;
+                nextHit += every;
+                continue;
+            }
+            out.append(words[rng.bounded(int(std::size(words)))]);
+            out.append(' ');
+        }
+        if (softBreaks && line % 4 != 0)
+            out.append('\x8D');
+        out.append('\n');
+    }
+    while (hits < kHits) {
+        out.append("hledat\n");
+        ++hits;
+    }
+    return out;
+}
+
+double ms(const QElapsedTimer &t)
+{
+    return double(t.nsecsElapsed()) / 1e6;
+}
+
+void settle()
+{
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+}
+
+void report(const char *what, double msTaken, double targetMs)
+{
+    std::printf("%-58s %9.1f ms  (target < %.0f ms) %s\n", what, msTaken, targetMs,
+                msTaken < targetMs ? "ok" : "MISSED");
+}
+
+TRxRichEdit *freshPage(TMainForm &form, const QString &text)
+{
+    TRxRichEdit *editor = form.ActiveEditor();
+    editor->setPlainText(text);
+    editor->document()->clearUndoRedoStacks();
+    editor->SetModified(false);
+    editor->SetSelStart(0);
+    settle();
+    return editor;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true);
+    TDialogPrompts prompts;
+    TMainForm form(&prompts, nullptr);
+    form.resize(1000, 700);
+    form.show();
+    settle();
+
+    const QByteArray bytes = makeText();
+    const QString text = Cp1250::decode(bytes);
+    std::printf("text: %lld characters, %lld lines, word wrap %s\n", (long long)text.size(),
+                (long long)text.count(u'\n'), form.ActiveEditor()->WordWrap() ? "on" : "off");
+
+    // Replace All, 100,000 hits, with the Replace dialog and the page shown.
+    {
+        TRxRichEdit *editor = freshPage(form, text);
+        TEditorSearch *search = TEditorSearch::of(editor);
+        search->ShowReplaceDialog();
+        search->ReplaceDialog()->SetSearchText(QStringLiteral("HLEDAT"));
+        search->ReplaceDialog()->SetReplaceText(QStringLiteral("najdi"));
+        settle();
+        QElapsedTimer t;
+        t.start();
+        const int count = search->ReplaceAll(search->ReplaceDialog());
+        const double edit = ms(t);
+        settle();
+        std::printf("Replace All: %d replacements (edit %.1f ms, then repaint)\n", count, edit);
+        report("Replace All of 100,000 occurrences, view shown", ms(t), 2000);
+        t.restart();
+        editor->Undo();
+        settle();
+        std::printf("  undo of the Replace All: %.1f ms\n", ms(t));
+        search->ReplaceDialog()->hide();
+    }
+
+    // The whole conversion: read the page, convert, put it back into the shown editor.
+    {
+        TRxRichEdit *editor = freshPage(form, text);
+        TfrmKonverze dialog(editor, &form);
+        dialog.lstZdroj->setCurrentRow(0);
+        dialog.lstCil->setCurrentRow(1);
+        QElapsedTimer t;
+        t.start();
+        dialog.btnKonvert->click();
+        settle();
+        report("Conversion Windows 1250 -> Kamenicky of the whole page", ms(t), 1000);
+
+        TfrmKonverze preview(editor, &form);
+        preview.show();
+        settle();
+        t.restart();
+        preview.CheckBox1->setChecked(true);
+        settle();
+        std::printf("  preview of the whole page: %.1f ms\n", ms(t));
+    }
+
+    // The T602 clean-up, the command as a whole and the byte work alone.
+    {
+        TRxRichEdit *editor = freshPage(form, text);
+        QElapsedTimer t;
+        t.start();
+        form.Action(QStringLiteral("KonverzezT6021"))->trigger();
+        settle();
+        report("T602 clean-up, marks in every 40th line (command)", ms(t), 1000);
+        t.restart();
+        const QByteArray cleaned = T602::cleanText(bytes, "\n");
+        std::printf("  byte work alone: %.1f ms (%lld bytes removed)\n", ms(t),
+                    (long long)(bytes.size() + 1 - cleaned.size()));
+        t.restart();
+        editor->Undo();
+        settle();
+        std::printf("  undo: %.1f ms\n", ms(t));
+
+        const QString soft = Cp1250::decode(makeText(true));
+        freshPage(form, soft);
+        t.restart();
+        form.Action(QStringLiteral("KonverzezT6021"))->trigger();
+        settle();
+        report("T602 clean-up, soft breaks in 3 of 4 lines (command)", ms(t), 1000);
+    }
+
+    // Prevest against a plain byte-copy loop over the same buffer.
+    {
+        std::vector<char> buffer(bytes.begin(), bytes.end());
+        buffer.push_back('\0');
+        std::vector<char> copy(buffer.size());
+        double bestPrevest = 1e18, bestCopy = 1e18;
+        unsigned checksum = 0;
+        for (int round = 0; round < 7; ++round) {
+            QElapsedTimer t;
+            t.start();
+            Prevest(Konverze::Windows1250, Konverze::Kamenicky, buffer.data());
+            bestPrevest = std::min(bestPrevest, ms(t));
+            Prevest(Konverze::Kamenicky, Konverze::Windows1250, buffer.data()); // back
+
+            t.restart();
+            const char *src = buffer.data();
+            char *dst = copy.data();
+            for (std::size_t i = 0; i < buffer.size(); ++i)
+                dst[i] = src[i];
+            bestCopy = std::min(bestCopy, ms(t));
+            checksum += static_cast<unsigned char>(copy[copy.size() / 2]);
+        }
+        std::printf("Prevest over %lld bytes: %.2f ms; byte-copy loop: %.2f ms; ratio %.2fx "
+                    "(target within 3x) %s  [%u]\n",
+                    (long long)bytes.size(), bestPrevest, bestCopy, bestPrevest / bestCopy,
+                    bestPrevest / bestCopy <= 3.0 ? "ok" : "MISSED", checksum);
+    }
+    return 0;
+}

@@ -388,25 +388,15 @@ void TestTextCommands::nothingHappensWithoutAPage()
         }
     });
     guard.start(50);
-    for (const char *name : {"mmFind", "mmFindAgain", "mmReplace", "mmGOTO", "Vloitdatumaas1",
-                             "UpperItem1", "LowerItem1", "InvertItem1", "mmKonverze",
-                             "KonverzezT6021", "mmSpell"}) {
-        QMetaObject::invokeMethod(m_form.get(), [this, name] {
-            // Call the handler itself: disabled actions would not run.
-            const QString n = QLatin1String(name);
-            if (n == QLatin1String("mmFind")) m_form->mmFindClick();
-            else if (n == QLatin1String("mmFindAgain")) m_form->mmFindAgainClick();
-            else if (n == QLatin1String("mmReplace")) m_form->mmReplaceClick();
-            else if (n == QLatin1String("mmGOTO")) m_form->mmGOTOClick();
-            else if (n == QLatin1String("Vloitdatumaas1")) m_form->Vloitdatumaas1Click();
-            else if (n == QLatin1String("UpperItem1")) m_form->UpperItem1Click();
-            else if (n == QLatin1String("LowerItem1")) m_form->LowerItem1Click();
-            else if (n == QLatin1String("InvertItem1")) m_form->InvertItem1Click();
-            else if (n == QLatin1String("mmKonverze")) m_form->mmKonverzeClick();
-            else if (n == QLatin1String("KonverzezT6021")) m_form->KonverzezT6021Click();
-            else m_form->mmSpellClick();
-        });
-    }
+    // The handlers themselves: the disabled actions would not run them.
+    using Handler = void (TMainForm::*)();
+    const Handler handlers[] = {
+        &TMainForm::mmFindClick,     &TMainForm::mmFindAgainClick,    &TMainForm::mmReplaceClick,
+        &TMainForm::mmGOTOClick,     &TMainForm::Vloitdatumaas1Click, &TMainForm::UpperItem1Click,
+        &TMainForm::LowerItem1Click, &TMainForm::InvertItem1Click,    &TMainForm::mmKonverzeClick,
+        &TMainForm::KonverzezT6021Click, &TMainForm::mmSpellClick};
+    for (const Handler handler : handlers)
+        QMetaObject::invokeMethod(m_form.get(), [this, handler] { (m_form.get()->*handler)(); });
     QTest::qWait(120);
     QVERIFY(!dialogOpened);
     QVERIFY(m_prompts.inputPrompts.isEmpty());

@@ -97,7 +97,8 @@ void TestFrmKonverze::enterAtOnceConvertsWindowsToWindows()
     TfrmKonverze dialog(&editor);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    QTest::keyClick(&dialog, Qt::Key_Return);
+    QCOMPARE(dialog.focusWidget(), dialog.lstZdroj); // the first control in tab order
+    QTest::keyClick(dialog.lstZdroj, Qt::Key_Return);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(editor.PlainText(), QStringLiteral("Příliš\nžluťoučký\n")); // a final break is added
     QCOMPARE(editor.SelStart(), 0);

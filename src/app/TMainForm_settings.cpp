@@ -21,9 +21,6 @@
 namespace K = SettingsKeys;
 using C = TSettingsCodec;
 
-// What the form storage needs beyond the window's own components: the values of the side
-// panel that has no widgets yet, and the parts of the template editor's font and colours
-// that a QFont or QPalette does not keep (character set, pitch, system colours).
 namespace {
 // Keeps the side panel's width while the panel is hidden (the splitter gives a hidden
 // panel no width) and gives it back when the panel is shown again.
@@ -75,10 +72,14 @@ private:
 };
 } // namespace
 
+// What the form storage needs beyond the window's own components: the values of the side
+// panel that has no widgets yet, and the parts of the template editor's font and colours
+// that a QFont or QPalette does not keep (character set, pitch, system colours).
 struct TMainForm::SettingsPart
 {
     explicit SettingsPart(TMainForm *f)
-        : form(f), storage(f, f->m_settings, K::FormSection), levyWidth(new TPanelWidth(f->pnlLEVY, f->Splitter1, 140))
+        : form(f), storage(f, f->m_settings, K::FormSection),
+          levyWidth(new TPanelWidth(f->pnlLEVY, f->Splitter1, 140))
     {
     }
 
@@ -124,11 +125,6 @@ void setEditorColor(QWidget *editor, QPalette::ColorRole role, const QColor &col
         pal.setColor(group, role, color);
     editor->setPalette(pal);
 }
-
-int intOr(QWidget *w, int fallback, int (QWidget::*size)() const)
-{
-    return w ? (w->*size)() : fallback;
-}
 } // namespace
 
 void TMainForm::initSettings()
@@ -156,6 +152,19 @@ void TMainForm::initSettings()
         return std::make_pair(std::function<bool()>([this, w] { return w->isVisibleTo(this); }),
                               std::function<void(bool)>([w](bool v) { w->setVisible(v); }));
     };
+    // pnlDIRS and DriveComboBox1 belong to the side panel's file browser; while it has
+    // no such widgets their stored sizes are kept here, so that they survive a run.
+    auto childSize = [this](const QString &name, int *kept, bool width) {
+        return std::make_pair(std::function<qint32()>([this, name, kept, width] {
+                                  const QWidget *w = findChild<QWidget *>(name);
+                                  return w ? (width ? w->width() : w->height()) : *kept;
+                              }),
+                              std::function<void(qint32)>([this, name, kept, width](qint32 v) {
+                                  *kept = v;
+                                  if (auto *w = findChild<QWidget *>(name))
+                                      w->resize(width ? v : w->width(), width ? w->height() : v);
+                              }));
+    };
     auto add = [&p](const QString &name, const std::pair<std::function<bool()>, std::function<void(bool)>> &b) {
         p.AddTruth(name, b.first, b.second);
     };
@@ -169,31 +178,23 @@ void TMainForm::initSettings()
                  [part](qint32 v) { part->levyWidth->SetWidth(v); });
     add(K::pnlLEVY_Visible, shown(pnlLEVY));
     add(K::mmSpeed_Checked, checked("mmSpeed"));
-    p.AddInteger(K::pnlDIRS_Height,
-                 [this, part] { return intOr(findChild<QWidget *>(QStringLiteral("pnlDIRS")), part->dirsHeight, &QWidget::height); },
-                 [this, part](qint32 v) {
-                     part->dirsHeight = v;
-                     if (auto *w = findChild<QWidget *>(QStringLiteral("pnlDIRS")))
-                         w->resize(w->width(), v);
-                 });
+    const auto dirs = childSize(QStringLiteral("pnlDIRS"), &part->dirsHeight, false);
+    p.AddInteger(K::pnlDIRS_Height, dirs.first, dirs.second);
     p.AddEnum(K::PageControl1_TabPosition, C::TabPositionIds(),
               [this] { return PageControl1->TabsAtBottom() ? 1 : 0; },
               [this](int v) {
                   if (v <= 1) // tabs at the sides are not offered; they stay where they are
                       PageControl1->SetTabsAtBottom(v == 1);
               });
-    p.AddInteger(K::DriveComboBox1_Width,
-                 [this, part] { return intOr(findChild<QWidget *>(QStringLiteral("DriveComboBox1")), part->driveWidth, &QWidget::width); },
-                 [this, part](qint32 v) {
-                     part->driveWidth = v;
-                     if (auto *w = findChild<QWidget *>(QStringLiteral("DriveComboBox1")))
-                         w->resize(v, w->height());
-                 });
+    const auto drive = childSize(QStringLiteral("DriveComboBox1"), &part->driveWidth, true);
+    p.AddInteger(K::DriveComboBox1_Width, drive.first, drive.second);
     add(K::mmTOOLBAR_Checked, checked("mmTOOLBAR"));
     p.AddFont(K::editvzor2_Font, [part] { return part->templateFont(); },
               [part](const TFontValues &v) { part->setTemplateFont(v); });
     p.AddColor(K::editvzor2_Color,
-               [this, part] { return storedColor(part->color, editvzor2->palette().color(QPalette::Active, QPalette::Base)); },
+               [this, part] {
+                   return storedColor(part->color, editvzor2->palette().color(QPalette::Active, QPalette::Base));
+               },
                [this, part](qint32 v) {
                    part->color = v;
                    setEditorColor(editvzor2, QPalette::Base, C::ColorFromTColor(v, QGuiApplication::palette()));

@@ -103,7 +103,8 @@ void TFormStorage::restorePlacement(TSettingsSession &session)
     if (read.applyPosition)
         applyRectangle(read.placement.NormPos);
 
-    Qt::WindowStates state = w->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen);
+    Qt::WindowStates state =
+        w->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen);
     if (read.state == TWindowPlacement::Maximized)
         state |= Qt::WindowMaximized;
     w->setWindowState(state);

@@ -5,9 +5,39 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+namespace {
+// A small tmpfs: a full disk and a read-only file system stop root as well.
+class SmallDisk
+{
+public:
+    explicit SmallDisk(const QString &dir) : m_dir(dir)
+    {
+        m_ok = QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=64k", "tmpfs", dir}) == 0;
+    }
+    ~SmallDisk()
+    {
+        if (m_ok)
+            QProcess::execute(QStringLiteral("umount"), {"-l", m_dir});
+    }
+    bool ok() const { return m_ok; }
+    bool makeReadOnly() { return QProcess::execute(QStringLiteral("mount"), {"-o", "remount,ro", m_dir}) == 0; }
+
+private:
+    QString m_dir;
+    bool m_ok = false;
+};
+
+QByteArray contents(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+} // namespace
 
 class TestSettingsStore : public QObject
 {
@@ -28,6 +58,8 @@ private slots:
     void damagedFileIsRewrittenClean();
     void unwritableFileFailsWithTheValueName();
     void unreadableFileIsToldOnce();
+    void fullDiskKeepsTheOldFile();
+    void readOnlyFileIsReadButNotWritten();
     void problemBeforeHandlerWaitsForIt();
     void defaultFileNameFollowsExeBase();
 
@@ -276,6 +308,66 @@ void TestSettingsStore::unreadableFileIsToldOnce()
         QVERIFY(failed);
     }
     QCOMPARE(told.size(), 1);
+}
+
+void TestSettingsStore::fullDiskKeepsTheOldFile()
+{
+    const QString mount = m_dir->filePath(QStringLiteral("disk"));
+    QVERIFY(QDir().mkpath(mount));
+    SmallDisk disk(mount);
+    if (!disk.ok())
+        QSKIP("cannot mount a small tmpfs here");
+    TSettingsStore store(mount + QStringLiteral("/QUORTOSK.ini"));
+    {
+        TSettingsSession s(store);
+        s.WriteString("Options", "StartDir", "/home");
+        s.Close();
+    }
+    const QByteArray before = contents(store.FileName());
+    QVERIFY(before.contains("StartDir"));
+    {
+        QFile filler(mount + QStringLiteral("/filler"));
+        QVERIFY(filler.open(QIODevice::WriteOnly));
+        const QByteArray block(4096, 'x');
+        while (filler.write(block) == block.size() && filler.flush()) {
+        }
+    }
+    TSettingsSession s(store);
+    s.WriteString("Options", "NormPos", QString(20000, QLatin1Char('9')));
+    try {
+        s.Close();
+        QFAIL("writing to a full disk was reported as done");
+    } catch (const TError &e) {
+        QCOMPARE(e.message(), QStringLiteral("Failed to set data for 'NormPos'"));
+    }
+    QCOMPARE(contents(store.FileName()), before);
+}
+
+void TestSettingsStore::readOnlyFileIsReadButNotWritten()
+{
+    const QString mount = m_dir->filePath(QStringLiteral("disk"));
+    QVERIFY(QDir().mkpath(mount));
+    SmallDisk disk(mount);
+    if (!disk.ok())
+        QSKIP("cannot mount a small tmpfs here");
+    TSettingsStore store(mount + QStringLiteral("/QUORTOSK.ini"));
+    {
+        TSettingsSession s(store);
+        s.WriteString("Options", "itmWrap_Checked", "False");
+        s.Close();
+    }
+    QVERIFY(disk.makeReadOnly());
+    QStringList told;
+    store.SetProblemHandler([&](const QString &t) { told << t; });
+    TSettingsSession s(store);
+    QCOMPARE(s.ReadString("Options", "itmWrap_Checked"), QStringLiteral("False"));
+    QVERIFY(told.isEmpty()); // reading a read-only file is no problem
+    try {
+        s.WriteString("Options", "Flags", "0");
+        QFAIL("writing a read-only file was reported as done");
+    } catch (const TError &e) {
+        QCOMPARE(e.message(), QStringLiteral("Failed to set data for 'Flags'"));
+    }
 }
 
 void TestSettingsStore::problemBeforeHandlerWaitsForIt()

@@ -10,6 +10,7 @@
 #include "settings/TSettingsCodec.h"
 #include "settings/TSettingsKeys.h"
 #include "settings/TSettingsStore.h"
+#include "settings/TStoreLink.h"
 
 #include <QAction>
 #include <QApplication>
@@ -141,6 +142,9 @@ void TMainForm::initSettings()
     m_settingsPart = std::unique_ptr<SettingsPart, void (*)(SettingsPart *)>(part, &SettingsPart::Delete);
     FormStorage1 = &part->storage;
     FormStorage1->AddLink(MRUMan);
+    // The speed bar keeps its layout in "Options\TMainFormToolBar" when it can.
+    if (auto *bar = dynamic_cast<TStoreLink *>(ToolBar))
+        FormStorage1->AddLink(bar);
 
     TStoredProperties &p = FormStorage1->Properties();
     auto checked = [this](const char *name) {

@@ -1,13 +1,16 @@
 #include "app/TErrorText.h"
 #include "app/TInstanceChannel.h"
+#include "app/TLanguages.h"
 #include "app/TMainForm.h"
 #include "app/TPrompts.h"
 #include "app/TStartup.h"
 #include "app/TTermSignal.h"
+#include "settings/TLanguageChoice.h"
 #include "settings/TSettingsStore.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
@@ -31,6 +34,10 @@ int main(int argc, char *argv[])
     }
 
     TSettingsStore settings(TSettingsStore::DefaultFileName());
+    // The language version chosen in "Jazyková verze" at an earlier run; none: Czech.
+    QTranslator translator;
+    if (Languages::Load(translator, LanguageChoice::Read(settings), Languages::SearchFolders()))
+        QApplication::installTranslator(&translator);
     TMainForm form(&prompts, &settings);
     // kill, logout: closed like the close box, so the settings are saved.
     TTermSignal term([&form] { form.close(); });

@@ -94,8 +94,7 @@ bool TMainForm::LoadFileToNewPage(const QString &fileName)
 
 void TMainForm::showMissingFile(const QString &fileName)
 {
-    m_prompts->ShowMessage(this, QStringLiteral("Error"),
-                           tr("File '%1' does not exist").arg(fileName));
+    m_prompts->ShowErrorNotice(this, tr("File '%1' does not exist").arg(fileName));
 }
 
 void TMainForm::bringToFront()

@@ -34,6 +34,12 @@ void TDialogPrompts::ShowError(QWidget *parent, const QString &text)
     box.exec();
 }
 
+void TDialogPrompts::ShowErrorNotice(QWidget *parent, const QString &text)
+{
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
 void TDialogPrompts::ShowMessage(QWidget *parent, const QString &title, const QString &text)
 {
     QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);

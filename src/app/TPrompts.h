@@ -18,6 +18,8 @@ public:
     virtual Answer Confirm(QWidget *parent, const QString &text) = 0;
     // The standard error box: application title, stop icon, OK, full-stop rule applied.
     virtual void ShowError(QWidget *parent, const QString &text) = 0;
+    // An error notice: title "Error", stop icon, OK.
+    virtual void ShowErrorNotice(QWidget *parent, const QString &text) = 0;
     // An information box with an OK button.
     virtual void ShowMessage(QWidget *parent, const QString &title, const QString &text) = 0;
     // The open dialog: chosen files in the dialog's order, empty when cancelled.
@@ -37,6 +39,7 @@ class TDialogPrompts : public TPrompts
 public:
     Answer Confirm(QWidget *parent, const QString &text) override;
     void ShowError(QWidget *parent, const QString &text) override;
+    void ShowErrorNotice(QWidget *parent, const QString &text) override;
     void ShowMessage(QWidget *parent, const QString &title, const QString &text) override;
     QStringList OpenFileNames(QWidget *parent, const QString &title, const QString &dir,
                               const QString &filter) override;

@@ -11,6 +11,11 @@ void TFakePrompts::ShowError(QWidget *, const QString &text)
     errors << text;
 }
 
+void TFakePrompts::ShowErrorNotice(QWidget *, const QString &text)
+{
+    messages << QStringLiteral("Error|") + text;
+}
+
 void TFakePrompts::ShowMessage(QWidget *, const QString &title, const QString &text)
 {
     messages << title + QLatin1Char('|') + text;

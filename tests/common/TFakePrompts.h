@@ -16,12 +16,13 @@ public:
 
     QStringList confirmTexts;
     QStringList errors;
-    QStringList messages;     // "title|text"
+    QStringList messages;     // "title|text", error notices as "Error|text"
     QStringList saveProposals;
     QStringList inputPrompts; // "title|prompt|preset"
 
     Answer Confirm(QWidget *, const QString &text) override;
     void ShowError(QWidget *, const QString &text) override;
+    void ShowErrorNotice(QWidget *, const QString &text) override; // recorded as "Error|text"
     void ShowMessage(QWidget *, const QString &title, const QString &text) override;
     QStringList OpenFileNames(QWidget *, const QString &title, const QString &dir,
                               const QString &filter) override;

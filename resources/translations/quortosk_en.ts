@@ -214,7 +214,7 @@
     </message>
     <message>
         <location filename="../../src/app/TMainForm.cpp" line="157"/>
-        <location filename="../../src/app/TMainForm_file.cpp" line="112"/>
+        <location filename="../../src/app/TMainForm_file.cpp" line="111"/>
         <source>Otevřít</source>
         <translation>Open</translation>
     </message>
@@ -299,42 +299,42 @@
         <translation>Untitled.</translation>
     </message>
     <message>
-        <location filename="../../src/app/TMainForm_file.cpp" line="98"/>
+        <location filename="../../src/app/TMainForm_file.cpp" line="97"/>
         <source>File &apos;%1&apos; does not exist</source>
         <translation>File &apos;%1&apos; does not exist</translation>
     </message>
     <message>
-        <location filename="../../src/app/TMainForm_file.cpp" line="170"/>
+        <location filename="../../src/app/TMainForm_file.cpp" line="164"/>
         <source>Uložit jako</source>
         <translation>Save As</translation>
     </message>
     <message>
-        <location filename="../../src/app/TMainForm_file.cpp" line="178"/>
+        <location filename="../../src/app/TMainForm_file.cpp" line="172"/>
         <source>Soubor: %1 existuje. Přepsat?</source>
         <translation>File: %1 exists. Overwrite?</translation>
     </message>
     <message>
-        <location filename="../../src/app/TMainForm_file.cpp" line="229"/>
+        <location filename="../../src/app/TMainForm_file.cpp" line="222"/>
         <source>Soubor %1, byl změněn. Uložit změny?</source>
         <translation>File %1 has been changed. Save the changes?</translation>
     </message>
     <message>
-        <location filename="../../src/app/TMainForm_file.cpp" line="274"/>
+        <location filename="../../src/app/TMainForm_file.cpp" line="268"/>
         <source>Soubor: %1, byl změněn. Uložit změny?</source>
         <translation>File: %1 has been changed. Save the changes?</translation>
     </message>
     <message>
-        <location filename="../../src/app/TMainForm_text.cpp" line="76"/>
+        <location filename="../../src/app/TMainForm_text.cpp" line="77"/>
         <source>Přejít na</source>
         <translation>Go To</translation>
     </message>
     <message>
-        <location filename="../../src/app/TMainForm_text.cpp" line="77"/>
+        <location filename="../../src/app/TMainForm_text.cpp" line="78"/>
         <source>Přejít na řádek [1 až %1]</source>
         <translation>Go to line [1 to %1]</translation>
     </message>
     <message>
-        <location filename="../../src/app/TMainForm_text.cpp" line="83"/>
+        <location filename="../../src/app/TMainForm_text.cpp" line="84"/>
         <source>&apos;%1&apos; is not a valid integer value</source>
         <translation>&apos;%1&apos; is not a valid integer value</translation>
     </message>
@@ -442,62 +442,62 @@
 <context>
     <name>TfrmKonverze</name>
     <message>
-        <location filename="../../src/konverze/TfrmKonverze.cpp" line="31"/>
-        <location filename="../../src/konverze/TfrmKonverze.cpp" line="34"/>
+        <location filename="../../src/konverze/TfrmKonverze.cpp" line="32"/>
+        <location filename="../../src/konverze/TfrmKonverze.cpp" line="35"/>
         <source>Konverze</source>
         <translation>Conversion</translation>
     </message>
     <message>
-        <location filename="../../src/konverze/TfrmKonverze.cpp" line="35"/>
+        <location filename="../../src/konverze/TfrmKonverze.cpp" line="36"/>
         <source>Z:</source>
         <translation>From:</translation>
     </message>
     <message>
-        <location filename="../../src/konverze/TfrmKonverze.cpp" line="36"/>
+        <location filename="../../src/konverze/TfrmKonverze.cpp" line="37"/>
         <source>Do:</source>
         <translation>To:</translation>
     </message>
     <message>
-        <location filename="../../src/konverze/TfrmKonverze.cpp" line="38"/>
-        <location filename="../../src/konverze/TfrmKonverze.cpp" line="41"/>
+        <location filename="../../src/konverze/TfrmKonverze.cpp" line="39"/>
+        <location filename="../../src/konverze/TfrmKonverze.cpp" line="42"/>
         <source>Windows 1250</source>
         <translation>Windows 1250</translation>
     </message>
     <message>
-        <location filename="../../src/konverze/TfrmKonverze.cpp" line="38"/>
-        <location filename="../../src/konverze/TfrmKonverze.cpp" line="41"/>
+        <location filename="../../src/konverze/TfrmKonverze.cpp" line="39"/>
+        <location filename="../../src/konverze/TfrmKonverze.cpp" line="42"/>
         <source>Kamenický</source>
         <translation>Kamenický</translation>
     </message>
     <message>
-        <location filename="../../src/konverze/TfrmKonverze.cpp" line="38"/>
-        <location filename="../../src/konverze/TfrmKonverze.cpp" line="41"/>
+        <location filename="../../src/konverze/TfrmKonverze.cpp" line="39"/>
+        <location filename="../../src/konverze/TfrmKonverze.cpp" line="42"/>
         <source>Latin 2</source>
         <translation>Latin 2</translation>
     </message>
     <message>
-        <location filename="../../src/konverze/TfrmKonverze.cpp" line="38"/>
-        <location filename="../../src/konverze/TfrmKonverze.cpp" line="41"/>
+        <location filename="../../src/konverze/TfrmKonverze.cpp" line="39"/>
+        <location filename="../../src/konverze/TfrmKonverze.cpp" line="42"/>
         <source>ISO 8859-2</source>
         <translation>ISO 8859-2</translation>
     </message>
     <message>
-        <location filename="../../src/konverze/TfrmKonverze.cpp" line="41"/>
+        <location filename="../../src/konverze/TfrmKonverze.cpp" line="42"/>
         <source>ASCII</source>
         <translation>ASCII</translation>
     </message>
     <message>
-        <location filename="../../src/konverze/TfrmKonverze.cpp" line="48"/>
+        <location filename="../../src/konverze/TfrmKonverze.cpp" line="49"/>
         <source>&amp;Konvertovat</source>
         <translation>&amp;Convert</translation>
     </message>
     <message>
-        <location filename="../../src/konverze/TfrmKonverze.cpp" line="51"/>
+        <location filename="../../src/konverze/TfrmKonverze.cpp" line="52"/>
         <source>Storno</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location filename="../../src/konverze/TfrmKonverze.cpp" line="66"/>
+        <location filename="../../src/konverze/TfrmKonverze.cpp" line="67"/>
         <source>Náhled</source>
         <translation>Preview</translation>
     </message>

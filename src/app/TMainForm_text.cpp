@@ -146,7 +146,7 @@ void TMainForm::KonverzezT6021Click()
     TRxRichEdit *editor = ActiveEditor();
     if (!editor)
         return;
-    const QString text = TextCommands::DocumentText(*editor->document());
+    const QString text = editor->PlainText();
     const QString cleaned = Cp1250::decode(T602::cleanText(Cp1250::encode(text), "\n"));
     // One undo step that touches only the lines that change.
     ApplyEdits(editor, text, TextEdits::lineEdits(text, cleaned));

@@ -114,7 +114,7 @@ bool TEditorSearch::SearchWithDialog(TSearchDialog *dialog, bool moveAside, bool
 
     qsizetype hit = -1;
     if (!needle.isEmpty()) {
-        const QString text = TextCommands::DocumentText(*m_editor->document());
+        const QString text = m_editor->PlainText();
         hit = dialog->Down() ? TextSearch::findDown(text, needle, end, optionsOf(dialog))
                              : TextSearch::findUp(text, needle, start, optionsOf(dialog));
     }
@@ -186,7 +186,7 @@ int TEditorSearch::ReplaceAll(TSearchDialog *dialog)
     m_lastSearch = dialog;
     // The replacement as the editor will hold it, so the plan's positions stay true.
     const QString replacement = Cp1250::sanitize(TextSearch::normalizeBreaks(dialog->ReplaceText()));
-    const QString text = TextCommands::DocumentText(*m_editor->document());
+    const QString text = m_editor->PlainText();
     const int from = m_editor->SelStart() + m_editor->SelLength();
 
     // Stop replacing before the text would outgrow the editor: cutting the edit short

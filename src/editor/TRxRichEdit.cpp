@@ -2,6 +2,7 @@
 
 #include "editor/Cp1250.h"
 #include "editor/TDisplayLines.h"
+#include "editor/TextCommands.h"
 #include "editor/TextFile.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -326,7 +327,7 @@ int TRxRichEdit::LineCount() const
 
 QString TRxRichEdit::PlainText() const
 {
-    return document()->toPlainText();
+    return TextCommands::DocumentText(*document());
 }
 
 QString TRxRichEdit::WholeText() const

@@ -132,7 +132,7 @@ void TfrmKonverze::ObnovitNahled(int source, int target)
     editPreview->clear();
     if (m_editor)
         editPreview->setPlainText(
-            ConvertedText(TextCommands::DocumentText(*m_editor->document()), source, target));
+            ConvertedText(m_editor->PlainText(), source, target));
     editPreview->moveCursor(QTextCursor::Start);
     if (m_editor) {
         // Shown as the page's editor would show it.
@@ -173,7 +173,7 @@ void TfrmKonverze::lstCilClick()
 void TfrmKonverze::btnKonvertClick()
 {
     if (m_editor) {
-        const QString text = TextCommands::DocumentText(*m_editor->document());
+        const QString text = m_editor->PlainText();
         const QString converted = ConvertedText(text, Source(), Target());
         // One undo step that touches only the lines that change; the page counts as
         // changed afterwards unless nothing changed at all.

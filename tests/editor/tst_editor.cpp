@@ -261,6 +261,29 @@ private slots:
         QVERIFY(e.hasFocus() || !QApplication::focusWidget());
     }
 
+    // Every byte but CR, LF and NUL comes back unchanged from a page, the no-break space
+    // (a letter in Kamenický and Latin 2 texts) among them.
+    void everyByteSurvivesTheEditor()
+    {
+        QTemporaryDir dir;
+        QByteArray all;
+        for (int b = 1; b < 256; ++b)
+            if (b != '\r' && b != '\n')
+                all.append(char(b));
+        all.append("\r\nA\xa0\xa0Z\r\n");
+        QFile f(dir.filePath("all.txt"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(all);
+        f.close();
+        TRxRichEdit e;
+        e.LoadFromFile(f.fileName());
+        e.SaveToFile(dir.filePath("back.txt"));
+        QFile back(dir.filePath("back.txt"));
+        QVERIFY(back.open(QIODevice::ReadOnly));
+        QCOMPARE(back.readAll(), all);
+        QVERIFY(e.WholeText().contains(QString("A") + QChar(0xa0) + QChar(0xa0) + "Z\r\n"));
+    }
+
     void filesRoundTripThroughTheEditor()
     {
         QTemporaryDir dir;

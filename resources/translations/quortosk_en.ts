@@ -214,7 +214,7 @@
     </message>
     <message>
         <location filename="../../src/app/TMainForm.cpp" line="157"/>
-        <location filename="../../src/app/TMainForm_file.cpp" line="111"/>
+        <location filename="../../src/app/TMainForm_file.cpp" line="106"/>
         <source>Otevřít</source>
         <translation>Open</translation>
     </message>
@@ -289,37 +289,42 @@
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location filename="../../src/app/TMainForm_file.cpp" line="27"/>
+        <location filename="../../src/app/TMainForm.cpp" line="390"/>
+        <source>bezejmenný</source>
+        <translation>untitled</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/TMainForm_file.cpp" line="22"/>
         <source>Textové soubory (*.txt)|*.txt|Všechny soubory (*.*)|*.*</source>
         <translation>Text files (*.txt)|*.txt|All files (*.*)|*.*</translation>
     </message>
     <message>
-        <location filename="../../src/app/TMainForm_file.cpp" line="36"/>
+        <location filename="../../src/app/TMainForm_file.cpp" line="31"/>
         <source>Bez názvu.</source>
         <translation>Untitled.</translation>
     </message>
     <message>
-        <location filename="../../src/app/TMainForm_file.cpp" line="97"/>
+        <location filename="../../src/app/TMainForm_file.cpp" line="92"/>
         <source>File &apos;%1&apos; does not exist</source>
         <translation>File &apos;%1&apos; does not exist</translation>
     </message>
     <message>
-        <location filename="../../src/app/TMainForm_file.cpp" line="164"/>
+        <location filename="../../src/app/TMainForm_file.cpp" line="159"/>
         <source>Uložit jako</source>
         <translation>Save As</translation>
     </message>
     <message>
-        <location filename="../../src/app/TMainForm_file.cpp" line="172"/>
+        <location filename="../../src/app/TMainForm_file.cpp" line="167"/>
         <source>Soubor: %1 existuje. Přepsat?</source>
         <translation>File: %1 exists. Overwrite?</translation>
     </message>
     <message>
-        <location filename="../../src/app/TMainForm_file.cpp" line="222"/>
+        <location filename="../../src/app/TMainForm_file.cpp" line="217"/>
         <source>Soubor %1, byl změněn. Uložit změny?</source>
         <translation>File %1 has been changed. Save the changes?</translation>
     </message>
     <message>
-        <location filename="../../src/app/TMainForm_file.cpp" line="268"/>
+        <location filename="../../src/app/TMainForm_file.cpp" line="263"/>
         <source>Soubor: %1, byl změněn. Uložit změny?</source>
         <translation>File: %1 has been changed. Save the changes?</translation>
     </message>
@@ -425,7 +430,7 @@
 <context>
     <name>TStatusPanels</name>
     <message>
-        <location filename="../../src/app/TStatusPanels.cpp" line="28"/>
+        <location filename="../../src/app/TStatusPanels.cpp" line="27"/>
         <source>Řádek, Sloupec, Pozice, Vkládat/Přepisovat, CapsLock, NumLock, Cesta k souboru</source>
         <translation>Line, Column, Position, Insert/Overwrite, CapsLock, NumLock, File path</translation>
     </message>

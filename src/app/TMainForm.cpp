@@ -387,7 +387,7 @@ void TMainForm::SetupEditor(TRxRichEdit *editor)
 void TMainForm::mmNewClick()
 {
     ++m_untitledCount;
-    const QString name = QStringLiteral("bezejmenný") + QString::number(m_untitledCount);
+    const QString name = tr("bezejmenný") + QString::number(m_untitledCount);
     TTabSheet *page = createPage(name, name);
     PageControl1->SetActivePage(page);
     NewEditor->setFocus();

@@ -15,11 +15,6 @@
 
 namespace {
 
-// A page that names a file (opened from one or saved under a name); untitled pages lack it.
-constexpr char FileBacked[] = "fileBacked";
-// The editor's own hint: the full path Save As last wrote; it feeds the next proposal.
-constexpr char EditorHint[] = "editorHint";
-
 const QString CaptionPrefix = QStringLiteral("Quorvel Tosk - ");
 
 QString fileFilter()
@@ -69,7 +64,7 @@ bool TMainForm::LoadFileToNewPage(const QString &fileName)
 
     TTabSheet *previous = ActivePage();
     TTabSheet *page = createPage(QFileInfo(fileName).fileName(), fileName);
-    page->setProperty(FileBacked, true);
+    page->SetFileBacked(true);
     PageControl1->SetActivePage(page);
     TRxRichEdit *editor = page->Editor();
     try {
@@ -140,7 +135,7 @@ TMainForm::SaveResult TMainForm::savePage(TTabSheet *page)
     if (!page || !page->Editor())
         return SaveResult::Cancelled;
     const QString hint = page->Hint();
-    if (!page->property(FileBacked).toBool() || !QFileInfo::exists(hint))
+    if (!page->FileBacked() || !QFileInfo::exists(hint))
         return savePageAs(page);
 
     if (!SavePageTo(page, hint))
@@ -161,7 +156,7 @@ TMainForm::SaveResult TMainForm::savePageAs(TTabSheet *page)
     TRxRichEdit *editor = page->Editor();
 
     QString fileName = m_prompts->SaveFileName(
-        this, tr("Uložit jako"), saveAsProposal(editor->property(EditorHint).toString()),
+        this, tr("Uložit jako"), saveAsProposal(editor->Hint()),
         fileFilter());
     if (fileName.isEmpty())
         return SaveResult::Cancelled;
@@ -176,9 +171,9 @@ TMainForm::SaveResult TMainForm::savePageAs(TTabSheet *page)
     if (!SavePageTo(page, fileName))
         return SaveResult::Failed;
     page->SetCaption(QFileInfo(fileName).fileName());
-    editor->setProperty(EditorHint, QDir::cleanPath(QFileInfo(fileName).absoluteFilePath()));
+    editor->SetHint(QDir::cleanPath(QFileInfo(fileName).absoluteFilePath()));
     page->SetHint(fileName);
-    page->setProperty(FileBacked, true);
+    page->SetFileBacked(true);
     editor->SetModified(false);
     page->SetImageIndex(-1);
     AddToRecent(fileName, 1);

@@ -22,6 +22,9 @@ public:
     void SetCaption(const QString &caption);
     QString Hint() const { return m_hint; }
     void SetHint(const QString &hint) { m_hint = hint; }
+    // Whether the page's hint names a file (opened or saved), not an untitled caption.
+    bool FileBacked() const { return m_fileBacked; }
+    void SetFileBacked(bool backed) { m_fileBacked = backed; }
     int ImageIndex() const { return m_imageIndex; }
     void SetImageIndex(int index);
 
@@ -35,6 +38,7 @@ private:
     QString m_caption;
     QString m_hint;
     int m_imageIndex = -1;
+    bool m_fileBacked = false;
 };
 
 // PageControl1: the tab strip and the stack of pages, in the order of creation.

@@ -16,7 +16,6 @@ namespace {
 constexpr int DesignWidths[TStatusPanels::PanelCount] = {50, 50, 60, 35, 35, 35, 50};
 
 // The dynamic property in which the file commands keep an editor's own hint.
-constexpr char EditorHintProperty[] = "editorHint";
 
 } // namespace
 
@@ -129,7 +128,8 @@ QString TStatusPanels::HintOf(const QWidget *widget)
         if (const auto *page = qobject_cast<const TTabSheet *>(w))
             hint = page->Hint();
         if (hint.isEmpty()) // an editor's own hint, set by Save As
-            hint = w->property(EditorHintProperty).toString();
+            if (const auto *editor = qobject_cast<const TRxRichEdit *>(w))
+                hint = editor->Hint();
         if (hint.isEmpty())
             hint = w->statusTip();
         if (!hint.isEmpty())

@@ -424,7 +424,7 @@ int TRxRichEdit::roomLeft() const
 
 // ---- events ----
 
-void TRxRichEdit::onContentsChange(int from, int removed, int added)
+void TRxRichEdit::onContentsChange(int, int removed, int added)
 {
     if (removed == 0 && added == 0)
         return;

@@ -56,6 +56,10 @@ public:
     bool WordWrap() const;
     void SetWordWrap(bool wrap);
 
+    // The editor's own hint: empty at creation, set by Save As to the full path.
+    QString Hint() const { return m_hint; }
+    void SetHint(const QString &hint) { m_hint = hint; }
+
     bool CanUndo() const;
     void Undo();
 
@@ -93,6 +97,7 @@ private:
 
     TSelectionMargin *m_margin = nullptr;
     bool m_modified = false;
+    QString m_hint;
     int m_holdChanges = 0;
     bool m_textChanged = false;
     int m_lastAnchor = -1, m_lastPosition = -1;

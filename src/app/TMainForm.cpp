@@ -91,6 +91,20 @@ QAction *TMainForm::addAction(const QString &name, const QString &caption,
     return action;
 }
 
+// A menu item with a check mark whose handler decides the mark itself (the handlers are
+// also called directly): the toggle QAction makes before `triggered` is taken back first.
+QAction *TMainForm::addSwitch(const QString &name, const QString &caption,
+                              const QKeySequence &shortcut, void (TMainForm::*handler)())
+{
+    QAction *action = addAction(name, caption, shortcut, nullptr);
+    action->setCheckable(true);
+    connect(action, &QAction::triggered, this, [this, action, handler] {
+        action->setChecked(!action->isChecked());
+        (this->*handler)();
+    });
+    return action;
+}
+
 QAction *TMainForm::Action(const QString &name) const
 {
     return m_actions.value(name);
@@ -124,18 +138,11 @@ void TMainForm::createActions()
     addAction("LowerItem1", tr("&Malá písmena"), K(ctrl | shift | Qt::Key_M), &TMainForm::LowerItem1Click);
     addAction("InvertItem1", tr("&Inverze"), K(), &TMainForm::InvertItem1Click);
     addAction("mmSelectAll", tr("Vybr&at vše"), K(ctrl | Qt::Key_A), &TMainForm::mmSelectAllClick);
-    QAction *wrap = addAction("itmWrap", tr("Zalo&mit řádky"), K(ctrl | Qt::Key_W), nullptr);
-    wrap->setCheckable(true);
-    wrap->setChecked(true);
-    // The check mark changes only in itmWrapClick; QAction has already toggled it.
-    connect(wrap, &QAction::triggered, this, [this, wrap] {
-        wrap->setChecked(!wrap->isChecked()); // undo Qt's own toggle
-        itmWrapClick();
-    });
+    addSwitch("itmWrap", tr("Zalo&mit řádky"), K(ctrl | Qt::Key_W), &TMainForm::itmWrapClick)->setChecked(true);
 
-    addAction("mmTOOLBAR", tr("&Panel nástrojů"), K(), &TMainForm::mmTOOLBARClick);
-    addAction("mmStatusBar", tr("&Stavový řádek"), K(), &TMainForm::mmStatusBarClick);
-    addAction("mmSpeed", tr("SpeedP&anel"), K(Qt::Key_F9), &TMainForm::mmSpeedClick);
+    addSwitch("mmTOOLBAR", tr("&Panel nástrojů"), K(), &TMainForm::mmTOOLBARClick);
+    addSwitch("mmStatusBar", tr("&Stavový řádek"), K(), &TMainForm::mmStatusBarClick);
+    addSwitch("mmSpeed", tr("SpeedP&anel"), K(Qt::Key_F9), &TMainForm::mmSpeedClick);
 
     addAction("mmKonverze", tr("&Konverze..."), K(), &TMainForm::mmKonverzeClick);
     addAction("mmSpell", tr("&Pravopis..."), K(Qt::Key_F7), &TMainForm::mmSpellClick);
@@ -145,7 +152,7 @@ void TMainForm::createActions()
     addAction("mmAbout", tr("O pro&gramu..."), K(), &TMainForm::mmAboutClick);
 
     addAction("mmZALOZKY", tr("Záložky dole"), K(), &TMainForm::mmZALOZKYClick);
-    addAction("mmMultiLine", tr("Viceřádkový režim"), K(), &TMainForm::mmMultiLineClick);
+    addSwitch("mmMultiLine", tr("Viceřádkový režim"), K(), &TMainForm::mmMultiLineClick);
 
     // Items of the page context menu: their own captions, the same handlers.
     addAction("pmaClose", tr("Zavřít"), K(), &TMainForm::mmCloseClick);
@@ -244,9 +251,6 @@ void TMainForm::createMenus()
     mmHelp = bar->addMenu(tr("Nápo&věda"));
     mmHelp->setObjectName(QStringLiteral("mmHelp"));
     add(mmHelp, "mmAbout");
-
-    for (const char *name : {"mmTOOLBAR", "mmStatusBar", "mmSpeed"})
-        Action(QLatin1String(name))->setCheckable(true);
 
     // Commands of parts of the program that are not built yet stay disabled.
     for (const char *name : {"mmPrint", "mmPrinterSetup", "mmSpell", "mmTOOLEDIT", "mmNASTAV", "mmAbout"}) {

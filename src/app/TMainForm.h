@@ -123,6 +123,8 @@ private:
     void createStatusBar();
     QAction *addAction(const QString &name, const QString &caption,
                        const QKeySequence &shortcut, void (TMainForm::*handler)());
+    QAction *addSwitch(const QString &name, const QString &caption,
+                       const QKeySequence &shortcut, void (TMainForm::*handler)());
     void NewRichEditChange(TRxRichEdit *editor);
     void NewRichEditSelectionChange(TRxRichEdit *editor);
     void restoreEditCommands();

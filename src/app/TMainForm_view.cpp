@@ -16,25 +16,6 @@
 
 void TMainForm::initViewCommands()
 {
-    // Each switch's handler inverts its check mark itself (the handlers are also called
-    // directly), so the toggle QAction makes before `triggered` is taken back first.
-    const struct {
-        const char *name;
-        void (TMainForm::*handler)();
-    } switches[] = {{"mmTOOLBAR", &TMainForm::mmTOOLBARClick},
-                    {"mmStatusBar", &TMainForm::mmStatusBarClick},
-                    {"mmSpeed", &TMainForm::mmSpeedClick},
-                    {"mmMultiLine", &TMainForm::mmMultiLineClick}};
-    for (const auto &s : switches) {
-        QAction *action = Action(QLatin1String(s.name));
-        action->setCheckable(true);
-        action->setChecked(false);
-        disconnect(action, &QAction::triggered, this, nullptr);
-        connect(action, &QAction::triggered, this, [this, action, handler = s.handler] {
-            action->setChecked(!action->isChecked());
-            (this->*handler)();
-        });
-    }
     Action(QStringLiteral("mmZALOZKY"))->setText(tr("Záložky dole"));
 
     m_statusPanels = new TStatusPanels(StatusBar, this, [this] { return ActiveEditor(); });

@@ -38,6 +38,15 @@ void TDisplayLines::onContentsChange(int from, int removed, int added)
 {
     if (from >= m_countedTo)
         return;
+    // A large change (a whole-text conversion, a Replace All) is counted again lazily like
+    // a fresh text, from where it starts: a query then counts only up to what it asks for.
+    constexpr int LargeChange = 64 * 1024;
+    if (added > LargeChange || (m_dirtyFrom >= 0 && qMax(m_dirtyTo, from + added) - qMin(m_dirtyFrom, from) > LargeChange)) {
+        m_countedTo = from;
+        m_dirtyFrom = m_dirtyTo = -1;
+        m_idle.start();
+        return;
+    }
     // The layout re-counts the changed blocks to one line each after this signal, so the
     // range is re-counted at the next query.
     m_countedTo = qMax(from, m_countedTo + added - removed);

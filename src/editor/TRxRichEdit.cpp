@@ -382,12 +382,28 @@ void TRxRichEdit::ReplaceRange(int from, int length, const QString &text)
     from = qBound(0, from, total);
     length = qBound(0, length, total - from);
     const QString clean = prepareInsert(text, length);
+    // A caret inside the replaced range (or at its start) stays at its start instead of
+    // riding to the end of the new text: the selection event that follows then asks about
+    // the line there, not at the far end of a page-long replacement.
+    QTextCursor caret = textCursor();
+    const bool inside = caret.selectionStart() >= from && caret.selectionEnd() <= from + length;
+    if (inside) {
+        caret.setPosition(from);
+        caret.setKeepPositionOnInsert(true);
+        setTextCursor(caret);
+    }
     QTextCursor c(document());
     c.setPosition(from);
     c.setPosition(from + length, QTextCursor::KeepAnchor);
     c.beginEditBlock();
     c.insertText(clean);
     c.endEditBlock();
+    if (inside) {
+        caret = textCursor();
+        caret.setKeepPositionOnInsert(false);
+        caret.setPosition(from); // the anchor rode along with the insertion
+        setTextCursor(caret);
+    }
 }
 
 void TRxRichEdit::SetModified(bool modified)

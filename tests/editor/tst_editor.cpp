@@ -191,6 +191,32 @@ private slots:
         QCOMPARE(e.PlainText(), QString("one two three"));
     }
 
+    // The caret keeps its place around a replaced range: inside it (or at its start) it
+    // stays at the start instead of riding to the end of the new text.
+    void replaceRangeKeepsTheCaret_data()
+    {
+        QTest::addColumn<int>("caret");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("before") << 2 << 2;
+        QTest::newRow("at the start") << 4 << 4;
+        QTest::newRow("inside") << 5 << 4;
+        QTest::newRow("after, shifted") << 9 << 12;
+    }
+    void replaceRangeKeepsTheCaret()
+    {
+        QFETCH(int, caret);
+        QFETCH(int, expected);
+        TRxRichEdit e;
+        e.setPlainText("one two three");
+        e.SetSelStart(caret);
+        e.ReplaceRange(4, 3, "second");
+        QCOMPARE(e.PlainText(), QString("one second three"));
+        QCOMPARE(e.SelStart(), expected);
+        QCOMPARE(e.SelLength(), 0);
+        QTest::keyClicks(&e, "x"); // typing after it inserts as usual
+        QCOMPARE(e.PlainText().mid(expected, 1), QString("x"));
+    }
+
     // At least 100 steps of undo are kept: after 101 insertions, 100 undos leave the first.
     void undoKeepsAHundredSteps()
     {

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLibraryInfo>
 #include <QTranslator>
 
 int main(int argc, char *argv[])
@@ -36,8 +37,15 @@ int main(int argc, char *argv[])
     TSettingsStore settings(TSettingsStore::DefaultFileName());
     // The language version chosen in "Jazyková verze" at an earlier run; none: Czech.
     QTranslator translator;
-    if (Languages::Load(translator, LanguageChoice::Read(settings), Languages::SearchFolders()))
+    const QString code = LanguageChoice::Read(settings);
+    const bool translated = Languages::Load(translator, code, Languages::SearchFolders());
+    if (translated)
         QApplication::installTranslator(&translator);
+    // Qt's own dialogs (files, fonts, printing) speak the same language as the program.
+    QTranslator qtTranslator;
+    if (qtTranslator.load(QStringLiteral("qtbase_") + (translated ? code : QStringLiteral("cs")),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTranslator);
     TMainForm form(&prompts, &settings);
     // kill, logout: closed like the close box, so the settings are saved.
     TTermSignal term([&form] { form.close(); });

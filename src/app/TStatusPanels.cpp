@@ -57,6 +57,12 @@ TStatusPanels::TStatusPanels(QStatusBar *bar, QWidget *window,
     m_idle.setSingleShot(true);
     m_idle.setInterval(0);
     connect(&m_idle, &QTimer::timeout, this, &TStatusPanels::idle);
+    m_caretRetry.setSingleShot(true);
+    m_caretRetry.setInterval(0);
+    connect(&m_caretRetry, &QTimer::timeout, this, [this] {
+        if (m_pendingCaret)
+            ShowCaret(m_pendingCaret);
+    });
     qApp->installEventFilter(this);
 }
 
@@ -96,7 +102,20 @@ void TStatusPanels::ShowCaret(TRxRichEdit *editor)
     if (!editor)
         return;
     const int selStart = editor->SelStart();
-    const int line = editor->LineFromChar(selStart);
+    int line = 0;
+    // On a huge text just loaded or re-wrapped the display lines before the caret may not
+    // be counted yet: the caret moves at once, and the line and column follow when the
+    // counting, done in short slices, reaches it.
+    if (!editor->TryLineFromChar(selStart, m_pendingCaret == editor ? RetryBudgetMs : CaretBudgetMs, &line)) {
+        const StatusText::Caret caret = StatusText::CaretPanels(selStart, 0, 0);
+        setPanel(1, QString());
+        setPanel(2, QString());
+        setPanel(3, caret.position);
+        m_pendingCaret = editor;
+        m_caretRetry.start();
+        return;
+    }
+    m_pendingCaret = nullptr;
     const int lineStart = editor->LineStart(line);
     const StatusText::Caret caret =
         StatusText::CaretPanels(selStart, line, lineStart >= 0 ? lineStart : selStart);

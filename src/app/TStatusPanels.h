@@ -56,4 +56,11 @@ private:
     std::function<TRxRichEdit *()> m_activeEditor;
     std::function<TKeyboardLocks()> m_readLocks = ReadKeyboardLocks;
     QTimer m_idle;
+    // Caret panels waiting for the editor to count its display lines.
+    // The first try may take a few milliseconds; retries run between events beside the
+    // editor's own background counting, so they stay short.
+    static constexpr int CaretBudgetMs = 8;
+    static constexpr int RetryBudgetMs = 2;
+    QPointer<TRxRichEdit> m_pendingCaret;
+    QTimer m_caretRetry;
 };

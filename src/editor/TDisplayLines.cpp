@@ -123,10 +123,10 @@ void TDisplayLines::countBlock(const QTextBlock &block)
         b.setLineCount(lines);
 }
 
-void TDisplayLines::ensureThrough(int pos)
+bool TDisplayLines::ensureThrough(int pos, qint64 budgetNs)
 {
     if (!prepareMetrics())
-        return;
+        return true; // nothing laid out yet: every block counts as one line
     QTextDocument *doc = m_edit->document();
     if (m_dirtyFrom >= 0) {
         const QTextBlock last = doc->findBlock(qMin(m_dirtyTo, m_countedTo));
@@ -138,15 +138,20 @@ void TDisplayLines::ensureThrough(int pos)
         m_dirtyFrom = m_dirtyTo = -1;
     }
     if (pos < m_countedTo)
-        return;
+        return true;
+    QElapsedTimer t;
+    t.start();
     QTextBlock b = doc->findBlock(m_countedTo);
     const QTextBlock last = doc->findBlock(pos).isValid() ? doc->findBlock(pos) : doc->lastBlock();
-    for (; b.isValid(); b = b.next()) {
+    for (int n = 1; b.isValid(); b = b.next(), ++n) {
         countBlock(b);
         m_countedTo = b.position() + b.length();
         if (b == last)
             break;
+        if (budgetNs >= 0 && (n & 63) == 0 && t.nsecsElapsed() > budgetNs)
+            return false;
     }
+    return true;
 }
 
 void TDisplayLines::ensureAll()

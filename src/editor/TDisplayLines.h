@@ -20,7 +20,9 @@ public:
     explicit TDisplayLines(QPlainTextEdit *edit);
 
     void invalidate();          // width, font or wrap changed; the text was replaced
-    void ensureThrough(int pos); // exact through the block holding pos
+    // Exact through the block holding pos. With a budget (nanoseconds) it stops when the
+    // budget is spent and returns false; the work done so far is kept.
+    bool ensureThrough(int pos, qint64 budgetNs = -1);
     void ensureAll();
 
 protected:

@@ -247,6 +247,14 @@ int TRxRichEdit::lineInBlock(const QTextBlock &block, int offset) const
     return line.isValid() ? line.lineNumber() : block.layout()->lineCount() - 1;
 }
 
+bool TRxRichEdit::TryLineFromChar(int pos, int budgetMs, int *line) const
+{
+    if (!m_lines->ensureThrough(qBound(0, pos, textLength()), qint64(budgetMs) * 1000000))
+        return false;
+    *line = LineFromChar(pos);
+    return true;
+}
+
 int TRxRichEdit::LineFromChar(int pos) const
 {
     pos = qBound(0, pos, textLength());

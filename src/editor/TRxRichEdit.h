@@ -35,6 +35,9 @@ public:
     // Display lines.
     int LineStart(int line) const;     // -1 past the last line; line -1 = the caret's line
     int LineFromChar(int pos) const;
+    // LineFromChar within a time budget: false when counting the display lines before pos
+    // needs more time (a huge text just loaded or re-wrapped); ask again later.
+    bool TryLineFromChar(int pos, int budgetMs, int *line) const;
     QString LineText(int line) const;  // at most 4096 characters, no line break
     int LineCount() const;             // a last empty line does not count
 

@@ -4,6 +4,7 @@
 #include "app/TMainForm.h"
 #include "app/TPageControl.h"
 #include "app/TStatusPanels.h"
+#include "app/TStatusText.h"
 #include "app/TTabStrip.h"
 #include "editor/TRxRichEdit.h"
 
@@ -56,6 +57,7 @@ private slots:
     void valuesOfTheEditorThatMoved();
     void switchingPagesKeepsTheValues();
     void hiddenBarKeepsUpdating();
+    void lineFollowsWhenCountingTakesLong();
     void insertKeyShowsOverwrite();
     void lockPanels_data();
     void lockPanels();
@@ -65,6 +67,28 @@ private slots:
     void menuItemHintGoesToLastPanel();
     void hintFollowsTheMouse();
 };
+
+// A jump across a large text that was just loaded moves at once; the line and column
+// panels fill in when the display lines before the caret are counted, in short slices.
+void TestStatusBar::lineFollowsWhenCountingTakesLong()
+{
+    Fixture f;
+    QStringList paragraphs;
+    for (int i = 0; i < 3000; ++i)
+        paragraphs << QStringLiteral("slovo ").repeated(150) + QString::number(i);
+    TRxRichEdit *editor = f.form.ActiveEditor();
+    editor->setPlainText(paragraphs.join(QLatin1Char('\n')));
+    const int end = editor->document()->characterCount() - 1;
+    editor->SetSelStart(end);
+    const QLocale locale;
+    QCOMPARE(f.panels->PanelText(3), locale.toString(end));
+    QCOMPARE(f.panels->PanelText(1), QString()); // 2.7 M characters are not laid out in 8 ms
+    QTRY_VERIFY_WITH_TIMEOUT(!f.panels->PanelText(1).isEmpty(), 20000);
+    const int line = editor->LineFromChar(end);
+    QVERIFY(line > 3000); // the paragraphs wrapped
+    const StatusText::Caret expected = StatusText::CaretPanels(end, line, editor->LineStart(line), locale);
+    QCOMPARE(f.caret(), QStringList({expected.line, expected.column, expected.position}));
+}
 
 void TestStatusBar::initTestCase()
 {

@@ -16,8 +16,9 @@ QString ErrorOpeningText(const QString &fileName, const QString &text)
 
 QString ExeBaseName(const QString &exePath)
 {
-    return QFileInfo(exePath).completeBaseName().isEmpty() ? QFileInfo(exePath).fileName()
-                                                           : QFileInfo(exePath).completeBaseName();
+    const QFileInfo info(exePath);
+    const QString base = info.completeBaseName();
+    return base.isEmpty() ? info.fileName() : base;
 }
 
 QString AddBackslash(const QString &path)

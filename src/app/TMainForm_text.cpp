@@ -16,11 +16,6 @@
 
 namespace {
 
-int textLength(const TRxRichEdit *editor)
-{
-    return editor->document()->characterCount() - 1;
-}
-
 // Replaces the selection by convert(selection) and selects the same range again.
 template <typename Convert>
 void convertSelection(TRxRichEdit *editor, Convert convert)
@@ -91,7 +86,7 @@ void TMainForm::mmGOTOClick()
         else if (n > 0)
             target = editor->LineStart(n - 1);
         if (target < 0)
-            target = textLength(editor); // past the last line, or below 0
+            target = editor->TextLength(); // past the last line, or below 0
         editor->SetSelStart(target);
         editor->ensureCursorVisible();
     }

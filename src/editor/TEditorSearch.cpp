@@ -5,6 +5,7 @@
 #include "editor/TRxRichEdit.h"
 #include "editor/TSearchDialog.h"
 #include "editor/TextCommands.h"
+#include "editor/TextFile.h"
 #include "editor/TextSearch.h"
 
 #include <QLineEdit>
@@ -22,7 +23,7 @@ TextSearch::Options optionsOf(const TSearchDialog *dialog)
 // The search text as the editor's text has it: one "\n" per line break.
 QString needleOf(const TSearchDialog *dialog)
 {
-    return TextSearch::normalizeBreaks(dialog->SearchText());
+    return TextFile::normalizeBreaks(dialog->SearchText());
 }
 
 } // namespace
@@ -185,7 +186,7 @@ int TEditorSearch::ReplaceAll(TSearchDialog *dialog)
     }
     m_lastSearch = dialog;
     // The replacement as the editor will hold it, so the plan's positions stay true.
-    const QString replacement = Cp1250::sanitize(TextSearch::normalizeBreaks(dialog->ReplaceText()));
+    const QString replacement = Cp1250::sanitize(TextFile::normalizeBreaks(dialog->ReplaceText()));
     const QString text = m_editor->PlainText();
     const int from = m_editor->SelStart() + m_editor->SelLength();
 

@@ -160,7 +160,7 @@ int TRxRichEdit::SelLength() const
     return c.selectionEnd() - c.selectionStart();
 }
 
-int TRxRichEdit::textLength() const
+int TRxRichEdit::TextLength() const
 {
     return document()->characterCount() - 1;
 }
@@ -168,7 +168,7 @@ int TRxRichEdit::textLength() const
 void TRxRichEdit::SetSelStart(int pos)
 {
     QTextCursor c = textCursor();
-    c.setPosition(qBound(0, pos, textLength()));
+    c.setPosition(qBound(0, pos, TextLength()));
     setTextCursor(c);
 }
 
@@ -177,7 +177,7 @@ void TRxRichEdit::SetSelLength(int length)
     QTextCursor c = textCursor();
     const int start = c.selectionStart();
     c.setPosition(start);
-    c.setPosition(qBound(0, start + qMax(0, length), textLength()), QTextCursor::KeepAnchor);
+    c.setPosition(qBound(0, start + qMax(0, length), TextLength()), QTextCursor::KeepAnchor);
     setTextCursor(c);
     ensureCursorVisible();
 }
@@ -192,7 +192,7 @@ QString TRxRichEdit::SelText() const
 QString TRxRichEdit::prepareInsert(const QString &text, int replacing) const
 {
     QString clean = Cp1250::sanitize(TextFile::normalizeBreaks(text));
-    const int room = MaxLength - textLength() + replacing;
+    const int room = MaxLength - TextLength() + replacing;
     if (clean.size() > room)
         clean.truncate(qMax(0, room));
     return clean;
@@ -249,7 +249,7 @@ int TRxRichEdit::lineInBlock(const QTextBlock &block, int offset) const
 
 bool TRxRichEdit::TryLineFromChar(int pos, int budgetMs, int *line) const
 {
-    if (!m_lines->ensureThrough(qBound(0, pos, textLength()), qint64(budgetMs) * 1000000))
+    if (!m_lines->ensureThrough(qBound(0, pos, TextLength()), qint64(budgetMs) * 1000000))
         return false;
     *line = LineFromChar(pos);
     return true;
@@ -257,7 +257,7 @@ bool TRxRichEdit::TryLineFromChar(int pos, int budgetMs, int *line) const
 
 int TRxRichEdit::LineFromChar(int pos) const
 {
-    pos = qBound(0, pos, textLength());
+    pos = qBound(0, pos, TextLength());
     m_lines->ensureThrough(pos);
     const QTextBlock block = document()->findBlock(pos);
     if (!block.isValid())
@@ -273,7 +273,7 @@ bool TRxRichEdit::displayLine(int line, QTextBlock *block, int *start, int *leng
         return false;
     // Count far enough that the line's block is exact: a line past the counted part is at
     // least as far as that many characters.
-    m_lines->ensureThrough(qMin(textLength(), line));
+    m_lines->ensureThrough(qMin(TextLength(), line));
     QTextBlock probe = document()->findBlockByLineNumber(line);
     while (probe.isValid()) {
         m_lines->ensureThrough(probe.position());
@@ -386,7 +386,7 @@ void TRxRichEdit::SetWholeText(const QString &text)
 
 void TRxRichEdit::ReplaceRange(int from, int length, const QString &text)
 {
-    const int total = textLength();
+    const int total = TextLength();
     from = qBound(0, from, total);
     length = qBound(0, length, total - from);
     const QString clean = prepareInsert(text, length);
@@ -443,7 +443,7 @@ void TRxRichEdit::Undo()
 
 int TRxRichEdit::roomLeft() const
 {
-    return MaxLength - textLength();
+    return MaxLength - TextLength();
 }
 
 // ---- events ----

@@ -46,6 +46,9 @@ public:
     void ClearText();                  // empties text, modified flag and undo history
     void SetWholeText(const QString &text); // not undoable; one change event at the end
 
+    // Characters in the text, a line break counting one.
+    int TextLength() const;
+
     // The document's text with "\n" between lines (no trailing break added).
     QString PlainText() const;
 
@@ -90,7 +93,6 @@ private:
     int lineInBlock(const QTextBlock &block, int offset) const;
     bool displayLine(int line, QTextBlock *block, int *start, int *length) const;
     void invalidateLineCounts();
-    int textLength() const;
     int roomLeft() const;
     // Text as it may enter: breaks normalised, characters outside Windows-1250 as "?",
     // cut to the room left when `replacing` characters go.

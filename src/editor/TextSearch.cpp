@@ -90,23 +90,6 @@ bool isWordChar(QChar c)
     return c.isLetterOrNumber() || c == u'_';
 }
 
-QString normalizeBreaks(QStringView needle)
-{
-    QString out;
-    out.reserve(needle.size());
-    for (qsizetype i = 0; i < needle.size(); ++i) {
-        const QChar c = needle[i];
-        if (c == u'\r') {
-            out.append(u'\n');
-            if (i + 1 < needle.size() && needle[i + 1] == u'\n')
-                ++i;
-        } else {
-            out.append(c);
-        }
-    }
-    return out;
-}
-
 qsizetype findDown(QStringView text, QStringView needle, qsizetype from, const Options &options)
 {
     from = qMax<qsizetype>(from, 0);

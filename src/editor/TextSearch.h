@@ -17,10 +17,6 @@ struct Options
 // Letters, digits and the underscore make up words.
 bool isWordChar(QChar c);
 
-// A search text as the finder uses it: CR LF, CR and LF each become one "\n", the line
-// break of the editor's text.
-QString normalizeBreaks(QStringView needle);
-
 // The first hit that starts at or after from; -1 when there is none or needle is empty.
 qsizetype findDown(QStringView text, QStringView needle, qsizetype from, const Options &options);
 

@@ -1,5 +1,6 @@
 // Searching the editor's text: direction, case, whole words, and the Replace All plan.
 #include "editor/TextEdits.h"
+#include "editor/TextFile.h"
 #include "editor/TextSearch.h"
 
 #include <QRandomGenerator>
@@ -142,7 +143,7 @@ void TestTextSearch::normalizeBreaks()
 {
     QFETCH(QString, input);
     QFETCH(QString, expected);
-    QCOMPARE(TextSearch::normalizeBreaks(input), expected);
+    QCOMPARE(TextFile::normalizeBreaks(input), expected);
 }
 
 void TestTextSearch::replaceAll_data()

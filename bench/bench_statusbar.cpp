@@ -2,7 +2,7 @@
 // document with word wrap on. Prints the figures; the target is under 16 ms a move.
 #include "BenchCommon.h"
 #include "app/TMainForm.h"
-#include "app/TPrompts.h"
+#include "common/TPrompts.h"
 #include "app/TStatusPanels.h"
 #include "editor/TRxRichEdit.h"
 

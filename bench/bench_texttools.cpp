@@ -3,7 +3,7 @@
 // a plain byte-copy loop. Targets: Replace All < 2 s, conversion < 1 s, T602 < 1 s,
 // Prevest within 3x of the copy loop.
 #include "app/TMainForm.h"
-#include "app/TPrompts.h"
+#include "common/TPrompts.h"
 #include "editor/Cp1250.h"
 #include "editor/T602.h"
 #include "editor/TEditorSearch.h"

@@ -1,8 +1,8 @@
 #include "app/TMainForm.h"
 
-#include "app/TErrorText.h"
+#include "common/TErrorText.h"
 #include "app/TPageControl.h"
-#include "app/TPrompts.h"
+#include "common/TPrompts.h"
 #include "editor/TRxRichEdit.h"
 
 #include <QAction>

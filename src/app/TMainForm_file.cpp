@@ -2,9 +2,9 @@
 // about unsaved changes when the window closes.
 #include "app/TMainForm.h"
 
-#include "app/TErrorText.h"
+#include "common/TErrorText.h"
 #include "app/TPageControl.h"
-#include "app/TPrompts.h"
+#include "common/TPrompts.h"
 #include "editor/TRxRichEdit.h"
 
 #include <QAction>

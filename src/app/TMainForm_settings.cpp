@@ -1,10 +1,10 @@
 // Settings of the main window: form storage, recent files, the side panel's start folder.
 #include "app/TMainForm.h"
 
-#include "app/TErrorText.h"
+#include "common/TErrorText.h"
 #include "app/TMRUManager.h"
 #include "app/TPageControl.h"
-#include "app/TPrompts.h"
+#include "common/TPrompts.h"
 #include "editor/TRxRichEdit.h"
 #include "settings/TFormStorage.h"
 #include "settings/TSettingsCodec.h"

@@ -1,7 +1,7 @@
 // Text tools: find and replace, go to line, case, date and time, conversion, T602, spelling.
 #include "app/TMainForm.h"
 
-#include "app/TPrompts.h"
+#include "common/TPrompts.h"
 #include "editor/CaseRules.h"
 #include "editor/Cp1250.h"
 #include "editor/T602.h"

@@ -1,10 +1,10 @@
 // View options, the status bar and the language submenu.
 #include "app/TMainForm.h"
 
-#include "app/TErrorText.h"
+#include "common/TErrorText.h"
 #include "app/TLanguages.h"
 #include "app/TPageControl.h"
-#include "app/TPrompts.h"
+#include "common/TPrompts.h"
 #include "app/TStatusPanels.h"
 #include "editor/TRxRichEdit.h"
 #include "settings/TLanguageChoice.h"

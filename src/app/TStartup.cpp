@@ -1,10 +1,10 @@
 #include "app/TStartup.h"
 
-#include "app/TErrorText.h"
+#include "common/TErrorText.h"
 #include "app/TInstanceChannel.h"
 #include "app/TMainForm.h"
 #include "app/TPageControl.h"
-#include "app/TPrompts.h"
+#include "common/TPrompts.h"
 
 #include <QDir>
 #include <QFile>

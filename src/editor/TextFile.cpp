@@ -1,6 +1,6 @@
 #include "editor/TextFile.h"
 
-#include "app/TErrorText.h"
+#include "common/TErrorText.h"
 #include "editor/Cp1250.h"
 
 #include <QCoreApplication>

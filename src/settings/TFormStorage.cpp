@@ -1,6 +1,6 @@
 #include "settings/TFormStorage.h"
 
-#include "app/TErrorText.h"
+#include "common/TErrorText.h"
 #include "settings/TSettingsStore.h"
 #include "settings/TStoreLink.h"
 

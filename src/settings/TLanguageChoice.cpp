@@ -1,6 +1,6 @@
 #include "settings/TLanguageChoice.h"
 
-#include "app/TErrorText.h"
+#include "common/TErrorText.h"
 #include "settings/TSettingsKeys.h"
 #include "settings/TSettingsStore.h"
 

@@ -1,6 +1,6 @@
 #include "settings/TSettingsStore.h"
 
-#include "app/TErrorText.h"
+#include "common/TErrorText.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "settings/TStoredProperties.h"
 
-#include "app/TErrorText.h"
+#include "common/TErrorText.h"
 #include "settings/TSettingsCodec.h"
 #include "settings/TSettingsKeys.h"
 #include "settings/TSettingsStore.h"

@@ -2,7 +2,7 @@
 // size and place, and the program's own overwrite question instead of the dialog's.
 #include "app/TMainForm.h"
 #include "app/TPageControl.h"
-#include "app/TPrompts.h"
+#include "common/TPrompts.h"
 
 #include <QApplication>
 #include <QDir>

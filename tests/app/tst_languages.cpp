@@ -1,6 +1,6 @@
 // The language versions: which translation files are offered, their captions, loading
 // the chosen one, and the stored choice.
-#include "app/TErrorText.h"
+#include "common/TErrorText.h"
 #include "app/TLanguages.h"
 #include "settings/TLanguageChoice.h"
 #include "settings/TSettingsStore.h"

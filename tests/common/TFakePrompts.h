@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/TPrompts.h"
+#include "common/TPrompts.h"
 
 #include <QQueue>
 

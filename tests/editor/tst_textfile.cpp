@@ -1,5 +1,5 @@
 // Reading and writing the editor's Windows-1250 files, without widgets.
-#include "app/TErrorText.h"
+#include "common/TErrorText.h"
 #include "editor/Cp1250.h"
 #include "editor/TextFile.h"
 

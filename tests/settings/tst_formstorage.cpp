@@ -1,5 +1,5 @@
 // A window's form storage: placement, linked components, marks, errors.
-#include "app/TErrorText.h"
+#include "common/TErrorText.h"
 #include "settings/TFormStorage.h"
 #include "settings/TSettingsStore.h"
 #include "settings/TStoreLink.h"

@@ -1,5 +1,5 @@
 // The settings file: keys, values, deletion, damaged and unwritable files.
-#include "app/TErrorText.h"
+#include "common/TErrorText.h"
 #include "settings/TSettingsStore.h"
 
 #include <QDir>

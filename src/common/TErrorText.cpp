@@ -1,4 +1,4 @@
-#include "app/TErrorText.h"
+#include "common/TErrorText.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
-#include "app/TPrompts.h"
+#include "common/TPrompts.h"
 
-#include "app/TErrorText.h"
+#include "common/TErrorText.h"
 
 #include <QApplication>
 #include <QDir>

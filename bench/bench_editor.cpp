@@ -38,7 +38,7 @@ int main(int argc, char **argv)
 
     QElapsedTimer t;
     t.start();
-    editor.LoadFromFile(path);
+    editor.Doc()->Load(path);
     const double loadOnly = Ms(t);
     app.processEvents();
     const double loadShown = Ms(t);

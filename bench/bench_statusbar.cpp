@@ -1,6 +1,12 @@
 // Cost of one caret move with the status bar's update, in the main window, on a 16 MB
 // document with word wrap on. Prints the figures; the target is under 16 ms a move.
 #include "BenchCommon.h"
+#include "app/CommandTable.h"
+#include "app/EditCommands.h"
+#include "app/FileCommands.h"
+#include "app/PageCommands.h"
+#include "app/TextToolCommands.h"
+#include "app/ViewCommands.h"
 #include "app/TMainForm.h"
 #include "common/TPrompts.h"
 #include "app/TStatusPanels.h"
@@ -46,7 +52,7 @@ int main(int argc, char **argv)
     TMainForm form(&prompts, nullptr);
     form.resize(1000, 760);
     form.show();
-    form.mmStatusBarClick();
+    form.View()->mmStatusBarClick();
     app.processEvents();
     auto *panels = form.findChild<TStatusPanels *>();
     TRxRichEdit *editor = form.ActiveEditor();
@@ -56,7 +62,7 @@ int main(int argc, char **argv)
 
     QElapsedTimer t;
     t.start();
-    editor->LoadFromFile(path);
+    editor->Doc()->Load(path);
     app.processEvents();
     std::printf("platform %s; 16 MB wrapped document loaded and shown in %.0f ms\n",
                 qPrintable(QGuiApplication::platformName()), Ms(t));
@@ -112,7 +118,7 @@ int main(int argc, char **argv)
         const QSignalBlocker block(editor);
         editor->SetSelStart(int(rng.bounded(length)));
         t.restart();
-        form.UpdateStatusPanels(editor);
+        form.StatusPanels()->ShowCaret(editor);
         updates << Ms(t);
     }
     app.processEvents();

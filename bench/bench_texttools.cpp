@@ -2,6 +2,12 @@
 // occurrences, the whole character-set conversion, the T602 clean-up, and Prevest against
 // a plain byte-copy loop. Targets: Replace All < 2 s, conversion < 1 s, T602 < 1 s,
 // Prevest within 3x of the copy loop.
+#include "app/CommandTable.h"
+#include "app/EditCommands.h"
+#include "app/FileCommands.h"
+#include "app/PageCommands.h"
+#include "app/TextToolCommands.h"
+#include "app/ViewCommands.h"
 #include "app/TMainForm.h"
 #include "common/TPrompts.h"
 #include "editor/Cp1250.h"
@@ -163,7 +169,7 @@ int main(int argc, char **argv)
         TRxRichEdit *editor = freshPage(form, text);
         QElapsedTimer t;
         t.start();
-        form.Action(QStringLiteral("KonverzezT6021"))->trigger();
+        form.Commands().Action(QStringLiteral("KonverzezT6021"))->trigger();
         settle();
         report("T602 clean-up, marks in every 40th line (command)", ms(t), 1000);
         t.restart();
@@ -178,7 +184,7 @@ int main(int argc, char **argv)
         const QString soft = Cp1250::decode(makeText(true));
         freshPage(form, soft);
         t.restart();
-        form.Action(QStringLiteral("KonverzezT6021"))->trigger();
+        form.Commands().Action(QStringLiteral("KonverzezT6021"))->trigger();
         settle();
         report("T602 clean-up, soft breaks in 3 of 4 lines (command)", ms(t), 1000);
     }

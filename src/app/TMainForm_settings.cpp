@@ -2,6 +2,7 @@
 #include "app/TMainForm.h"
 
 #include "common/TErrorText.h"
+#include "app/FileCommands.h"
 #include "app/TMRUManager.h"
 #include "app/TPageControl.h"
 #include "common/TPrompts.h"
@@ -132,7 +133,7 @@ void TMainForm::initSettings()
 {
     MRUMan = new TMRUManager(mmReopen, this);
     connect(MRUMan, &TMRUManager::Click, this,
-            [this](const QString &name, const QString &, qint32) { MRUManClick(name); });
+            [this](const QString &name, const QString &, qint32) { m_files->OpenFileReporting(name); });
     if (!m_settings)
         return;
     // Problems of the settings file are told once, in the standard error box.
@@ -147,8 +148,7 @@ void TMainForm::initSettings()
         FormStorage1->AddLink(bar);
 
     TStoredProperties &p = FormStorage1->Properties();
-    auto checked = [this](const char *name) {
-        QAction *action = Action(QLatin1String(name));
+    auto checked = [](QAction *action) {
         return std::make_pair(std::function<bool()>([action] { return action->isChecked(); }),
                               std::function<void(bool)>([action](bool v) { action->setChecked(v); }));
     };
@@ -173,15 +173,15 @@ void TMainForm::initSettings()
         p.AddTruth(name, b.first, b.second);
     };
 
-    add(K::itmWrap_Checked, checked("itmWrap"));
-    add(K::mmStatusBar_Checked, checked("mmStatusBar"));
+    add(K::itmWrap_Checked, checked(m_menus.itmWrap));
+    add(K::mmStatusBar_Checked, checked(m_menus.mmStatusBar));
     add(K::StatusBar_Visible, shown(StatusBar));
     p.AddTruth(K::PageControl1_MultiLine, [this] { return PageControl1->MultiLine(); },
                [this](bool v) { PageControl1->SetMultiLine(v); });
     p.AddInteger(K::pnlLEVY_Width, [part] { return part->levyWidth->Width(); },
                  [part](qint32 v) { part->levyWidth->SetWidth(v); });
     add(K::pnlLEVY_Visible, shown(pnlLEVY));
-    add(K::mmSpeed_Checked, checked("mmSpeed"));
+    add(K::mmSpeed_Checked, checked(m_menus.mmSpeed));
     const auto dirs = childSize(QStringLiteral("pnlDIRS"), &part->dirsHeight, false);
     p.AddInteger(K::pnlDIRS_Height, dirs.first, dirs.second);
     p.AddEnum(K::PageControl1_TabPosition, C::TabPositionIds(),
@@ -192,7 +192,7 @@ void TMainForm::initSettings()
               });
     const auto drive = childSize(QStringLiteral("DriveComboBox1"), &part->driveWidth, true);
     p.AddInteger(K::DriveComboBox1_Width, drive.first, drive.second);
-    add(K::mmTOOLBAR_Checked, checked("mmTOOLBAR"));
+    add(K::mmTOOLBAR_Checked, checked(m_menus.mmTOOLBAR));
     p.AddFont(K::editvzor2_Font, [part] { return part->templateFont(); },
               [part](const TFontValues &v) { part->setTemplateFont(v); });
     p.AddColor(K::editvzor2_Color,
@@ -265,17 +265,6 @@ void TMainForm::AddToRecent(const QString &fileName, int userData)
     MRUMan->Add(fileName, userData != 0 ? std::optional<qint32>(userData) : std::nullopt);
 }
 
-void TMainForm::MRUManClick(const QString &recentName)
-{
-    try {
-        OpenFile(recentName);
-    } catch (const TError &e) {
-        UpdateCommands();
-        m_prompts->ShowError(this, ErrorOpeningText(recentName, e.message()));
-        return;
-    }
-    UpdateCommands();
-}
 
 void TMainForm::ReadStartDir()
 {

@@ -20,6 +20,16 @@ void TTabSheet::SetEditor(TRxRichEdit *editor)
     m_layout->addWidget(editor);
 }
 
+Document *TTabSheet::Doc() const
+{
+    return m_editor ? m_editor->Doc() : nullptr;
+}
+
+QString TTabSheet::Hint() const
+{
+    return m_editor ? m_editor->Doc()->FileName() : QString();
+}
+
 void TTabSheet::SetCaption(const QString &caption)
 {
     m_caption = caption;

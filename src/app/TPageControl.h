@@ -6,6 +6,7 @@ class QStackedWidget;
 class QVBoxLayout;
 class TTabStrip;
 class TRxRichEdit;
+class Document;
 
 // One document page: its tab caption, its hint (the document's file identity) and the
 // modified marker image; its one child is its editor.
@@ -20,11 +21,10 @@ public:
 
     QString Caption() const { return m_caption; }
     void SetCaption(const QString &caption);
-    QString Hint() const { return m_hint; }
-    void SetHint(const QString &hint) { m_hint = hint; }
-    // Whether the page's hint names a file (opened or saved), not an untitled caption.
-    bool FileBacked() const { return m_fileBacked; }
-    void SetFileBacked(bool backed) { m_fileBacked = backed; }
+    // The document's file identity: the path as opened or saved, or the untitled caption.
+    QString Hint() const;
+    // The document the page and its editor share.
+    Document *Doc() const;
     int ImageIndex() const { return m_imageIndex; }
     void SetImageIndex(int index);
 
@@ -36,9 +36,7 @@ private:
     TRxRichEdit *m_editor = nullptr;
     QVBoxLayout *m_layout = nullptr;
     QString m_caption;
-    QString m_hint;
     int m_imageIndex = -1;
-    bool m_fileBacked = false;
 };
 
 // PageControl1: the tab strip and the stack of pages, in the order of creation.

@@ -2,6 +2,7 @@
 
 #include "common/TErrorText.h"
 #include "app/TInstanceChannel.h"
+#include "app/FileCommands.h"
 #include "app/TMainForm.h"
 #include "app/TPageControl.h"
 #include "common/TPrompts.h"
@@ -27,7 +28,7 @@ void OpenCommandLineFiles(TMainForm &form, const QStringList &arguments)
         const QString fullPath = QDir::cleanPath(QFileInfo(argument).absoluteFilePath());
         form.AddToRecent(fullPath, 0);
         try {
-            form.OpenFile(fullPath);
+            form.Files()->OpenFile(fullPath);
         } catch (const TError &e) {
             form.Prompts()->ShowError(&form, ErrorOpeningText(fullPath, e.message()));
         }
@@ -39,7 +40,7 @@ void OpenHandedFile(TMainForm &form, const QString &argument, const QString &fol
 {
     const QString name = TInstanceChannel::ResolveArgument(argument, folder);
     try {
-        form.OpenFile(name);
+        form.Files()->OpenFile(name);
     } catch (const TError &e) {
         form.Prompts()->ShowError(&form, ErrorOpeningText(name, e.message()));
     }

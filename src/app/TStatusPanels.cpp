@@ -15,8 +15,6 @@ namespace {
 // Widths of the panels at 96 dots per inch; panel 7 takes the rest of the bar.
 constexpr int DesignWidths[TStatusPanels::PanelCount] = {50, 50, 60, 35, 35, 35, 50};
 
-// The dynamic property in which the file commands keep an editor's own hint.
-
 } // namespace
 
 TStatusPanels::TStatusPanels(QStatusBar *bar, QWidget *window,
@@ -69,6 +67,12 @@ TStatusPanels::TStatusPanels(QStatusBar *bar, QWidget *window,
 TStatusPanels::~TStatusPanels()
 {
     qApp->removeEventFilter(this);
+}
+
+void TStatusPanels::WatchPage(TTabSheet *page)
+{
+    if (TRxRichEdit *editor = page->Editor())
+        connect(editor, &TRxRichEdit::SelectionChanged, this, &TStatusPanels::ShowCaret);
 }
 
 QLabel *TStatusPanels::Panel(int panel) const

@@ -32,6 +32,9 @@ public:
     QLabel *Panel(int panel) const;
 
     void ShowCaret(TRxRichEdit *editor); // panels 1-3 from the editor's selection start
+    // Follows the caret of a new page's editor: the panels show the values of the editor
+    // that raised the event, and keep them across a page switch.
+    void WatchPage(class TTabSheet *page);
     void UpdateKeyPanels();              // panels 4-6
     void ShowHint(const QString &longHint); // panel 7
     void ScheduleIdle();                 // run the idle update once the queue is empty

@@ -91,6 +91,7 @@ TRxRichEdit::TRxRichEdit(QWidget *parent) : QPlainTextEdit(parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setContextMenuPolicy(Qt::NoContextMenu);
     document()->setUndoRedoEnabled(true);
+    m_document = new Document(this, this);
 
     // The selection stays visible while the find dialogs have the focus.
     QPalette pal = palette();
@@ -127,9 +128,13 @@ TRxRichEdit::~TRxRichEdit() = default;
 
 // ---- files ----
 
-void TRxRichEdit::LoadFromFile(const QString &fileName)
+QString TRxRichEdit::TextForSave() const
 {
-    const QString text = TextFile::readFile(fileName); // throws; nothing changed then
+    return PlainText();
+}
+
+void TRxRichEdit::TakeLoadedText(const QString &text)
+{
     ++m_holdChanges;
     setUpdatesEnabled(false);
     setPlainText(text);
@@ -140,11 +145,6 @@ void TRxRichEdit::LoadFromFile(const QString &fileName)
     invalidateLineCounts();
     m_lastAnchor = m_lastPosition = -1;
     emit SelectionChanged(this);
-}
-
-void TRxRichEdit::SaveToFile(const QString &fileName) const
-{
-    TextFile::writeFile(fileName, PlainText());
 }
 
 // ---- selection ----
@@ -360,7 +360,7 @@ void TRxRichEdit::ClearText()
     document()->clearUndoRedoStacks();
     --m_holdChanges;
     m_textChanged = false;
-    m_modified = false;
+    m_document->SetModified(false);
     invalidateLineCounts();
 }
 
@@ -379,7 +379,7 @@ void TRxRichEdit::SetWholeText(const QString &text)
     --m_holdChanges;
     invalidateLineCounts();
     m_textChanged = false;
-    m_modified = true;
+    m_document->SetModified(true);
     emit Changed(this);
     emit SelectionChanged(this);
 }
@@ -416,7 +416,7 @@ void TRxRichEdit::ReplaceRange(int from, int length, const QString &text)
 
 void TRxRichEdit::SetModified(bool modified)
 {
-    m_modified = modified;
+    m_document->SetModified(modified);
     document()->setModified(modified);
 }
 
@@ -453,7 +453,7 @@ void TRxRichEdit::onContentsChange(int, int removed, int added)
     if (removed == 0 && added == 0)
         return;
     if (m_holdChanges == 0) {
-        m_modified = true;
+        m_document->SetModified(true);
         m_textChanged = true;
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/Document.h"
+
 #include <QPlainTextEdit>
 
 class TDisplayLines;
@@ -9,7 +11,7 @@ class TSelectionMargin;
 // Positions are QTextCursor positions (a line break is one position); "lines" are display
 // lines, so with word wrap on a long line counts once per wrapped piece.
 // Other code touches the text only through the services below.
-class TRxRichEdit : public QPlainTextEdit
+class TRxRichEdit : public QPlainTextEdit, private DocumentText
 {
     Q_OBJECT
 public:
@@ -18,9 +20,8 @@ public:
     explicit TRxRichEdit(QWidget *parent = nullptr);
     ~TRxRichEdit() override;
 
-    // Files. Both throw TError; a failure leaves text and modified flag as they were.
-    void LoadFromFile(const QString &fileName);
-    void SaveToFile(const QString &fileName) const;
+    // The document shown: file identity, modified flag, loading and saving.
+    Document *Doc() const { return m_document; }
 
     // Selection.
     int SelStart() const;
@@ -56,15 +57,14 @@ public:
     // the document. Used by commands that rewrite large parts of the text.
     void ReplaceRange(int from, int length, const QString &text);
 
-    bool Modified() const { return m_modified; }
+    bool Modified() const { return m_document->Modified(); }
     void SetModified(bool modified);
 
     bool WordWrap() const;
     void SetWordWrap(bool wrap);
 
     // The editor's own hint: empty at creation, set by Save As to the full path.
-    QString Hint() const { return m_hint; }
-    void SetHint(const QString &hint) { m_hint = hint; }
+    QString Hint() const { return m_document->SavedName(); }
 
     bool CanUndo() const;
     void Undo();
@@ -100,9 +100,11 @@ private:
     void selectDisplayLineAt(int y, bool extend);
     void drawLinks();
 
+    QString TextForSave() const override;
+    void TakeLoadedText(const QString &text) override;
+
     TSelectionMargin *m_margin = nullptr;
-    bool m_modified = false;
-    QString m_hint;
+    Document *m_document = nullptr;
     int m_holdChanges = 0;
     bool m_textChanged = false;
     int m_lastAnchor = -1, m_lastPosition = -1;

@@ -1,6 +1,12 @@
 // The file commands of the main window, driven through the prompt seam: open, save,
 // save as, save all, close, close all and the close query, and failed writes.
 #include "TFakePrompts.h"
+#include "app/CommandTable.h"
+#include "app/EditCommands.h"
+#include "app/FileCommands.h"
+#include "app/PageCommands.h"
+#include "app/TextToolCommands.h"
+#include "app/ViewCommands.h"
 #include "app/TMainForm.h"
 #include "app/TPageControl.h"
 #include "editor/TRxRichEdit.h"
@@ -173,7 +179,7 @@ private:
     void openPage(const QString &file)
     {
         m_prompts->openAnswers.enqueue({file});
-        m_form->mmOpenClick();
+        m_form->Files()->mmOpenClick();
     }
 
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -213,7 +219,7 @@ void TestFileCommands::openSeveralInTheDialogsOrder()
     const QString a = makeFile("a.txt", "first\nline\rend");
     const QString b = makeFile("b.txt", "");
     m_prompts->openAnswers.enqueue({c, a, b});
-    m_form->mmOpenClick();
+    m_form->Files()->mmOpenClick();
 
     QCOMPARE(pageCount(), 4);
     QCOMPARE(page(0)->Caption(), QStringLiteral("bezejmenný1"));
@@ -233,7 +239,7 @@ void TestFileCommands::openSeveralInTheDialogsOrder()
 void TestFileCommands::openMissingFileReportsAfterwards()
 {
     const QString missing = path("nothing.txt");
-    m_form->OpenFile(missing);
+    m_form->Files()->OpenFile(missing);
     QCOMPARE(pageCount(), 1);
     QVERIFY(m_prompts->messages.isEmpty()); // not while the caller is still running
     QTRY_COMPARE(m_prompts->messages,
@@ -263,7 +269,7 @@ void TestFileCommands::openFailureLeavesNoPage()
     }
     const QString after = makeFile("after.txt", "x");
     m_prompts->openAnswers.enqueue({bad, after});
-    m_form->mmOpenClick();
+    m_form->Files()->mmOpenClick();
 
     QCOMPARE(pageCount(), 1); // nothing left behind that a Save could write over the file
     QCOMPARE(active(), page(0));
@@ -272,7 +278,7 @@ void TestFileCommands::openFailureLeavesNoPage()
              qPrintable(m_prompts->errors[0]));
     if (kind == QLatin1String("folder"))
         QCOMPARE(m_prompts->errors[0], "Error opening " + bad + " - Cannot open file " + bad);
-    QVERIFY(m_form->Action("mmSave")->isEnabled());
+    QVERIFY(m_form->Commands().Action("mmSave")->isEnabled());
 }
 
 void TestFileCommands::sameFileTwiceGivesIndependentPages()
@@ -286,7 +292,7 @@ void TestFileCommands::sameFileTwiceGivesIndependentPages()
     page(2)->Editor()->SetSelText(QStringLiteral("two "));
     QVERIFY(page(1)->Editor()->Modified() && page(2)->Editor()->Modified());
     m_form->PageControl()->SetActivePage(page(2));
-    m_form->mmSaveClick();
+    m_form->Files()->mmSaveClick();
     QCOMPARE(readAll(f), QByteArray("two text"));
     QVERIFY(!page(2)->Editor()->Modified());
     QVERIFY(page(1)->Editor()->Modified());
@@ -302,7 +308,7 @@ void TestFileCommands::saveWritesAndRemovesMarker()
     m_form->ActiveEditor()->SetSelStart(3);
     m_form->ActiveEditor()->SetSelText(QStringLiteral("\nč"));
     QCOMPARE(active()->ImageIndex(), 0);
-    m_form->mmSaveClick();
+    m_form->Files()->mmSaveClick();
     QCOMPARE(readAll(f), QByteArray("a\r\nb\r\n\xe8"));
     QVERIFY(!m_form->ActiveEditor()->Modified());
     QCOMPARE(active()->ImageIndex(), -1);
@@ -317,7 +323,7 @@ void TestFileCommands::saveWritesAnUnchangedPageToo()
     const QString f = makeFile("u.txt", "mine");
     openPage(f);
     QVERIFY(writeFile(f, "changed by someone else"));
-    m_form->mmSaveClick();
+    m_form->Files()->mmSaveClick();
     QCOMPARE(readAll(f), QByteArray("mine"));
 }
 
@@ -339,7 +345,7 @@ void TestFileCommands::saveGoesToSaveAs()
     type(QStringLiteral("kept"));
     const QString target = path("new.txt");
     m_prompts->saveAnswers.enqueue(target);
-    m_form->mmSaveClick();
+    m_form->Files()->mmSaveClick();
     QCOMPARE(m_prompts->saveProposals, QStringList{QStringLiteral("Bez názvu.Txt")});
     QVERIFY(readAll(target).startsWith("kept"));
     QCOMPARE(active()->Caption(), QStringLiteral("new.txt"));
@@ -348,7 +354,7 @@ void TestFileCommands::saveGoesToSaveAs()
 
     // From now on the page has a file: Save writes without asking again.
     type(QStringLiteral("more "));
-    m_form->mmSaveClick();
+    m_form->Files()->mmSaveClick();
     QCOMPARE(m_prompts->saveProposals.size(), 1);
     QVERIFY(readAll(target).startsWith("more kept"));
 }
@@ -357,14 +363,14 @@ void TestFileCommands::saveAsProposalFollowsLastName()
 {
     const QString first = path("zprava.doc.txt");
     m_prompts->saveAnswers << first << QString();
-    m_form->mmSaveAsClick();
+    m_form->Files()->mmSaveAsClick();
     QVERIFY(QFileInfo::exists(first));
-    m_form->mmSaveAsClick(); // cancelled
+    m_form->Files()->mmSaveAsClick(); // cancelled
     QCOMPARE(m_prompts->saveProposals,
              QStringList({QStringLiteral("Bez názvu.Txt"), QStringLiteral("zprava.Txt")}));
     // A page opened from a file has not been saved under a name by this run yet.
     openPage(makeFile("jina.doc", "x"));
-    m_form->mmSaveAsClick();
+    m_form->Files()->mmSaveAsClick();
     QCOMPARE(m_prompts->saveProposals.last(), QStringLiteral("Bez názvu.Txt"));
 }
 
@@ -386,7 +392,7 @@ void TestFileCommands::saveAsNames()
     QDir(m_dir->path()).mkdir(QStringLiteral("a.b"));
     type(QStringLiteral("obsah"));
     m_prompts->saveAnswers.enqueue(path(typed));
-    m_form->mmSaveAsClick();
+    m_form->Files()->mmSaveAsClick();
     QCOMPARE(readAll(path(written)), QByteArray("obsah"));
     QCOMPARE(active()->Hint(), path(written));
     QCOMPARE(active()->Caption(), QFileInfo(written).fileName());
@@ -409,7 +415,7 @@ void TestFileCommands::saveAsOverwriteQuestion()
     type(QStringLiteral("new"));
     m_prompts->saveAnswers.enqueue(target);
     m_prompts->confirmAnswers.enqueue(TPrompts::Answer(answer));
-    m_form->mmSaveAsClick();
+    m_form->Files()->mmSaveAsClick();
     QCOMPARE(m_prompts->confirmTexts,
              QStringList{QStringLiteral("Soubor: %1 existuje. Přepsat?").arg(target)});
     if (answer == TPrompts::Yes) {
@@ -461,7 +467,7 @@ void TestFileCommands::failedWriteChangesNothing()
     const QString full = path(target);
     m_prompts->saveAnswers.enqueue(full);
     m_prompts->confirmAnswers.enqueue(TPrompts::Yes); // overwrite, where asked
-    m_form->mmSaveAsClick();
+    m_form->Files()->mmSaveAsClick();
 
     QCOMPARE(m_prompts->errors, QStringList{QStringLiteral("Cannot create file ") + full});
     QCOMPARE(readAll(orig), QByteArray("original"));
@@ -475,7 +481,7 @@ void TestFileCommands::failedWriteChangesNothing()
     QCOMPARE(m_form->ActiveEditor()->PlainText(), QStringLiteral("edited original"));
 
     // Save on the page still writes to its own file afterwards.
-    m_form->mmSaveClick();
+    m_form->Files()->mmSaveClick();
     QCOMPARE(readAll(orig), QByteArray("edited original"));
 }
 
@@ -490,7 +496,7 @@ void TestFileCommands::fullDiskKeepsOldFile()
     openPage(f);
     fillUp(path("disk"));
     type(QString(20000, QLatin1Char('z'))); // far more than the few free bytes
-    m_form->mmSaveClick();
+    m_form->Files()->mmSaveClick();
 
     QCOMPARE(m_prompts->errors, QStringList{QStringLiteral("Cannot create file ") + f});
     QCOMPARE(readAll(f), QByteArray("old text"));
@@ -501,7 +507,7 @@ void TestFileCommands::fullDiskKeepsOldFile()
 
     // The page closes only after an answer that does not need the disk.
     m_prompts->confirmAnswers << TPrompts::Yes;
-    m_form->mmCloseClick();
+    m_form->Files()->mmCloseClick();
     QCOMPARE(pageCount(), 2);
 }
 
@@ -512,7 +518,7 @@ void TestFileCommands::saveKeepsPermissions()
     QVERIFY(QFile::setPermissions(f, perms));
     openPage(f);
     type(QStringLiteral("y"));
-    m_form->mmSaveClick();
+    m_form->Files()->mmSaveClick();
     QCOMPARE(readAll(f), QByteArray("yx"));
     QCOMPARE(QFile::permissions(f) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser), perms);
 }
@@ -525,7 +531,7 @@ void TestFileCommands::saveThroughSymlinkWritesTarget()
     QVERIFY(QFile::link(target, link));
     openPage(link);
     type(QStringLiteral("new "));
-    m_form->mmSaveClick();
+    m_form->Files()->mmSaveClick();
     QVERIFY(QFileInfo(link).isSymLink());
     QCOMPARE(QFileInfo(link).symLinkTarget(), target);
     QCOMPARE(readAll(target), QByteArray("new old"));
@@ -538,7 +544,7 @@ void TestFileCommands::saveAllOrderAndFocus()
 {
     const QString f = makeFile("file.txt", "file");
     openPage(f);           // page 1
-    m_form->mmNewClick();  // page 2: bezejmenný2
+    m_form->Pages()->mmNewClick();  // page 2: bezejmenný2
     type(QStringLiteral("second"));
     QVERIFY(writeFile(f, "stale"));
 
@@ -548,7 +554,7 @@ void TestFileCommands::saveAllOrderAndFocus()
     };
     m_prompts->saveAnswers << QString() << path("first.txt"); // cancel, then a name
     m_form->PageControl()->SetActivePage(page(1));
-    m_form->mmSaveAllClick();
+    m_form->Files()->mmSaveAllClick();
 
     QCOMPARE(seen, QStringList({QStringLiteral("bezejmenný2|stale"),
                                 QStringLiteral("bezejmenný1|file")}));
@@ -570,7 +576,7 @@ void TestFileCommands::saveAllStopsAtFailedWrite()
     QVERIFY(QFile::remove(b));
     QVERIFY(QDir().mkdir(b)); // b's name now belongs to a folder: its write fails
     page(1)->Editor()->SetSelText(QStringLiteral("A"));
-    m_form->mmSaveAllClick();
+    m_form->Files()->mmSaveAllClick();
     QCOMPARE(m_prompts->errors, QStringList{QStringLiteral("Cannot create file ") + b});
     QCOMPARE(active(), page(2));
     QCOMPARE(readAll(a), QByteArray("a")); // pages before the failure are left alone
@@ -606,7 +612,7 @@ void TestFileCommands::closeAnswers()
         type(QStringLiteral("more "));
     if (answer >= 0)
         m_prompts->confirmAnswers.enqueue(TPrompts::Answer(answer));
-    m_form->mmCloseClick();
+    m_form->Files()->mmCloseClick();
     QCOMPARE(m_prompts->confirmTexts,
              modified ? QStringList{QStringLiteral("Soubor c.txt, byl změněn. Uložit změny?")}
                       : QStringList());
@@ -634,7 +640,7 @@ void TestFileCommands::closeKeepsPageWhenSaveDidNotHappen()
     if (overwrite >= 0)
         m_prompts->confirmAnswers.enqueue(TPrompts::Answer(overwrite));
     m_prompts->saveAnswers.enqueue(saveAnswer.isEmpty() ? QString() : path(saveAnswer));
-    m_form->mmCloseClick();
+    m_form->Files()->mmCloseClick();
     QCOMPARE(pageCount(), 1);
     QCOMPARE(m_form->ActiveEditor()->PlainText(), QStringLiteral("precious"));
     QVERIFY(m_form->ActiveEditor()->Modified());
@@ -648,7 +654,7 @@ void TestFileCommands::closeAllWithCancel()
     type(QStringLiteral("A"));                   // modified
     openPage(makeFile("b.txt", "b"));           // page 2, unmodified
     m_prompts->confirmAnswers << TPrompts::Cancel << TPrompts::No;
-    m_form->mmCloseAllClick();
+    m_form->Files()->mmCloseAllClick();
     QCOMPARE(m_prompts->confirmTexts,
              QStringList({QStringLiteral("Soubor a.txt, byl změněn. Uložit změny?"),
                           QStringLiteral("Soubor bezejmenný1, byl změněn. Uložit změny?")}));
@@ -675,7 +681,7 @@ void TestFileCommands::pageOpenedDuringQuestionIsLeftAlone()
     bool opened = false;
     auto openOther = [&] {
         if (!opened)
-            m_form->OpenFile(other);
+            m_form->Files()->OpenFile(other);
         opened = true;
     };
     m_prompts->onSaveDialog = openOther;
@@ -683,11 +689,11 @@ void TestFileCommands::pageOpenedDuringQuestionIsLeftAlone()
     m_prompts->confirmAnswers << TPrompts::Yes;
     m_prompts->saveAnswers << path("mine.txt");
     if (command == QLatin1String("save as"))
-        m_form->mmSaveAsClick();
+        m_form->Files()->mmSaveAsClick();
     else if (command == QLatin1String("close"))
-        m_form->mmCloseClick();
+        m_form->Files()->mmCloseClick();
     else
-        QVERIFY(m_form->FormCloseQuery());
+        QVERIFY(m_form->Files()->FormCloseQuery());
 
     QVERIFY(opened);
     QCOMPARE(readAll(path("mine.txt")), QByteArray("mine"));
@@ -725,17 +731,17 @@ void TestFileCommands::recentList()
     openPage(makeFile("b.txt", "b"));
     if (scenario == QLatin1String("save")) {
         m_form->PageControl()->SetActivePage(page(1));
-        m_form->mmSaveClick();
+        m_form->Files()->mmSaveClick();
     } else if (scenario == QLatin1String("save as")) {
         m_prompts->saveAnswers << path("new.txt");
-        m_form->mmSaveAsClick();
+        m_form->Files()->mmSaveAsClick();
     } else if (scenario == QLatin1String("failed save as")) {
         m_prompts->saveAnswers << path("missing/new.txt");
-        m_form->mmSaveAsClick();
+        m_form->Files()->mmSaveAsClick();
     } else if (scenario == QLatin1String("refused")) {
         m_prompts->saveAnswers << a;
         m_prompts->confirmAnswers << TPrompts::No;
-        m_form->mmSaveAsClick();
+        m_form->Files()->mmSaveAsClick();
     } else if (scenario == QLatin1String("failed open")) {
         QVERIFY(QDir().mkdir(path("dir.txt")));
         openPage(path("dir.txt"));
@@ -776,26 +782,26 @@ void TestFileCommands::closeQueryKeepsProgramWhenSaveAsCancelled()
 {
     type(QStringLiteral("unsaved"));
     m_prompts->confirmAnswers << TPrompts::Yes;
-    QVERIFY(!m_form->FormCloseQuery());
+    QVERIFY(!m_form->Files()->FormCloseQuery());
     QCOMPARE(m_prompts->saveProposals.size(), 1);
     QCOMPARE(pageCount(), 1);
 
     // Answered "No" it may close.
     m_prompts->confirmAnswers << TPrompts::No;
-    QVERIFY(m_form->FormCloseQuery());
+    QVERIFY(m_form->Files()->FormCloseQuery());
 }
 
 void TestFileCommands::closeQueryWithoutChangesAsksNothing()
 {
     openPage(makeFile("a.txt", "a"));
-    QVERIFY(m_form->FormCloseQuery());
+    QVERIFY(m_form->Files()->FormCloseQuery());
     QVERIFY(m_prompts->confirmTexts.isEmpty());
 }
 
 void TestFileCommands::exitClosesWithoutQuestion()
 {
     openPage(makeFile("a.txt", "a"));
-    m_form->mmExitClick();
+    m_form->Files()->mmExitClick();
     QVERIFY(!m_form->isVisible());
     QVERIFY(m_prompts->confirmTexts.isEmpty());
 }

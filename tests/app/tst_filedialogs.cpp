@@ -1,5 +1,11 @@
 // The real open and save dialogs as the file commands show them: filter, start folder,
 // size and place, and the program's own overwrite question instead of the dialog's.
+#include "app/CommandTable.h"
+#include "app/EditCommands.h"
+#include "app/FileCommands.h"
+#include "app/PageCommands.h"
+#include "app/TextToolCommands.h"
+#include "app/ViewCommands.h"
 #include "app/TMainForm.h"
 #include "app/TPageControl.h"
 #include "common/TPrompts.h"
@@ -73,9 +79,9 @@ void TestFileDialogs::realFileDialogs()
         dialog->reject();
     });
     if (save)
-        form.mmSaveAsClick();
+        form.Files()->mmSaveAsClick();
     else
-        form.mmOpenClick();
+        form.Files()->mmOpenClick();
 
     QVERIFY(seen.found);
     QCOMPARE(seen.filters, QStringList({QStringLiteral("Textové soubory (*.txt)"),

@@ -1,5 +1,11 @@
 // The main window: menus, pages, switching, closing, the marker and the edit menu.
 #include "TFakePrompts.h"
+#include "app/CommandTable.h"
+#include "app/EditCommands.h"
+#include "app/FileCommands.h"
+#include "app/PageCommands.h"
+#include "app/TextToolCommands.h"
+#include "app/ViewCommands.h"
 #include "app/TMainForm.h"
 #include "app/TPageControl.h"
 #include "editor/TRxRichEdit.h"
@@ -80,7 +86,7 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(QString, shortcut);
         TMainForm form(&m_prompts, nullptr);
-        QAction *a = form.Action(name);
+        QAction *a = form.Commands().Action(name);
         QVERIFY(a);
         QCOMPARE(a->text(), caption);
         QCOMPARE(a->shortcut().toString(), shortcut);
@@ -102,7 +108,7 @@ private slots:
         QVERIFY(!form.pmActivePage->actions().at(17)->isVisible());
         QVERIFY(!form.pmActivePage->actions().at(18)->isVisible());
         QCOMPARE(form.pmMAINPAGE->actions().size(), 2);
-        QVERIFY(form.Action("itmWrap")->isChecked());
+        QVERIFY(form.Commands().Action("itmWrap")->isChecked());
         QCOMPARE(form.windowTitle(), QString("Quorvel Tosk"));
     }
 
@@ -116,9 +122,9 @@ private slots:
         QVERIFY(!form->StatusBar->isVisible());
         QVERIFY(!form->ToolBar->isVisible());
         QVERIFY(!form->pnlLEVY->isVisible());
-        form->CloseActivePage();
+        form->Pages()->CloseActivePage();
         QCOMPARE(form->PageControl()->PageCount(), 0);
-        form->mmNewClick();
+        form->Pages()->mmNewClick();
         QCOMPARE(captions(*form), QStringList({"bezejmenný2"}));
         QCOMPARE(QApplication::focusWidget(), form->ActiveEditor());
     }
@@ -127,17 +133,17 @@ private slots:
     {
         auto form = shownForm();
         QVERIFY(form);
-        form->zalvpred1Click(); // one page: stays
+        form->Pages()->zalvpred1Click(); // one page: stays
         QCOMPARE(form->PageControl()->ActivePageIndex(), 0);
-        form->mmNewClick();
-        form->mmNewClick();
+        form->Pages()->mmNewClick();
+        form->Pages()->mmNewClick();
         QCOMPARE(form->PageControl()->ActivePageIndex(), 2);
         QTest::keyClick(form->ActiveEditor(), Qt::Key_Tab, Qt::ControlModifier);
         QCOMPARE(form->PageControl()->ActivePageIndex(), 0);
-        form->zalvpred1Click();
-        form->zalvpred1Click();
+        form->Pages()->zalvpred1Click();
+        form->Pages()->zalvpred1Click();
         QCOMPARE(form->PageControl()->ActivePageIndex(), 2);
-        form->zalzpet1Click();
+        form->Pages()->zalzpet1Click();
         QCOMPARE(form->PageControl()->ActivePageIndex(), 1);
         QTest::keyClick(form->ActiveEditor(), Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(form->PageControl()->ActivePageIndex(), 0);
@@ -151,30 +157,30 @@ private slots:
     {
         auto form = shownForm();
         QVERIFY(form);
-        form->mmNewClick();
-        form->mmNewClick();
-        form->mmNewClick();
+        form->Pages()->mmNewClick();
+        form->Pages()->mmNewClick();
+        form->Pages()->mmNewClick();
         form->PageControl()->SetActivePageIndex(1);
-        form->CloseActivePage();
+        form->Pages()->CloseActivePage();
         QCOMPARE(captions(*form), QStringList({"bezejmenný1", "bezejmenný3", "bezejmenný4"}));
         QCOMPARE(form->ActivePage()->Caption(), QString("bezejmenný1"));
-        form->CloseActivePage();
+        form->Pages()->CloseActivePage();
         QCOMPARE(form->ActivePage()->Caption(), QString("bezejmenný4"));
-        form->CloseActivePage();
+        form->Pages()->CloseActivePage();
         QCOMPARE(form->ActivePage()->Caption(), QString("bezejmenný3"));
-        form->CloseActivePage();
+        form->Pages()->CloseActivePage();
         QVERIFY(!form->ActivePage());
         // No page: the page commands are off, New and Open still work.
         for (const char *name : {"mmSave", "mmSaveAs", "mmSaveAll", "mmClose", "mmCloseAll", "mmFind",
                                  "mmFindAgain", "mmReplace", "mmPrint", "mmUndo", "mmCopy", "pmaFind"})
-            QVERIFY2(!form->Action(name)->isEnabled(), name);
+            QVERIFY2(!form->Commands().Action(name)->isEnabled(), name);
         QVERIFY(!form->mmEdit->menuAction()->isEnabled());
-        QVERIFY(form->Action("mmNew")->isEnabled());
-        QVERIFY(form->Action("mmOpen")->isEnabled());
-        form->mmUndoClick(); // reachable another way: does nothing
-        form->zalvpred1Click();
-        form->mmNewClick();
-        QVERIFY(form->Action("mmSave")->isEnabled());
+        QVERIFY(form->Commands().Action("mmNew")->isEnabled());
+        QVERIFY(form->Commands().Action("mmOpen")->isEnabled());
+        form->Edits()->mmUndoClick(); // reachable another way: does nothing
+        form->Pages()->zalvpred1Click();
+        form->Pages()->mmNewClick();
+        QVERIFY(form->Commands().Action("mmSave")->isEnabled());
         QVERIFY(form->mmEdit->menuAction()->isEnabled());
     }
 
@@ -192,11 +198,12 @@ private slots:
         QCOMPARE(page->ImageIndex(), 0);
         form->ActiveEditor()->SetModified(false);
         QCOMPARE(page->ImageIndex(), 0); // only a save takes the marker away
-        form->mmFileClick();
-        QVERIFY(!form->Action("mmSave")->isEnabled());
+        emit form->mmFile->aboutToShow();
+        QVERIFY(!form->Commands().Action("mmSave")->isEnabled());
+        emit form->mmFile->aboutToHide();
         QTest::keyClicks(form->ActiveEditor(), "y");
-        form->mmFileClick();
-        QVERIFY(form->Action("mmSave")->isEnabled());
+        emit form->mmFile->aboutToShow();
+        QVERIFY(form->Commands().Action("mmSave")->isEnabled());
     }
 
     void editMenuStates()
@@ -205,22 +212,20 @@ private slots:
         QVERIFY(form);
         TRxRichEdit *e = form->ActiveEditor();
         QApplication::clipboard()->clear();
-        form->mmEditClick();
-        QVERIFY(!form->Action("mmCut")->isEnabled());
-        QVERIFY(!form->Action("mmCopy")->isEnabled());
-        QVERIFY(!form->Action("mmUndo")->isEnabled());
-        QVERIFY(!form->Action("mmPaste")->isEnabled());
+        QVERIFY(!form->Commands().Action("mmCut")->isEnabled());
+        QVERIFY(!form->Commands().Action("mmCopy")->isEnabled());
+        QVERIFY(!form->Commands().Action("mmUndo")->isEnabled());
+        QVERIFY(!form->Commands().Action("mmPaste")->isEnabled());
         QTest::keyClicks(e, "ab");
         e->SetSelStart(0);
         e->SetSelLength(1);
         auto *image = new QMimeData;
         image->setImageData(QImage(4, 4, QImage::Format_RGB32));
         QApplication::clipboard()->setMimeData(image); // a picture only: no paste
-        form->mmEditClick();
-        QVERIFY(form->Action("mmCut")->isEnabled());
-        QVERIFY(form->Action("mmCopy")->isEnabled());
-        QVERIFY(form->Action("mmUndo")->isEnabled());
-        QVERIFY(!form->Action("mmPaste")->isEnabled());
+        QVERIFY(form->Commands().Action("mmCut")->isEnabled());
+        QVERIFY(form->Commands().Action("mmCopy")->isEnabled());
+        QVERIFY(form->Commands().Action("mmUndo")->isEnabled());
+        QVERIFY(!form->Commands().Action("mmPaste")->isEnabled());
         // The key of a disabled item does nothing and does not reach the editor.
         QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(e->PlainText(), QString("ab"));
@@ -243,17 +248,17 @@ private slots:
         auto form = shownForm();
         QVERIFY(form);
         TRxRichEdit *first = form->ActiveEditor();
-        form->mmNewClick();
+        form->Pages()->mmNewClick();
         TRxRichEdit *second = form->ActiveEditor();
         QTest::keyClick(second, Qt::Key_W, Qt::ControlModifier);
-        QVERIFY(!form->Action("itmWrap")->isChecked());
+        QVERIFY(!form->Commands().Action("itmWrap")->isChecked());
         QVERIFY(!second->WordWrap());
         QVERIFY(first->WordWrap());
         QVERIFY(!form->TemplateEditor()->WordWrap());
-        form->mmNewClick();
+        form->Pages()->mmNewClick();
         QVERIFY(!form->ActiveEditor()->WordWrap());
-        form->Action("itmWrap")->trigger();
-        QVERIFY(form->Action("itmWrap")->isChecked());
+        form->Commands().Action("itmWrap")->trigger();
+        QVERIFY(form->Commands().Action("itmWrap")->isChecked());
         QVERIFY(form->ActiveEditor()->WordWrap());
         QVERIFY(!second->WordWrap());
     }
@@ -268,7 +273,7 @@ private slots:
         QPalette p = form->TemplateEditor()->palette();
         p.setColor(QPalette::Base, QColor(255, 255, 200));
         form->TemplateEditor()->setPalette(p);
-        form->mmNewClick();
+        form->Pages()->mmNewClick();
         QCOMPARE(form->ActiveEditor()->font().pointSize(), 15);
         QCOMPARE(form->ActiveEditor()->palette().color(QPalette::Base), QColor(255, 255, 200));
         QVERIFY(!form->ActiveEditor()->Modified());

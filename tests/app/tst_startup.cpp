@@ -2,6 +2,12 @@
 // and the real program started twice.
 #include "TFakePrompts.h"
 #include "app/TInstanceChannel.h"
+#include "app/CommandTable.h"
+#include "app/EditCommands.h"
+#include "app/FileCommands.h"
+#include "app/PageCommands.h"
+#include "app/TextToolCommands.h"
+#include "app/ViewCommands.h"
 #include "app/TMainForm.h"
 #include "app/TPageControl.h"
 #include "app/TStartup.h"

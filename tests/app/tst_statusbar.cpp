@@ -1,6 +1,12 @@
 // The main window's status bar: caret panels from the selection events, key panels and
 // the hint panel.
 #include "TFakePrompts.h"
+#include "app/CommandTable.h"
+#include "app/EditCommands.h"
+#include "app/FileCommands.h"
+#include "app/PageCommands.h"
+#include "app/TextToolCommands.h"
+#include "app/ViewCommands.h"
 #include "app/TMainForm.h"
 #include "app/TPageControl.h"
 #include "app/TStatusPanels.h"
@@ -199,7 +205,7 @@ void TestStatusBar::valuesOfTheEditorThatMoved()
     Fixture f;
     TRxRichEdit *first = f.form.ActiveEditor();
     first->SetWholeText(QStringLiteral("one\ntwo\nthree"));
-    f.form.mmNewClick();
+    f.form.Pages()->mmNewClick();
     TRxRichEdit *second = f.form.ActiveEditor();
     QVERIFY(second != first);
     second->SetWholeText(QStringLiteral("x"));
@@ -215,13 +221,13 @@ void TestStatusBar::switchingPagesKeepsTheValues()
 {
     Fixture f;
     f.form.ActiveEditor()->SetWholeText(QStringLiteral("abc"));
-    f.form.mmNewClick();
+    f.form.Pages()->mmNewClick();
     TRxRichEdit *second = f.form.ActiveEditor();
     second->SetWholeText(QStringLiteral("first line\nsecond"));
     second->SetSelStart(14);
     const QStringList before = f.caret();
     QCOMPARE(before, QStringList({"2", "4", "14"}));
-    f.form.zalvpred1Click();
+    f.form.Pages()->zalvpred1Click();
     QVERIFY(f.form.ActiveEditor() != second);
     QCoreApplication::processEvents();
     QCOMPARE(f.caret(), before);
@@ -230,14 +236,14 @@ void TestStatusBar::switchingPagesKeepsTheValues()
 void TestStatusBar::hiddenBarKeepsUpdating()
 {
     Fixture f;
-    f.form.mmStatusBarClick();
+    f.form.View()->mmStatusBarClick();
     QVERIFY(!f.form.StatusBar->isHidden());
-    f.form.mmStatusBarClick();
+    f.form.View()->mmStatusBarClick();
     QVERIFY(f.form.StatusBar->isHidden());
     TRxRichEdit *editor = f.form.ActiveEditor();
     editor->SetWholeText(QStringLiteral("a\nb\nc"));
     editor->SetSelStart(4);
-    f.form.mmStatusBarClick();
+    f.form.View()->mmStatusBarClick();
     QCOMPARE(f.caret(), QStringList({"3", "1", "4"}));
 }
 
@@ -251,9 +257,9 @@ void TestStatusBar::insertKeyShowsOverwrite()
     QTest::keyClick(editor, Qt::Key_Insert);
     QTRY_COMPARE(f.panels->PanelText(4), QStringLiteral("OVR"));
     // Another page has its own mode; the panel follows the active page.
-    f.form.mmNewClick();
+    f.form.Pages()->mmNewClick();
     QTRY_COMPARE(f.panels->PanelText(4), QStringLiteral("INS"));
-    f.form.zalzpet1Click();
+    f.form.Pages()->zalzpet1Click();
     QTRY_COMPARE(f.panels->PanelText(4), QStringLiteral("OVR"));
     QTest::keyClick(f.form.ActiveEditor(), Qt::Key_Insert);
     QTRY_COMPARE(f.panels->PanelText(4), QStringLiteral("INS"));
@@ -344,7 +350,7 @@ void TestStatusBar::editorHintAfterSaveAs()
     QWidget *viewport = f.form.ActiveEditor()->viewport();
     QCOMPARE(TStatusPanels::HintOf(viewport), QStringLiteral("bezejmenný1"));
     f.prompts.saveAnswers.enqueue(name);
-    f.form.mmSaveAsClick();
+    f.form.Files()->mmSaveAsClick();
     QVERIFY(QFileInfo::exists(name));
     QCOMPARE(TStatusPanels::HintOf(viewport), QFileInfo(name).absoluteFilePath());
 }

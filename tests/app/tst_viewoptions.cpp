@@ -1,6 +1,12 @@
 // View options of the main window: the three switches, the tab position and multi-row
 // tabs, and the language submenu.
 #include "TFakePrompts.h"
+#include "app/CommandTable.h"
+#include "app/EditCommands.h"
+#include "app/FileCommands.h"
+#include "app/PageCommands.h"
+#include "app/TextToolCommands.h"
+#include "app/ViewCommands.h"
 #include "app/TMainForm.h"
 #include "app/TPageControl.h"
 #include "app/TTabStrip.h"
@@ -31,11 +37,11 @@ QWidget *switchedWidget(TMainForm &form, const QString &action)
 void callHandler(TMainForm &form, const QString &action)
 {
     if (action == QLatin1String("mmTOOLBAR"))
-        form.mmTOOLBARClick();
+        form.View()->mmTOOLBARClick();
     else if (action == QLatin1String("mmStatusBar"))
-        form.mmStatusBarClick();
+        form.View()->mmStatusBarClick();
     else
-        form.mmSpeedClick();
+        form.View()->mmSpeedClick();
 }
 
 void touch(const QString &path)
@@ -91,7 +97,7 @@ void TestViewOptions::firstRunHidesAllThree()
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     for (const char *name : {"mmTOOLBAR", "mmStatusBar", "mmSpeed"}) {
         const QString action = QLatin1String(name);
-        QVERIFY2(!form.Action(action)->isChecked(), name);
+        QVERIFY2(!form.Commands().Action(action)->isChecked(), name);
         QVERIFY2(switchedWidget(form, action)->isHidden(), name);
     }
 }
@@ -103,7 +109,7 @@ void TestViewOptions::switches()
     TMainForm form(&prompts, nullptr);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QAction *item = form.Action(action);
+    QAction *item = form.Commands().Action(action);
     QWidget *widget = switchedWidget(form, action);
     QVERIFY(item->isCheckable());
 
@@ -139,10 +145,10 @@ void TestViewOptions::switchSetsVisibilityFromTheCheckMark()
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QWidget *widget = switchedWidget(form, action);
     widget->show(); // shown, but no check mark
-    form.Action(action)->trigger();
-    QVERIFY(form.Action(action)->isChecked());
+    form.Commands().Action(action)->trigger();
+    QVERIFY(form.Commands().Action(action)->isChecked());
     QVERIFY(!widget->isHidden());
-    form.Action(action)->trigger();
+    form.Commands().Action(action)->trigger();
     QVERIFY(widget->isHidden());
 }
 
@@ -155,7 +161,7 @@ void TestViewOptions::f9ShowsTheSidePanel()
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QVERIFY(form.pnlLEVY->isHidden());
     QTest::keyClick(form.ActiveEditor(), Qt::Key_F9);
-    QVERIFY(form.Action("mmSpeed")->isChecked());
+    QVERIFY(form.Commands().Action("mmSpeed")->isChecked());
     QVERIFY(!form.pnlLEVY->isHidden());
     QTest::keyClick(form.ActiveEditor(), Qt::Key_F9);
     QVERIFY(form.pnlLEVY->isHidden());
@@ -186,7 +192,7 @@ void TestViewOptions::tabPosition()
     form.PageControl1->SetTabsAtBottom(restoredAtBottom);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QAction *item = form.Action("mmZALOZKY");
+    QAction *item = form.Commands().Action("mmZALOZKY");
     QCOMPARE(item->text(), QStringLiteral("Záložky dole"));
     for (int i = 0; i < bottomAfterClicks.size(); ++i) {
         item->trigger();
@@ -216,8 +222,8 @@ void TestViewOptions::multiLine()
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     for (int i = 0; i < 12; ++i)
-        form.mmNewClick();
-    QAction *item = form.Action("mmMultiLine");
+        form.Pages()->mmNewClick();
+    QAction *item = form.Commands().Action("mmMultiLine");
     QVERIFY(item->isCheckable());
     QVERIFY(!item->isChecked());
     TTabStrip *strip = form.PageControl1->TabStrip();
@@ -236,8 +242,8 @@ void TestViewOptions::tabMenuHoldsBothItems()
     TFakePrompts prompts;
     TMainForm form(&prompts, nullptr);
     const QList<QAction *> items = form.pmMAINPAGE->actions();
-    QVERIFY(items.contains(form.Action("mmZALOZKY")));
-    QVERIFY(items.contains(form.Action("mmMultiLine")));
+    QVERIFY(items.contains(form.Commands().Action("mmZALOZKY")));
+    QVERIFY(items.contains(form.Commands().Action("mmMultiLine")));
 }
 
 void TestViewOptions::languageMenuLists()
@@ -247,7 +253,7 @@ void TestViewOptions::languageMenuLists()
     QTemporaryDir dir;
     for (const char *name : {"quortosk_en.qm", "quortosk_de_AT.qm", "quortosk_xx.qm", "readme.txt"})
         touch(dir.filePath(QLatin1String(name)));
-    form.FillLanguageMenu({dir.path()});
+    form.View()->FillLanguageMenu({dir.path()});
     QVERIFY(form.mmLANGUAGE->isEnabled());
     QStringList names, captions;
     for (QAction *a : form.mmLANGUAGE->actions()) {
@@ -260,7 +266,7 @@ void TestViewOptions::languageMenuLists()
     // Filling again replaces the items.
     QTemporaryDir other;
     touch(other.filePath(QStringLiteral("quortosk_cs.qm")));
-    form.FillLanguageMenu({other.path()});
+    form.View()->FillLanguageMenu({other.path()});
     names.clear();
     for (QAction *a : form.mmLANGUAGE->actions())
         names << a->objectName();
@@ -273,7 +279,7 @@ void TestViewOptions::languageMenuDisabledWithoutFiles()
     TMainForm form(&prompts, nullptr);
     QTemporaryDir dir;
     touch(dir.filePath(QStringLiteral("quortosk_xx.qm"))); // no such language
-    form.FillLanguageMenu({dir.path()});
+    form.View()->FillLanguageMenu({dir.path()});
     QVERIFY(!form.mmLANGUAGE->isEnabled());
     QVERIFY(form.mmLANGUAGE->actions().isEmpty());
 }
@@ -298,8 +304,8 @@ void TestViewOptions::languageChoiceStoredAndRestartAsked()
     TMainForm form(&prompts, &store);
     touch(dir.filePath(QStringLiteral("quortosk_en.qm")));
     touch(dir.filePath(QStringLiteral("quortosk_de_AT.qm")));
-    form.FillLanguageMenu({dir.path()});
-    const QString newCaption = form.Action("mmNew")->text();
+    form.View()->FillLanguageMenu({dir.path()});
+    const QString newCaption = form.Commands().Action("mmNew")->text();
 
     QAction *choice = form.mmLANGUAGE->findChild<QAction *>(item);
     QVERIFY(choice);
@@ -308,7 +314,7 @@ void TestViewOptions::languageChoiceStoredAndRestartAsked()
     QCOMPARE(prompts.messages, QStringList({"Quorvel Tosk|Restart this program"}));
     QVERIFY(prompts.errors.isEmpty());
     // Nothing changes in the running program.
-    QCOMPARE(form.Action("mmNew")->text(), newCaption);
+    QCOMPARE(form.Commands().Action("mmNew")->text(), newCaption);
 }
 
 void TestViewOptions::languageChoiceNotStorable()
@@ -319,7 +325,7 @@ void TestViewOptions::languageChoiceNotStorable()
     TFakePrompts prompts;
     TMainForm form(&prompts, &store);
     touch(dir.filePath(QStringLiteral("quortosk_en.qm")));
-    form.FillLanguageMenu({dir.path()});
+    form.View()->FillLanguageMenu({dir.path()});
     form.mmLANGUAGE->findChild<QAction *>(QStringLiteral("en1"))->trigger();
     // A choice that could not be kept is reported, not followed by "Restart".
     QCOMPARE(prompts.errors.size(), 1);

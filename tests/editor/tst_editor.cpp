@@ -302,8 +302,8 @@ private slots:
         f.write(all);
         f.close();
         TRxRichEdit e;
-        e.LoadFromFile(f.fileName());
-        e.SaveToFile(dir.filePath("back.txt"));
+        e.Doc()->Load(f.fileName());
+        e.Doc()->SaveAs(dir.filePath("back.txt"));
         QFile back(dir.filePath("back.txt"));
         QVERIFY(back.open(QIODevice::ReadOnly));
         QCOMPARE(back.readAll(), all);
@@ -320,19 +320,19 @@ private slots:
         f.close();
         TRxRichEdit e;
         e.setPlainText("old");
-        e.LoadFromFile(in);
+        e.Doc()->Load(in);
         QCOMPARE(e.PlainText(), QString("Příliš\nkůň\n"));
         QCOMPARE(e.SelStart(), 0);
         QVERIFY(!e.CanUndo());
         const QString out = dir.filePath("out.txt");
-        e.SaveToFile(out);
+        e.Doc()->SaveAs(out);
         QFile o(out);
         QVERIFY(o.open(QIODevice::ReadOnly));
         QCOMPARE(o.readAll(), QByteArray("P\xf8\xedli\x9a\r\nk\xf9\xf2\r\n"));
         // A failed read keeps the text.
         bool failed = false;
         try {
-            e.LoadFromFile(dir.filePath("missing"));
+            e.Doc()->Load(dir.filePath("missing"));
         } catch (...) {
             failed = true;
         }

@@ -1,6 +1,12 @@
 // The text commands of the main window: go to line, case, date and time, T602, the
 // conversion dialog and find/replace as they reach the active page.
 #include "TFakePrompts.h"
+#include "app/CommandTable.h"
+#include "app/EditCommands.h"
+#include "app/FileCommands.h"
+#include "app/PageCommands.h"
+#include "app/TextToolCommands.h"
+#include "app/ViewCommands.h"
 #include "app/TMainForm.h"
 #include "app/TPageControl.h"
 #include "editor/Cp1250.h"
@@ -42,7 +48,7 @@ class TestTextCommands : public QObject
         return editor;
     }
 
-    void trigger(const char *name) { m_form->Action(QLatin1String(name))->trigger(); }
+    void trigger(const char *name) { m_form->Commands().Action(QLatin1String(name))->trigger(); }
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
@@ -347,7 +353,7 @@ void TestTextCommands::findDialogsBelongToTheirPage()
     trigger("mmReplace");
     QPointer<TSearchDialog> replace = TEditorSearch::of(second)->ReplaceDialog();
     QVERIFY(replace && replace->isVisible());
-    m_form->CloseActivePage(); // closes the second page with its dialogs
+    m_form->Pages()->CloseActivePage(); // closes the second page with its dialogs
     QTRY_VERIFY(!replace);
     QVERIFY(firstDialog->isVisible());
 }
@@ -377,7 +383,7 @@ void TestTextCommands::repeatSearchOnANewPage()
 void TestTextCommands::nothingHappensWithoutAPage()
 {
     QVERIFY(pageWith(QString()));
-    m_form->CloseActivePage();
+    m_form->Pages()->CloseActivePage();
     QVERIFY(!m_form->ActiveEditor());
     bool dialogOpened = false;
     QTimer guard;
@@ -389,14 +395,16 @@ void TestTextCommands::nothingHappensWithoutAPage()
     });
     guard.start(50);
     // The handlers themselves: the disabled actions would not run them.
-    using Handler = void (TMainForm::*)();
+    using Handler = void (TextToolCommands::*)();
     const Handler handlers[] = {
-        &TMainForm::mmFindClick,     &TMainForm::mmFindAgainClick,    &TMainForm::mmReplaceClick,
-        &TMainForm::mmGOTOClick,     &TMainForm::Vloitdatumaas1Click, &TMainForm::UpperItem1Click,
-        &TMainForm::LowerItem1Click, &TMainForm::InvertItem1Click,    &TMainForm::mmKonverzeClick,
-        &TMainForm::KonverzezT6021Click, &TMainForm::mmSpellClick};
+        &TextToolCommands::mmFindClick,     &TextToolCommands::mmFindAgainClick,
+        &TextToolCommands::mmReplaceClick,  &TextToolCommands::mmGOTOClick,
+        &TextToolCommands::Vloitdatumaas1Click, &TextToolCommands::UpperItem1Click,
+        &TextToolCommands::LowerItem1Click, &TextToolCommands::InvertItem1Click,
+        &TextToolCommands::mmKonverzeClick, &TextToolCommands::KonverzezT6021Click};
+    TextToolCommands *tools = m_form->TextTools();
     for (const Handler handler : handlers)
-        QMetaObject::invokeMethod(m_form.get(), [this, handler] { (m_form.get()->*handler)(); });
+        QMetaObject::invokeMethod(tools, [tools, handler] { (tools->*handler)(); });
     QTest::qWait(120);
     QVERIFY(!dialogOpened);
     QVERIFY(m_prompts.inputPrompts.isEmpty());

@@ -1,5 +1,11 @@
 // The main window's stored settings, recent files and start folder, on the real window.
 #include "TFakePrompts.h"
+#include "app/CommandTable.h"
+#include "app/EditCommands.h"
+#include "app/FileCommands.h"
+#include "app/PageCommands.h"
+#include "app/TextToolCommands.h"
+#include "app/ViewCommands.h"
 #include "app/TMainForm.h"
 #include "app/TPageControl.h"
 #include "editor/TRxRichEdit.h"
@@ -210,7 +216,7 @@ void TestMainFormSettings::lowerCaseFalseUnticksWrapOfNewPages()
     writeFile("[Options]\nitmWrap_Checked=false\n");
     auto form = start();
     QVERIFY(form);
-    QVERIFY(!form->Action("itmWrap")->isChecked());
+    QVERIFY(!form->Commands().Action("itmWrap")->isChecked());
     QVERIFY(!form->TemplateEditor()->WordWrap());
     QVERIFY(form->ActiveEditor());
     QVERIFY(!form->ActiveEditor()->WordWrap());
@@ -223,14 +229,14 @@ void TestMainFormSettings::restoredViewReachesTheWindow()
     auto form = start();
     QVERIFY(form);
     QVERIFY(form->StatusBar->isVisible());
-    QVERIFY(form->Action("mmStatusBar")->isChecked());
+    QVERIFY(form->Commands().Action("mmStatusBar")->isChecked());
     QVERIFY(form->PageControl1->TabsAtBottom());
     QVERIFY(form->PageControl1->MultiLine());
     QVERIFY(form->ToolBar->isVisible());
     QVERIFY(form->pnlLEVY->isVisible());
     QTRY_COMPARE(form->pnlLEVY->width(), 150);
     // Not stored: the toolbar's and side panel's ticks stay as stored (here: none).
-    QVERIFY(!form->Action("mmTOOLBAR")->isChecked());
+    QVERIFY(!form->Commands().Action("mmTOOLBAR")->isChecked());
 }
 
 void TestMainFormSettings::fontAndColoursReachNewPages()
@@ -330,7 +336,7 @@ void TestMainFormSettings::choosingAnItemOpensItWithoutMovingIt()
     QCOMPARE(form->ActivePage()->Hint(), a);
     QCOMPARE(form->ActiveEditor()->PlainText(), QStringLiteral("text of a.txt"));
     QCOMPARE(menuTexts(*form), before);
-    QVERIFY(form->Action("mmSave")->isEnabled() || form->Action("mmSaveAs")->isEnabled());
+    QVERIFY(form->Commands().Action("mmSave")->isEnabled() || form->Commands().Action("mmSaveAs")->isEnabled());
 }
 
 void TestMainFormSettings::choosingAMissingFileShowsTheMessage()
@@ -355,9 +361,9 @@ void TestMainFormSettings::openAndSaveAsEnterWithUserData1()
     auto form = start();
     QVERIFY(form);
     m_prompts.openAnswers.enqueue({a});
-    form->mmOpenClick();
+    form->Files()->mmOpenClick();
     m_prompts.saveAnswers.enqueue(saved);
-    form->mmSaveAsClick();
+    form->Files()->mmSaveAsClick();
     QCOMPARE(menuTexts(*form), (QStringList{"&1\t" + saved, "&2\t" + a}));
     QVERIFY(closeForm(*form));
     QCOMPARE(read("Options\\TMainForm.MRUMan", "User_0"), QStringLiteral("1"));
@@ -392,7 +398,7 @@ void TestMainFormSettings::exitWritesStartDir()
     writeFile("[Options]\nStartDir=" + folder.toUtf8() + "\n");
     auto form = start();
     QVERIFY(form);
-    form->mmExitClick();
+    form->Files()->mmExitClick();
     QVERIFY(!form->isVisible());
     QCOMPARE(read("Options", "StartDir"), QDir::toNativeSeparators(exists ? folder : QDir::currentPath()));
 }
@@ -414,9 +420,9 @@ void TestMainFormSettings::damagedFileIsToldOnceAndStillCloses()
     QVERIFY(form);
     QCOMPARE(m_prompts.errors.size(), 1);
     QVERIFY2(m_prompts.errors.first().contains(QStringLiteral("damaged")), qPrintable(m_prompts.errors.first()));
-    QVERIFY(!form->Action("itmWrap")->isChecked()); // what could be read was used
+    QVERIFY(!form->Commands().Action("itmWrap")->isChecked()); // what could be read was used
     QVERIFY(form->StatusBar->isVisible());
-    form->mmExitClick();
+    form->Files()->mmExitClick();
     QVERIFY(!form->isVisible());
     QCOMPARE(m_prompts.errors.size(), 1);
     // Written afresh: readable without complaint, the values kept.
@@ -439,7 +445,7 @@ void TestMainFormSettings::unwritableFileIsToldOnceAndStillCloses()
     QVERIFY(form);
     QVERIFY(m_prompts.errors.isEmpty());
     form->AddToRecent(QStringLiteral("/a.txt"), 1);
-    form->mmExitClick(); // the start folder and then the settings both fail
+    form->Files()->mmExitClick(); // the start folder and then the settings both fail
     QVERIFY(!form->isVisible());
     QCOMPARE(m_prompts.errors, QStringList{"Failed to set data for 'StartDir'"});
 }
@@ -450,7 +456,7 @@ void TestMainFormSettings::nonTextStartDirIsToldAndWindowOpens()
     auto form = start();
     QVERIFY(form);
     QCOMPARE(m_prompts.errors, QStringList{"Invalid data type for 'StartDir'"});
-    QVERIFY(!form->Action("itmWrap")->isChecked());
+    QVERIFY(!form->Commands().Action("itmWrap")->isChecked());
     QCOMPARE(form->PageControl1->PageCount(), 1);
 }
 
@@ -472,7 +478,7 @@ void TestMainFormSettings::withoutStoreNothingIsWritten()
     QVERIFY(form);
     form->AddToRecent(QStringLiteral("/a.txt"), 1);
     QCOMPARE(menuTexts(*form), QStringList{"&1\t/a.txt"});
-    form->mmExitClick();
+    form->Files()->mmExitClick();
     QVERIFY(!form->isVisible());
     QVERIFY(!QFile::exists(fileName()));
     QVERIFY(m_prompts.errors.isEmpty());

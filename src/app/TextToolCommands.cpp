@@ -1,5 +1,7 @@
 // Text tools: find and replace, go to line, case, date and time, conversion, T602, spelling.
-#include "app/TMainForm.h"
+#include "app/TextToolCommands.h"
+
+#include "app/PageCommands.h"
 
 #include "common/TPrompts.h"
 #include "editor/CaseRules.h"
@@ -31,22 +33,23 @@ void convertSelection(TRxRichEdit *editor, Convert convert)
 
 } // namespace
 
-void TMainForm::initTextCommands()
+TextToolCommands::TextToolCommands(PageCommands *pages, TPrompts *prompts, QWidget *window, QObject *parent)
+    : QObject(parent), m_pages(pages), m_prompts(prompts), m_window(window)
 {
-    // Nothing to wire beyond the actions: every command finds its editor when it runs.
+    setObjectName(QStringLiteral("TextToolCommands"));
 }
 
 // ---- find and replace ----
 
-void TMainForm::mmFindClick()
+void TextToolCommands::mmFindClick()
 {
-    if (TRxRichEdit *editor = ActiveEditor())
+    if (TRxRichEdit *editor = m_pages->ActiveEditor())
         TEditorSearch::of(editor)->ShowFindDialog();
 }
 
-void TMainForm::mmFindAgainClick()
+void TextToolCommands::mmFindAgainClick()
 {
-    TRxRichEdit *editor = ActiveEditor();
+    TRxRichEdit *editor = m_pages->ActiveEditor();
     if (!editor)
         return;
     TEditorSearch *search = TEditorSearch::find(editor);
@@ -54,29 +57,29 @@ void TMainForm::mmFindAgainClick()
         QApplication::beep();
 }
 
-void TMainForm::mmReplaceClick()
+void TextToolCommands::mmReplaceClick()
 {
-    if (TRxRichEdit *editor = ActiveEditor())
+    if (TRxRichEdit *editor = m_pages->ActiveEditor())
         TEditorSearch::of(editor)->ShowReplaceDialog();
 }
 
 // ---- go to line ----
 
-void TMainForm::mmGOTOClick()
+void TextToolCommands::mmGOTOClick()
 {
-    TRxRichEdit *editor = ActiveEditor();
+    TRxRichEdit *editor = m_pages->ActiveEditor();
     if (!editor)
         return;
     const int lines = editor->LineCount();
     QString value;
-    const bool ok = m_prompts->InputQuery(this, tr("Přejít na"),
+    const bool ok = m_prompts->InputQuery(m_window, tr("Přejít na"),
                                           tr("Přejít na řádek [1 až %1]").arg(lines), value);
     if (ok) {
         value.truncate(255);
         editor->SetSelStart(editor->SelStart());
         int n = 0;
         if (!TextCommands::ParseWholeNumber(value, &n)) {
-            m_prompts->ShowError(this, tr("'%1' is not a valid integer value").arg(value));
+            m_prompts->ShowError(m_window, tr("'%1' is not a valid integer value").arg(value));
             editor->setFocus();
             return;
         }
@@ -95,29 +98,29 @@ void TMainForm::mmGOTOClick()
 
 // ---- case ----
 
-void TMainForm::UpperItem1Click()
+void TextToolCommands::UpperItem1Click()
 {
-    if (TRxRichEdit *editor = ActiveEditor())
+    if (TRxRichEdit *editor = m_pages->ActiveEditor())
         convertSelection(editor, [](const QString &s) { return CaseRules::toUpper(s); });
 }
 
-void TMainForm::LowerItem1Click()
+void TextToolCommands::LowerItem1Click()
 {
-    if (TRxRichEdit *editor = ActiveEditor())
+    if (TRxRichEdit *editor = m_pages->ActiveEditor())
         convertSelection(editor, [](const QString &s) { return CaseRules::toLower(s); });
 }
 
-void TMainForm::InvertItem1Click()
+void TextToolCommands::InvertItem1Click()
 {
-    if (TRxRichEdit *editor = ActiveEditor())
+    if (TRxRichEdit *editor = m_pages->ActiveEditor())
         convertSelection(editor, [](const QString &s) { return CaseRules::invert(s); });
 }
 
 // ---- date and time ----
 
-void TMainForm::Vloitdatumaas1Click()
+void TextToolCommands::Vloitdatumaas1Click()
 {
-    TRxRichEdit *editor = ActiveEditor();
+    TRxRichEdit *editor = m_pages->ActiveEditor();
     if (!editor)
         return;
     const QDate date = QDate::currentDate();
@@ -127,18 +130,18 @@ void TMainForm::Vloitdatumaas1Click()
 
 // ---- conversion and T602 ----
 
-void TMainForm::mmKonverzeClick()
+void TextToolCommands::mmKonverzeClick()
 {
-    TRxRichEdit *editor = ActiveEditor();
+    TRxRichEdit *editor = m_pages->ActiveEditor();
     if (!editor)
         return; // no page, no text to convert
-    TfrmKonverze dialog(editor, this);
+    TfrmKonverze dialog(editor, m_window);
     dialog.exec();
 }
 
-void TMainForm::KonverzezT6021Click()
+void TextToolCommands::KonverzezT6021Click()
 {
-    TRxRichEdit *editor = ActiveEditor();
+    TRxRichEdit *editor = m_pages->ActiveEditor();
     if (!editor)
         return;
     const QString text = editor->PlainText();
@@ -147,7 +150,3 @@ void TMainForm::KonverzezT6021Click()
     ApplyEdits(editor, text, TextEdits::lineEdits(text, cleaned));
     editor->SetSelStart(0);
 }
-
-// ---- spelling ----
-
-void TMainForm::mmSpellClick() {}

@@ -1,0 +1,59 @@
+#include "app/EditCommands.h"
+
+#include "app/PageCommands.h"
+#include "editor/TRxRichEdit.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
+
+EditCommands::EditCommands(PageCommands *pages, QObject *parent) : QObject(parent), m_pages(pages)
+{
+    setObjectName(QStringLiteral("EditCommands"));
+}
+
+void EditCommands::mmUndoClick()
+{
+    TRxRichEdit *editor = m_pages->ActiveEditor();
+    if (editor && editor->CanUndo())
+        editor->Undo();
+}
+
+void EditCommands::mmCutClick()
+{
+    TRxRichEdit *editor = m_pages->ActiveEditor();
+    if (editor && editor->SelLength() > 0)
+        editor->cut();
+}
+
+void EditCommands::mmCopyClick()
+{
+    TRxRichEdit *editor = m_pages->ActiveEditor();
+    if (editor && editor->SelLength() > 0)
+        editor->copy();
+}
+
+void EditCommands::mmPasteClick()
+{
+    TRxRichEdit *editor = m_pages->ActiveEditor();
+    const QMimeData *mime = QApplication::clipboard()->mimeData();
+    if (editor && mime && mime->hasText())
+        editor->paste();
+}
+
+void EditCommands::mmSelectAllClick()
+{
+    if (TRxRichEdit *editor = m_pages->ActiveEditor())
+        editor->SelectAllText();
+}
+
+void EditCommands::itmWrapClick()
+{
+    const bool wrap = !(m_wrap && m_wrap->isChecked());
+    m_pages->TemplateEditor()->SetWordWrap(wrap);
+    if (TRxRichEdit *editor = m_pages->ActiveEditor())
+        editor->SetWordWrap(wrap);
+    if (m_wrap)
+        m_wrap->setChecked(wrap);
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QObject>
+
+class QMenu;
+class TPageControl;
+class TRxRichEdit;
+class TTabSheet;
+
+// The document pages: making a page with its editor set up from the template editor,
+// the untitled numbering, closing with the neighbour rule, and switching pages.
+class PageCommands : public QObject
+{
+    Q_OBJECT
+public:
+    PageCommands(TPageControl *pages, TRxRichEdit *templateEditor, QObject *parent = nullptr);
+
+    TPageControl *Pages() const { return m_pages; }
+    TRxRichEdit *TemplateEditor() const { return m_template; }
+    TTabSheet *ActivePage() const;
+    TRxRichEdit *ActiveEditor() const;
+    int UntitledCount() const { return m_untitledCount; }
+
+    // The page menu that a right click in an editor opens.
+    void SetPageMenu(QMenu *menu) { m_pageMenu = menu; }
+
+    // A new page with its editor, appended and not yet active.
+    TTabSheet *CreatePage(const QString &caption);
+    // Gives an editor the template's wrap, font and colours.
+    void SetupEditor(TRxRichEdit *editor);
+    // Removes a page (when it fails to load) and makes `previous` active again.
+    void DiscardPage(TTabSheet *page, TTabSheet *previous);
+    // Closes the active page without asking; the one before it becomes active.
+    void CloseActivePage();
+
+    void mmNewClick();
+    void zalvpred1Click();
+    void zalzpet1Click();
+
+signals:
+    void PageCreated(TTabSheet *page);
+    void PageCountChanged(int count);
+    void ActivePageChanged(TTabSheet *page);
+
+private:
+    void markModified(TRxRichEdit *editor);
+
+    TPageControl *m_pages;
+    TRxRichEdit *m_template;
+    QMenu *m_pageMenu = nullptr;
+    int m_untitledCount = 0; // never decreases
+};

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QDateTime>
+#include <QObject>
+#include <QString>
+
+// The side of an editor that a document reads and writes: its text with "\n" between lines.
+class DocumentText
+{
+public:
+    virtual ~DocumentText() = default;
+    virtual QString TextForSave() const = 0;
+    // Replaces the whole text after a load: not undoable, caret at the start.
+    virtual void TakeLoadedText(const QString &text) = 0;
+};
+
+// One page's document: its file identity (the path as opened or saved, or the untitled
+// caption), the encoding, the modified flag and the last save, and loading and saving.
+// The page and its editor share it; the editor itself does no file I/O.
+class Document : public QObject
+{
+    Q_OBJECT
+public:
+    enum class Encoding { Windows1250 };
+
+    explicit Document(DocumentText *text, QObject *parent = nullptr);
+
+    // The page's hint: the path as opened or saved, or "bezejmenný<n>" while untitled.
+    QString FileName() const { return m_fileName; }
+    bool HasFile() const { return m_hasFile; }
+    void SetUntitled(const QString &caption);
+    // The full path the last Save As wrote (empty before): the editor's own hint.
+    QString SavedName() const { return m_savedName; }
+
+    Encoding TextEncoding() const { return m_encoding; }
+    QDateTime LastSave() const { return m_lastSave; }
+
+    bool Modified() const { return m_modified; }
+    void SetModified(bool modified);
+
+    // Reads the file into the editor; throws TError and leaves everything as it was when the
+    // file cannot be read. The document then names the file and is unmodified.
+    void Load(const QString &fileName);
+    // Writes the text atomically to its file or to a new name; throws TError on failure,
+    // leaving the old file, the identity and the flag as they were.
+    void Save();
+    void SaveAs(const QString &fileName);
+
+signals:
+    void ModifiedChanged(bool modified);
+
+private:
+    void write(const QString &fileName);
+
+    DocumentText *m_text;
+    QString m_fileName;
+    QString m_savedName;
+    bool m_hasFile = false;
+    bool m_modified = false;
+    Encoding m_encoding = Encoding::Windows1250;
+    QDateTime m_lastSave;
+};

@@ -111,8 +111,8 @@ void TestLanguages::loadTheBuiltEnglish()
     QTemporaryDir empty;
     // The first folder that has the file is used.
     QVERIFY(Languages::Load(translator, QStringLiteral("en"), {empty.path(), folder}));
-    QCOMPARE(translator.translate("TMainForm", "&Soubor"), QStringLiteral("&File"));
-    QCOMPARE(translator.translate("TMainForm", "Záložky dole"), QStringLiteral("Tabs at the bottom"));
+    QCOMPARE(translator.translate("MainCommands", "&Soubor"), QStringLiteral("&File"));
+    QCOMPARE(translator.translate("ViewCommands", "Záložky dole"), QStringLiteral("Tabs at the bottom"));
 }
 
 void TestLanguages::loadRefuses_data()

@@ -51,47 +51,6 @@ private slots:
         QStandardPaths::setTestModeEnabled(true);
     }
 
-    void menuItems_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("shortcut");
-        const char *rows[][3] = {
-            {"mmNew", "&Nový", "Ctrl+N"}, {"mmOpen", "&Otevřít", "Ctrl+O"},
-            {"mmSave", "&Uložit", "Ctrl+S"}, {"mmSaveAs", "Uložit j&ako...", "Ctrl+Shift+S"},
-            {"mmSaveAll", "U&ložit vše", ""}, {"mmClose", "&Zavřít", "Ctrl+F4"},
-            {"mmCloseAll", "Zavřít vš&e", ""}, {"mmPrint", "&Tisk...", "Ctrl+P"},
-            {"mmPrinterSetup", "Nastavení t&iskárny...", ""}, {"mmExit", "&Konec", "Alt+F4"},
-            {"mmUndo", "&Zpět", "Ctrl+Z"}, {"mmCut", "&Vyjmout", "Ctrl+X"},
-            {"mmCopy", "&Kopírovat", "Ctrl+C"}, {"mmPaste", "V&ložit", "Ctrl+V"},
-            {"mmFind", "&Najít...", "Ctrl+F"}, {"mmFindAgain", "&Hledat další", "F3"},
-            {"mmReplace", "Zaměn&it...", "Ctrl+H"}, {"mmGOTO", "Přejít na...", "Ctrl+G"},
-            {"Vloitdatumaas1", "Vložit &datum a čas", "Ctrl+D"},
-            {"UpperItem1", "&Velká písmena", "Ctrl+Shift+V"}, {"LowerItem1", "&Malá písmena", "Ctrl+Shift+M"},
-            {"InvertItem1", "&Inverze", ""}, {"mmSelectAll", "Vybr&at vše", "Ctrl+A"},
-            {"itmWrap", "Zalo&mit řádky", "Ctrl+W"}, {"mmTOOLBAR", "&Panel nástrojů", ""},
-            {"mmStatusBar", "&Stavový řádek", ""}, {"mmSpeed", "SpeedP&anel", "F9"},
-            {"mmKonverze", "&Konverze...", ""}, {"mmSpell", "&Pravopis...", "F7"},
-            {"KonverzezT6021", "Konverze z T602", "Ctrl+Shift+T"},
-            {"mmTOOLEDIT", "N&astavit panel nástrojů...", ""}, {"mmNASTAV", "&Nastavení...", "F8"},
-            {"mmAbout", "O pro&gramu...", ""}, {"zalvpred1", "zalvpred", "Ctrl+Tab"},
-            {"zalzpet1", "zalzpet", "Ctrl+Shift+Tab"},
-        };
-        for (const auto &r : rows)
-            QTest::newRow(r[0]) << QString(r[0]) << QString::fromUtf8(r[1]) << QString(r[2]);
-    }
-    void menuItems()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, caption);
-        QFETCH(QString, shortcut);
-        TMainForm form(&m_prompts, nullptr);
-        QAction *a = form.Commands().Action(name);
-        QVERIFY(a);
-        QCOMPARE(a->text(), caption);
-        QCOMPARE(a->shortcut().toString(), shortcut);
-    }
-
     void menuBarAndContextMenus()
     {
         TMainForm form(&m_prompts, nullptr);

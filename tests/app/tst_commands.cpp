@@ -1,0 +1,368 @@
+// Every command of the table, run through its key on the shown window and through the
+// item that shows it in a menu, checked by what the handler visibly does. A row wired to the
+// wrong handler (Ctrl+S to Save As, the page menu's "Uložit" to Save All) fails here.
+#include "TFakePrompts.h"
+#include "app/CommandTable.h"
+#include "app/FileCommands.h"
+#include "app/PageCommands.h"
+#include "app/TMainForm.h"
+#include "app/TPageControl.h"
+#include "editor/TEditorSearch.h"
+#include "editor/TRxRichEdit.h"
+#include "editor/TSearchDialog.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDate>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+
+namespace {
+
+struct Fixture
+{
+    TFakePrompts prompts;
+    QTemporaryDir dir;
+    std::unique_ptr<TMainForm> form;
+    QString modalSeen; // class of a modal dialog that opened (and was closed at once)
+
+    TRxRichEdit *editor() const { return form->ActiveEditor(); }
+    int pages() const { return form->PageControl()->PageCount(); }
+    QString path(const char *name) const { return dir.filePath(QLatin1String(name)); }
+    QByteArray bytes(const char *name) const
+    {
+        QFile f(path(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
+    }
+    // A page holding a file, modified with "+".
+    void modifiedFilePage(const char *name)
+    {
+        QFile f(path(name));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("text");
+        f.close();
+        form->Files()->OpenFile(path(name));
+        QTest::keyClick(editor(), Qt::Key_Plus);
+    }
+    void setText(const QString &text, int selStart = 0, int selLength = 0)
+    {
+        editor()->SetWholeText(text);
+        editor()->SetSelStart(selStart);
+        editor()->SetSelLength(selLength);
+    }
+};
+
+struct Case
+{
+    const char *name;  // component name of the item
+    QKeySequence key;  // the key a user presses; empty: menu only
+    std::function<void(Fixture &)> setup;
+    std::function<void(Fixture &)> check; // QVERIFY/QCOMPARE inside
+    bool inMenu = true; // page switching has keys only: the page menu lists it hidden
+};
+
+QList<Case> cases()
+{
+    using K = QKeySequence;
+    const auto ctrl = Qt::CTRL, shift = Qt::SHIFT;
+    auto none = [](Fixture &) {};
+    // Save writes the active page only, without a dialog: Save As would ask, Save All would
+    // write the other page too.
+    auto twoModified = [](Fixture &f) {
+        f.modifiedFilePage("other.txt");
+        f.modifiedFilePage("active.txt");
+    };
+    auto savedActiveOnly = [](Fixture &f) {
+        QCOMPARE(f.bytes("active.txt"), QByteArray("+text"));
+        QCOMPARE(f.bytes("other.txt"), QByteArray("text"));
+        QVERIFY(f.prompts.saveProposals.isEmpty());
+    };
+    auto savedAll = [](Fixture &f) {
+        QCOMPARE(f.bytes("active.txt"), QByteArray("+text"));
+        QCOMPARE(f.bytes("other.txt"), QByteArray("+text"));
+    };
+    auto askedForName = [](Fixture &f) {
+        QCOMPARE(f.prompts.saveProposals.size(), 1);
+        QCOMPARE(f.bytes("other.txt"), QByteArray("text"));
+    };
+    auto closedOne = [](Fixture &f) { QCOMPARE(f.pages(), 1); };
+    auto twoPages = [](Fixture &f) { f.form->Pages()->mmNewClick(); };
+    auto newPage = [](Fixture &f) {
+        QCOMPARE(f.pages(), 2);
+        QCOMPARE(f.form->ActivePage()->Caption(), QStringLiteral("bezejmenný2"));
+    };
+    auto openAnswer = [](Fixture &f) {
+        QFile(f.path("in.txt")).open(QIODevice::WriteOnly);
+        f.prompts.openAnswers.enqueue({f.path("in.txt")});
+    };
+    auto opened = [](Fixture &f) { QCOMPARE(f.form->ActivePage()->Caption(), QStringLiteral("in.txt")); };
+    auto selectedAb = [](Fixture &f) {
+        QApplication::clipboard()->setText(QStringLiteral("q"));
+        f.setText(QStringLiteral("abc"), 0, 2);
+    };
+    auto findSetUp = [](Fixture &f) {
+        f.setText(QStringLiteral("ab ab ab"), 0, 2);
+        TEditorSearch *s = TEditorSearch::of(f.editor());
+        s->ShowFindDialog();
+        s->SearchWithDialog(s->FindDialog(), false, false);
+        s->FindDialog()->hide();
+        QCOMPARE(f.editor()->SelStart(), 3);
+    };
+    auto findDialogShown = [](Fixture &f) {
+        TEditorSearch *s = TEditorSearch::find(f.editor());
+        QVERIFY(s && s->FindDialog() && s->FindDialog()->isVisible());
+    };
+    auto replaceDialogShown = [](Fixture &f) {
+        TEditorSearch *s = TEditorSearch::find(f.editor());
+        QVERIFY(s && s->ReplaceDialog() && s->ReplaceDialog()->isVisible());
+    };
+    auto caseText = [](Fixture &f) { f.setText(QStringLiteral("aBc"), 0, 3); };
+    auto threePagesAtFirst = [](Fixture &f) {
+        f.form->Pages()->mmNewClick();
+        f.form->Pages()->mmNewClick();
+        f.form->PageControl()->SetActivePageIndex(0);
+    };
+
+    return {
+        {"mmNew", K(ctrl | Qt::Key_N), none, newPage},
+        {"pmaNew", {}, none, newPage},
+        {"mmOpen", K(ctrl | Qt::Key_O), openAnswer, opened},
+        {"pmaOpen", {}, openAnswer, opened},
+        {"mmSave", K(ctrl | Qt::Key_S), twoModified, savedActiveOnly},
+        {"pmaSave", {}, twoModified, savedActiveOnly},
+        {"mmSaveAs", K(ctrl | shift | Qt::Key_S), twoModified, askedForName},
+        {"pmaSaveAs", {}, twoModified, askedForName},
+        {"mmSaveAll", {}, twoModified, savedAll},
+        {"pmaSaveAll", {}, twoModified, savedAll},
+        {"mmClose", K(ctrl | Qt::Key_F4), twoPages, closedOne},
+        {"pmaClose", {}, twoPages, closedOne},
+        {"mmCloseAll", {}, twoPages, [](Fixture &f) { QCOMPARE(f.pages(), 0); }},
+        {"pmaCloseAll", {}, twoPages, [](Fixture &f) { QCOMPARE(f.pages(), 0); }},
+        {"mmExit", K(Qt::ALT | Qt::Key_F4), none, [](Fixture &f) { QVERIFY(!f.form->isVisible()); }},
+        {"pmaExit", {}, none, [](Fixture &f) { QVERIFY(!f.form->isVisible()); }},
+        {"mmUndo", K(ctrl | Qt::Key_Z), [](Fixture &f) { QTest::keyClicks(f.editor(), "xy"); },
+         [](Fixture &f) { QVERIFY(f.editor()->PlainText().size() < 2); }},
+        {"mmCut", K(ctrl | Qt::Key_X), selectedAb,
+         [](Fixture &f) {
+             QCOMPARE(f.editor()->PlainText(), QStringLiteral("c\n"));
+             QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("ab"));
+         }},
+        {"pmaCut", {}, selectedAb, [](Fixture &f) { QCOMPARE(f.editor()->PlainText(), QStringLiteral("c\n")); }},
+        {"mmCopy", K(ctrl | Qt::Key_C), selectedAb,
+         [](Fixture &f) {
+             QCOMPARE(f.editor()->PlainText(), QStringLiteral("abc\n"));
+             QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("ab"));
+         }},
+        {"pmaCopy", {}, selectedAb,
+         [](Fixture &f) { QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("ab")); }},
+        {"mmPaste", K(ctrl | Qt::Key_V), selectedAb,
+         [](Fixture &f) { QCOMPARE(f.editor()->PlainText(), QStringLiteral("qc\n")); }},
+        {"pmaPaste", {}, selectedAb, [](Fixture &f) { QCOMPARE(f.editor()->PlainText(), QStringLiteral("qc\n")); }},
+        {"mmFind", K(ctrl | Qt::Key_F), none, findDialogShown},
+        {"pmaFind", {}, none, findDialogShown},
+        {"mmFindAgain", K(Qt::Key_F3), findSetUp, [](Fixture &f) { QCOMPARE(f.editor()->SelStart(), 6); }},
+        {"mmReplace", K(ctrl | Qt::Key_H), none, replaceDialogShown},
+        {"pmaReplace", {}, none, replaceDialogShown},
+        {"mmGOTO", K(ctrl | Qt::Key_G),
+         [](Fixture &f) {
+             f.setText(QStringLiteral("one\ntwo\nthree"));
+             f.prompts.inputAnswers.enqueue(QStringLiteral("3"));
+         },
+         [](Fixture &f) { QCOMPARE(f.editor()->SelStart(), 8); }},
+        {"Vloitdatumaas1", K(ctrl | Qt::Key_D), none,
+         [](Fixture &f) {
+             QVERIFY(f.editor()->PlainText().contains(QString::number(QDate::currentDate().year() % 100)));
+         }},
+        {"UpperItem1", K(ctrl | shift | Qt::Key_V), caseText,
+         [](Fixture &f) { QCOMPARE(f.editor()->PlainText(), QStringLiteral("ABC\n")); }},
+        {"LowerItem1", K(ctrl | shift | Qt::Key_M), caseText,
+         [](Fixture &f) { QCOMPARE(f.editor()->PlainText(), QStringLiteral("abc\n")); }},
+        {"InvertItem1", {}, caseText, [](Fixture &f) { QCOMPARE(f.editor()->PlainText(), QStringLiteral("AbC\n")); }},
+        {"mmSelectAll", K(ctrl | Qt::Key_A), [](Fixture &f) { f.setText(QStringLiteral("abc")); },
+         [](Fixture &f) { QCOMPARE(f.editor()->SelLength(), 4); }},
+        {"itmWrap", K(ctrl | Qt::Key_W), none, [](Fixture &f) { QVERIFY(!f.editor()->WordWrap()); }},
+        {"mmTOOLBAR", {}, none, [](Fixture &f) { QVERIFY(f.form->ToolBar->isVisible()); }},
+        {"mmStatusBar", {}, none, [](Fixture &f) { QVERIFY(f.form->StatusBar->isVisible()); }},
+        {"mmSpeed", K(Qt::Key_F9), none, [](Fixture &f) { QVERIFY(f.form->pnlLEVY->isVisible()); }},
+        {"mmKonverze", {}, none, [](Fixture &f) { QCOMPARE(f.modalSeen, QStringLiteral("TfrmKonverze")); }},
+        {"KonverzezT6021", K(ctrl | shift | Qt::Key_T), [](Fixture &f) { f.setText(QStringLiteral("@LH 6abc")); },
+         [](Fixture &f) { QCOMPARE(f.editor()->PlainText(), QStringLiteral("abc\n")); }},
+        {"mmZALOZKY", {}, none, [](Fixture &f) { QVERIFY(f.form->PageControl()->TabsAtBottom()); }},
+        {"mmMultiLine", {}, none, [](Fixture &f) { QVERIFY(f.form->PageControl()->MultiLine()); }},
+        {"zalvpred1", K(ctrl | Qt::Key_Tab), threePagesAtFirst,
+         [](Fixture &f) { QCOMPARE(f.form->PageControl()->ActivePageIndex(), 1); }, false},
+        {"zalzpet1", K(ctrl | shift | Qt::Key_Tab), threePagesAtFirst,
+         [](Fixture &f) { QCOMPARE(f.form->PageControl()->ActivePageIndex(), 2); }, false},
+    };
+}
+
+// The item of a menu (or one of its submenus) by component name.
+QAction *itemIn(const QList<QMenu *> &menus, const QString &name)
+{
+    for (QMenu *menu : menus) {
+        for (QAction *a : menu->actions()) {
+            if (a->objectName() == name)
+                return a;
+            if (a->menu())
+                if (QAction *inner = itemIn({a->menu()}, name))
+                    return inner;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class TstCommands : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<Fixture> shown()
+    {
+        auto f = std::make_unique<Fixture>();
+        f->form = std::make_unique<TMainForm>(&f->prompts, nullptr);
+        QDir::setCurrent(f->dir.path());
+        f->form->show();
+        if (!QTest::qWaitForWindowExposed(f->form.get()))
+            return nullptr;
+        f->form->activateWindow();
+        return f;
+    }
+
+    // Runs `action` while a watchdog closes any modal dialog it opens.
+    static void runGuarded(Fixture &f, const std::function<void()> &action)
+    {
+        QTimer guard;
+        QObject::connect(&guard, &QTimer::timeout, [&f] {
+            if (QWidget *modal = QApplication::activeModalWidget()) {
+                f.modalSeen = QString::fromLatin1(modal->metaObject()->className());
+                modal->close();
+            }
+        });
+        guard.start(20);
+        action();
+        QTest::qWait(30);
+    }
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void eachCommand_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("byKey");
+        const QList<Case> all = cases();
+        for (int i = 0; i < all.size(); ++i) {
+            if (all[i].inMenu)
+                QTest::addRow("%s menu", all[i].name) << i << false;
+            if (!all[i].key.isEmpty())
+                QTest::addRow("%s key", all[i].name) << i << true;
+        }
+    }
+    void eachCommand()
+    {
+        QFETCH(int, index);
+        QFETCH(bool, byKey);
+        const Case c = cases().at(index);
+        auto f = shown();
+        QVERIFY(f);
+        c.setup(*f);
+        if (QTest::currentTestFailed())
+            return;
+        if (byKey) {
+            QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : f->form.get();
+            runGuarded(*f, [&] { QTest::keySequence(target, c.key); });
+        } else {
+            QList<QMenu *> menus = f->form->menuBar()->findChildren<QMenu *>(QString(), Qt::FindDirectChildrenOnly);
+            for (QAction *title : f->form->menuBar()->actions())
+                if (title->menu())
+                    menus << title->menu();
+            menus << f->form->pmActivePage << f->form->pmMAINPAGE;
+            QAction *item = itemIn(menus, QLatin1String(c.name));
+            QVERIFY2(item, c.name);
+            QVERIFY2(item->isEnabled(), c.name);
+            runGuarded(*f, [&] { item->trigger(); });
+        }
+        c.check(*f);
+    }
+
+    // Every component name the menus use is a row of the table, and the commands whose part
+    // of the program is missing are there but disabled.
+    void tableIsWhole()
+    {
+        auto f = shown();
+        QVERIFY(f);
+        QVERIFY2(f->form->Commands().Problems().isEmpty(), qPrintable(f->form->Commands().Problems().join('\n')));
+        for (const char *name : {"mmPrint", "mmPrinterSetup", "mmSpell", "mmTOOLEDIT", "mmNASTAV", "mmAbout"})
+            QVERIFY2(!f->form->Commands().Action(QLatin1String(name))->isEnabled(), name);
+#ifdef NDEBUG // a debug build stops at once instead
+        // A misspelt name is reported, never a null pointer.
+        QAction *stray = f->form->Commands().Action(QStringLiteral("mmSaev"));
+        QVERIFY(stray);
+        QVERIFY(!stray->isEnabled());
+        QCOMPARE(f->form->Commands().Problems().size(), 1);
+#endif
+    }
+
+    // "&Uložit" shows greyed inside the open "&Soubor" menu on an unmodified page; after the
+    // menu closes, typing then Ctrl+S saves.
+    void saveKeyWorksAfterTheMenuShowedItGreyed()
+    {
+        auto f = shown();
+        QVERIFY(f);
+        QTest::keyClick(f->editor(), Qt::Key_S, Qt::AltModifier);
+        QTRY_VERIFY(f->form->mmFile->isVisible());
+        QVERIFY(!f->form->Commands().Action(QStringLiteral("mmSave"))->isEnabled());
+        QTest::keyClick(f->form->mmFile, Qt::Key_Escape);
+        QTRY_VERIFY(!f->form->mmFile->isVisible());
+        QTest::qWait(10); // the event loop runs between two keys
+        QApplication::setActiveWindow(f->form.get());
+        f->editor()->setFocus();
+        // At once, on the unmodified page: Save goes to Save As for an untitled page.
+        f->prompts.saveAnswers.enqueue(f->path("typed.txt"));
+        QTest::keyClick(f->editor(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(f->bytes("typed.txt"), QByteArray());
+        QTest::keyClicks(f->editor(), "abc");
+        QTest::keyClick(f->editor(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(f->bytes("typed.txt"), QByteArray("abc"));
+        QCOMPARE(f->prompts.saveProposals.size(), 1);
+        QVERIFY(!f->editor()->Modified());
+    }
+
+    // Undo, cut, copy and paste follow the active editor as it changes, without any menu
+    // being opened.
+    void editEnablingFollowsTheActivePage()
+    {
+        auto f = shown();
+        QVERIFY(f);
+        QAction *undo = f->form->Commands().Action(QStringLiteral("mmUndo"));
+        QAction *copy = f->form->Commands().Action(QStringLiteral("pmaCopy"));
+        QVERIFY(!undo->isEnabled());
+        QTest::keyClicks(f->editor(), "ab");
+        QVERIFY(undo->isEnabled());
+        f->editor()->SetSelStart(0);
+        f->editor()->SetSelLength(1);
+        QVERIFY(copy->isEnabled());
+        f->form->Pages()->mmNewClick(); // a fresh page: nothing to undo or copy
+        QVERIFY(!undo->isEnabled());
+        QVERIFY(!copy->isEnabled());
+        f->form->PageControl()->SetActivePageIndex(0);
+        QVERIFY(undo->isEnabled());
+        QVERIFY(copy->isEnabled());
+        QApplication::clipboard()->setText(QStringLiteral("x"));
+        QVERIFY(f->form->Commands().Action(QStringLiteral("mmPaste"))->isEnabled());
+        QApplication::clipboard()->clear();
+        QVERIFY(!f->form->Commands().Action(QStringLiteral("mmPaste"))->isEnabled());
+    }
+};
+
+QTEST_MAIN(TstCommands)
+#include "tst_commands.moc"

@@ -151,8 +151,14 @@ QString safeForFileName(const QString &text)
 } // namespace
 
 TInstanceChannel::TInstanceChannel(const QString &exeBase, const QString &folder, QObject *parent)
-    : QObject(parent), m_exeBase(exeBase), m_folder(folder.isEmpty() ? DefaultFolder() : folder)
+    : QObject(parent), m_exeBase(exeBase), m_folder(folder)
 {
+    if (m_folder.isEmpty())
+        m_folder = DefaultFolder(&m_problem);
+    // Qt closes a server whose accept() fails (too many open files) and removes its socket;
+    // every later start would then open a window of its own. Listen again when that happens.
+    m_watch.setInterval(ListenCheckInterval);
+    connect(&m_watch, &QTimer::timeout, this, &TInstanceChannel::keepListening);
 }
 
 TInstanceChannel::~TInstanceChannel() = default; // the server removes its socket on close
@@ -165,7 +171,7 @@ QString TInstanceChannel::BaseName(const QString &exeBase, const QString &folder
     return folder.isEmpty() ? name : folder + QLatin1Char('/') + name;
 }
 
-QString TInstanceChannel::DefaultFolder()
+QString TInstanceChannel::DefaultFolder(QString *problem)
 {
 #ifdef Q_OS_UNIX
     // The runtime folder is private to the user; use it only when it really is.
@@ -175,8 +181,24 @@ QString TInstanceChannel::DefaultFolder()
         && ::stat(QFile::encodeName(runtime).constData(), &st) == 0 && S_ISDIR(st.st_mode)
         && st.st_uid == ::geteuid() && (st.st_mode & (S_IWGRP | S_IWOTH)) == 0)
         return QDir::cleanPath(runtime);
-    return QDir::cleanPath(QDir::tempPath());
+    // Otherwise a folder of our own in the temporary folder: names there are predictable,
+    // so it is used only when it is a real folder (not a link), ours, and closed to others.
+    const QString own = QDir::cleanPath(QDir::tempPath()) + QStringLiteral("/quortosk-") + CurrentUser();
+    const QByteArray path = QFile::encodeName(own);
+    if (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST) {
+        if (problem)
+            *problem = QStringLiteral("cannot create the folder %1").arg(own);
+        return QString();
+    }
+    if (::lstat(path.constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::geteuid()
+        || (st.st_mode & 0777) != 0700) {
+        if (problem)
+            *problem = QStringLiteral("the folder %1 is not a private folder of this user").arg(own);
+        return QString();
+    }
+    return own;
 #else
+    Q_UNUSED(problem);
     return QString(); // named pipes live in their own namespace
 #endif
 }
@@ -220,6 +242,8 @@ QString TInstanceChannel::ResolveArgument(const QString &argument, const QString
 TInstanceChannel::Role TInstanceChannel::Start(const QStringList &arguments,
                                                const QString &currentFolder)
 {
+    if (!m_problem.isEmpty())
+        return Failed;
     // Two starts at the same moment must not both become the instance: discovery and
     // listening happen under one lock. Without the lock we go on all the same.
     const QString lockFolder = m_folder.isEmpty() ? QDir::tempPath() : m_folder;
@@ -332,13 +356,33 @@ bool TInstanceChannel::listenOn(const QString &name, Probe state)
     }
     connect(server, &QLocalServer::newConnection, this, &TInstanceChannel::acceptConnections);
     m_server = server;
+    m_name = name;
+    m_watch.start();
     return true;
+}
+
+void TInstanceChannel::keepListening()
+{
+    if (!m_server || m_server->isListening())
+        return;
+    // Clients are dropped first so that descriptors are free again.
+    for (const QPointer<QLocalSocket> &client : std::as_const(m_clients))
+        if (client)
+            client->abort();
+    m_clients.clear();
+    m_server->deleteLater();
+    m_server = nullptr;
+    QLocalServer::removeServer(m_name);
+    if (!listenOn(m_name, Probe::Nothing))
+        m_watch.start(); // tried again at the next check
 }
 
 void TInstanceChannel::acceptConnections()
 {
     while (QLocalSocket *socket = m_server->nextPendingConnection())
         serve(socket);
+    if (!m_server->isListening())
+        QTimer::singleShot(0, this, &TInstanceChannel::keepListening);
 }
 
 void TInstanceChannel::serve(QLocalSocket *socket)
@@ -349,6 +393,15 @@ void TInstanceChannel::serve(QLocalSocket *socket)
         socket->deleteLater();
         return;
     }
+    // A flood of idle connections must not use up the descriptors: the oldest go first.
+    m_clients.removeAll(nullptr);
+    while (m_clients.size() >= MaxClients) {
+        if (QLocalSocket *oldest = m_clients.takeFirst()) {
+            oldest->abort();
+            oldest->deleteLater();
+        }
+    }
+    m_clients << socket;
     QTimer::singleShot(IdleConnectionLimit, socket, [socket] {
         socket->abort();
         socket->deleteLater();

@@ -1,12 +1,15 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QObject>
+#include <QPointer>
+#include <QTimer>
 #include <QString>
 #include <QStringList>
 
 class QLocalServer;
-class QLocalSocket;
+#include <QLocalSocket>
 
 // The messages between a second start and the running instance. Every frame is
 // "QTsk", one kind byte, a 32-bit big-endian payload length and the payload.
@@ -71,7 +74,11 @@ public:
     // "<folder>/<exeBase>.<user>.<display>" with the display made file-name safe.
     static QString BaseName(const QString &exeBase, const QString &folder, const QString &user,
                             const QString &display);
-    static QString DefaultFolder();
+    // Without a private runtime folder: <temp>/quortosk-<uid>, made with mode 0700 and used
+    // only when it is our own private folder. Empty, with *problem set, when it cannot be.
+    static QString DefaultFolder(QString *problem = nullptr);
+    // Why Start() failed before trying any name (empty otherwise).
+    QString Problem() const { return m_problem; }
     static QString CurrentUser();
     static QString CurrentDisplay();
 
@@ -80,6 +87,8 @@ public:
     static QString ResolveArgument(const QString &argument, const QString &folder);
 
     static constexpr int CandidateCount = 4;
+    static constexpr int MaxClients = 32;          // connections served at once
+    static constexpr int ListenCheckInterval = 2000; // ms between checks that we still listen
 
 signals:
     void RestoreRequested();
@@ -91,9 +100,14 @@ private:
     bool forward(QLocalSocket &socket, const QStringList &arguments, const QString &folder);
     bool listenOn(const QString &name, Probe state);
     void acceptConnections();
+    void keepListening();
     void serve(QLocalSocket *socket);
 
     QString m_exeBase;
     QString m_folder;
     QLocalServer *m_server = nullptr;
+    QString m_name;    // the name listened on
+    QString m_problem; // no usable folder for the socket
+    QList<QPointer<QLocalSocket>> m_clients; // oldest first
+    QTimer m_watch;
 };

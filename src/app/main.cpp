@@ -1,4 +1,5 @@
 #include "common/TErrorText.h"
+#include "app/CommandLine.h"
 #include "app/TInstanceChannel.h"
 #include "app/TLanguages.h"
 #include "app/TMainForm.h"
@@ -13,14 +14,44 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <cstdio>
+#include <vector>
+
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    // Our own options come first, from the raw bytes: they need no display and leave any
+    // running instance alone.
+    QList<QByteArray> raw;
+    for (int i = 0; i < argc; ++i)
+        raw << QByteArray(argv[i]);
+    const CommandLine line = CommandLine::Parse(raw);
+    if (line.action() != CommandLine::Run) {
+        const QString text = line.action() == CommandLine::Help ? CommandLine::HelpText()
+                                                                : CommandLine::VersionText();
+        std::fputs(text.toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    // Qt sees only what stands before "--", and takes its own options out of that.
+    int qtArgc = line.QtArgumentCount();
+    std::vector<char *> qtArgv(argv, argv + qtArgc);
+    qtArgv.push_back(nullptr);
+    QApplication app(qtArgc, qtArgv.data());
+    QList<QByteArray> fileBytes;
+    for (int i = 1; i < qtArgc; ++i)
+        fileBytes << QByteArray(qtArgv[size_t(i)]);
+    fileBytes += line.AfterSeparator();
+    QStringList unusable;
+    const QStringList arguments = CommandLine::UsableNames(fileBytes, &unusable);
     // The application title (error boxes). Set as the name, not the display name: Qt would
     // append a display name to every window caption ("Quorvel Tosk - <path>").
     QApplication::setApplicationName(QStringLiteral("Quorvel Tosk"));
-    const QStringList arguments = QApplication::arguments().mid(1);
     TDialogPrompts prompts;
+    // A name that is not valid in the system's encoding could only be opened under another
+    // name (Qt would create a new file with a replacement character): it is refused.
+    for (const QString &name : std::as_const(unusable))
+        prompts.ShowError(nullptr, QCoreApplication::translate("main", "Název souboru %1 nelze použít: "
+                                                                       "není platný v kódování systému.")
+                                       .arg(name));
 
     // A running instance takes over our first argument; we then end without a window.
     TInstanceChannel channel(ExeBaseName(QApplication::applicationFilePath()));
@@ -28,7 +59,9 @@ int main(int argc, char *argv[])
     case TInstanceChannel::Forwarded:
         return 0;
     case TInstanceChannel::Failed:
-        prompts.ShowError(nullptr, QStringLiteral("Initialization failed"));
+        prompts.ShowError(nullptr, channel.Problem().isEmpty()
+                                       ? QStringLiteral("Initialization failed")
+                                       : QStringLiteral("Initialization failed: %1").arg(channel.Problem()));
         return 1;
     case TInstanceChannel::Primary:
         break;

@@ -1,5 +1,6 @@
 #include "editor/TextFile.h"
 
+#include "common/SafeFile.h"
 #include "common/TErrorText.h"
 #include "editor/Cp1250.h"
 
@@ -69,37 +70,39 @@ QByteArray toFileBytes(const QString &text)
     return out;
 }
 
+namespace {
+QString tooLargeText(const QString &fileName)
+{
+    return QCoreApplication::translate("TextFile", "Soubor %1 je příliš velký: editor pojme nejvýše "
+                                                   "16 777 215 znaků.")
+        .arg(fileName);
+}
+} // namespace
+
 QString readFile(const QString &fileName)
 {
-    QFile file(fileName);
-    if (QFileInfo(fileName).isDir() || !file.open(QIODevice::ReadOnly))
-        throw TError(QStringLiteral("Cannot open file %1").arg(fileName));
-    // Every byte is one character except CR LF pairs and NUL bytes, so a file of more bytes
-    // than twice the limit can never fit; smaller ones are decided after decoding.
-    if (file.size() > 2 * MaxLength + 2)
-        throw TError(QCoreApplication::translate("TextFile",
-                                                 "Soubor %1 je příliš velký: editor pojme nejvýše "
-                                                 "16 777 215 znaků.")
-                         .arg(fileName));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw TError(QStringLiteral("Cannot open file %1").arg(fileName));
+    // Read no more than any text within the limit can take; the character limit itself is
+    // decided after decoding.
+    bool tooLarge = false;
+    const QByteArray bytes = SafeFile::ReadRegular(fileName, MaxFileBytes, &tooLarge);
+    if (tooLarge)
+        throw TError(tooLargeText(fileName));
     QString text = fromFileBytes(bytes);
     if (text.size() > MaxLength)
-        throw TError(QCoreApplication::translate("TextFile",
-                                                 "Soubor %1 je příliš velký: editor pojme nejvýše "
-                                                 "16 777 215 znaků.")
-                         .arg(fileName));
+        throw TError(tooLargeText(fileName));
     return text;
 }
 
 void writeFile(const QString &fileName, const QString &text)
 {
+    const QString problem = SafeFile::WriteProblem(fileName);
+    if (!problem.isEmpty())
+        throw TError(problem);
     const QByteArray bytes = toFileBytes(text);
     // QSaveFile writes a temporary file and renames it over the old one, so a failed write
     // leaves the old file whole. It follows symbolic links and keeps the permissions.
     QSaveFile file(fileName);
-    if (QFileInfo(fileName).isDir() || !file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly))
         throw TError(QStringLiteral("Cannot create file %1").arg(fileName));
     if (file.write(bytes) != bytes.size() || !file.commit())
         throw TError(QStringLiteral("Cannot create file %1").arg(fileName));

@@ -1,9 +1,12 @@
 #include "settings/TSettingsStore.h"
 
+#include "common/SafeFile.h"
 #include "common/TErrorText.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -41,9 +44,43 @@ void TSettingsStore::ReportProblem(const QString &text)
         m_pending = text;
 }
 
-TSettingsSession::TSettingsSession(TSettingsStore &store)
-    : m_store(store), m_settings(std::make_unique<QSettings>(store.FileName(), QSettings::IniFormat))
+bool TSettingsStore::CheckFile()
 {
+    const QString problem = SafeFile::WriteProblem(m_fileName);
+    if (!problem.isEmpty()) {
+        ReportProblem(QCoreApplication::translate("TSettingsStore",
+                                                  "Nastavení nelze číst ani ukládat: %1")
+                          .arg(problem));
+        return false;
+    }
+    const QFileInfo info(m_fileName);
+    if (info.exists() && info.size() > MaxFileSize) {
+        // Kept aside, not overwritten: the user may want what is in it.
+        QString aside = m_fileName + QStringLiteral(".too-large");
+        for (int n = 2; QFileInfo::exists(aside); ++n)
+            aside = m_fileName + QStringLiteral(".too-large-%1").arg(n);
+        if (!QFile::rename(m_fileName, aside)) {
+            ReportProblem(QCoreApplication::translate("TSettingsStore",
+                                                      "Soubor nastavení %1 je příliš velký a nelze jej "
+                                                      "odložit; nastavení se nenačte ani neuloží.")
+                              .arg(QDir::toNativeSeparators(m_fileName)));
+            return false;
+        }
+        ReportProblem(QCoreApplication::translate("TSettingsStore",
+                                                  "Soubor nastavení %1 je příliš velký (%2 MB): byl odložen "
+                                                  "jako %3 a program začíná s výchozím nastavením.")
+                          .arg(QDir::toNativeSeparators(m_fileName))
+                          .arg(info.size() / (1024 * 1024))
+                          .arg(QDir::toNativeSeparators(aside)));
+    }
+    return true;
+}
+
+TSettingsSession::TSettingsSession(TSettingsStore &store) : m_store(store)
+{
+    if (!store.CheckFile())
+        return; // reads as empty, takes no changes
+    m_settings = std::make_unique<QSettings>(store.FileName(), QSettings::IniFormat);
     // Sections are parsed on first use; parsing them all now tells whether the file is
     // damaged. What could be read is used.
     m_settings->sync();
@@ -81,7 +118,7 @@ QString TSettingsSession::path(const QString &key, const QString &name) const
 QString TSettingsSession::ReadString(const QString &key, const QString &name, const QString &fallback) const
 {
     const QString p = path(key, name);
-    if (!m_settings->contains(p))
+    if (!usable() || !m_settings->contains(p))
         return fallback;
     const QVariant value = m_settings->value(p);
     QString text;
@@ -99,11 +136,13 @@ QString TSettingsSession::ReadString(const QString &key, const QString &name, co
 
 bool TSettingsSession::ValueExists(const QString &key, const QString &name) const
 {
-    return m_settings->contains(path(key, name));
+    return usable() && m_settings->contains(path(key, name));
 }
 
 QStringList TSettingsSession::ValueNames(const QString &key) const
 {
+    if (!usable())
+        return {};
     m_settings->beginGroup(path(key));
     QStringList names = m_settings->childKeys();
     m_settings->endGroup();
@@ -112,6 +151,8 @@ QStringList TSettingsSession::ValueNames(const QString &key) const
 
 bool TSettingsSession::KeyExists(const QString &key) const
 {
+    if (!usable())
+        return false;
     m_settings->beginGroup(path(key));
     const bool exists = !m_settings->allKeys().isEmpty();
     m_settings->endGroup();
@@ -124,7 +165,7 @@ void TSettingsSession::beforeChange(const QString &name)
         m_firstChange = name;
     if (!m_writableChecked) {
         m_writableChecked = true;
-        m_writable = m_settings->isWritable();
+        m_writable = usable() && m_settings->isWritable();
     }
     if (!m_writable)
         throw TError(QStringLiteral("Failed to set data for '%1'").arg(name));
@@ -139,7 +180,7 @@ void TSettingsSession::WriteString(const QString &key, const QString &name, cons
 void TSettingsSession::DeleteValue(const QString &key, const QString &name)
 {
     const QString p = path(key, name);
-    if (!m_settings->contains(p))
+    if (!usable() || !m_settings->contains(p))
         return;
     beforeChange(name);
     // QSettings removes sub-keys of the same name along with the value; keep them.
@@ -168,6 +209,8 @@ void TSettingsSession::Close()
     if (m_closed)
         return;
     m_closed = true;
+    if (!usable())
+        return;
     m_settings->sync();
     if (m_settings->status() == QSettings::AccessError && !m_firstChange.isEmpty())
         throw TError(QStringLiteral("Failed to set data for '%1'").arg(m_firstChange));

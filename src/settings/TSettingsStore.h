@@ -30,6 +30,13 @@ public:
     void ReportProblem(const QString &text);
     bool ProblemReported() const { return m_reported; }
 
+    // A settings file larger than this is not parsed: it is set aside and the program
+    // starts with its defaults.
+    static constexpr qint64 MaxFileSize = 4 * 1024 * 1024;
+    // Whether the file may be read and written: false (reported once) when it is, or leads
+    // to, a device, FIFO, socket or folder. An oversized file is renamed aside first.
+    bool CheckFile();
+
 private:
     QString m_fileName;
     ProblemHandler m_handler;
@@ -57,7 +64,8 @@ public:
     QStringList ValueNames(const QString &key) const;
     bool KeyExists(const QString &key) const;
 
-    // Writing throws "Failed to set data for '<name>'" when the file cannot be written.
+    // Writing throws "Failed to set data for '<name>'" when the file cannot be written. A
+    // settings file refused by CheckFile() reads as empty and cannot be written.
     void WriteString(const QString &key, const QString &name, const QString &value);
     void DeleteValue(const QString &key, const QString &name); // a missing value is no error
     void DeleteKey(const QString &key);                          // with everything below it
@@ -66,6 +74,7 @@ public:
 
 private:
     QString path(const QString &key, const QString &name = {}) const;
+    bool usable() const { return m_settings != nullptr; }
     void beforeChange(const QString &name);
 
     TSettingsStore &m_store;

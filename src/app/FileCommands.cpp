@@ -54,13 +54,7 @@ bool FileCommands::loadFileToNewPage(const QString &fileName)
 {
     if (!QFileInfo::exists(fileName)) {
         bringToFront();
-        // Shown once the caller has finished, as a posted message would be.
-        QMetaObject::invokeMethod(
-            this,
-            [this, fileName] {
-                m_prompts->ShowErrorNotice(m_window, tr("File '%1' does not exist").arg(fileName));
-            },
-            Qt::QueuedConnection);
+        notify(tr("File '%1' does not exist").arg(fileName));
         return false;
     }
 
@@ -84,6 +78,29 @@ bool FileCommands::loadFileToNewPage(const QString &fileName)
     page->Editor()->setFocus();
     page->Editor()->SetModified(false);
     return true;
+}
+
+// Shown once the caller has finished, as a posted message would be, and one at a time:
+// notices that arrive while one is up wait in turn instead of opening a box inside the box,
+// and a notice already waiting or shown is not repeated.
+void FileCommands::notify(const QString &text)
+{
+    if (text == m_noticeShown || m_notices.contains(text))
+        return;
+    m_notices.enqueue(text);
+    if (m_notices.size() == 1 && m_noticeShown.isNull())
+        QMetaObject::invokeMethod(this, &FileCommands::showNotices, Qt::QueuedConnection);
+}
+
+void FileCommands::showNotices()
+{
+    if (!m_noticeShown.isNull())
+        return;
+    while (!m_notices.isEmpty()) {
+        m_noticeShown = m_notices.dequeue();
+        m_prompts->ShowErrorNotice(m_window, m_noticeShown);
+    }
+    m_noticeShown = QString();
 }
 
 void FileCommands::bringToFront()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QQueue>
 #include <functional>
 
 class PageCommands;
@@ -55,10 +56,14 @@ private:
     void afterSave(TTabSheet *page, const QString &fileName);
     bool closePageAsking(TTabSheet *page); // true when the page went
     void bringToFront();
+    void notify(const QString &text);
+    void showNotices();
 
     PageCommands *m_pages;
     TPrompts *m_prompts;
     QWidget *m_window;
     std::function<void(const QString &, int)> m_addToRecent;
     std::function<void()> m_writeStartDir;
+    QQueue<QString> m_notices;
+    QString m_noticeShown; // null while no notice is up
 };

@@ -142,6 +142,9 @@ void TMainForm::showEvent(QShowEvent *e)
     editvzor2->SetWordWrap(m_menus.itmWrap->isChecked());
     // FormShow: the untitled page numbered 1.
     m_pages->mmNewClick();
+    // The panels show the caret at once, not only after it first moves.
+    m_statusPanels->ShowCaret(ActiveEditor());
+    m_statusPanels->ScheduleIdle();
 }
 
 void TMainForm::closeEvent(QCloseEvent *e)

@@ -103,6 +103,7 @@ struct TMainForm::SettingsPart
     TFormStorage storage;
     TPanelWidth *levyWidth; // pnlLEVY.Width; owned by the panel
     int dirsHeight = 105;  // pnlDIRS.Height
+    int sideTabs = -1;     // a stored tpLeft (2) or tpRight (3), kept while the tabs stay at the top
     int driveWidth = 137;  // DriveComboBox1.Width
     qint32 fontCharset = 238;
     int fontPitch = 0;     // fpDefault
@@ -184,10 +185,16 @@ void TMainForm::initSettings()
     add(K::mmSpeed_Checked, checked(m_menus.mmSpeed));
     const auto dirs = childSize(QStringLiteral("pnlDIRS"), &part->dirsHeight, false);
     p.AddInteger(K::pnlDIRS_Height, dirs.first, dirs.second);
+    // Tabs at the sides are not offered: they stay at the top, but the stored value is
+    // kept and written back while the tabs have not been moved since.
     p.AddEnum(K::PageControl1_TabPosition, C::TabPositionIds(),
-              [this] { return PageControl1->TabsAtBottom() ? 1 : 0; },
-              [this](int v) {
-                  if (v <= 1) // tabs at the sides are not offered; they stay where they are
+              [this, part] {
+                  const int now = PageControl1->TabsAtBottom() ? 1 : 0;
+                  return part->sideTabs >= 2 && now == 0 ? part->sideTabs : now;
+              },
+              [this, part](int v) {
+                  part->sideTabs = v;
+                  if (v <= 1)
                       PageControl1->SetTabsAtBottom(v == 1);
               });
     const auto drive = childSize(QStringLiteral("DriveComboBox1"), &part->driveWidth, true);
@@ -242,10 +249,11 @@ void TMainForm::SettingsPart::setTemplateFont(const TFontValues &v)
     }
     QFont font = editvzor2->font();
     constexpr int largest = 1638; // the largest size the platform's font dialog offers
+    // In 64 bits: the stored value may be INT_MIN, whose negation does not fit an int.
     if (v.Height != now.Height && v.Height != 0)
-        font.setPixelSize(qMin(qAbs(v.Height), largest));
+        font.setPixelSize(int(qMin<qint64>(qAbs(qint64(v.Height)), largest)));
     if (v.Size != now.Size && v.Size != 0)
-        font.setPointSize(qMin(qAbs(v.Size), largest));
+        font.setPointSize(int(qMin<qint64>(qAbs(qint64(v.Size)), largest)));
     if (!v.Name.isEmpty())
         font.setFamily(v.Name);
     if (v.Pitch == 2)

@@ -6,10 +6,19 @@
 
 TRecentStrings::TRecentStrings(int capacity) : m_capacity(qMax(1, capacity)) {}
 
+namespace {
+// File names differ by letter case where the file system tells them apart.
+#ifdef Q_OS_WIN
+constexpr Qt::CaseSensitivity PathCase = Qt::CaseInsensitive;
+#else
+constexpr Qt::CaseSensitivity PathCase = Qt::CaseSensitive;
+#endif
+} // namespace
+
 int TRecentStrings::IndexOf(const QString &text) const
 {
     for (int i = 0; i < m_entries.size(); ++i)
-        if (m_entries.at(i).text.compare(text, Qt::CaseInsensitive) == 0)
+        if (m_entries.at(i).text.compare(text, PathCase) == 0)
             return i;
     return -1;
 }

@@ -13,12 +13,19 @@ TDisplayLines::TDisplayLines(QPlainTextEdit *edit) : QObject(edit), m_edit(edit)
     m_idle.setInterval(0);
     connect(&m_idle, &QTimer::timeout, this, &TDisplayLines::idleStep);
     connect(edit->document(), &QTextDocument::contentsChange, this, &TDisplayLines::onContentsChange);
-    edit->viewport()->installEventFilter(this);
+    m_viewport = edit->viewport();
+    m_viewport->installEventFilter(this);
+}
+
+TDisplayLines::~TDisplayLines()
+{
+    if (m_viewport)
+        m_viewport->removeEventFilter(this);
 }
 
 bool TDisplayLines::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_edit->viewport() && event->type() == QEvent::Resize) {
+    if (watched == m_viewport && event->type() == QEvent::Resize) {
         const auto *re = static_cast<QResizeEvent *>(event);
         if (re->size().width() != re->oldSize().width())
             invalidate();

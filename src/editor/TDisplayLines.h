@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 
 class QPlainTextEdit;
@@ -18,6 +19,7 @@ class TDisplayLines : public QObject
 {
 public:
     explicit TDisplayLines(QPlainTextEdit *edit);
+    ~TDisplayLines() override;
 
     void invalidate();          // width, font or wrap changed; the text was replaced
     // Exact through the block holding pos. With a budget (nanoseconds) it stops when the
@@ -35,6 +37,7 @@ private:
     void idleStep();
 
     QPlainTextEdit *m_edit;
+    QPointer<QWidget> m_viewport; // watched for width changes; kept, not asked of a dying editor
     QTimer m_idle;
     int m_countedTo = 0;        // blocks starting before this position are exact
     int m_dirtyFrom = -1, m_dirtyTo = -1; // a changed range inside the exact part

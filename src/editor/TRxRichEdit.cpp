@@ -124,7 +124,15 @@ TRxRichEdit::TRxRichEdit(QWidget *parent) : QPlainTextEdit(parent)
     connect(this, &QPlainTextEdit::selectionChanged, this, selectionMoved);
 }
 
-TRxRichEdit::~TRxRichEdit() = default;
+TRxRichEdit::~TRxRichEdit()
+{
+    // Nothing of ours may run while the base class takes the widget apart: the line counter
+    // watches the viewport, and the document's signals reach our handlers.
+    document()->disconnect(this);
+    disconnect(this, nullptr, nullptr, nullptr);
+    delete m_lines;
+    m_lines = nullptr;
+}
 
 // ---- files ----
 
@@ -234,6 +242,8 @@ void TRxRichEdit::SelectAllText()
 
 void TRxRichEdit::invalidateLineCounts()
 {
+    if (!m_lines)
+        return;
     m_lines->invalidate();
 }
 
@@ -481,8 +491,15 @@ void TRxRichEdit::keyPressEvent(QKeyEvent *e)
         return;
     }
     const QString text = e->text();
-    const bool inserts = !text.isEmpty() && (text.at(0).isPrint() || text.at(0) == QLatin1Char('\t')
-                                             || text.at(0) == QLatin1Char('\r'));
+    // Decided on the whole first character: an emoji arrives as a surrogate pair.
+    const char32_t first = text.isEmpty() ? 0 : QStringView(text).toUcs4().value(0);
+    const bool inserts = first != 0 && (QChar::isPrint(first) || first == U'\t' || first == U'\r');
+    // Alt with a letter that no command took types nothing (AltGr is not Alt).
+    if (inserts && (e->modifiers() & Qt::AltModifier)
+        && !(e->modifiers() & (Qt::ControlModifier | Qt::GroupSwitchModifier))) {
+        e->accept();
+        return;
+    }
     if (inserts && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
         if (roomLeft() <= 0 && !textCursor().hasSelection()
             && !(overwriteMode() && !textCursor().atBlockEnd())) {

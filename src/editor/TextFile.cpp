@@ -34,7 +34,10 @@ QString fromFileBytes(const QByteArray &bytes)
 
 QString normalizeBreaks(const QString &text)
 {
-    if (!text.contains(QLatin1Char('\r')) && !text.contains(QChar::ParagraphSeparator))
+    // One rule for every separator: CR (with a following LF), U+2029 and U+2028 each
+    // become one "\n", whichever of them the text holds.
+    if (!text.contains(QLatin1Char('\r')) && !text.contains(QChar::ParagraphSeparator)
+        && !text.contains(QChar::LineSeparator))
         return text;
     QString out;
     out.reserve(text.size());

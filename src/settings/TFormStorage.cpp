@@ -119,15 +119,23 @@ void TFormStorage::restorePlacement(TSettingsSession &session)
 void TFormStorage::applyRectangle(const std::array<int, 4> &rect)
 {
     QWidget *w = m_window;
-    const int width = rect[2] - rect[0], height = rect[3] - rect[1];
-    if (width > 0 && height > 0)
-        w->resize(width, height);
-    // A rectangle on no screen (a monitor that is gone) keeps the designed position, as
-    // the platform's own placement would bring the window back into view.
-    const QRect wanted(rect[0], rect[1], qMax(width, 1), qMax(height, 1));
-    bool onScreen = false;
-    for (const QScreen *screen : QGuiApplication::screens())
-        onScreen = onScreen || screen->availableGeometry().intersects(wanted);
-    if (onScreen || QGuiApplication::screens().isEmpty())
-        w->move(rect[0], rect[1]);
+    // Stored numbers may be anything: sizes are worked out in 64 bits and a rectangle no
+    // window could have keeps the designed place and size.
+    constexpr qint64 Largest = 32767;
+    const qint64 left = rect[0], top = rect[1];
+    const qint64 width = qint64(rect[2]) - left, height = qint64(rect[3]) - top;
+    auto sane = [](qint64 v) { return v >= -Largest && v <= Largest; };
+    if (!sane(left) || !sane(top) || width <= 0 || height <= 0 || width > Largest || height > Largest)
+        return;
+    w->resize(int(width), int(height));
+    // A window that would show no usable part on any screen (a monitor that is gone)
+    // keeps the designed position, as the platform's own placement would bring it back.
+    const QRect wanted{int(left), int(top), int(width), int(height)};
+    bool usable = false;
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        const QRect part = screen->availableGeometry().intersected(wanted);
+        usable = usable || (part.width() >= qMin<qint64>(width, 100) && part.height() >= qMin<qint64>(height, 50));
+    }
+    if (usable || QGuiApplication::screens().isEmpty())
+        w->move(int(left), int(top));
 }

@@ -1,5 +1,7 @@
 #include "settings/TSettingsCodec.h"
 
+#include <climits>
+
 #include <QPalette>
 #include <QRegularExpression>
 
@@ -182,7 +184,8 @@ int TSettingsCodec::MulDiv(int number, int numerator, int denominator)
     const qint64 product = qint64(number) * numerator;
     const qint64 half = qAbs(qint64(denominator)) / 2;
     const bool negative = (product < 0) != (denominator < 0);
-    const qint64 magnitude = (qAbs(product) + half) / qAbs(qint64(denominator));
+    // Saturates instead of wrapping: stored values may be anything.
+    const qint64 magnitude = qMin<qint64>((qAbs(product) + half) / qAbs(qint64(denominator)), INT_MAX);
     return int(negative ? -magnitude : magnitude);
 }
 

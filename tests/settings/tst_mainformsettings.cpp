@@ -317,7 +317,7 @@ void TestMainFormSettings::elevenFilesKeepTenItems()
     QCOMPARE(texts.size(), 10);
     QCOMPARE(texts.first(), QStringLiteral("&1\t/f11.txt"));
     QCOMPARE(texts.last(), QStringLiteral("&A\t/f2.txt"));
-    form->AddToRecent(QStringLiteral("/F5.TXT"), 1);
+    form->AddToRecent(QStringLiteral("/f5.txt"), 1);
     QCOMPARE(menuTexts(*form).first(), QStringLiteral("&1\t/f5.txt"));
     QCOMPARE(menuTexts(*form).size(), 10);
 }
@@ -376,7 +376,7 @@ void TestMainFormSettings::commandLineFileKeepsNumberOfListedEntry()
     QVERIFY(form);
     form->AddToRecent(QStringLiteral("/listed.txt"), 1);
     form->AddToRecent(QStringLiteral("/other.txt"), 1);
-    form->AddToRecent(QStringLiteral("/LISTED.txt"), 0);
+    form->AddToRecent(QStringLiteral("/listed.txt"), 0);
     form->AddToRecent(QStringLiteral("/new.txt"), 0);
     QVERIFY(closeForm(*form));
     QCOMPARE(read("Options\\TMainForm.MRUMan", "Item_1"), QStringLiteral("/listed.txt"));

@@ -68,14 +68,18 @@ void TestRecentStrings::elevenFilesKeepTheNewestTen()
 void TestRecentStrings::sameFileInOtherCaseMovesKeepingFirstSpelling()
 {
     TRecentStrings list;
-    list.Add(QStringLiteral("c:\\data\\a.txt"), 1);
-    list.Add(QStringLiteral("c:\\data\\b.txt"), 1);
-    list.Add(QStringLiteral("C:\\DATA\\A.TXT"), 1);
-    QCOMPARE(texts(list), (QStringList{"c:\\data\\a.txt", "c:\\data\\b.txt"}));
-    list.Add(QString::fromUtf8("/Žluťoučký.txt"));
-    list.Add(QString::fromUtf8("/žLUŤOUČKÝ.TXT"));
-    QCOMPARE(list.Count(), 3);
-    QCOMPARE(list.Text(0), QString::fromUtf8("/Žluťoučký.txt"));
+    list.Add(QStringLiteral("/data/a.txt"), 1);
+    list.Add(QStringLiteral("/data/b.txt"), 1);
+    list.Add(QStringLiteral("/data/A.txt"), 1);
+#ifdef Q_OS_WIN
+    // One file under two spellings: it moves to the top and keeps the first one.
+    QCOMPARE(texts(list), (QStringList{"/data/a.txt", "/data/b.txt"}));
+#else
+    // Regression: /x/a.txt and /x/A.txt are two files here, and both must be reachable.
+    QCOMPARE(texts(list), (QStringList{"/data/A.txt", "/data/b.txt", "/data/a.txt"}));
+#endif
+    list.Add(QStringLiteral("/data/b.txt"), 1);
+    QCOMPARE(list.Text(0), QStringLiteral("/data/b.txt"));
 }
 
 void TestRecentStrings::addSequences_data()
@@ -129,7 +133,7 @@ void TestRecentStrings::userData()
     TRecentStrings list;
     list.Add("/x", firstHasData ? std::optional<qint32>(1) : std::nullopt);
     list.Add("/y", 7);
-    list.Add("/X", againHasData ? std::optional<qint32>(1) : std::nullopt);
+    list.Add("/x", againHasData ? std::optional<qint32>(1) : std::nullopt);
     QCOMPARE(list.Text(0), QStringLiteral("/x"));
     QCOMPARE(list.UserData(0), expected);
     QCOMPARE(list.UserData(1), 7);
@@ -208,7 +212,7 @@ void TestRecentStrings::load_data()
     QTest::newRow("user without item ignored") << QByteArray("User_3=1\nItem_4=/four")
                                               << QStringList{"/four"} << QList<qint32>{0};
     // Read from the oldest: the older spelling is met first and stays.
-    QTest::newRow("duplicates in the file kept once") << QByteArray("Item_0=/A\nItem_1=/a")
+    QTest::newRow("duplicates in the file kept once") << QByteArray("Item_0=/a\nItem_1=/a")
                                                      << QStringList{"/a"} << QList<qint32>{0};
     QTest::newRow("empty key") << QByteArray() << QStringList{} << QList<qint32>{};
 }

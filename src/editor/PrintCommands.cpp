@@ -19,15 +19,21 @@
 
 PrintCommands::PrintCommands(std::function<TRxRichEdit *()> activeEditor, TPrompts *prompts, QWidget *window,
                              QObject *parent)
-    : QObject(parent), m_activeEditor(std::move(activeEditor)), m_prompts(prompts), m_window(window),
-      m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+    : QObject(parent), m_activeEditor(std::move(activeEditor)), m_prompts(prompts), m_window(window)
+{}
+
+QPrinter *PrintCommands::Printer()
 {
-    m_printer->setCopyCount(1);
-    m_printer->setCollateCopies(true);
-    // The program prints from the corner of the printable area. A PDF page has no
-    // unprintable border, so it gets a small one of ours.
-    if (m_printer->pageLayout().margins().isNull())
-        m_printer->setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_printer->setCopyCount(1);
+        m_printer->setCollateCopies(true);
+        // The program prints from the corner of the printable area. A page without an
+        // unprintable border gets a small one of ours.
+        if (m_printer->pageLayout().margins().isNull())
+            m_printer->setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    }
+    return m_printer.get();
 }
 
 PrintCommands::~PrintCommands()
@@ -38,14 +44,26 @@ PrintCommands::~PrintCommands()
 QPrintDialog *PrintCommands::PrintDialog()
 {
     if (!m_printDialog) {
-        m_printDialog = new QPrintDialog(m_printer.get(), m_window);
+        m_printDialog = new QPrintDialog(Printer(), m_window);
         m_printDialog->setObjectName(QStringLiteral("PrintDialog"));
         // Copies, collation and printing to a file are offered; a page range, the selection
         // and the current page are not: the whole text always prints.
         m_printDialog->setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintCollateCopies
                                   | QAbstractPrintDialog::PrintShowPageSize);
+        m_printDialog->installEventFilter(this);
     }
     return m_printDialog;
+}
+
+bool PrintCommands::eventFilter(QObject *watched, QEvent *event)
+{
+    // Qt's dialog, built with CUPS, shows its page range group on every showing even when
+    // the range is not offered (it would hand the range to the print server). The whole
+    // text always prints, so the group goes.
+    if (watched == m_printDialog && event->type() == QEvent::Show)
+        if (auto *range = m_printDialog->findChild<QWidget *>(QStringLiteral("gbPrintRange")))
+            range->hide();
+    return QObject::eventFilter(watched, event);
 }
 
 void PrintCommands::mmPrintClick()
@@ -55,12 +73,12 @@ void PrintCommands::mmPrintClick()
         return;
     if (PrintDialog()->exec() != QDialog::Accepted)
         return;
-    PrintTo(editor, m_printer.get());
+    PrintTo(editor, Printer());
 }
 
 void PrintCommands::mmPrinterSetupClick()
 {
-    QPageSetupDialog dialog(m_printer.get(), m_window);
+    QPageSetupDialog dialog(Printer(), m_window);
     dialog.exec(); // an accepted dialog has set the printer up
 }
 
@@ -69,7 +87,7 @@ void PrintCommands::mmPrintPreviewClick()
     TRxRichEdit *editor = m_activeEditor ? m_activeEditor() : nullptr;
     if (!editor)
         return;
-    QPrintPreviewDialog dialog(m_printer.get(), m_window);
+    QPrintPreviewDialog dialog(Printer(), m_window);
     dialog.setObjectName(QStringLiteral("PrintPreviewDialog"));
     if (const QScreen *screen = m_window ? m_window->screen() : QGuiApplication::primaryScreen())
         dialog.resize(screen->availableSize() * 3 / 4);

@@ -34,12 +34,17 @@ public:
     // progress delay, printer errors in the error box. True when the job was printed.
     bool PrintTo(TRxRichEdit *editor, QPrinter *printer);
 
-    QPrinter *Printer() const { return m_printer.get(); }
+    // The printer the dialogs set up; made at the first use (asking the print server for
+    // its printers takes time) and kept.
+    QPrinter *Printer();
     // Created at the first use and kept.
     QPrintDialog *PrintDialog();
 
     // How long a print runs before the progress dialog shows; half a second.
     void SetProgressDelay(int ms) { m_progressDelay = ms; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     std::function<TRxRichEdit *()> m_activeEditor;

@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include <algorithm>
+
 namespace {
 
 // Lines between two questions to the progress callback.
@@ -128,7 +130,8 @@ bool TEditorPrinter::Paint(const Progress &progress)
     const bool preview = isPreview();
     if (!preview && !m_printer.isValid())
         throw TError(tr("Vybraná tiskárna není platná"));
-    // Copies the printer cannot make itself (a PDF file) are drawn here.
+    // Copies the printer cannot make itself (a PDF file) are drawn here; a print server
+    // makes them itself.
     const int copies = preview || m_printer.supportsMultipleCopies() ? 1 : qMax(1, m_printer.copyCount());
     const bool collate = m_printer.collateCopies();
 
@@ -161,15 +164,21 @@ bool TEditorPrinter::Paint(const Progress &progress)
         ++done;
         return true;
     };
+    // "Reverse" in the print dialog only tells the program; no printer is asked to do it.
+    QList<const Page *> order;
+    for (const Page &page : std::as_const(m_pages))
+        order.append(&page);
+    if (!preview && m_printer.pageOrder() == QPrinter::LastPageFirst)
+        std::reverse(order.begin(), order.end());
     if (collate) {
         for (int c = 0; c < copies; ++c)
-            for (const Page &page : std::as_const(m_pages))
-                if (!paintPage(page))
+            for (const Page *page : std::as_const(order))
+                if (!paintPage(*page))
                     return false;
     } else {
-        for (const Page &page : std::as_const(m_pages))
+        for (const Page *page : std::as_const(order))
             for (int c = 0; c < copies; ++c)
-                if (!paintPage(page))
+                if (!paintPage(*page))
                     return false;
     }
     if (!painter.end() || m_printer.printerState() == QPrinter::Error)

@@ -351,25 +351,35 @@ private slots:
         }
     }
 
-    // A PDF file cannot make copies itself: they are printed, collated or not.
+    // A PDF file cannot make copies itself: they are printed, collated or not. The reverse
+    // order of the print dialog is the program's to follow.
     void copies_data()
     {
+        QTest::addColumn<int>("copies");
         QTest::addColumn<bool>("collate");
+        QTest::addColumn<bool>("reverse");
         QTest::addColumn<QStringList>("pages");
-        QTest::newRow("collated") << true << QStringList{"jedna", "dvě", "jedna", "dvě"};
-        QTest::newRow("not collated") << false << QStringList{"jedna", "jedna", "dvě", "dvě"};
+        QTest::newRow("one") << 1 << true << false << QStringList{"jedna", "dvě"};
+        QTest::newRow("collated") << 2 << true << false << QStringList{"jedna", "dvě", "jedna", "dvě"};
+        QTest::newRow("not collated") << 2 << false << false << QStringList{"jedna", "jedna", "dvě", "dvě"};
+        QTest::newRow("reverse") << 1 << true << true << QStringList{"dvě", "jedna"};
+        QTest::newRow("reverse, collated")
+            << 2 << true << true << QStringList{"dvě", "jedna", "dvě", "jedna"};
     }
     void copies()
     {
+        QFETCH(int, copies);
         QFETCH(bool, collate);
+        QFETCH(bool, reverse);
         QFETCH(QStringList, pages);
         TRxRichEdit *editor = editorWith(QStringLiteral("jedna\fdvě"));
         QVERIFY(editor);
         QPrinter printer(QPrinter::HighResolution);
         const QString pdf = m_dir.filePath(QStringLiteral("copies.pdf"));
         toPdf(printer, pdf);
-        printer.setCopyCount(2);
+        printer.setCopyCount(copies);
         printer.setCollateCopies(collate);
+        printer.setPageOrder(reverse ? QPrinter::LastPageFirst : QPrinter::FirstPageFirst);
         TEditorPrinter job(*editor, printer);
         QVERIFY(job.Print());
         QCOMPARE(pdfPages(pdf), pages);
@@ -397,12 +407,17 @@ private slots:
         QCOMPARE(commands.Printer()->printRange(), QPrinter::AllPages);
 
         bool shown = false;
+        bool rangeShown = true;
         onModal([&](QWidget *w) {
             shown = w == dialog;
+            // Qt's page range group, which it shows even when no range is offered.
+            auto *range = w->findChild<QWidget *>(QStringLiteral("gbPrintRange"));
+            rangeShown = !range || !range->isHidden();
             w->close();
         });
         commands.mmPrintClick();
         QVERIFY(shown);
+        QVERIFY(!rangeShown);
         QVERIFY(!QFile::exists(pdf));
 
         onModal([&](QWidget *w) {

@@ -34,6 +34,10 @@
         <source>Tisk se nezdařil</source>
         <translation>Printing failed</translation>
     </message>
+    <message>
+        <source>Není vybrána žádná tiskárna</source>
+        <translation>No printer is selected</translation>
+    </message>
 </context>
 <context>
     <name>TMainForm</name>

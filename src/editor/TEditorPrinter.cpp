@@ -139,6 +139,8 @@ bool TEditorPrinter::Paint(const Progress &progress)
     if (!painter.begin(&m_printer)) {
         if (m_printer.outputFormat() == QPrinter::PdfFormat && !m_printer.outputFileName().isEmpty())
             throw TError(tr("Soubor %1 nelze vytvořit").arg(m_printer.outputFileName()));
+        if (m_printer.printerName().isEmpty())
+            throw TError(tr("Není vybrána žádná tiskárna"));
         throw TError(tr("Tiskárna %1 není dostupná").arg(m_printer.printerName()));
     }
     painter.setFont(m_font);

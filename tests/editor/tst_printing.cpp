@@ -273,17 +273,26 @@ private slots:
     }
 
     // A printer error is shown in the error box and ends the command; nothing crashes.
+    void printerErrorInErrorBox_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("error");
+        const QString missing = m_dir.filePath(QStringLiteral("no such folder/out.pdf"));
+        QTest::newRow("file cannot be created")
+            << missing << QStringLiteral("Soubor %1 nelze vytvořit").arg(missing);
+        QTest::newRow("no printer and no file") << QString() << QStringLiteral("Není vybrána žádná tiskárna");
+    }
     void printerErrorInErrorBox()
     {
+        QFETCH(QString, file);
+        QFETCH(QString, error);
         TRxRichEdit *editor = editorWith(QStringLiteral("text"));
         QVERIFY(editor);
         PrintCommands commands([editor] { return editor; }, &m_prompts, editor);
         QPrinter printer(QPrinter::HighResolution);
-        const QString pdf = m_dir.filePath(QStringLiteral("no such folder/out.pdf"));
-        toPdf(printer, pdf);
+        toPdf(printer, file);
         QVERIFY(!commands.PrintTo(editor, &printer));
-        QCOMPARE(m_prompts.errors.size(), 1);
-        QVERIFY2(m_prompts.errors.first().contains(pdf), qPrintable(m_prompts.errors.first()));
+        QCOMPARE(m_prompts.errors, QStringList{error});
         QCOMPARE(editor->PlainText(), QStringLiteral("text"));
     }
 

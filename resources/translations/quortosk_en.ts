@@ -262,12 +262,65 @@
         <source>Nápo&amp;věda</source>
         <translation>&amp;Help</translation>
     </message>
+    <message>
+        <source>Ná&amp;hled tisku...</source>
+        <translation>Print Pre&amp;view...</translation>
+    </message>
 </context>
 <context>
     <name>PageCommands</name>
     <message>
         <source>bezejmenný</source>
         <translation>untitled</translation>
+    </message>
+</context>
+<context>
+    <name>PrintCommands</name>
+    <message>
+        <source>Probíhá tisk...</source>
+        <translation>Printing...</translation>
+    </message>
+    <message>
+        <source>Storno</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Tisk</source>
+        <translation>Print</translation>
+    </message>
+</context>
+<context>
+    <name>SafeFile</name>
+    <message>
+        <source>Soubor %1 nelze otevřít: není to obyčejný soubor.</source>
+        <translation>The file %1 cannot be opened: it is not an ordinary file.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 nelze uložit: není to obyčejný soubor.</source>
+        <translation>The file %1 cannot be saved: it is not an ordinary file.</translation>
+    </message>
+</context>
+<context>
+    <name>TEditorPrinter</name>
+    <message>
+        <source>Vybraná tiskárna není platná</source>
+        <translation>The selected printer is not valid</translation>
+    </message>
+    <message>
+        <source>Soubor %1 nelze vytvořit</source>
+        <translation>Cannot create file %1</translation>
+    </message>
+    <message>
+        <source>Není vybrána žádná tiskárna</source>
+        <translation>No printer is selected</translation>
+    </message>
+    <message>
+        <source>Tiskárna %1 není dostupná</source>
+        <translation>Printer %1 is not available</translation>
+    </message>
+    <message>
+        <source>Tisk se nezdařil</source>
+        <translation>Printing failed</translation>
     </message>
 </context>
 <context>
@@ -326,6 +379,21 @@
     </message>
 </context>
 <context>
+    <name>TSettingsStore</name>
+    <message>
+        <source>Nastavení nelze číst ani ukládat: %1</source>
+        <translation>The settings can be neither read nor saved: %1</translation>
+    </message>
+    <message>
+        <source>Soubor nastavení %1 je příliš velký a nelze jej odložit; nastavení se nenačte ani neuloží.</source>
+        <translation>The settings file %1 is too large and cannot be set aside; settings will be neither read nor saved.</translation>
+    </message>
+    <message>
+        <source>Soubor nastavení %1 je příliš velký (%2 MB): byl odložen jako %3 a program začíná s výchozím nastavením.</source>
+        <translation>The settings file %1 is too large (%2 MB): it was set aside as %3 and the program starts with its default settings.</translation>
+    </message>
+</context>
+<context>
     <name>TStatusPanels</name>
     <message>
         <source>Řádek, Sloupec, Pozice, Vkládat/Přepisovat, CapsLock, NumLock, Cesta k souboru</source>
@@ -352,6 +420,37 @@
     <message>
         <source>'%1' is not a valid integer value</source>
         <translation>'%1' is not a valid integer value</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmAbout</name>
+    <message>
+        <source>O programu</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Textový editor pro češtinu</source>
+        <translation>A text editor for Czech</translation>
+    </message>
+    <message>
+        <source>Svobodný software, šířený pod licencí GNU GPL verze 2 nebo pozdější:</source>
+        <translation>Free software, distributed under the GNU GPL version 2 or later:</translation>
+    </message>
+    <message>
+        <source>Postaveno na knihovně Qt</source>
+        <translation>Built with the Qt toolkit</translation>
+    </message>
+    <message>
+        <source>Autor</source>
+        <translation>Author</translation>
+    </message>
+    <message>
+        <source>Informace</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -418,6 +517,13 @@
     <message>
         <source>Restart this program</source>
         <translation>Restart this program</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Název souboru %1 nelze použít: není platný v kódování systému.</source>
+        <translation>The file name %1 cannot be used: it is not valid in the system's encoding.</translation>
     </message>
 </context>
 </TS>

@@ -6,6 +6,8 @@
 #include "app/PageCommands.h"
 #include "app/TextToolCommands.h"
 #include "app/ViewCommands.h"
+#include "about/TfrmAbout.h"
+#include "editor/PrintCommands.h"
 
 #include <QMainWindow>
 #include <QMenu>
@@ -57,8 +59,12 @@ void MainCommands::AddRows(CommandTable &t, const Controllers &c)
            false, {menu("mmClose", tr("&Zavřít")), page("pmaClose", tr("Zavřít"))}});
     t.Add({run(f, &FileCommands::mmCloseAllClick), {}, -1, E::PageOpen,
            false, {menu("mmCloseAll", tr("Zavřít vš&e")), page("pmaCloseAll", tr("Zavřít vše"))}});
-    t.Add({{}, {K(ctrl | Qt::Key_P)}, -1, E::Unbuilt, false, {menu("mmPrint", tr("&Tisk..."))}});
-    t.Add({{}, {}, -1, E::Unbuilt, false, {menu("mmPrinterSetup", tr("Nastavení t&iskárny..."))}});
+    t.Add({run(c.printing, &PrintCommands::mmPrintClick), {K(ctrl | Qt::Key_P)}, 8, E::PageOpen, false,
+           {menu("mmPrint", tr("&Tisk..."))}});
+    t.Add({run(c.printing, &PrintCommands::mmPrintPreviewClick), {}, -1, E::PageOpen, false,
+           {menu("mmPrintPreview", tr("Ná&hled tisku..."))}});
+    t.Add({run(c.printing, &PrintCommands::mmPrinterSetupClick), {}, 9, E::Always, false,
+           {menu("mmPrinterSetup", tr("Nastavení t&iskárny..."))}});
     t.Add({run(f, &FileCommands::mmExitClick), {K(Qt::ALT | Qt::Key_F4)}, -1, E::Always,
            false, {menu("mmExit", tr("&Konec")), page("pmaExit", tr("&Konec"))}});
 
@@ -108,7 +114,8 @@ void MainCommands::AddRows(CommandTable &t, const Controllers &c)
            false, {menu("KonverzezT6021", tr("Konverze z T602"))}});
     t.Add({{}, {}, -1, E::Unbuilt, false, {menu("mmTOOLEDIT", tr("N&astavit panel nástrojů..."))}});
     t.Add({{}, {K(Qt::Key_F8)}, -1, E::Unbuilt, false, {menu("mmNASTAV", tr("&Nastavení..."))}});
-    t.Add({{}, {}, -1, E::Unbuilt, false, {menu("mmAbout", tr("O pro&gramu..."))}});
+    t.Add({run(c.about, &AboutCommands::mmAboutClick), {}, -1, E::Always, false,
+           {menu("mmAbout", tr("O pro&gramu..."))}});
 
     // The tab menu.
     t.Add({run(v, &ViewCommands::mmZALOZKYClick), {}, -1, E::Always, false,
@@ -156,7 +163,7 @@ MainCommands::Menus MainCommands::BuildMenus(CommandTable &t, QMainWindow *windo
 
     m.mmFile = addMenu(bar, "mmFile", tr("&Soubor"));
     t.FillMenu(m.mmFile, {"mmNew", "mmOpen", "mmReopen", "-", "mmSave", "mmSaveAs", "mmSaveAll", "-", "mmClose",
-                          "mmCloseAll", "-", "mmPrint", "mmPrinterSetup", "-", "mmExit"});
+                          "mmCloseAll", "-", "mmPrint", "mmPrintPreview", "mmPrinterSetup", "-", "mmExit"});
     m.mmEdit = addMenu(bar, "mmEdit", tr("Úpr&avy"));
     t.FillMenu(m.ss1, {"UpperItem1", "LowerItem1", "InvertItem1"});
     t.FillMenu(m.mmEdit, {"mmUndo", "-", "mmCut", "mmCopy", "mmPaste", "-", "mmFind", "mmFindAgain", "mmReplace",

@@ -1,6 +1,8 @@
 #pragma once
 
+class AboutCommands;
 class CommandTable;
+class PrintCommands;
 class EditCommands;
 class FileCommands;
 class PageCommands;
@@ -24,6 +26,8 @@ public:
         EditCommands *edits = nullptr;
         ViewCommands *view = nullptr;
         TextToolCommands *textTools = nullptr;
+        PrintCommands *printing = nullptr;
+        AboutCommands *about = nullptr;
     };
 
     // One row per command: handler, shortcut, enabling rule, places with names and captions.

@@ -11,7 +11,11 @@
 #include "app/TStatusPanels.h"
 #include "app/TextToolCommands.h"
 #include "app/ViewCommands.h"
+#include "about/AboutInfo.h"
+#include "about/TfrmAbout.h"
+#include "editor/PrintCommands.h"
 #include "editor/TRxRichEdit.h"
+#include "settings/TLanguageChoice.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -88,6 +92,9 @@ void TMainForm::createControllers()
         [this] { WriteStartDir(); }, this);
     m_edits = new EditCommands(m_pages, this);
     m_textTools = new TextToolCommands(m_pages, m_prompts, this, this);
+    m_printing = new PrintCommands([this] { return ActiveEditor(); }, m_prompts, this, this);
+    m_about = new AboutCommands(
+        this, AboutInfo::LanguageCode(m_settings ? LanguageChoice::Read(*m_settings) : QString()), this);
     m_view = new ViewCommands({ToolBar, StatusBar, pnlLEVY, PageControl1}, m_prompts, m_settings, this, this);
 
     // The status bar follows every editor's caret itself, from the moment its page is made.
@@ -102,7 +109,7 @@ void TMainForm::createControllers()
 void TMainForm::createCommands()
 {
     m_commands = new CommandTable(this);
-    MainCommands::AddRows(*m_commands, {m_pages, m_files, m_edits, m_view, m_textTools});
+    MainCommands::AddRows(*m_commands, {m_pages, m_files, m_edits, m_view, m_textTools, m_printing, m_about});
     m_menus = MainCommands::BuildMenus(*m_commands, this);
     const MainCommands::Menus &menus = m_menus;
     mmFile = menus.mmFile;

@@ -5,7 +5,9 @@
 #include <QMainWindow>
 #include <memory>
 
+class AboutCommands;
 class CommandEnabler;
+class PrintCommands;
 class CommandTable;
 class EditCommands;
 class FileCommands;
@@ -93,6 +95,8 @@ private:
     EditCommands *m_edits = nullptr;
     ViewCommands *m_view = nullptr;
     TextToolCommands *m_textTools = nullptr;
+    PrintCommands *m_printing = nullptr;
+    AboutCommands *m_about = nullptr;
     TStatusPanels *m_statusPanels = nullptr;
 
     // --- settings and recent files (TMainForm_settings.cpp) ---

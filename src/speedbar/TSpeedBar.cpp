@@ -3,6 +3,7 @@
 #include "settings/TFormStorage.h"
 #include "settings/TSettingsKeys.h"
 #include "speedbar/CommandImages.h"
+#include "speedbar/SpeedItems.h"
 #include "speedbar/TSpeedbarSetupWindow.h"
 #include "speedbar/TSpeedButton.h"
 
@@ -177,6 +178,15 @@ void TSpeedBar::SetItems(const QList<TSpeedBarItem> &items)
     }
     relayout();
     emit LayoutChanged();
+}
+
+QList<TSpeedBarItem> TSpeedBar::ProgramItems(const std::function<QAction *(const QString &command)> &actionOf)
+{
+    QList<TSpeedBarItem> items;
+    for (const TSpeedItemRow &row : SpeedItems::Rows())
+        items.append({SpeedItems::Section(row), QLatin1String(row.name), SpeedItems::Caption(row), row.image,
+                      actionOf ? actionOf(QLatin1String(row.command)) : nullptr, row.designLeft});
+    return items;
 }
 
 TSpeedButton *TSpeedBar::Button(const QString &name) const

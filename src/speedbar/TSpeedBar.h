@@ -41,6 +41,10 @@ public:
     // The commands, in section order; replaces any earlier ones and returns to the designed
     // layout.
     void SetItems(const QList<TSpeedBarItem> &items);
+    // The program's thirty items (SpeedItems::Rows), each with the action `actionOf` gives
+    // for its command's name ("mmSave" for savebutton); a null action runs nothing.
+    static QList<TSpeedBarItem>
+    ProgramItems(const std::function<QAction *(const QString &command)> &actionOf);
 
     // Opens the customising dialog, or brings up the one already open (restoring it if
     // minimised).

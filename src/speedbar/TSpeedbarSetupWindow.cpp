@@ -181,8 +181,12 @@ void TSpeedbarSetupWindow::showEvent(QShowEvent *event)
 void TSpeedbarSetupWindow::FormShow()
 {
     fitListHeights();
-    adjustSize();
-    resize(qMax(width(), 421), qMax(height(), 262));
+    // The designed client size, or more where the desktop's font needs it.
+    layout()->activate();
+    QSize size = QSize(421, 262).expandedTo(minimumSizeHint());
+    if (layout()->hasHeightForWidth())
+        size.setHeight(qMax(size.height(), layout()->totalHeightForWidth(size.width())));
+    resize(size);
     if (const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center()
              - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));

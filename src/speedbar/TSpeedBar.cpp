@@ -180,12 +180,13 @@ void TSpeedBar::SetItems(const QList<TSpeedBarItem> &items)
     emit LayoutChanged();
 }
 
-QList<TSpeedBarItem> TSpeedBar::ProgramItems(const std::function<QAction *(const QString &command)> &actionOf)
+QList<TSpeedBarItem>
+TSpeedBar::ProgramItems(const std::function<QAction *(const TSpeedItemRow &row)> &actionOf)
 {
     QList<TSpeedBarItem> items;
     for (const TSpeedItemRow &row : SpeedItems::Rows())
         items.append({SpeedItems::Section(row), QLatin1String(row.name), SpeedItems::Caption(row), row.image,
-                      actionOf ? actionOf(QLatin1String(row.command)) : nullptr, row.designLeft});
+                      actionOf ? actionOf(row) : nullptr, row.designLeft});
     return items;
 }
 
@@ -231,6 +232,11 @@ void TSpeedBar::Customize()
     for (TSpeedButton *button : std::as_const(m_buttons))
         button->SetCustomizing(true);
     m_setup->show();
+}
+
+TSpeedbarSetupWindow *TSpeedBar::SetupWindow() const
+{
+    return m_setup;
 }
 
 void TSpeedBar::endCustomize()

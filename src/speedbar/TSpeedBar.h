@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/TStoreLink.h"
+#include "speedbar/SpeedItems.h"
 #include "speedbar/TSpeedBarModel.h"
 
 #include <memory>
@@ -42,15 +43,15 @@ public:
     // layout.
     void SetItems(const QList<TSpeedBarItem> &items);
     // The program's thirty items (SpeedItems::Rows), each with the action `actionOf` gives
-    // for its command's name ("mmSave" for savebutton); a null action runs nothing.
+    // for its row (row.name "savebutton", row.command "mmSave"); a null action runs nothing.
     static QList<TSpeedBarItem>
-    ProgramItems(const std::function<QAction *(const QString &command)> &actionOf);
+    ProgramItems(const std::function<QAction *(const TSpeedItemRow &row)> &actionOf);
 
     // Opens the customising dialog, or brings up the one already open (restoring it if
     // minimised).
     void Customize();
     bool Customizing() const { return m_customizing; }
-    TSpeedbarSetupWindow *SetupWindow() const { return m_setup; }
+    TSpeedbarSetupWindow *SetupWindow() const;
 
     // Docks at `side` of the main window the bar belongs to (None and Client mean the top);
     // a vertical side exchanges the buttons' left and top.

@@ -45,8 +45,8 @@ struct Window
             action->setObjectName(QLatin1String(row.command));
             actions.insert(action->objectName(), action);
         }
-        const QList<TSpeedBarItem> items =
-            TSpeedBar::ProgramItems([this](const QString &command) { return actions.value(command); });
+        const QList<TSpeedBarItem> items = TSpeedBar::ProgramItems(
+            [this](const TSpeedItemRow &row) { return actions.value(QLatin1String(row.command)); });
         bar->SetItems(items);
     }
     bool show(bool withBar = true)

@@ -15,7 +15,7 @@ struct ImageEntry
     const char *theme; // freedesktop icon name, or nullptr
 };
 
-// Theme names only from the freedesktop icon naming specification.
+// Theme names only from the standard freedesktop icon names.
 const ImageEntry images[CommandImages::Count] = {
     {"00-new", "document-new"},
     {"01-open", "document-open"},

@@ -394,6 +394,172 @@
     </message>
 </context>
 <context>
+    <name>TSpeedBar</name>
+    <message>
+        <source>Soubor</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Úpravy</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Zobrazit</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>Nástroje</source>
+        <translation>Tools</translation>
+    </message>
+    <message>
+        <source>Nový</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Otevřít</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Uložit</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Uložit jako</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>Uložit vše</source>
+        <translation>Save All</translation>
+    </message>
+    <message>
+        <source>Zavřít</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Zavřít vše</source>
+        <translation>Close All</translation>
+    </message>
+    <message>
+        <source>Tisk</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Nastavení tiskárny</source>
+        <translation>Printer Setup</translation>
+    </message>
+    <message>
+        <source>Konec</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Zpět</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Vyjmout</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>Kopírovat</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Vložit</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>Najít</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>Hledat další</source>
+        <translation>Find Next</translation>
+    </message>
+    <message>
+        <source>Zaměnit</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>Přejít na</source>
+        <translation>Go To</translation>
+    </message>
+    <message>
+        <source>Vložit datum a čas</source>
+        <translation>Insert Date and Time</translation>
+    </message>
+    <message>
+        <source>Velká písmena</source>
+        <translation>Upper Case</translation>
+    </message>
+    <message>
+        <source>Malá písmena</source>
+        <translation>Lower Case</translation>
+    </message>
+    <message>
+        <source>Inverze</source>
+        <translation>Invert Case</translation>
+    </message>
+    <message>
+        <source>Vybrat vše</source>
+        <translation>Select All</translation>
+    </message>
+    <message>
+        <source>Zalomit řádky</source>
+        <translation>Wrap Lines</translation>
+    </message>
+    <message>
+        <source>Panel nástrojů</source>
+        <translation>Toolbar</translation>
+    </message>
+    <message>
+        <source>Stavový řádek</source>
+        <translation>Status Bar</translation>
+    </message>
+    <message>
+        <source>SpeedPanel</source>
+        <translation>SpeedPanel</translation>
+    </message>
+    <message>
+        <source>Konverze</source>
+        <translation>Conversion</translation>
+    </message>
+    <message>
+        <source>Pravopis</source>
+        <translation>Spelling</translation>
+    </message>
+    <message>
+        <source>Nastavení</source>
+        <translation>Settings</translation>
+    </message>
+</context>
+<context>
+    <name>TSpeedbarSetupWindow</name>
+    <message>
+        <source>Úprava tlačítkové lišty</source>
+        <translation>Customize Toolbar</translation>
+    </message>
+    <message>
+        <source>&amp;Kategorie:</source>
+        <translation>&amp;Categories:</translation>
+    </message>
+    <message>
+        <source>&amp;Dostupná tlačítka:</source>
+        <translation>&amp;Available buttons:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Chcete-li přidat tlačítka příkazů, táhněte a pusťte tlačítka na lištu. Chcete-li je vyjmout, táhněte je pryč z tlačítkové lišty.</source>
+        <translation>To add command buttons, drag and drop them onto the toolbar. To remove them, drag them off the toolbar.</translation>
+    </message>
+</context>
+<context>
     <name>TStatusPanels</name>
     <message>
         <source>Řádek, Sloupec, Pozice, Vkládat/Přepisovat, CapsLock, NumLock, Cesta k souboru</source>

@@ -40,6 +40,14 @@ inline const QString ListItem = QStringLiteral("Item%1");
 inline const QString RecentItem = QStringLiteral("Item_%1");
 inline const QString RecentUser = QStringLiteral("User_%1");
 
+// The speed bar's layout values (key SpeedBar; "Count" and "PixelsPerInch" as above).
+inline const QString SpeedBarPosition = QStringLiteral("Position");
+inline const QString SpeedBarWidth = QStringLiteral("Width");
+inline const QString SpeedBarVersion = QStringLiteral("Version");
+inline const QString SpeedBarBtnWidth = QStringLiteral("BtnWidth");
+inline const QString SpeedBarBtnHeight = QStringLiteral("BtnHeight");
+inline const QString SpeedBarButton = QStringLiteral("Button%1");
+
 // The main window's stored properties, in the order they are written and read.
 inline const QString itmWrap_Checked = QStringLiteral("itmWrap_Checked");
 inline const QString mmStatusBar_Checked = QStringLiteral("mmStatusBar_Checked");

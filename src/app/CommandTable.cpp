@@ -23,36 +23,56 @@ void CommandTable::Add(const CommandRow &row)
 {
     const int index = int(m_rows.size());
     m_rows << row;
-    for (const CommandPlace &place : row.places) {
-        if (m_actions.contains(place.name)) {
-            problem(QStringLiteral("%1 is in the table twice").arg(place.name));
-            continue;
-        }
-        auto *action = new QAction(place.caption, m_window);
-        action->setObjectName(place.name);
-        action->setVisible(!place.hidden);
-        if (place.place == Place::MainMenu) {
-            action->setShortcuts(row.shortcuts);
-            action->setShortcutContext(Qt::WindowShortcut);
-            action->setCheckable(row.checkable);
-            m_window->addAction(action); // keys work while the menu bar is hidden too
-        }
-        const auto handler = row.handler;
-        if (action->isCheckable()) {
-            connect(action, &QAction::triggered, this, [action, handler] {
-                action->setChecked(!action->isChecked());
-                if (handler)
-                    handler();
-            });
-        } else if (handler) {
-            connect(action, &QAction::triggered, this, [handler] { handler(); });
-        }
-        if (row.enabling == Enabling::Unbuilt)
-            action->setEnabled(false);
-        m_actions.insert(place.name, action);
-        m_rowOf.insert(place.name, index);
-        m_order << place.name;
+    for (const CommandPlace &place : row.places)
+        addPlace(index, place);
+}
+
+void CommandTable::AddPlace(const QString &command, const CommandPlace &place, int image)
+{
+    const auto it = m_rowOf.find(command);
+    if (it == m_rowOf.end()) {
+        problem(QStringLiteral("no command named %1 for %2").arg(command, place.name));
+        return;
     }
+    CommandRow &row = m_rows[*it];
+    row.places << place;
+    if (image >= 0)
+        row.image = image;
+    addPlace(*it, place);
+}
+
+void CommandTable::addPlace(int index, const CommandPlace &place)
+{
+    const CommandRow &row = m_rows.at(index);
+    if (m_actions.contains(place.name)) {
+        problem(QStringLiteral("%1 is in the table twice").arg(place.name));
+        return;
+    }
+    auto *action = new QAction(place.caption, m_window);
+    action->setObjectName(place.name);
+    action->setVisible(!place.hidden);
+    if (place.place == Place::MainMenu) {
+        action->setShortcuts(row.shortcuts);
+        action->setShortcutContext(Qt::WindowShortcut);
+        action->setCheckable(row.checkable);
+        m_window->addAction(action); // keys work while the menu bar is hidden too
+    }
+    const auto handler = row.handler;
+    if (action->isCheckable()) {
+        connect(action, &QAction::triggered, this, [action, handler] {
+            action->setChecked(!action->isChecked());
+            if (handler)
+                handler();
+        });
+    } else if (handler) {
+        connect(action, &QAction::triggered, this, [handler] { handler(); });
+    }
+    if (row.enabling == Enabling::Unbuilt)
+        action->setEnabled(false);
+    m_actions.insert(place.name, action);
+    m_rowOf.insert(place.name, index);
+    m_placeOf.insert(place.name, place.place);
+    m_order << place.name;
 }
 
 void CommandTable::AddSubmenu(QMenu *menu)
@@ -92,8 +112,14 @@ void CommandTable::FillMenu(QMenu *menu, const QStringList &layout)
 void CommandTable::Apply(const CommandState &state)
 {
     for (auto it = m_rowOf.cbegin(); it != m_rowOf.cend(); ++it) {
+        const Enabling rule = m_rows.at(it.value()).enabling;
+        if (m_placeOf.value(it.key()) == Place::SpeedBar) {
+            if (rule == Enabling::Unbuilt)
+                m_actions.value(it.key())->setEnabled(false);
+            continue;
+        }
         bool on = true;
-        switch (m_rows.at(it.value()).enabling) {
+        switch (rule) {
         case Enabling::Always:
             break;
         case Enabling::PageOpen:

@@ -67,6 +67,9 @@ public:
     explicit CommandTable(QWidget *window);
 
     void Add(const CommandRow &row);
+    // Another place of the command whose main-menu item is `command` (the speed bar's
+    // buttons are added to the rows this way), with the row's image number.
+    void AddPlace(const QString &command, const CommandPlace &place, int image);
     // A submenu that menu layouts name by its object name.
     void AddSubmenu(QMenu *menu);
 
@@ -83,18 +86,22 @@ public:
     // the object name of a submenu added with AddSubmenu.
     void FillMenu(QMenu *menu, const QStringList &layout);
 
-    // Enables every action by its row's rule.
+    // Enables every action by its row's rule. Speed bar places stay enabled (their buttons do
+    // nothing without a page) unless the command is not built; the save button keeps its
+    // own rule (CommandEnabler).
     void Apply(const CommandState &state);
 
     QStringList Problems() const { return m_problems; }
 
 private:
     void problem(const QString &text);
+    void addPlace(int row, const CommandPlace &place);
 
     QWidget *m_window;
     QList<CommandRow> m_rows;
     QHash<QString, QAction *> m_actions;
     QHash<QString, int> m_rowOf;
+    QHash<QString, Place> m_placeOf;
     QHash<QString, QMenu *> m_submenus;
     QStringList m_order;
     QStringList m_problems;

@@ -8,6 +8,9 @@
 #include "app/ViewCommands.h"
 #include "about/TfrmAbout.h"
 #include "editor/PrintCommands.h"
+#include "speedbar/CommandImages.h"
+#include "speedbar/SpeedItems.h"
+#include "speedbar/TSpeedBar.h"
 
 #include <QMainWindow>
 #include <QMenu>
@@ -45,11 +48,11 @@ void MainCommands::AddRows(CommandTable &t, const Controllers &c)
     using E = Enabling;
 
     // "&Soubor"
-    t.Add({run(p, &PageCommands::mmNewClick), {K(ctrl | Qt::Key_N)}, 0, E::Always,
+    t.Add({run(p, &PageCommands::mmNewClick), {K(ctrl | Qt::Key_N)}, -1, E::Always,
            false, {menu("mmNew", tr("&Nový")), page("pmaNew", tr("Nový"))}});
-    t.Add({run(f, &FileCommands::mmOpenClick), {K(ctrl | Qt::Key_O)}, 1, E::Always,
+    t.Add({run(f, &FileCommands::mmOpenClick), {K(ctrl | Qt::Key_O)}, -1, E::Always,
            false, {menu("mmOpen", tr("&Otevřít")), page("pmaOpen", tr("Otevřít"))}});
-    t.Add({run(f, &FileCommands::mmSaveClick), {K(ctrl | Qt::Key_S)}, 2, E::PageOpen,
+    t.Add({run(f, &FileCommands::mmSaveClick), {K(ctrl | Qt::Key_S)}, -1, E::PageOpen,
            false, {menu("mmSave", tr("&Uložit")), page("pmaSave", tr("Uložit"))}});
     t.Add({run(f, &FileCommands::mmSaveAsClick), {K(ctrl | shift | Qt::Key_S)}, -1, E::PageOpen,
            false, {menu("mmSaveAs", tr("Uložit j&ako...")), page("pmaSaveAs", tr("Uložit jako..."))}});
@@ -59,11 +62,11 @@ void MainCommands::AddRows(CommandTable &t, const Controllers &c)
            false, {menu("mmClose", tr("&Zavřít")), page("pmaClose", tr("Zavřít"))}});
     t.Add({run(f, &FileCommands::mmCloseAllClick), {}, -1, E::PageOpen,
            false, {menu("mmCloseAll", tr("Zavřít vš&e")), page("pmaCloseAll", tr("Zavřít vše"))}});
-    t.Add({run(c.printing, &PrintCommands::mmPrintClick), {K(ctrl | Qt::Key_P)}, 8, E::PageOpen, false,
+    t.Add({run(c.printing, &PrintCommands::mmPrintClick), {K(ctrl | Qt::Key_P)}, -1, E::PageOpen, false,
            {menu("mmPrint", tr("&Tisk..."))}});
     t.Add({run(c.printing, &PrintCommands::mmPrintPreviewClick), {}, -1, E::PageOpen, false,
            {menu("mmPrintPreview", tr("Ná&hled tisku..."))}});
-    t.Add({run(c.printing, &PrintCommands::mmPrinterSetupClick), {}, 9, E::Always, false,
+    t.Add({run(c.printing, &PrintCommands::mmPrinterSetupClick), {}, -1, E::Always, false,
            {menu("mmPrinterSetup", tr("Nastavení t&iskárny..."))}});
     t.Add({run(f, &FileCommands::mmExitClick), {K(Qt::ALT | Qt::Key_F4)}, -1, E::Always,
            false, {menu("mmExit", tr("&Konec")), page("pmaExit", tr("&Konec"))}});
@@ -112,7 +115,9 @@ void MainCommands::AddRows(CommandTable &t, const Controllers &c)
     t.Add({{}, {K(Qt::Key_F7)}, -1, E::Unbuilt, false, {menu("mmSpell", tr("&Pravopis..."))}});
     t.Add({run(x, &TextToolCommands::KonverzezT6021Click), {K(ctrl | shift | Qt::Key_T)}, -1, E::Always,
            false, {menu("KonverzezT6021", tr("Konverze z T602"))}});
-    t.Add({{}, {}, -1, E::Unbuilt, false, {menu("mmTOOLEDIT", tr("N&astavit panel nástrojů..."))}});
+    TSpeedBar *bar = c.speedBar;
+    t.Add({[bar] { bar->Customize(); }, {}, -1, E::Always, false,
+           {menu("mmTOOLEDIT", tr("N&astavit panel nástrojů..."))}});
     t.Add({{}, {K(Qt::Key_F8)}, -1, E::Unbuilt, false, {menu("mmNASTAV", tr("&Nastavení..."))}});
     t.Add({run(c.about, &AboutCommands::mmAboutClick), {}, -1, E::Always, false,
            {menu("mmAbout", tr("O pro&gramu..."))}});
@@ -130,6 +135,23 @@ void MainCommands::AddRows(CommandTable &t, const Controllers &c)
     t.Add({run(p, &PageCommands::zalzpet1Click), {K(ctrl | shift | Qt::Key_Tab), K(ctrl | shift | Qt::Key_Backtab)},
            -1, E::Always, false,
            {menu("zalzpet1", QStringLiteral("zalzpet")), page("zalzpet1Item", QStringLiteral("zalzpet"), true)}});
+
+    // The speed bar's buttons run the commands of the same captions; the menu items show
+    // the same images.
+    for (const TSpeedItemRow &row : SpeedItems::Rows()) {
+        t.AddPlace(QLatin1String(row.command),
+                   {Place::SpeedBar, QLatin1String(row.name), SpeedItems::Caption(row)}, row.image);
+        t.Action(QLatin1String(row.command))->setIcon(CommandImage(row.image));
+    }
+}
+
+QList<TSpeedBarItem> MainCommands::SpeedBarItems(CommandTable &t)
+{
+    QList<TSpeedBarItem> items;
+    for (const TSpeedItemRow &row : SpeedItems::Rows())
+        items << TSpeedBarItem{SpeedItems::Section(row), QLatin1String(row.name), SpeedItems::Caption(row),
+                               row.image, t.Action(QLatin1String(row.name)), row.designLeft};
+    return items;
 }
 
 namespace {
@@ -193,5 +215,6 @@ MainCommands::Menus MainCommands::BuildMenus(CommandTable &t, QMainWindow *windo
     m.mmZALOZKY = t.Action(QStringLiteral("mmZALOZKY"));
     m.mmMultiLine = t.Action(QStringLiteral("mmMultiLine"));
     m.mmSave = t.Action(QStringLiteral("mmSave"));
+    m.savebutton = t.Action(QStringLiteral("savebutton"));
     return m;
 }

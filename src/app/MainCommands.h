@@ -3,6 +3,8 @@
 class AboutCommands;
 class CommandTable;
 class PrintCommands;
+class TSpeedBar;
+struct TSpeedBarItem;
 class EditCommands;
 class FileCommands;
 class PageCommands;
@@ -28,6 +30,7 @@ public:
         TextToolCommands *textTools = nullptr;
         PrintCommands *printing = nullptr;
         AboutCommands *about = nullptr;
+        TSpeedBar *speedBar = nullptr;
     };
 
     // One row per command: handler, shortcut, enabling rule, places with names and captions.
@@ -41,8 +44,11 @@ public:
         QMenu *pmActivePage = nullptr, *pmMAINPAGE = nullptr;
         // Items whose state other parts keep.
         QAction *itmWrap = nullptr, *mmTOOLBAR = nullptr, *mmStatusBar = nullptr, *mmSpeed = nullptr,
-                *mmZALOZKY = nullptr, *mmMultiLine = nullptr, *mmSave = nullptr;
+                *mmZALOZKY = nullptr, *mmMultiLine = nullptr, *mmSave = nullptr, *savebutton = nullptr;
     };
+
+    // The speed bar's buttons, each with its place's action from the table.
+    static QList<TSpeedBarItem> SpeedBarItems(CommandTable &table);
 
     // Builds the menu bar, the page menu and the tab menu from the table.
     static Menus BuildMenus(CommandTable &table, QMainWindow *window);

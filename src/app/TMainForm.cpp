@@ -15,6 +15,7 @@
 #include "about/TfrmAbout.h"
 #include "editor/PrintCommands.h"
 #include "editor/TRxRichEdit.h"
+#include "speedbar/TSpeedBar.h"
 #include "settings/TLanguageChoice.h"
 
 #include <QAction>
@@ -55,11 +56,8 @@ void TMainForm::createLayout()
     editvzor2->setFont(font);
     editvzor2->SetWordWrap(true);
 
-    ToolBar = new QToolBar(this);
-    ToolBar->setObjectName(QStringLiteral("ToolBar"));
-    ToolBar->setMovable(false);
+    ToolBar = new TSpeedBar(this); // hidden at first, stores its own layout
     addToolBar(Qt::TopToolBarArea, ToolBar);
-    ToolBar->hide();
 
     Splitter1 = new QSplitter(Qt::Horizontal, this);
     Splitter1->setObjectName(QStringLiteral("Splitter1"));
@@ -109,7 +107,8 @@ void TMainForm::createControllers()
 void TMainForm::createCommands()
 {
     m_commands = new CommandTable(this);
-    MainCommands::AddRows(*m_commands, {m_pages, m_files, m_edits, m_view, m_textTools, m_printing, m_about});
+    MainCommands::AddRows(*m_commands,
+                          {m_pages, m_files, m_edits, m_view, m_textTools, m_printing, m_about, ToolBar});
     m_menus = MainCommands::BuildMenus(*m_commands, this);
     const MainCommands::Menus &menus = m_menus;
     mmFile = menus.mmFile;
@@ -124,6 +123,7 @@ void TMainForm::createCommands()
     pmActivePage = menus.pmActivePage;
     pmMAINPAGE = menus.pmMAINPAGE;
     m_pages->SetPageMenu(pmActivePage);
+    ToolBar->SetItems(MainCommands::SpeedBarItems(*m_commands));
 
     m_edits->SetWrapAction(menus.itmWrap);
     menus.itmWrap->setChecked(true);
@@ -135,6 +135,7 @@ void TMainForm::createCommands()
     m_enabler->AddPageMenu(mmEdit->menuAction());
     m_enabler->AddPageMenu(ss1->menuAction());
     m_enabler->WatchFileMenu(mmFile, menus.mmSave);
+    m_enabler->SetSaveButton(menus.savebutton);
     connect(m_files, &FileCommands::Saved, m_enabler, &CommandEnabler::PageSaved);
     m_enabler->UpdateCommands();
 }

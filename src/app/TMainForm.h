@@ -23,6 +23,7 @@ class TPageControl;
 class TPrompts;
 class TRxRichEdit;
 class TSettingsStore;
+class TSpeedBar;
 class TStatusPanels;
 class TTabSheet;
 class ViewCommands;
@@ -75,7 +76,7 @@ public:
     TPageControl *PageControl1 = nullptr;
     TRxRichEdit *editvzor2 = nullptr;
     QWidget *pnlLEVY = nullptr;  // side panel (file browser)
-    QToolBar *ToolBar = nullptr; // speed bar
+    TSpeedBar *ToolBar = nullptr; // speed bar
     QStatusBar *StatusBar = nullptr;
     QSplitter *Splitter1 = nullptr;
     QMenu *mmFile = nullptr, *mmEdit = nullptr, *mmView = nullptr, *mmUZIV = nullptr, *Nstroje1 = nullptr,

@@ -18,7 +18,7 @@
 #include <QDir>
 #include <QSplitter>
 #include <QStatusBar>
-#include <QToolBar>
+#include "speedbar/TSpeedBar.h"
 
 namespace K = SettingsKeys;
 using C = TSettingsCodec;
@@ -144,9 +144,8 @@ void TMainForm::initSettings()
     m_settingsPart = std::unique_ptr<SettingsPart, void (*)(SettingsPart *)>(part, &SettingsPart::Delete);
     FormStorage1 = &part->storage;
     FormStorage1->AddLink(MRUMan);
-    // The speed bar keeps its layout in "Options\TMainFormToolBar" when it can.
-    if (auto *bar = dynamic_cast<TStoreLink *>(ToolBar))
-        FormStorage1->AddLink(bar);
+    // The speed bar keeps its layout in "Options\TMainFormToolBar".
+    FormStorage1->AddLink(ToolBar);
 
     TStoredProperties &p = FormStorage1->Properties();
     auto checked = [](QAction *action) {

@@ -6,6 +6,9 @@
 #include "app/FileCommands.h"
 #include "app/PageCommands.h"
 #include "app/TMainForm.h"
+#include "speedbar/TSpeedBar.h"
+#include "speedbar/TSpeedButton.h"
+#include "speedbar/TSpeedbarSetupWindow.h"
 #include "app/TPageControl.h"
 #include "editor/TEditorSearch.h"
 #include "editor/TRxRichEdit.h"
@@ -205,6 +208,8 @@ QList<Case> cases()
         {"mmPrintPreview", {}, none, modal("QPrintPreviewDialog")},
         {"mmPrinterSetup", {}, none, modal("QPageSetupDialog")},
         {"mmAbout", {}, none, modal("TfrmAbout")},
+        {"mmTOOLEDIT", {}, none,
+         [](Fixture &f) { QVERIFY(f.form->ToolBar->SetupWindow() && f.form->ToolBar->SetupWindow()->isVisible()); }},
         {"mmZALOZKY", {}, none, [](Fixture &f) { QVERIFY(f.form->PageControl()->TabsAtBottom()); }},
         {"mmMultiLine", {}, none, [](Fixture &f) { QVERIFY(f.form->PageControl()->MultiLine()); }},
         {"zalvpred1", K(ctrl | Qt::Key_Tab), threePagesAtFirst,
@@ -311,7 +316,7 @@ private slots:
         auto f = shown();
         QVERIFY(f);
         QVERIFY2(f->form->Commands().Problems().isEmpty(), qPrintable(f->form->Commands().Problems().join('\n')));
-        for (const char *name : {"mmSpell", "mmTOOLEDIT", "mmNASTAV"})
+        for (const char *name : {"mmSpell", "mmNASTAV"})
             QVERIFY2(!f->form->Commands().Action(QLatin1String(name))->isEnabled(), name);
 #ifdef NDEBUG // a debug build stops at once instead
         // A misspelt name is reported, never a null pointer.
@@ -345,6 +350,32 @@ private slots:
         QCOMPARE(f->bytes("typed.txt"), QByteArray("abc"));
         QCOMPARE(f->prompts.saveProposals.size(), 1);
         QVERIFY(!f->editor()->Modified());
+    }
+
+    // A click on a speed bar button runs the command of the same caption; the save button
+    // goes grey after a save and comes back when the caret moves.
+    void speedBarButtonsRunTheirCommands()
+    {
+        auto f = shown();
+        QVERIFY(f);
+        f->form->Commands().Action(QStringLiteral("mmTOOLBAR"))->trigger();
+        QVERIFY(f->form->ToolBar->isVisible());
+        TSpeedButton *newButton = f->form->ToolBar->Button(QStringLiteral("SpeedItem1"));
+        QVERIFY(newButton && newButton->isVisible());
+        QTest::mouseClick(newButton, Qt::LeftButton);
+        QCOMPARE(f->pages(), 2);
+        QTest::keyClicks(f->editor(), "abc");
+        TSpeedButton *save = f->form->ToolBar->Button(QStringLiteral("savebutton"));
+        QVERIFY(save && save->isEnabled());
+        f->prompts.saveAnswers.enqueue(f->path("bar.txt"));
+        QTest::mouseClick(save, Qt::LeftButton);
+        QCOMPARE(f->bytes("bar.txt"), QByteArray("abc"));
+        QVERIFY(!save->isEnabled());
+        QVERIFY(f->form->Commands().Action(QStringLiteral("mmSave"))->isEnabled()); // Ctrl+S keeps its rule
+        QTest::keyClick(f->editor(), Qt::Key_Left);
+        QVERIFY(save->isEnabled());
+        f->form->Files()->mmCloseAllClick();
+        QVERIFY(!save->isEnabled());
     }
 
     // Undo, cut, copy and paste follow the active editor as it changes, without any menu

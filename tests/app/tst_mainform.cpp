@@ -7,6 +7,7 @@
 #include "app/TextToolCommands.h"
 #include "app/ViewCommands.h"
 #include "app/TMainForm.h"
+#include "speedbar/TSpeedBar.h"
 #include "app/TPageControl.h"
 #include "editor/TRxRichEdit.h"
 

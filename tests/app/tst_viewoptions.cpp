@@ -8,6 +8,7 @@
 #include "app/TextToolCommands.h"
 #include "app/ViewCommands.h"
 #include "app/TMainForm.h"
+#include "speedbar/TSpeedBar.h"
 #include "app/TPageControl.h"
 #include "app/TTabStrip.h"
 #include "editor/TRxRichEdit.h"

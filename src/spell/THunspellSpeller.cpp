@@ -211,6 +211,7 @@ void THunspellSpeller::AddToCustomDictionary(const QString &word)
     m_custom.insert(w);
     addToEngine(w);
     m_known.clear();
+    m_suggestions.clear();
 }
 
 // ---- per-run lists ----
@@ -283,19 +284,39 @@ int THunspellSpeller::judge(QStringView view, bool dotFollows)
 
 int THunspellSpeller::verify(QStringView text, int *errorLength, int *errorOffset)
 {
+    auto report = [&](int status, qsizetype start, qsizetype end) {
+        *errorOffset = int(start);
+        *errorLength = int(end - start);
+        m_errorWord = text.sliced(start, end - start).toString();
+        if (status == scUnknownInputWord)
+            m_replacement.clear();
+        return status;
+    };
+    auto dotAt = [&](qsizetype i) { return i < text.size() && text[i] == QLatin1Char('.'); };
     qsizetype pos = 0, start = 0, end = 0;
     while (SpellWords::NextWord(text, pos, m_innerChars, &start, &end)) {
-        pos = end;
-        const bool dot = end < text.size() && text[end] == QLatin1Char('.');
-        const int status = judge(text.sliced(start, end - start), dot);
-        if (status != scNoErrors) {
-            *errorOffset = int(start);
-            *errorLength = int(end - start);
-            m_errorWord = text.sliced(start, end - start).toString();
-            if (status == scUnknownInputWord)
-                m_replacement.clear();
-            return status;
+        // Words joined by hyphens ("e-mail", "česko-slovenský") are tried whole first: the
+        // dictionary lists many such; the others are judged part by part.
+        qsizetype joined = end;
+        while (joined + 1 < text.size() && text[joined] == QLatin1Char('-')
+               && SpellWords::IsWordChar(text[joined + 1])) {
+            qsizetype s = 0, e = 0;
+            SpellWords::NextWord(text, joined + 1, m_innerChars, &s, &e);
+            joined = e;
         }
+        if (joined > end) {
+            const int status = judge(text.sliced(start, joined - start), dotAt(joined));
+            if (status == scNoErrors) {
+                pos = joined;
+                continue;
+            }
+            if (status != scUnknownInputWord)
+                return report(status, start, joined);
+        }
+        pos = end;
+        const int status = judge(text.sliced(start, end - start), dotAt(end));
+        if (status != scNoErrors)
+            return report(status, start, end);
     }
     return scNoErrors;
 }
@@ -313,14 +334,10 @@ int THunspellSpeller::VerifyNext(QStringView text, int *errorLength, int *errorO
 
 bool THunspellSpeller::IsCorrect(const QString &word)
 {
-    const QString replacement = m_replacement;
-    QStringView w(word);
-    bool dot = false;
-    if (w.endsWith(QLatin1Char('.'))) {
-        w.chop(1);
-        dot = true;
-    }
-    const int status = judge(w, dot);
+    const QString error = m_errorWord, replacement = m_replacement;
+    int length = 0, offset = 0;
+    const int status = verify(word, &length, &offset);
+    m_errorWord = error;
     m_replacement = replacement;
     return status == scNoErrors;
 }
@@ -328,6 +345,11 @@ bool THunspellSpeller::IsCorrect(const QString &word)
 void THunspellSpeller::GetSuggestions(const QString &word, QStringList &list)
 {
     list.clear();
+    const auto cached = m_suggestions.constFind(word);
+    if (cached != m_suggestions.cend()) {
+        list = *cached;
+        return;
+    }
     std::string bytes;
     if (word.isEmpty() || !encode(word, &bytes))
         return;
@@ -336,4 +358,7 @@ void THunspellSpeller::GetSuggestions(const QString &word, QStringList &list)
         if (!suggestion.isEmpty() && !list.contains(suggestion))
             list.append(suggestion);
     }
+    if (m_suggestions.size() >= 1000)
+        m_suggestions.clear();
+    m_suggestions.insert(word, list);
 }

@@ -72,6 +72,7 @@ private:
 
     QSet<QString> m_custom, m_ignored;
     QHash<QString, QString> m_changeOnce, m_changeAlways;
-    QHash<QString, bool> m_known; // Hunspell's verdicts so far
+    QHash<QString, bool> m_known;              // Hunspell's verdicts so far
+    QHash<QString, QStringList> m_suggestions; // and its suggestions: a misspelling often recurs
     QString m_errorWord, m_replacement;
 };

@@ -113,10 +113,13 @@ void TSpellChecker::Check(TRxRichEdit *editor)
         m_dialog = new TSpellerDialog2(this, m_dialogParent);
     if (m_editor != editor) {
         disconnect(m_editorChanges);
+        disconnect(m_editorGone);
         m_editor = editor;
         // Any change of the text, ours or not, may move the block last read.
         m_editorChanges =
             connect(editor->document(), &QTextDocument::contentsChange, this, [this] { forgetBlock(); });
+        // A page closed during the check ends it.
+        m_editorGone = connect(editor, &QObject::destroyed, this, [this] { finish(); });
     }
     forgetBlock();
     m_checking = false;

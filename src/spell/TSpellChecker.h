@@ -74,7 +74,7 @@ private:
     std::unique_ptr<TAbstractSpeller> m_speller;
     QPointer<TSpellerDialog2> m_dialog;
     QPointer<TRxRichEdit> m_editor;
-    QMetaObject::Connection m_editorChanges;
+    QMetaObject::Connection m_editorChanges, m_editorGone;
 
     bool m_checking = false;
     int m_rangeEnd = 0, m_pos = 0, m_errLen = 0, m_lineEnd = 0, m_status = 0;

@@ -76,6 +76,7 @@ TSpellerDialog2::TSpellerDialog2(TSpellChecker *checker, QWidget *parent)
     grid->addWidget(SkipAllButton, 8, 1);
     grid->setRowStretch(9, 1);
     auto *bottom = new QHBoxLayout;
+    bottom->setSpacing(7);
     bottom->addWidget(CancelButton);
     bottom->addWidget(CancelEdit);
     bottom->addStretch();

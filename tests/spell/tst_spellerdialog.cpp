@@ -215,6 +215,7 @@ private slots:
     void newCheckReusesTheDialog();
     void failureKeepsTheDialog();
     void longLineShownAroundTheError();
+    void closingThePageEndsTheCheck();
 };
 
 void TestSpellerDialog::init()
@@ -754,6 +755,18 @@ void TestSpellerDialog::longLineShownAroundTheError()
     QVERIFY(shown.size() < 2100);
     QCOMPARE(redText(dialog()->Misspelling), "kocka");
     QCOMPARE(m_editor->SelStart(), int(filler.size()));
+}
+
+void TestSpellerDialog::closingThePageEndsTheCheck()
+{
+    setUp("pes a kocka");
+    check();
+    QVERIFY(dialog()->isVisible());
+    delete m_editor;
+    m_editor = nullptr;
+    QVERIFY(!dialog()->isVisible());
+    QVERIFY(!m_checker->IsChecking());
+    m_checker->Skip(); // nothing to go on with
 }
 
 QTEST_MAIN(TestSpellerDialog)

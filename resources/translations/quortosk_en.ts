@@ -301,6 +301,23 @@
     </message>
 </context>
 <context>
+    <name>SpellDictionaries</name>
+    <message>
+        <source>Slovník pro kontrolu pravopisu není nainstalován.
+
+Soubory %1.aff a %1.dic nebyly nalezeny v žádné z těchto složek:
+%2
+
+Nainstalujte český slovník (balíček hunspell-cs).</source>
+        <translation>No spelling dictionary is installed.
+
+The files %1.aff and %1.dic were not found in any of these folders:
+%2
+
+Install the Czech dictionary (package hunspell-cs).</translation>
+    </message>
+</context>
+<context>
     <name>TEditorPrinter</name>
     <message>
         <source>Vybraná tiskárna není platná</source>
@@ -321,6 +338,53 @@
     <message>
         <source>Tisk se nezdařil</source>
         <translation>Printing failed</translation>
+    </message>
+</context>
+<context>
+    <name>THunspellSpeller</name>
+    <message>
+        <source>soubor %1 chybí</source>
+        <translation>the file %1 is missing</translation>
+    </message>
+    <message>
+        <source>soubor %1 nelze číst</source>
+        <translation>the file %1 cannot be read</translation>
+    </message>
+    <message>
+        <source>soubor %1 není textový</source>
+        <translation>the file %1 is not a text file</translation>
+    </message>
+    <message>
+        <source>soubor %1 nezačíná počtem slov</source>
+        <translation>the file %1 does not begin with the number of its words</translation>
+    </message>
+    <message>
+        <source>Slovník pro kontrolu pravopisu %1 je poškozený nebo nečitelný: %2</source>
+        <translation>The spelling dictionary %1 is damaged or unreadable: %2</translation>
+    </message>
+    <message>
+        <source>Slovník %1 používá kódování %2, které program nezná</source>
+        <translation>The dictionary %1 uses the encoding %2, which the program does not know</translation>
+    </message>
+    <message>
+        <source>Vlastní slovník %1 nelze vytvořit: %2</source>
+        <translation>The custom dictionary %1 cannot be created: %2</translation>
+    </message>
+    <message>
+        <source>Vlastní slovník %1 nelze číst</source>
+        <translation>The custom dictionary %1 cannot be read</translation>
+    </message>
+    <message>
+        <source>Vlastní slovník %1 je poškozený (není to text v kódování UTF-8); slova s chybnými znaky se nenačetla</source>
+        <translation>The custom dictionary %1 is damaged (it is not UTF-8 text); words with invalid characters were not loaded</translation>
+    </message>
+    <message>
+        <source>Slovo „%1“ nelze uložit do vlastního slovníku %2: %3</source>
+        <translation>The word “%1” cannot be saved to the custom dictionary %2: %3</translation>
+    </message>
+    <message>
+        <source>není to obyčejný soubor</source>
+        <translation>it is not a regular file</translation>
     </message>
 </context>
 <context>
@@ -557,6 +621,96 @@
     <message>
         <source>Chcete-li přidat tlačítka příkazů, táhněte a pusťte tlačítka na lištu. Chcete-li je vyjmout, táhněte je pryč z tlačítkové lišty.</source>
         <translation>To add command buttons, drag and drop them onto the toolbar. To remove them, drag them off the toolbar.</translation>
+    </message>
+</context>
+<context>
+    <name>TSpellChecker</name>
+    <message>
+        <source>Neznáme slovo</source>
+        <translation>Unknown word</translation>
+    </message>
+    <message>
+        <source>Chybné dělení slov</source>
+        <translation>Wrong hyphenation</translation>
+    </message>
+    <message>
+        <source>Capitalization error</source>
+        <translation>Capitalization error</translation>
+    </message>
+    <message>
+        <source>Possible abbreviation</source>
+        <translation>Possible abbreviation</translation>
+    </message>
+    <message>
+        <source>Sentence capitalization error</source>
+        <translation>Sentence capitalization error</translation>
+    </message>
+    <message>
+        <source>Repeated word</source>
+        <translation>Repeated word</translation>
+    </message>
+    <message>
+        <source>Mezery navíc</source>
+        <translation>Extra spaces</translation>
+    </message>
+    <message>
+        <source>Missing space</source>
+        <translation>Missing space</translation>
+    </message>
+    <message>
+        <source>Numerals in start of word</source>
+        <translation>Numerals in start of word</translation>
+    </message>
+    <message>
+        <source>Kontrola pravopisu</source>
+        <translation>Spelling</translation>
+    </message>
+</context>
+<context>
+    <name>TSpellerDialog2</name>
+    <message>
+        <source>Kontrola pravopisu</source>
+        <translation>Spelling</translation>
+    </message>
+    <message>
+        <source>&amp;Možnosti</source>
+        <translation>Su&amp;ggestions</translation>
+    </message>
+    <message>
+        <source>Zaměnit</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>&amp;Odstranit</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>Začít</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Zaměňovat</source>
+        <translation>Change All</translation>
+    </message>
+    <message>
+        <source>&amp;Přeskočit</source>
+        <translation>&amp;Ignore</translation>
+    </message>
+    <message>
+        <source>Př&amp;eskakovat</source>
+        <translation>I&amp;gnore All</translation>
+    </message>
+    <message>
+        <source>Přid&amp;at</source>
+        <translation>&amp;Add</translation>
+    </message>
+    <message>
+        <source>Storno</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Zpět poslední</source>
+        <translation>Undo Last</translation>
     </message>
 </context>
 <context>

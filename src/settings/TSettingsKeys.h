@@ -14,6 +14,10 @@ inline const QString TagHotKeys = QStringLiteral("Options.StrHOTKEYS_Strings");
 inline const QString TagStarts = QStringLiteral("Options.StrSTART_Strings");
 inline const QString RecentFiles = QStringLiteral("Options\\TMainForm.MRUMan");
 inline const QString SpeedBar = QStringLiteral("Options\\TMainFormToolBar");
+// The spelling dictionary the user chose: value SpellDictionary holds a folder with the
+// language's .aff and .dic, or the path of the .dic itself.
+inline const QString Spelling = QStringLiteral("Spelling");
+inline const QString SpellDictionary = QStringLiteral("Dictionary");
 
 // Sections of the form stores and the default sections of their linked components.
 inline const QString FormSection = Options;

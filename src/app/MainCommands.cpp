@@ -9,6 +9,7 @@
 #include "about/TfrmAbout.h"
 #include "editor/PrintCommands.h"
 #include "speedbar/CommandImages.h"
+#include "spell/SpellCommands.h"
 #include "speedbar/SpeedItems.h"
 #include "speedbar/TSpeedBar.h"
 
@@ -112,7 +113,8 @@ void MainCommands::AddRows(CommandTable &t, const Controllers &c)
     // "&Nástroje" and "Nápo&věda"
     t.Add({run(x, &TextToolCommands::mmKonverzeClick), {}, -1, E::Always, false,
            {menu("mmKonverze", tr("&Konverze..."))}});
-    t.Add({{}, {K(Qt::Key_F7)}, -1, E::Unbuilt, false, {menu("mmSpell", tr("&Pravopis..."))}});
+    t.Add({run(c.spelling, &SpellCommands::mmSpellClick), {K(Qt::Key_F7)}, -1, E::PageOpen, false,
+           {menu("mmSpell", tr("&Pravopis..."))}});
     t.Add({run(x, &TextToolCommands::KonverzezT6021Click), {K(ctrl | shift | Qt::Key_T)}, -1, E::Always,
            false, {menu("KonverzezT6021", tr("Konverze z T602"))}});
     TSpeedBar *bar = c.speedBar;

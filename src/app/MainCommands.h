@@ -3,6 +3,7 @@
 class AboutCommands;
 class CommandTable;
 class PrintCommands;
+class SpellCommands;
 class TSpeedBar;
 struct TSpeedBarItem;
 class EditCommands;
@@ -31,6 +32,7 @@ public:
         PrintCommands *printing = nullptr;
         AboutCommands *about = nullptr;
         TSpeedBar *speedBar = nullptr;
+        SpellCommands *spelling = nullptr;
     };
 
     // One row per command: handler, shortcut, enabling rule, places with names and captions.

@@ -16,6 +16,7 @@
 #include "editor/PrintCommands.h"
 #include "editor/TRxRichEdit.h"
 #include "speedbar/TSpeedBar.h"
+#include "spell/SpellCommands.h"
 #include "settings/TLanguageChoice.h"
 
 #include <QAction>
@@ -93,6 +94,7 @@ void TMainForm::createControllers()
     m_printing = new PrintCommands([this] { return ActiveEditor(); }, m_prompts, this, this);
     m_about = new AboutCommands(
         this, AboutInfo::LanguageCode(m_settings ? LanguageChoice::Read(*m_settings) : QString()), this);
+    m_spelling = new SpellCommands([this] { return ActiveEditor(); }, m_prompts, this, m_settings, this);
     m_view = new ViewCommands({ToolBar, StatusBar, pnlLEVY, PageControl1}, m_prompts, m_settings, this, this);
 
     // The status bar follows every editor's caret itself, from the moment its page is made.
@@ -108,7 +110,7 @@ void TMainForm::createCommands()
 {
     m_commands = new CommandTable(this);
     MainCommands::AddRows(*m_commands,
-                          {m_pages, m_files, m_edits, m_view, m_textTools, m_printing, m_about, ToolBar});
+                          {m_pages, m_files, m_edits, m_view, m_textTools, m_printing, m_about, ToolBar, m_spelling});
     m_menus = MainCommands::BuildMenus(*m_commands, this);
     const MainCommands::Menus &menus = m_menus;
     mmFile = menus.mmFile;

@@ -8,6 +8,7 @@
 class AboutCommands;
 class CommandEnabler;
 class PrintCommands;
+class SpellCommands;
 class CommandTable;
 class EditCommands;
 class FileCommands;
@@ -98,6 +99,7 @@ private:
     TextToolCommands *m_textTools = nullptr;
     PrintCommands *m_printing = nullptr;
     AboutCommands *m_about = nullptr;
+    SpellCommands *m_spelling = nullptr;
     TStatusPanels *m_statusPanels = nullptr;
 
     // --- settings and recent files (TMainForm_settings.cpp) ---

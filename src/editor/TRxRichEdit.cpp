@@ -129,7 +129,11 @@ TRxRichEdit::~TRxRichEdit()
     // Nothing of ours may run while the base class takes the widget apart: the line counter
     // watches the viewport, and the document's signals reach our handlers.
     document()->disconnect(this);
-    disconnect(this, nullptr, nullptr, nullptr);
+    disconnect(this, &QPlainTextEdit::cursorPositionChanged, nullptr, nullptr);
+    disconnect(this, &QPlainTextEdit::selectionChanged, nullptr, nullptr);
+    disconnect(this, &TRxRichEdit::Changed, nullptr, nullptr);
+    disconnect(this, &TRxRichEdit::SelectionChanged, nullptr, nullptr);
+    disconnect(this, &TRxRichEdit::OverwriteChanged, nullptr, nullptr);
     delete m_lines;
     m_lines = nullptr;
 }

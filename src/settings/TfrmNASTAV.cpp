@@ -175,7 +175,8 @@ QWidget *TfrmNASTAV::createPismo()
     lstTextBarva->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     lstTextBarva->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     lstTextBarva->setFixedHeight(2 * lstTextBarva->sizeHintForRow(0) + 2 * lstTextBarva->frameWidth());
-    lstTextBarva->setMinimumWidth(scaled(this, 81));
+    lstTextBarva->setFixedWidth(
+        qMax(scaled(this, 81), lstTextBarva->sizeHintForColumn(0) + 2 * lstTextBarva->frameWidth() + 4));
 
     Button1 = new QPushButton(tr("Typ &písma..."), GroupBox2);
     Button1->setObjectName(QStringLiteral("Button1"));
@@ -228,8 +229,7 @@ QWidget *TfrmNASTAV::createZkratky()
     lstZNACKY = new QListWidget(GroupBox3);
     lstZNACKY->setObjectName(QStringLiteral("lstZNACKY"));
     lstZNACKY->setSelectionMode(QAbstractItemView::SingleSelection);
-    lstZNACKY->setMinimumSize(scaled(this, 97), scaled(this, 179));
-    lstZNACKY->setMaximumWidth(scaled(this, 97));
+    lstZNACKY->setFixedSize(scaled(this, 97), scaled(this, 179));
     connect(lstZNACKY, &QListWidget::itemSelectionChanged, this, &TfrmNASTAV::lstZNACKYClick);
 
     RxSpeedButton1 = new QToolButton(GroupBox3);
@@ -264,8 +264,12 @@ QWidget *TfrmNASTAV::createZkratky()
     for (QPlainTextEdit *memo : {memoSTART, memoEND}) {
         memo->setTabChangesFocus(true);
         memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        memo->setMinimumHeight(scaled(this, 45));
+        // A text editor asks for much room; these take what the frame gives them.
+        memo->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        memo->setMinimumWidth(scaled(this, 150));
+        memo->setFixedHeight(scaled(this, 48));
     }
+    Edit1->setMinimumWidth(scaled(this, 150));
     connect(memoSTART, &QPlainTextEdit::textChanged, this, &TfrmNASTAV::memoSTARTChange);
     connect(memoEND, &QPlainTextEdit::textChanged, this, &TfrmNASTAV::memoENDChange);
     Label1->setBuddy(Edit1);
@@ -284,11 +288,12 @@ QWidget *TfrmNASTAV::createZkratky()
     fields->addWidget(Label2);
     fields->addWidget(HotKey2);
     fields->addWidget(Label3);
-    fields->addWidget(memoSTART, 1);
+    fields->addWidget(memoSTART);
     fields->addWidget(Label4);
-    fields->addWidget(memoEND, 1);
+    fields->addWidget(memoEND);
+    fields->addStretch(1);
     auto *row = new QHBoxLayout(GroupBox3);
-    row->addWidget(lstZNACKY);
+    row->addWidget(lstZNACKY, 0, Qt::AlignTop);
     row->addLayout(small);
     row->addLayout(fields, 1);
 

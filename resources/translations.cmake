@@ -4,3 +4,7 @@ if(EXISTS ${QT_TS_FILES})
   set_source_files_properties(${QT_TS_FILES} PROPERTIES OUTPUT_LOCATION ${CMAKE_BINARY_DIR})
   qt_add_lrelease(quortosk TS_FILES ${QT_TS_FILES} QM_FILES_OUTPUT_VARIABLE QUORTOSK_QM_FILES)
 endif()
+if(QUORTOSK_QM_FILES)
+  # Where the program looks for them beside <prefix>/bin.
+  install(FILES ${QUORTOSK_QM_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/quortosk/translations)
+endif()

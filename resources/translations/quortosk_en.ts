@@ -37,6 +37,33 @@
     </message>
 </context>
 <context>
+    <name>Launchers</name>
+    <message>
+        <source>Zástupce %1 nelze zapsat: toto jméno nese něco jiného než soubor.</source>
+        <translation>Cannot write the shortcut %1: something other than a file has that name.</translation>
+    </message>
+    <message>
+        <source>Zástupce %1 nelze zapsat: %2</source>
+        <translation>Cannot write the shortcut %1: %2</translation>
+    </message>
+    <message>
+        <source>Nelze zjistit složku aplikací, do které se zástupce ukládá.</source>
+        <translation>Cannot determine the applications folder the shortcut goes to.</translation>
+    </message>
+    <message>
+        <source>Nelze zjistit složku plochy.</source>
+        <translation>Cannot determine the desktop folder.</translation>
+    </message>
+    <message>
+        <source>Složku %1 nelze vytvořit.</source>
+        <translation>Cannot create the folder %1.</translation>
+    </message>
+    <message>
+        <source>Složka %1 neexistuje.</source>
+        <translation>The folder %1 does not exist.</translation>
+    </message>
+</context>
+<context>
     <name>MainCommands</name>
     <message>
         <source>&amp;Nový</source>
@@ -338,6 +365,13 @@ Install the Czech dictionary (package hunspell-cs).</translation>
     <message>
         <source>Tisk se nezdařil</source>
         <translation>Printing failed</translation>
+    </message>
+</context>
+<context>
+    <name>THotKeyEdit</name>
+    <message>
+        <source>žádná</source>
+        <translation>none</translation>
     </message>
 </context>
 <context>
@@ -721,6 +755,13 @@ Install the Czech dictionary (package hunspell-cs).</translation>
     </message>
 </context>
 <context>
+    <name>TagCommands</name>
+    <message>
+        <source>Text by byl delší než 16 777 215 znaků, které editor pojme; zkratka nebyla vložena.</source>
+        <translation>The text would be longer than the 16,777,215 characters the editor holds; the tag was not inserted.</translation>
+    </message>
+</context>
+<context>
     <name>TextFile</name>
     <message>
         <source>Soubor %1 je příliš velký: editor pojme nejvýše 16 777 215 znaků.</source>
@@ -818,6 +859,161 @@ Install the Czech dictionary (package hunspell-cs).</translation>
     <message>
         <source>Náhled</source>
         <translation>Preview</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmNASTAV</name>
+    <message>
+        <source>Nastavení</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Obecné</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Písmo/barvy</source>
+        <translation>Font/colours</translation>
+    </message>
+    <message>
+        <source>Zkratky</source>
+        <translation>Tags</translation>
+    </message>
+    <message>
+        <source>O&amp;K</source>
+        <translation>O&amp;K</translation>
+    </message>
+    <message>
+        <source>Storno</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>černá</source>
+        <translation>black</translation>
+    </message>
+    <message>
+        <source>kaštanová</source>
+        <translation>maroon</translation>
+    </message>
+    <message>
+        <source>zelená</source>
+        <translation>green</translation>
+    </message>
+    <message>
+        <source>olivová</source>
+        <translation>olive</translation>
+    </message>
+    <message>
+        <source>námořnická modř</source>
+        <translation>navy</translation>
+    </message>
+    <message>
+        <source>fialová</source>
+        <translation>purple</translation>
+    </message>
+    <message>
+        <source>šedozelená</source>
+        <translation>teal</translation>
+    </message>
+    <message>
+        <source>šedá</source>
+        <translation>grey</translation>
+    </message>
+    <message>
+        <source>stříbrná</source>
+        <translation>silver</translation>
+    </message>
+    <message>
+        <source>červená</source>
+        <translation>red</translation>
+    </message>
+    <message>
+        <source>žlutozelená</source>
+        <translation>lime</translation>
+    </message>
+    <message>
+        <source>žlutá</source>
+        <translation>yellow</translation>
+    </message>
+    <message>
+        <source>modrá</source>
+        <translation>blue</translation>
+    </message>
+    <message>
+        <source>fuchsiová</source>
+        <translation>fuchsia</translation>
+    </message>
+    <message>
+        <source>akvamarínová</source>
+        <translation>aqua</translation>
+    </message>
+    <message>
+        <source>bílá</source>
+        <translation>white</translation>
+    </message>
+    <message>
+        <source>Zástupci</source>
+        <translation>Shortcuts</translation>
+    </message>
+    <message>
+        <source>Přidat do složky &amp;ODESLAT</source>
+        <translation>Add to &amp;SEND TO folder</translation>
+    </message>
+    <message>
+        <source>Přidat na &amp;PLOCHU</source>
+        <translation>Add to &amp;DESKTOP</translation>
+    </message>
+    <message>
+        <source>barva textu</source>
+        <translation>text colour</translation>
+    </message>
+    <message>
+        <source>barva pozadí</source>
+        <translation>background colour</translation>
+    </message>
+    <message>
+        <source>Typ &amp;písma...</source>
+        <translation>&amp;Font...</translation>
+    </message>
+    <message>
+        <source>&amp;Standard</source>
+        <translation>&amp;Standard</translation>
+    </message>
+    <message>
+        <source>ukázka textu</source>
+        <translation>sample text</translation>
+    </message>
+    <message>
+        <source>Klávesové zkratky</source>
+        <translation>Hot keys</translation>
+    </message>
+    <message>
+        <source>Přidat</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Odstranit</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Název:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Hotkey:</source>
+        <translation>Hotkey:</translation>
+    </message>
+    <message>
+        <source>Před vybraný text:</source>
+        <translation>Before the selected text:</translation>
+    </message>
+    <message>
+        <source>Za vybraný text:</source>
+        <translation>After the selected text:</translation>
+    </message>
+    <message>
+        <source>[Název]</source>
+        <translation>[Name]</translation>
     </message>
 </context>
 <context>

@@ -141,3 +141,11 @@ void CommandTable::Apply(const CommandState &state)
         m_actions.value(it.key())->setEnabled(on);
     }
 }
+
+QList<QKeySequence> CommandTable::Shortcuts() const
+{
+    QList<QKeySequence> keys;
+    for (const CommandRow &row : m_rows)
+        keys += row.shortcuts;
+    return keys;
+}

@@ -92,6 +92,8 @@ public:
     void Apply(const CommandState &state);
 
     QStringList Problems() const { return m_problems; }
+    // Every shortcut the commands use.
+    QList<QKeySequence> Shortcuts() const;
 
 private:
     void problem(const QString &text);

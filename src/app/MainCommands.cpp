@@ -9,6 +9,7 @@
 #include "about/TfrmAbout.h"
 #include "editor/PrintCommands.h"
 #include "speedbar/CommandImages.h"
+#include "settings/SettingsCommands.h"
 #include "spell/SpellCommands.h"
 #include "speedbar/SpeedItems.h"
 #include "speedbar/TSpeedBar.h"
@@ -120,7 +121,8 @@ void MainCommands::AddRows(CommandTable &t, const Controllers &c)
     TSpeedBar *bar = c.speedBar;
     t.Add({[bar] { bar->Customize(); }, {}, -1, E::Always, false,
            {menu("mmTOOLEDIT", tr("N&astavit panel nástrojů..."))}});
-    t.Add({{}, {K(Qt::Key_F8)}, -1, E::Unbuilt, false, {menu("mmNASTAV", tr("&Nastavení..."))}});
+    t.Add({run(c.settings, &SettingsCommands::mmNASTAVClick), {K(Qt::Key_F8)}, -1, E::Always, false,
+           {menu("mmNASTAV", tr("&Nastavení..."))}});
     t.Add({run(c.about, &AboutCommands::mmAboutClick), {}, -1, E::Always, false,
            {menu("mmAbout", tr("O pro&gramu..."))}});
 

@@ -3,6 +3,7 @@
 class AboutCommands;
 class CommandTable;
 class PrintCommands;
+class SettingsCommands;
 class SpellCommands;
 class TSpeedBar;
 struct TSpeedBarItem;
@@ -33,6 +34,7 @@ public:
         AboutCommands *about = nullptr;
         TSpeedBar *speedBar = nullptr;
         SpellCommands *spelling = nullptr;
+        SettingsCommands *settings = nullptr;
     };
 
     // One row per command: handler, shortcut, enabling rule, places with names and captions.

@@ -17,6 +17,8 @@
 #include "editor/TRxRichEdit.h"
 #include "speedbar/TSpeedBar.h"
 #include "spell/SpellCommands.h"
+#include "editor/TagCommands.h"
+#include "settings/SettingsCommands.h"
 #include "settings/TLanguageChoice.h"
 
 #include <QAction>
@@ -95,6 +97,11 @@ void TMainForm::createControllers()
     m_about = new AboutCommands(
         this, AboutInfo::LanguageCode(m_settings ? LanguageChoice::Read(*m_settings) : QString()), this);
     m_spelling = new SpellCommands([this] { return ActiveEditor(); }, m_prompts, this, m_settings, this);
+    m_tags = new TagCommands([this] { return ActiveEditor(); }, m_prompts, this, m_settings, this);
+    m_settingsDialog = new SettingsCommands(
+        editvzor2, [this] { return ActiveEditor(); },
+        [this](const QStringList &names, const QStringList &keys) { m_tags->RebuildTagMenu(names, keys); },
+        m_prompts, this, m_settings, this);
     m_view = new ViewCommands({ToolBar, StatusBar, pnlLEVY, PageControl1}, m_prompts, m_settings, this, this);
 
     // The status bar follows every editor's caret itself, from the moment its page is made.
@@ -110,7 +117,7 @@ void TMainForm::createCommands()
 {
     m_commands = new CommandTable(this);
     MainCommands::AddRows(*m_commands,
-                          {m_pages, m_files, m_edits, m_view, m_textTools, m_printing, m_about, ToolBar, m_spelling});
+                          {m_pages, m_files, m_edits, m_view, m_textTools, m_printing, m_about, ToolBar, m_spelling, m_settingsDialog});
     m_menus = MainCommands::BuildMenus(*m_commands, this);
     const MainCommands::Menus &menus = m_menus;
     mmFile = menus.mmFile;
@@ -132,6 +139,12 @@ void TMainForm::createCommands()
     m_view->SetItems({menus.mmTOOLBAR, menus.mmStatusBar, menus.mmSpeed, menus.mmZALOZKY, menus.mmMultiLine,
                       mmLANGUAGE});
     m_view->FillLanguageMenu(Languages::SearchFolders());
+
+    // The user tags: no tag takes a key a command or a menu title already has.
+    QList<QKeySequence> taken = m_commands->Shortcuts();
+    for (QAction *title : menuBar()->actions())
+        taken << QKeySequence::mnemonic(title->text());
+    m_tags->BuildTagMenu(mmUZIV, taken);
 
     m_enabler = new CommandEnabler(m_commands, m_pages, this);
     m_enabler->AddPageMenu(mmEdit->menuAction());

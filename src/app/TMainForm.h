@@ -8,7 +8,9 @@
 class AboutCommands;
 class CommandEnabler;
 class PrintCommands;
+class SettingsCommands;
 class SpellCommands;
+class TagCommands;
 class CommandTable;
 class EditCommands;
 class FileCommands;
@@ -53,6 +55,7 @@ public:
     ViewCommands *View() const { return m_view; }
     TextToolCommands *TextTools() const { return m_textTools; }
     TStatusPanels *StatusPanels() const { return m_statusPanels; }
+    TagCommands *Tags() const { return m_tags; }
 
     // --- Settings and recent files (TMainForm_settings.cpp) ---
     void AddToRecent(const QString &fileName, int userData); // user data: 0 command line, 1 dialogs
@@ -100,6 +103,8 @@ private:
     PrintCommands *m_printing = nullptr;
     AboutCommands *m_about = nullptr;
     SpellCommands *m_spelling = nullptr;
+    TagCommands *m_tags = nullptr;
+    SettingsCommands *m_settingsDialog = nullptr;
     TStatusPanels *m_statusPanels = nullptr;
 
     // --- settings and recent files (TMainForm_settings.cpp) ---

@@ -1,5 +1,6 @@
 #include "app/TPageControl.h"
 
+#include "app/TPageBar.h"
 #include "app/TTabStrip.h"
 #include "editor/TRxRichEdit.h"
 
@@ -18,6 +19,20 @@ void TTabSheet::SetEditor(TRxRichEdit *editor)
     m_editor = editor;
     editor->setParent(this);
     m_layout->addWidget(editor);
+}
+
+void TTabSheet::AddBar(TPageBar *bar)
+{
+    bar->setParent(this);
+    // Above the editor, below the bars already there.
+    const int editorAt = m_editor ? m_layout->indexOf(m_editor) : m_layout->count();
+    m_layout->insertWidget(editorAt < 0 ? 0 : editorAt, bar);
+    bar->show();
+}
+
+QList<TPageBar *> TTabSheet::Bars() const
+{
+    return findChildren<TPageBar *>(QString(), Qt::FindDirectChildrenOnly);
 }
 
 Document *TTabSheet::Doc() const

@@ -28,6 +28,11 @@ public:
     int ImageIndex() const { return m_imageIndex; }
     void SetImageIndex(int index);
 
+    // A message bar above the editor; the page takes ownership. Bars stack in the order
+    // they come; a dismissed bar deletes itself.
+    void AddBar(class TPageBar *bar);
+    QList<TPageBar *> Bars() const;
+
 signals:
     void CaptionChanged(TTabSheet *page);
     void ImageIndexChanged(TTabSheet *page);

@@ -10,6 +10,9 @@
 #include <QTest>
 #include <QThread>
 
+#include <fcntl.h>
+#include <sys/resource.h>
+
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -182,6 +185,8 @@ private slots:
     void garbageIsDroppedAndInstanceSurvives();
     void secondStartHandsOverFirstArgumentOnly_data();
     void secondStartHandsOverFirstArgumentOnly();
+    void floodOfIdleConnections();
+    void listensAgainAfterRunningOutOfDescriptors();
     void staleSocketIsReplaced();
     void foreignListenerIsPassedOver_data();
     void foreignListenerIsPassedOver();
@@ -430,6 +435,62 @@ void TestInstanceChannel::secondStartHandsOverFirstArgumentOnly()
     QCOMPARE(second.Start(arguments, QStringLiteral("/w")), TInstanceChannel::Forwarded);
     QVERIFY(second.ListeningName().isEmpty());
     QTRY_COMPARE(running.events(), expected);
+}
+
+// Hundreds of idle connections: the server keeps a few dozen, dropping the oldest, and a
+// later start still reaches it.
+void TestInstanceChannel::floodOfIdleConnections()
+{
+    InstanceThread running(QStringLiteral("flood"), folder());
+    running.startAndWait();
+    QCOMPARE(running.role, TInstanceChannel::Primary);
+    std::vector<std::unique_ptr<QLocalSocket>> idle;
+    for (int i = 0; i < 300; ++i) {
+        idle.push_back(std::make_unique<QLocalSocket>());
+        idle.back()->connectToServer(running.name);
+        idle.back()->waitForConnected(1000);
+    }
+    QTest::qWait(300);
+    int open = 0;
+    for (auto &s : idle) {
+        s->waitForReadyRead(0); // notices a connection the server dropped
+        open += s->state() == QLocalSocket::ConnectedState ? 1 : 0;
+    }
+    QVERIFY2(open <= TInstanceChannel::MaxClients, qPrintable(QString::number(open)));
+    TInstanceChannel second(QStringLiteral("flood"), folder());
+    QCOMPARE(second.Start({QStringLiteral("x.txt")}, QStringLiteral("/w")), TInstanceChannel::Forwarded);
+    QTRY_VERIFY(running.events().contains(QStringLiteral("open x.txt in /w")));
+}
+
+// When accept() fails for want of descriptors, Qt stops the server and removes its socket;
+// the instance listens again once descriptors are free.
+void TestInstanceChannel::listensAgainAfterRunningOutOfDescriptors()
+{
+    InstanceThread running(QStringLiteral("fds"), folder());
+    running.startAndWait();
+    QCOMPARE(running.role, TInstanceChannel::Primary);
+    struct rlimit old;
+    QVERIFY(::getrlimit(RLIMIT_NOFILE, &old) == 0);
+    int used = 0;
+    for (int fd = 0; fd < 4096; ++fd)
+        used += ::fcntl(fd, F_GETFD) != -1 ? 1 : 0;
+    struct rlimit tight = old;
+    tight.rlim_cur = rlim_t(used + 10);
+    QVERIFY(::setrlimit(RLIMIT_NOFILE, &tight) == 0);
+    std::vector<std::unique_ptr<QLocalSocket>> clients;
+    for (int i = 0; i < 12; ++i) {
+        clients.push_back(std::make_unique<QLocalSocket>());
+        clients.back()->connectToServer(running.name);
+        clients.back()->waitForConnected(300);
+    }
+    QTest::qWait(300);
+    const bool stillThere = QFileInfo::exists(running.name);
+    clients.clear();
+    QVERIFY(::setrlimit(RLIMIT_NOFILE, &old) == 0);
+    QVERIFY2(!stillThere, "the server did not run out of descriptors");
+    QTest::qWait(TInstanceChannel::ListenCheckInterval + 500);
+    TInstanceChannel later(QStringLiteral("fds"), folder());
+    QCOMPARE(later.Start({}, QString()), TInstanceChannel::Forwarded);
 }
 
 void TestInstanceChannel::staleSocketIsReplaced()

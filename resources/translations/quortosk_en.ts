@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="cs_CZ">
 <context>
+    <name>EditCommands</name>
+    <message>
+        <source>Zalamování řádků zapnuto</source>
+        <translation>Word wrap on</translation>
+    </message>
+    <message>
+        <source>Zalamování řádků vypnuto</source>
+        <translation>Word wrap off</translation>
+    </message>
+</context>
+<context>
     <name>FileCommands</name>
     <message>
         <source>Textové soubory (*.txt)|*.txt|Všechny soubory (*.*)|*.*</source>
@@ -34,6 +45,81 @@
     <message>
         <source>Soubor: %1, byl změněn. Uložit změny?</source>
         <translation>File: %1 has been changed. Save the changes?</translation>
+    </message>
+</context>
+<context>
+    <name>FileErrors</name>
+    <message>
+        <source>Přístup odepřen</source>
+        <translation>Access denied</translation>
+    </message>
+    <message>
+        <source>Disk je plný</source>
+        <translation>The disk is full</translation>
+    </message>
+    <message>
+        <source>Soubor neexistuje</source>
+        <translation>The file does not exist</translation>
+    </message>
+    <message>
+        <source>Složka neexistuje</source>
+        <translation>The folder does not exist</translation>
+    </message>
+    <message>
+        <source>Disk je jen pro čtení</source>
+        <translation>The disk is read-only</translation>
+    </message>
+    <message>
+        <source>Je to složka</source>
+        <translation>It is a folder</translation>
+    </message>
+    <message>
+        <source>Část cesty není složka</source>
+        <translation>A part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>Název je příliš dlouhý</source>
+        <translation>The name is too long</translation>
+    </message>
+    <message>
+        <source>Soubor již existuje</source>
+        <translation>The file already exists</translation>
+    </message>
+    <message>
+        <source>Soubor je používán</source>
+        <translation>The file is in use</translation>
+    </message>
+    <message>
+        <source>Příliš mnoho otevřených souborů</source>
+        <translation>Too many open files</translation>
+    </message>
+    <message>
+        <source>Soubor je příliš velký</source>
+        <translation>The file is too large</translation>
+    </message>
+    <message>
+        <source>Nedostatek paměti</source>
+        <translation>Not enough memory</translation>
+    </message>
+    <message>
+        <source>Chyba čtení nebo zápisu na disku</source>
+        <translation>Disk read or write error</translation>
+    </message>
+    <message>
+        <source>Příliš mnoho symbolických odkazů</source>
+        <translation>Too many symbolic links</translation>
+    </message>
+    <message>
+        <source>Neplatný název</source>
+        <translation>Invalid name</translation>
+    </message>
+    <message>
+        <source>Zařízení není dostupné</source>
+        <translation>The device is not available</translation>
+    </message>
+    <message>
+        <source>Systémová chyba %1 (%2)</source>
+        <translation>System error %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -262,12 +348,69 @@
         <source>Nápo&amp;věda</source>
         <translation>&amp;Help</translation>
     </message>
+    <message>
+        <source>Znovu</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>&amp;Zvětšit text</source>
+        <translation>Zoom &amp;In</translation>
+    </message>
+    <message>
+        <source>Z&amp;menšit text</source>
+        <translation>Zoom &amp;Out</translation>
+    </message>
+    <message>
+        <source>Pů&amp;vodní velikost textu</source>
+        <translation>&amp;Reset Zoom</translation>
+    </message>
 </context>
 <context>
     <name>PageCommands</name>
     <message>
         <source>bezejmenný</source>
         <translation>untitled</translation>
+    </message>
+</context>
+<context>
+    <name>TErrorText</name>
+    <message>
+        <source>Error opening %1 - %2</source>
+        <translation>Error opening %1 - %2</translation>
+    </message>
+</context>
+<context>
+    <name>TPageControl</name>
+    <message>
+        <source>Zavřít</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>TPrompts</name>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -326,6 +469,25 @@
     </message>
 </context>
 <context>
+    <name>TSettingsStore</name>
+    <message>
+        <source>Settings file '%1' is damaged; the values that could not be read keep their defaults</source>
+        <translation>Settings file '%1' is damaged; the values that could not be read keep their defaults</translation>
+    </message>
+    <message>
+        <source>Cannot read settings file '%1'</source>
+        <translation>Cannot read settings file '%1'</translation>
+    </message>
+    <message>
+        <source>Invalid data type for '%1'</source>
+        <translation>Invalid data type for '%1'</translation>
+    </message>
+    <message>
+        <source>Failed to set data for '%1'</source>
+        <translation>Failed to set data for '%1'</translation>
+    </message>
+</context>
+<context>
     <name>TStatusPanels</name>
     <message>
         <source>Řádek, Sloupec, Pozice, Vkládat/Přepisovat, CapsLock, NumLock, Cesta k souboru</source>
@@ -337,6 +499,14 @@
     <message>
         <source>Soubor %1 je příliš velký: editor pojme nejvýše 16 777 215 znaků.</source>
         <translation>File %1 is too large: the editor holds at most 16,777,215 characters.</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation>Cannot create file %1</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>Cannot open file %1</translation>
     </message>
 </context>
 <context>
@@ -352,6 +522,14 @@
     <message>
         <source>'%1' is not a valid integer value</source>
         <translation>'%1' is not a valid integer value</translation>
+    </message>
+    <message>
+        <source>Nenalezeno</source>
+        <translation>Not found</translation>
+    </message>
+    <message>
+        <source>Zaměněno: %1</source>
+        <translation>Replaced: %1</translation>
     </message>
 </context>
 <context>
@@ -418,6 +596,13 @@
     <message>
         <source>Restart this program</source>
         <translation>Restart this program</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Initialization failed</source>
+        <translation>Initialization failed</translation>
     </message>
 </context>
 </TS>

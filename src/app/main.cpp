@@ -22,30 +22,31 @@ int main(int argc, char *argv[])
     const QStringList arguments = QApplication::arguments().mid(1);
     TDialogPrompts prompts;
 
+    // The language version chosen in "Jazyková verze" at an earlier run (Czech when none),
+    // before any message can be shown. "[default]" (empty) keeps the source texts.
+    TSettingsStore settings(TSettingsStore::DefaultFileName());
+    QTranslator translator;
+    const QString code = LanguageChoice::Read(settings);
+    if (Languages::Load(translator, code, Languages::SearchFolders()))
+        QApplication::installTranslator(&translator);
+    // Qt's own dialogs (files, fonts, printing) speak the same language as the program.
+    QTranslator qtTranslator;
+    if (qtTranslator.load(QStringLiteral("qtbase_") + (code.isEmpty() ? LanguageChoice::Czech : code),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTranslator);
+
     // A running instance takes over our first argument; we then end without a window.
     TInstanceChannel channel(ExeBaseName(QApplication::applicationFilePath()));
     switch (channel.Start(arguments, QDir::currentPath())) {
     case TInstanceChannel::Forwarded:
         return 0;
     case TInstanceChannel::Failed:
-        prompts.ShowError(nullptr, QStringLiteral("Initialization failed"));
+        prompts.ShowError(nullptr, QCoreApplication::translate("main", "Initialization failed"));
         return 1;
     case TInstanceChannel::Primary:
         break;
     }
 
-    TSettingsStore settings(TSettingsStore::DefaultFileName());
-    // The language version chosen in "Jazyková verze" at an earlier run; none: Czech.
-    QTranslator translator;
-    const QString code = LanguageChoice::Read(settings);
-    const bool translated = Languages::Load(translator, code, Languages::SearchFolders());
-    if (translated)
-        QApplication::installTranslator(&translator);
-    // Qt's own dialogs (files, fonts, printing) speak the same language as the program.
-    QTranslator qtTranslator;
-    if (qtTranslator.load(QStringLiteral("qtbase_") + (translated ? code : QStringLiteral("cs")),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTranslator);
     TMainForm form(&prompts, &settings);
     // kill, logout: closed like the close box, so the settings are saved.
     TTermSignal term([&form] { form.close(); });

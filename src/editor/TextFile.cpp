@@ -1,14 +1,30 @@
 #include "editor/TextFile.h"
 
 #include "common/TErrorText.h"
+#include "common/TFileErrors.h"
 #include "editor/Cp1250.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
 
 namespace TextFile {
+
+namespace {
+// The standard texts followed by the system's reason (errno right after the failing call).
+[[noreturn]] void cannotOpen(const QString &fileName, int error)
+{
+    const QString text = QCoreApplication::translate("TextFile", "Cannot open file %1").arg(fileName);
+    throw TError(FileErrors::WithReason(text, error, FileErrors::Access::Read));
+}
+[[noreturn]] void cannotCreate(const QString &fileName, int error)
+{
+    const QString text = QCoreApplication::translate("TextFile", "Cannot create file %1").arg(fileName);
+    throw TError(FileErrors::WithReason(text, error, FileErrors::Access::Write));
+}
+} // namespace
 
 QString fromFileBytes(const QByteArray &bytes)
 {
@@ -72,8 +88,11 @@ QByteArray toFileBytes(const QString &text)
 QString readFile(const QString &fileName)
 {
     QFile file(fileName);
-    if (QFileInfo(fileName).isDir() || !file.open(QIODevice::ReadOnly))
-        throw TError(QStringLiteral("Cannot open file %1").arg(fileName));
+    if (QFileInfo(fileName).isDir())
+        cannotOpen(fileName, EISDIR);
+    errno = 0;
+    if (!file.open(QIODevice::ReadOnly))
+        cannotOpen(fileName, errno);
     // Every byte is one character except CR LF pairs and NUL bytes, so a file of more bytes
     // than twice the limit can never fit; smaller ones are decided after decoding.
     if (file.size() > 2 * MaxLength + 2)
@@ -81,9 +100,10 @@ QString readFile(const QString &fileName)
                                                  "Soubor %1 je příliš velký: editor pojme nejvýše "
                                                  "16 777 215 znaků.")
                          .arg(fileName));
+    errno = 0;
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw TError(QStringLiteral("Cannot open file %1").arg(fileName));
+        cannotOpen(fileName, errno);
     QString text = fromFileBytes(bytes);
     if (text.size() > MaxLength)
         throw TError(QCoreApplication::translate("TextFile",
@@ -99,10 +119,11 @@ void writeFile(const QString &fileName, const QString &text)
     // QSaveFile writes a temporary file and renames it over the old one, so a failed write
     // leaves the old file whole. It follows symbolic links and keeps the permissions.
     QSaveFile file(fileName);
-    if (QFileInfo(fileName).isDir() || !file.open(QIODevice::WriteOnly))
-        throw TError(QStringLiteral("Cannot create file %1").arg(fileName));
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        throw TError(QStringLiteral("Cannot create file %1").arg(fileName));
+    if (QFileInfo(fileName).isDir())
+        cannotCreate(fileName, EISDIR);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        cannotCreate(fileName, errno);
 }
 
 } // namespace TextFile

@@ -1,11 +1,24 @@
 #include "settings/TSettingsStore.h"
 
 #include "common/TErrorText.h"
+#include "common/TFileErrors.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <cerrno>
+
+namespace {
+// The system's reason why the file cannot be read, asked again right away.
+int readError(const QString &fileName)
+{
+    QFile file(fileName);
+    errno = 0;
+    return file.open(QIODevice::ReadOnly) ? 0 : errno;
+}
+} // namespace
 
 TSettingsStore::TSettingsStore(QString fileName) : m_fileName(std::move(fileName)) {}
 
@@ -24,21 +37,26 @@ QString TSettingsStore::DefaultFileName(const QString &exeBase)
 void TSettingsStore::SetProblemHandler(ProblemHandler handler)
 {
     m_handler = std::move(handler);
-    if (m_handler && !m_pending.isEmpty()) {
-        const QString text = std::exchange(m_pending, QString());
-        m_handler(text);
+    if (m_handler && m_pending) {
+        const auto text = std::exchange(m_pending, nullptr);
+        m_handler(text());
     }
 }
 
 void TSettingsStore::ReportProblem(const QString &text)
 {
+    ReportProblem([text] { return text; });
+}
+
+void TSettingsStore::ReportProblem(std::function<QString()> text)
+{
     if (m_reported)
         return;
     m_reported = true;
     if (m_handler)
-        m_handler(text);
+        m_handler(text());
     else
-        m_pending = text;
+        m_pending = std::move(text);
 }
 
 TSettingsSession::TSettingsSession(TSettingsStore &store)
@@ -52,13 +70,20 @@ TSettingsSession::TSettingsSession(TSettingsStore &store)
     case QSettings::NoError:
         break;
     case QSettings::FormatError:
-        store.ReportProblem(QStringLiteral("Settings file '%1' is damaged; the values that could "
-                                           "not be read keep their defaults")
-                                .arg(QDir::toNativeSeparators(store.FileName())));
+        store.ReportProblem([name = QDir::toNativeSeparators(store.FileName())] {
+            return QCoreApplication::translate("TSettingsStore",
+                                               "Settings file '%1' is damaged; the values that "
+                                               "could not be read keep their defaults")
+                .arg(name);
+        });
         break;
     case QSettings::AccessError:
-        store.ReportProblem(QStringLiteral("Cannot read settings file '%1'")
-                                .arg(QDir::toNativeSeparators(store.FileName())));
+        store.ReportProblem([name = store.FileName(), error = readError(store.FileName())] {
+            return FileErrors::WithReason(
+                QCoreApplication::translate("TSettingsStore", "Cannot read settings file '%1'")
+                    .arg(QDir::toNativeSeparators(name)),
+                error, FileErrors::Access::Read);
+        });
         break;
     }
 }
@@ -90,7 +115,7 @@ QString TSettingsSession::ReadString(const QString &key, const QString &name, co
     else if (value.typeId() == QMetaType::QStringList) // a hand-written value with commas
         text = value.toStringList().join(QStringLiteral(", "));
     else
-        throw TError(QStringLiteral("Invalid data type for '%1'").arg(name));
+        throw TError(QCoreApplication::translate("TSettingsStore", "Invalid data type for '%1'").arg(name));
     const qsizetype zero = text.indexOf(QChar(0));
     if (zero >= 0)
         text.truncate(zero);
@@ -127,7 +152,7 @@ void TSettingsSession::beforeChange(const QString &name)
         m_writable = m_settings->isWritable();
     }
     if (!m_writable)
-        throw TError(QStringLiteral("Failed to set data for '%1'").arg(name));
+        throw TError(QCoreApplication::translate("TSettingsStore", "Failed to set data for '%1'").arg(name));
 }
 
 void TSettingsSession::WriteString(const QString &key, const QString &name, const QString &value)
@@ -170,5 +195,6 @@ void TSettingsSession::Close()
     m_closed = true;
     m_settings->sync();
     if (m_settings->status() == QSettings::AccessError && !m_firstChange.isEmpty())
-        throw TError(QStringLiteral("Failed to set data for '%1'").arg(m_firstChange));
+        throw TError(
+            QCoreApplication::translate("TSettingsStore", "Failed to set data for '%1'").arg(m_firstChange));
 }

@@ -24,16 +24,18 @@ public:
 
     // A damaged or unwritable file would otherwise complain at every access: only the
     // first problem of a run is passed on to the handler. A problem met before a handler
-    // exists waits for it.
+    // exists waits for it; its text is made when it is passed on, so that a problem met
+    // before the translations are loaded is told in the language chosen.
     using ProblemHandler = std::function<void(const QString &text)>;
     void SetProblemHandler(ProblemHandler handler);
     void ReportProblem(const QString &text);
+    void ReportProblem(std::function<QString()> text);
     bool ProblemReported() const { return m_reported; }
 
 private:
     QString m_fileName;
     ProblemHandler m_handler;
-    QString m_pending;
+    std::function<QString()> m_pending;
     bool m_reported = false;
 };
 

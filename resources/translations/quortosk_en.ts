@@ -23,8 +23,8 @@
         <translation>Untitled.</translation>
     </message>
     <message>
-        <source>File '%1' does not exist</source>
-        <translation>File '%1' does not exist</translation>
+        <source>File &apos;%1&apos; does not exist</source>
+        <translation>File &apos;%1&apos; does not exist</translation>
     </message>
     <message>
         <source>Otevřít</source>
@@ -471,20 +471,20 @@
 <context>
     <name>TSettingsStore</name>
     <message>
-        <source>Settings file '%1' is damaged; the values that could not be read keep their defaults</source>
-        <translation>Settings file '%1' is damaged; the values that could not be read keep their defaults</translation>
+        <source>Settings file &apos;%1&apos; is damaged; the values that could not be read keep their defaults</source>
+        <translation>Settings file &apos;%1&apos; is damaged; the values that could not be read keep their defaults</translation>
     </message>
     <message>
-        <source>Cannot read settings file '%1'</source>
-        <translation>Cannot read settings file '%1'</translation>
+        <source>Cannot read settings file &apos;%1&apos;</source>
+        <translation>Cannot read settings file &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>Invalid data type for '%1'</source>
-        <translation>Invalid data type for '%1'</translation>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation>Invalid data type for &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>Failed to set data for '%1'</source>
-        <translation>Failed to set data for '%1'</translation>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>Failed to set data for &apos;%1&apos;</translation>
     </message>
 </context>
 <context>
@@ -520,8 +520,8 @@
         <translation>Go to line [1 to %1]</translation>
     </message>
     <message>
-        <source>'%1' is not a valid integer value</source>
-        <translation>'%1' is not a valid integer value</translation>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; is not a valid integer value</translation>
     </message>
     <message>
         <source>Nenalezeno</source>

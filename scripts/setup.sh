@@ -1,5 +1,6 @@
 # Shared by scripts/run and scripts/test: installs the missing Debian packages, then
-# configures and builds the Release tree in build/.
+# configures and builds the Release tree in build/. BUILD_TARGETS (set by the caller) limits
+# the build to those targets; unset, everything is built.
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${QUORTOSK_BUILD:-$ROOT/build}"
@@ -20,4 +21,8 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$BUILD_DIR" -j"$(nproc)"
+targets=()
+for t in ${BUILD_TARGETS:-}; do
+  targets+=(--target "$t")
+done
+cmake --build "$BUILD_DIR" -j"$(nproc)" "${targets[@]}"

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="cs_CZ">
 <context>
+    <name>EditCommands</name>
+    <message>
+        <source>Zalamování řádků zapnuto</source>
+        <translation>Word wrap on</translation>
+    </message>
+    <message>
+        <source>Zalamování řádků vypnuto</source>
+        <translation>Word wrap off</translation>
+    </message>
+</context>
+<context>
     <name>FileCommands</name>
     <message>
         <source>Textové soubory (*.txt)|*.txt|Všechny soubory (*.*)|*.*</source>
@@ -34,6 +45,81 @@
     <message>
         <source>Soubor: %1, byl změněn. Uložit změny?</source>
         <translation>File: %1 has been changed. Save the changes?</translation>
+    </message>
+</context>
+<context>
+    <name>FileErrors</name>
+    <message>
+        <source>Přístup odepřen</source>
+        <translation>Access denied</translation>
+    </message>
+    <message>
+        <source>Disk je plný</source>
+        <translation>The disk is full</translation>
+    </message>
+    <message>
+        <source>Soubor neexistuje</source>
+        <translation>The file does not exist</translation>
+    </message>
+    <message>
+        <source>Složka neexistuje</source>
+        <translation>The folder does not exist</translation>
+    </message>
+    <message>
+        <source>Disk je jen pro čtení</source>
+        <translation>The disk is read-only</translation>
+    </message>
+    <message>
+        <source>Je to složka</source>
+        <translation>It is a folder</translation>
+    </message>
+    <message>
+        <source>Část cesty není složka</source>
+        <translation>A part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>Název je příliš dlouhý</source>
+        <translation>The name is too long</translation>
+    </message>
+    <message>
+        <source>Soubor již existuje</source>
+        <translation>The file already exists</translation>
+    </message>
+    <message>
+        <source>Soubor je používán</source>
+        <translation>The file is in use</translation>
+    </message>
+    <message>
+        <source>Příliš mnoho otevřených souborů</source>
+        <translation>Too many open files</translation>
+    </message>
+    <message>
+        <source>Soubor je příliš velký</source>
+        <translation>The file is too large</translation>
+    </message>
+    <message>
+        <source>Nedostatek paměti</source>
+        <translation>Not enough memory</translation>
+    </message>
+    <message>
+        <source>Chyba čtení nebo zápisu na disku</source>
+        <translation>Disk read or write error</translation>
+    </message>
+    <message>
+        <source>Příliš mnoho symbolických odkazů</source>
+        <translation>Too many symbolic links</translation>
+    </message>
+    <message>
+        <source>Neplatný název</source>
+        <translation>Invalid name</translation>
+    </message>
+    <message>
+        <source>Zařízení není dostupné</source>
+        <translation>The device is not available</translation>
+    </message>
+    <message>
+        <source>Systémová chyba %1 (%2)</source>
+        <translation>System error %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -293,6 +379,22 @@
         <source>Ná&amp;hled tisku...</source>
         <translation>Print Pre&amp;view...</translation>
     </message>
+    <message>
+        <source>Znovu</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>&amp;Zvětšit text</source>
+        <translation>Zoom &amp;In</translation>
+    </message>
+    <message>
+        <source>Z&amp;menšit text</source>
+        <translation>Zoom &amp;Out</translation>
+    </message>
+    <message>
+        <source>Pů&amp;vodní velikost textu</source>
+        <translation>&amp;Reset Zoom</translation>
+    </message>
 </context>
 <context>
     <name>PageCommands</name>
@@ -368,6 +470,13 @@ Install the Czech dictionary (package hunspell-cs).</translation>
     </message>
 </context>
 <context>
+    <name>TErrorText</name>
+    <message>
+        <source>Error opening %1 - %2</source>
+        <translation>Error opening %1 - %2</translation>
+    </message>
+</context>
+<context>
     <name>THotKeyEdit</name>
     <message>
         <source>žádná</source>
@@ -419,6 +528,40 @@ Install the Czech dictionary (package hunspell-cs).</translation>
     <message>
         <source>není to obyčejný soubor</source>
         <translation>it is not a regular file</translation>
+    </message>
+</context>
+<context>
+    <name>TPageControl</name>
+    <message>
+        <source>Zavřít</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>TPrompts</name>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -489,6 +632,22 @@ Install the Czech dictionary (package hunspell-cs).</translation>
     <message>
         <source>Soubor nastavení %1 je příliš velký (%2 MB): byl odložen jako %3 a program začíná s výchozím nastavením.</source>
         <translation>The settings file %1 is too large (%2 MB): it was set aside as %3 and the program starts with its default settings.</translation>
+    </message>
+    <message>
+        <source>Settings file '%1' is damaged; the values that could not be read keep their defaults</source>
+        <translation>Settings file '%1' is damaged; the values that could not be read keep their defaults</translation>
+    </message>
+    <message>
+        <source>Cannot read settings file '%1'</source>
+        <translation>Cannot read settings file '%1'</translation>
+    </message>
+    <message>
+        <source>Invalid data type for '%1'</source>
+        <translation>Invalid data type for '%1'</translation>
+    </message>
+    <message>
+        <source>Failed to set data for '%1'</source>
+        <translation>Failed to set data for '%1'</translation>
     </message>
 </context>
 <context>
@@ -767,6 +926,14 @@ Install the Czech dictionary (package hunspell-cs).</translation>
         <source>Soubor %1 je příliš velký: editor pojme nejvýše 16 777 215 znaků.</source>
         <translation>File %1 is too large: the editor holds at most 16,777,215 characters.</translation>
     </message>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation>Cannot create file %1</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>Cannot open file %1</translation>
+    </message>
 </context>
 <context>
     <name>TextToolCommands</name>
@@ -781,6 +948,14 @@ Install the Czech dictionary (package hunspell-cs).</translation>
     <message>
         <source>'%1' is not a valid integer value</source>
         <translation>'%1' is not a valid integer value</translation>
+    </message>
+    <message>
+        <source>Nenalezeno</source>
+        <translation>Not found</translation>
+    </message>
+    <message>
+        <source>Zaměněno: %1</source>
+        <translation>Replaced: %1</translation>
     </message>
 </context>
 <context>
@@ -1040,6 +1215,10 @@ Install the Czech dictionary (package hunspell-cs).</translation>
     <message>
         <source>Název souboru %1 nelze použít: není platný v kódování systému.</source>
         <translation>The file name %1 cannot be used: it is not valid in the system's encoding.</translation>
+    </message>
+    <message>
+        <source>Initialization failed</source>
+        <translation>Initialization failed</translation>
     </message>
 </context>
 </TS>

@@ -32,6 +32,7 @@ void CommandEnabler::UpdateCommands()
     state.pageOpen = m_pages->Pages()->PageCount() > 0;
     if (TRxRichEdit *editor = m_pages->ActiveEditor()) {
         state.canUndo = editor->CanUndo();
+        state.canRedo = editor->CanRedo();
         state.selection = editor->SelLength() > 0;
     }
     const QMimeData *mime = QApplication::clipboard()->mimeData();
@@ -51,6 +52,7 @@ void CommandEnabler::activePageChanged(TTabSheet *page)
     m_editor = page ? page->Editor() : nullptr;
     if (m_editor) {
         m_editorLinks << connect(m_editor, &QPlainTextEdit::undoAvailable, this, &CommandEnabler::UpdateCommands)
+                      << connect(m_editor, &QPlainTextEdit::redoAvailable, this, &CommandEnabler::UpdateCommands)
                       << connect(m_editor, &QPlainTextEdit::copyAvailable, this, &CommandEnabler::UpdateCommands);
     }
     UpdateCommands();

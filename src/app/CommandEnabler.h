@@ -13,7 +13,7 @@ class TRxRichEdit;
 class TTabSheet;
 
 // Keeps the command table's enabling current from signals: the page count, the active
-// editor's undo and copy availability, the clipboard. Re-wired when the active page changes.
+// editor's undo, redo and copy availability, the clipboard. Re-wired when the active page changes.
 class CommandEnabler : public QObject
 {
     Q_OBJECT

@@ -128,6 +128,9 @@ void CommandTable::Apply(const CommandState &state)
         case Enabling::CanUndo:
             on = state.pageOpen && state.canUndo;
             break;
+        case Enabling::CanRedo:
+            on = state.pageOpen && state.canRedo;
+            break;
         case Enabling::Selection:
             on = state.pageOpen && state.selection;
             break;

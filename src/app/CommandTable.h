@@ -22,6 +22,7 @@ enum class Enabling {
     Always,
     PageOpen,  // a page is open
     CanUndo,   // the active editor has something to undo
+    CanRedo,   // the active editor has something to redo
     Selection, // the active editor has a selection
     CanPaste,  // a page is open and the clipboard holds text
     Unbuilt,   // its part of the program does not exist yet: always disabled
@@ -53,6 +54,7 @@ struct CommandState
 {
     bool pageOpen = false;
     bool canUndo = false;
+    bool canRedo = false;
     bool selection = false;
     bool canPaste = false;
 };

@@ -20,6 +20,13 @@ void EditCommands::mmUndoClick()
         editor->Undo();
 }
 
+void EditCommands::mmRedoClick()
+{
+    TRxRichEdit *editor = m_pages->ActiveEditor();
+    if (editor && editor->CanRedo())
+        editor->Redo();
+}
+
 void EditCommands::mmCutClick()
 {
     TRxRichEdit *editor = m_pages->ActiveEditor();
@@ -56,4 +63,25 @@ void EditCommands::itmWrapClick()
         editor->SetWordWrap(wrap);
     if (m_wrap)
         m_wrap->setChecked(wrap);
+    // Ctrl+W is easily hit by habit (it closes a page elsewhere): say what it did.
+    if (m_message)
+        m_message(wrap ? tr("Zalamování řádků zapnuto") : tr("Zalamování řádků vypnuto"));
+}
+
+void EditCommands::mmZoomInClick()
+{
+    if (TRxRichEdit *editor = m_pages->ActiveEditor())
+        editor->ZoomIn();
+}
+
+void EditCommands::mmZoomOutClick()
+{
+    if (TRxRichEdit *editor = m_pages->ActiveEditor())
+        editor->ZoomOut();
+}
+
+void EditCommands::mmZoomResetClick()
+{
+    if (TRxRichEdit *editor = m_pages->ActiveEditor())
+        editor->ResetZoom();
 }

@@ -247,6 +247,14 @@ void FileCommands::mmCloseClick()
     closePageAsking(m_pages->ActivePage());
 }
 
+void FileCommands::ClosePage(TTabSheet *page)
+{
+    if (!page || m_pages->Pages()->IndexOf(page) < 0)
+        return;
+    m_pages->Pages()->SetActivePage(page);
+    mmCloseClick();
+}
+
 void FileCommands::mmCloseAllClick()
 {
     TPageControl *pages = m_pages->Pages();

@@ -32,6 +32,9 @@ public:
     void mmSaveAsClick();
     void mmSaveAllClick();
     void mmCloseClick();
+    // A tab's close button or middle click: the page becomes the active one, then Close runs
+    // for it with its question.
+    void ClosePage(TTabSheet *page);
     void mmCloseAllClick();
     void mmExitClick();
     // Asks about every modified page; true lets the window close.

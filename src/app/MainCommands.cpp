@@ -70,12 +70,14 @@ void MainCommands::AddRows(CommandTable &t, const Controllers &c)
            {menu("mmPrintPreview", tr("Ná&hled tisku..."))}});
     t.Add({run(c.printing, &PrintCommands::mmPrinterSetupClick), {}, -1, E::Always, false,
            {menu("mmPrinterSetup", tr("Nastavení t&iskárny..."))}});
-    t.Add({run(f, &FileCommands::mmExitClick), {K(Qt::ALT | Qt::Key_F4)}, -1, E::Always,
+    t.Add({run(f, &FileCommands::mmExitClick), {K(Qt::ALT | Qt::Key_F4), K(ctrl | Qt::Key_Q)}, -1, E::Always,
            false, {menu("mmExit", tr("&Konec")), page("pmaExit", tr("&Konec"))}});
 
     // "Úpr&avy"
     t.Add({run(e, &EditCommands::mmUndoClick), {K(ctrl | Qt::Key_Z)}, -1, E::CanUndo,
            false, {menu("mmUndo", tr("&Zpět"))}});
+    t.Add({run(e, &EditCommands::mmRedoClick), {K(ctrl | Qt::Key_Y), K(ctrl | shift | Qt::Key_Z)}, -1, E::CanRedo,
+           false, {menu("mmRedo", tr("Znovu"))}});
     t.Add({run(e, &EditCommands::mmCutClick), {K(ctrl | Qt::Key_X)}, -1, E::Selection,
            false, {menu("mmCut", tr("&Vyjmout")), page("pmaCut", tr("Vyjmout"))}});
     t.Add({run(e, &EditCommands::mmCopyClick), {K(ctrl | Qt::Key_C)}, -1, E::Selection,
@@ -110,6 +112,13 @@ void MainCommands::AddRows(CommandTable &t, const Controllers &c)
            {menu("mmStatusBar", tr("&Stavový řádek"))}});
     t.Add({run(v, &ViewCommands::mmSpeedClick), {K(Qt::Key_F9)}, -1, E::Always, true,
            {menu("mmSpeed", tr("SpeedP&anel"))}});
+    // The text of the active page larger or smaller (Ctrl+wheel too); each page keeps its own.
+    t.Add({run(e, &EditCommands::mmZoomInClick), {K(ctrl | Qt::Key_Plus), K(ctrl | Qt::Key_Equal)}, -1,
+           E::PageOpen, false, {menu("mmZoomIn", tr("&Zvětšit text"))}});
+    t.Add({run(e, &EditCommands::mmZoomOutClick), {K(ctrl | Qt::Key_Minus)}, -1, E::PageOpen, false,
+           {menu("mmZoomOut", tr("Z&menšit text"))}});
+    t.Add({run(e, &EditCommands::mmZoomResetClick), {K(ctrl | Qt::Key_0)}, -1, E::PageOpen, false,
+           {menu("mmZoomReset", tr("Pů&vodní velikost textu"))}});
 
     // "&Nástroje" and "Nápo&věda"
     t.Add({run(x, &TextToolCommands::mmKonverzeClick), {}, -1, E::Always, false,
@@ -133,11 +142,13 @@ void MainCommands::AddRows(CommandTable &t, const Controllers &c)
            {menu("mmMultiLine", tr("Viceřádkový režim"))}});
 
     // Page switching: keys of the window; the page menu lists the items hidden. Some
-    // keyboards report Ctrl+Shift+Tab as Ctrl+Backtab.
-    t.Add({run(p, &PageCommands::zalvpred1Click), {K(ctrl | Qt::Key_Tab)}, -1, E::Always, false,
+    // keyboards report Ctrl+Shift+Tab as Ctrl+Backtab. Ctrl+PgDn and Ctrl+PgUp as elsewhere.
+    t.Add({run(p, &PageCommands::zalvpred1Click), {K(ctrl | Qt::Key_Tab), K(ctrl | Qt::Key_PageDown)}, -1,
+           E::Always, false,
            {menu("zalvpred1", QStringLiteral("zalvpred")), page("zalvpred1Item", QStringLiteral("zalvpred"), true)}});
-    t.Add({run(p, &PageCommands::zalzpet1Click), {K(ctrl | shift | Qt::Key_Tab), K(ctrl | shift | Qt::Key_Backtab)},
-           -1, E::Always, false,
+    t.Add({run(p, &PageCommands::zalzpet1Click),
+           {K(ctrl | shift | Qt::Key_Tab), K(ctrl | shift | Qt::Key_Backtab), K(ctrl | Qt::Key_PageUp)}, -1,
+           E::Always, false,
            {menu("zalzpet1", QStringLiteral("zalzpet")), page("zalzpet1Item", QStringLiteral("zalzpet"), true)}});
 
     // The speed bar's buttons run the commands of the same captions; the menu items show
@@ -192,10 +203,10 @@ MainCommands::Menus MainCommands::BuildMenus(CommandTable &t, QMainWindow *windo
                           "mmCloseAll", "-", "mmPrint", "mmPrintPreview", "mmPrinterSetup", "-", "mmExit"});
     m.mmEdit = addMenu(bar, "mmEdit", tr("Úpr&avy"));
     t.FillMenu(m.ss1, {"UpperItem1", "LowerItem1", "InvertItem1"});
-    t.FillMenu(m.mmEdit, {"mmUndo", "-", "mmCut", "mmCopy", "mmPaste", "-", "mmFind", "mmFindAgain", "mmReplace",
+    t.FillMenu(m.mmEdit, {"mmUndo", "mmRedo", "-", "mmCut", "mmCopy", "mmPaste", "-", "mmFind", "mmFindAgain", "mmReplace",
                           "mmGOTO", "-", "Vloitdatumaas1", "ss1", "-", "mmSelectAll", "itmWrap"});
     m.mmView = addMenu(bar, "mmView", tr("&Zobrazit"));
-    t.FillMenu(m.mmView, {"mmTOOLBAR", "mmStatusBar", "mmSpeed"});
+    t.FillMenu(m.mmView, {"mmTOOLBAR", "mmStatusBar", "mmSpeed", "-", "mmZoomIn", "mmZoomOut", "mmZoomReset"});
     m.mmUZIV = addMenu(bar, "mmUZIV", tr("Z&kratky"));
     m.Nstroje1 = addMenu(bar, "Nstroje1", tr("&Nástroje"));
     t.FillMenu(m.Nstroje1,

@@ -36,10 +36,22 @@ QString Caption(const QString &code)
     const QString language = code.section(QLatin1Char('_'), 0, 0);
     if (QLocale(language).language() != locale.language())
         return {};
-    QString caption = QLocale::languageToString(locale.language());
-    if (code.contains(QLatin1Char('_')))
-        caption += QStringLiteral(" (") + QLocale::territoryToString(locale.territory())
-                   + QLatin1Char(')');
+    // The language's own name, not that of one country's variant: the main locale of
+    // English is the United States, whose name for it is "American English".
+    const QLocale world(locale.language(), QLocale::World);
+    QString caption = (world.language() == locale.language() && world.territory() == QLocale::World)
+                          ? world.nativeLanguageName()
+                          : QLocale(locale.language()).nativeLanguageName();
+    if (caption.isEmpty())
+        caption = QLocale::languageToString(locale.language());
+    if (!caption.isEmpty())
+        caption[0] = caption.at(0).toUpper();
+    if (code.contains(QLatin1Char('_'))) {
+        QString territory = locale.nativeTerritoryName();
+        if (territory.isEmpty())
+            territory = QLocale::territoryToString(locale.territory());
+        caption += QStringLiteral(" (") + territory + QLatin1Char(')');
+    }
     return caption;
 }
 

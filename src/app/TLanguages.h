@@ -8,12 +8,13 @@ class QTranslator;
 
 // The language versions of the program's texts: Qt translation files
 // quortosk_<code>.qm beside the executable or in the installed translations folder.
-// Czech is the source language and needs no file.
+// The source texts are Czech with the standard English texts of boxes and errors
+// ("Confirm", "Cannot create file %1"); quortosk_cs.qm gives those in Czech too.
 namespace Languages {
 
 struct File {
-    QString code;    // "en", "de_AT"
-    QString caption; // "English", "German (Austria)"
+    QString code;    // "cs", "en", "de_AT"
+    QString caption; // "Čeština", "English", "Deutsch (Österreich)"
     QString path;
 };
 
@@ -24,8 +25,9 @@ QStringList SearchFolders();
 // Names whose code is no known language are left out.
 QList<File> Available(const QStringList &folders);
 
-// The submenu caption for a code: the language's name, for a code with a country
-// followed by " (" + the country's name + ")". Empty for an unknown language.
+// The submenu caption for a code: the language's name in that language, capitalised, for
+// a code with a country followed by " (" + the country's name + ")". Empty for an unknown
+// language.
 QString Caption(const QString &code);
 
 // Loads quortosk_<code>.qm from the first folder that has it into `translator`; false

@@ -111,6 +111,11 @@ void TMainForm::createControllers()
     connect(m_pages, &PageCommands::ActivePageChanged, m_statusPanels, &TStatusPanels::ScheduleIdle);
     connect(PageControl1, &TPageControl::TabContextMenuRequested, this,
             [this](const QPoint &pos) { pmMAINPAGE->popup(pos); });
+    connect(PageControl1, &TPageControl::PageCloseRequested, m_files, &FileCommands::ClosePage);
+    // Short messages of the commands go to the status bar's hint panel.
+    const auto statusMessage = [this](const QString &text) { return m_statusPanels->ShowMessage(text); };
+    m_edits->SetMessageSink(statusMessage);
+    m_textTools->SetMessageSink(statusMessage);
 }
 
 void TMainForm::createCommands()

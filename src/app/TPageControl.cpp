@@ -5,7 +5,11 @@
 #include "editor/TRxRichEdit.h"
 
 #include <QContextMenuEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QHelpEvent>
 #include <QStackedWidget>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 TTabSheet::TTabSheet(QWidget *parent) : QWidget(parent)
@@ -76,6 +80,38 @@ TPageControl::TPageControl(QWidget *parent) : QWidget(parent)
         m_stack->setCurrentIndex(index);
         emit ActivePageChanged(ActivePage());
     });
+    m_strip->setTabsClosable(true);
+    connect(m_strip, &TTabStrip::tabCloseRequested, this, [this](int index) {
+        if (TTabSheet *page = Page(index))
+            emit PageCloseRequested(page);
+    });
+    m_strip->installEventFilter(this); // tooltips, asked for when shown: the path may change
+}
+
+QString TPageControl::TabToolTip(int index) const
+{
+    const TTabSheet *page = Page(index);
+    const Document *doc = page ? page->Doc() : nullptr;
+    if (!doc || !doc->HasFile())
+        return {};
+    return QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(doc->FileName()).absoluteFilePath()));
+}
+
+bool TPageControl::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_strip && event->type() == QEvent::ToolTip) {
+        const auto *help = static_cast<QHelpEvent *>(event);
+        const int index = m_strip->tabAt(help->pos());
+        const bool onClose = m_strip->closeButtonAt(help->pos()) >= 0;
+        const QString tip = onClose ? tr("Zavřít") : TabToolTip(index);
+        if (tip.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), tip, m_strip,
+                               onClose ? m_strip->tabCloseRect(index) : m_strip->tabRect(index));
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 int TPageControl::PageCount() const

@@ -74,9 +74,17 @@ public:
     TTabStrip *TabStrip() const { return m_strip; }
     void SetImage(const QIcon &marker) { m_marker = marker; }
 
+    // The tooltip of a tab: the full path of its file; empty for an untitled page.
+    QString TabToolTip(int index) const;
+
 signals:
     void ActivePageChanged(TTabSheet *page);
     void TabContextMenuRequested(const QPoint &globalPos);
+    // A tab's close button or a middle click on it: the page is not closed here.
+    void PageCloseRequested(TTabSheet *page);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void syncTab(TTabSheet *page);

@@ -1,15 +1,18 @@
 #include "app/TStartup.h"
 
 #include "common/TErrorText.h"
+#include "common/TFileErrors.h"
 #include "app/TInstanceChannel.h"
 #include "app/FileCommands.h"
 #include "app/TMainForm.h"
 #include "app/TPageControl.h"
 #include "common/TPrompts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 
 namespace Startup {
 
@@ -18,10 +21,12 @@ void OpenCommandLineFiles(TMainForm &form, const QStringList &arguments)
     for (const QString &argument : arguments) {
         if (!QFileInfo::exists(argument)) {
             QFile file(argument);
+            errno = 0;
             if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+                const QString text = QCoreApplication::translate("TextFile", "Cannot create file %1");
                 form.Prompts()->ShowError(
-                    &form, ErrorOpeningText(argument,
-                                            QStringLiteral("Cannot create file %1").arg(argument)));
+                    &form, ErrorOpeningText(argument, FileErrors::WithReason(text.arg(argument), errno,
+                                                                             FileErrors::Access::Write)));
                 continue;
             }
         }

@@ -19,7 +19,7 @@ constexpr int DesignWidths[TStatusPanels::PanelCount] = {50, 50, 60, 35, 35, 35,
 
 TStatusPanels::TStatusPanels(QStatusBar *bar, QWidget *window,
                              std::function<TRxRichEdit *()> activeEditor)
-    : QObject(window), m_window(window), m_activeEditor(std::move(activeEditor))
+    : QObject(window), m_bar(bar), m_window(window), m_activeEditor(std::move(activeEditor))
 {
     setObjectName(QStringLiteral("StatusPanels"));
     bar->setStatusTip(tr("Řádek, Sloupec, Pozice, Vkládat/Přepisovat, CapsLock, NumLock, "
@@ -55,6 +55,12 @@ TStatusPanels::TStatusPanels(QStatusBar *bar, QWidget *window,
     m_idle.setSingleShot(true);
     m_idle.setInterval(0);
     connect(&m_idle, &QTimer::timeout, this, &TStatusPanels::idle);
+    m_messageHold.setSingleShot(true);
+    m_messageHold.setInterval(3000);
+    connect(&m_messageHold, &QTimer::timeout, this, [this] {
+        setPanel(7, m_heldHint);
+        ScheduleIdle();
+    });
     m_caretRetry.setSingleShot(true);
     m_caretRetry.setInterval(0);
     connect(&m_caretRetry, &QTimer::timeout, this, [this] {
@@ -141,7 +147,21 @@ void TStatusPanels::UpdateKeyPanels()
 
 void TStatusPanels::ShowHint(const QString &longHint)
 {
-    setPanel(7, longHint);
+    if (m_messageHold.isActive())
+        m_heldHint = longHint;
+    else
+        setPanel(7, longHint);
+}
+
+bool TStatusPanels::ShowMessage(const QString &text)
+{
+    if (m_bar->isHidden())
+        return false;
+    if (!m_messageHold.isActive())
+        m_heldHint = m_panels[PanelCount - 1]->text();
+    setPanel(7, text);
+    m_messageHold.start();
+    return true;
 }
 
 QString TStatusPanels::HintOf(const QWidget *widget)

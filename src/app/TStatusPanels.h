@@ -39,6 +39,12 @@ public:
     void ShowHint(const QString &longHint); // panel 7
     void ScheduleIdle();                 // run the idle update once the queue is empty
 
+    // A short message of a command ("Nenalezeno") in panel 7, held there for a while before
+    // hints take the panel back. False (nothing shown) while the status bar is hidden.
+    bool ShowMessage(const QString &text);
+    bool MessageShown() const { return m_messageHold.isActive(); }
+    void SetMessageHold(int ms) { m_messageHold.setInterval(ms); } // 3 s; tests shorten it
+
     // The long hint a widget shows: the first non-empty hint of the widget or of its
     // parents in turn (a page's hint is its file identity), after the first "|".
     static QString HintOf(const QWidget *widget);
@@ -55,6 +61,9 @@ private:
     bool belongsToWindow(const QObject *object) const;
 
     QLabel *m_panels[PanelCount] = {};
+    QStatusBar *m_bar;
+    QTimer m_messageHold;
+    QString m_heldHint; // the hint that came while a message held the panel
     QPointer<QWidget> m_window;
     std::function<TRxRichEdit *()> m_activeEditor;
     std::function<TKeyboardLocks()> m_readLocks = ReadKeyboardLocks;

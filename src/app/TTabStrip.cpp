@@ -77,7 +77,7 @@ void TTabStrip::removeTab(int index)
     // Emitted whenever the current tab or its index changed, so the page stack follows.
     const bool changed = index <= m_current;
     m_current = next;
-    m_hover = -1;
+    m_hover = m_hoverClose = m_pressedClose = m_middlePressed = -1;
     if (m_firstVisible > 0 && index < m_firstVisible)
         --m_firstVisible;
     makeCurrentVisible();
@@ -157,6 +157,21 @@ void TTabStrip::setAtBottom(bool bottom)
     relayout();
 }
 
+void TTabStrip::setTabsClosable(bool on)
+{
+    if (m_closable == on)
+        return;
+    m_closable = on;
+    m_hoverClose = m_pressedClose = -1;
+    contentsChanged();
+}
+
+QSize TTabStrip::closeButtonSize() const
+{
+    return QSize(style()->pixelMetric(QStyle::PM_TabCloseIndicatorWidth, nullptr, this),
+                 style()->pixelMetric(QStyle::PM_TabCloseIndicatorHeight, nullptr, this));
+}
+
 void TTabStrip::initStyleOption(QStyleOptionTab *option, int index) const
 {
     option->initFrom(this);
@@ -164,6 +179,8 @@ void TTabStrip::initStyleOption(QStyleOptionTab *option, int index) const
     option->shape = m_atBottom ? QTabBar::RoundedSouth : QTabBar::RoundedNorth;
     option->iconSize = QSize(IconSide, IconSide);
     option->documentMode = false;
+    if (m_closable)
+        option->rightButtonSize = closeButtonSize(); // the label makes room for it
     if (index < 0 || index >= m_tabs.size())
         return;
     option->text = shownText(m_tabs.at(index).text);
@@ -186,6 +203,8 @@ int TTabStrip::tabWidth(int index) const
     int w = fm.size(Qt::TextShowMnemonic, opt.text).width() + hframe;
     if (!opt.icon.isNull())
         w += IconSide + 4;
+    if (m_closable)
+        w += opt.rightButtonSize.width() + 4;
     const QSize contents(w, qMax(fm.height(), IconSide) + vframe);
     return style()->sizeFromContents(QStyle::CT_TabBarTab, &opt, contents, this).width();
 }
@@ -380,6 +399,48 @@ int TTabStrip::heightForWidth(int width) const
     return qMax(rows, 1) * rowHeight();
 }
 
+QRect TTabStrip::tabRect(int index) const
+{
+    ensureLayout();
+    if (index < 0 || index >= m_placed.size())
+        return {};
+    QRect r = m_placed.at(index).rect;
+    if (!m_multiLine)
+        r = r.intersected(QRect(0, 0, m_visibleWidth, height()));
+    return r;
+}
+
+QRect TTabStrip::closeRectInRow(int index) const
+{
+    QStyleOptionTab opt;
+    initStyleOption(&opt, index);
+    const QRect tab = m_placed.at(index).rect;
+    opt.rect = tab.translated(0, -tab.top());
+    QRect r = style()->subElementRect(QStyle::SE_TabBarTabRightButton, &opt, this);
+    if (!r.isValid() || r.isEmpty()) { // a style without the element: at the right edge
+        const QSize s = closeButtonSize();
+        r = QRect(opt.rect.right() - s.width() - 4, (opt.rect.height() - s.height()) / 2, s.width(), s.height());
+    }
+    return r;
+}
+
+QRect TTabStrip::tabCloseRect(int index) const
+{
+    ensureLayout();
+    if (!m_closable || index < 0 || index >= m_placed.size())
+        return {};
+    const QRect r = closeRectInRow(index).translated(0, m_placed.at(index).rect.top());
+    if (!m_multiLine && (r.left() < 0 || r.right() >= m_visibleWidth))
+        return {}; // not (wholly) in sight
+    return r;
+}
+
+int TTabStrip::closeButtonAt(const QPoint &pos) const
+{
+    const int i = tabAt(pos);
+    return i >= 0 && tabCloseRect(i).contains(pos) ? i : -1;
+}
+
 int TTabStrip::tabAt(const QPoint &pos) const
 {
     ensureLayout();
@@ -438,6 +499,20 @@ void TTabStrip::paintEvent(QPaintEvent *)
         p.save();
         p.translate(0, r.top());
         p.drawControl(QStyle::CE_TabBarTab, opt);
+        if (m_closable) {
+            // Drawn as QTabBar's close button draws itself.
+            QStyleOption button;
+            button.initFrom(this);
+            button.rect = closeRectInRow(i);
+            button.state |= QStyle::State_AutoRaise;
+            if (i == m_pressedClose && i == m_hoverClose)
+                button.state |= QStyle::State_Sunken;
+            else if (i == m_hoverClose && isEnabled())
+                button.state |= QStyle::State_Raised;
+            if (i == m_current)
+                button.state |= QStyle::State_Selected;
+            p.drawPrimitive(QStyle::PE_IndicatorTabClose, button);
+        }
         p.restore();
     };
     for (int i = 0; i < m_placed.size(); ++i)
@@ -449,15 +524,61 @@ void TTabStrip::paintEvent(QPaintEvent *)
 
 void TTabStrip::mousePressEvent(QMouseEvent *e)
 {
+    const QPoint pos = e->position().toPoint();
     if (e->button() == Qt::LeftButton) {
-        const int i = tabAt(e->position().toPoint());
+        const int close = closeButtonAt(pos);
+        if (close >= 0) { // closes on release over the same button
+            m_pressedClose = close;
+            update();
+            e->accept();
+            return;
+        }
+        const int i = tabAt(pos);
         if (i >= 0) {
             setCurrentIndex(i);
             e->accept();
             return;
         }
+    } else if (e->button() == Qt::MiddleButton) {
+        m_middlePressed = tabAt(pos);
+        if (m_middlePressed >= 0) {
+            e->accept();
+            return;
+        }
     }
     QWidget::mousePressEvent(e);
+}
+
+void TTabStrip::mouseReleaseEvent(QMouseEvent *e)
+{
+    const QPoint pos = e->position().toPoint();
+    int close = -1;
+    if (e->button() == Qt::LeftButton && m_pressedClose >= 0) {
+        if (closeButtonAt(pos) == m_pressedClose)
+            close = m_pressedClose;
+        m_pressedClose = -1;
+        update();
+    } else if (e->button() == Qt::MiddleButton && m_middlePressed >= 0) {
+        if (tabAt(pos) == m_middlePressed)
+            close = m_middlePressed;
+        m_middlePressed = -1;
+    } else {
+        QWidget::mouseReleaseEvent(e);
+        return;
+    }
+    e->accept();
+    if (close >= 0)
+        emit tabCloseRequested(close); // last: the tab may be gone afterwards
+}
+
+void TTabStrip::mouseMoveEvent(QMouseEvent *e)
+{
+    const int close = m_closable ? closeButtonAt(e->position().toPoint()) : -1;
+    if (close != m_hoverClose) {
+        m_hoverClose = close;
+        update();
+    }
+    QWidget::mouseMoveEvent(e);
 }
 
 void TTabStrip::resizeEvent(QResizeEvent *e)
@@ -499,6 +620,10 @@ bool TTabStrip::event(QEvent *e)
         break;
     case QEvent::HoverLeave:
         setHover(-1);
+        if (m_hoverClose >= 0) {
+            m_hoverClose = -1;
+            update();
+        }
         break;
     case QEvent::FontChange:
     case QEvent::StyleChange:

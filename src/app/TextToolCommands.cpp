@@ -10,6 +10,7 @@
 #include "editor/TEditorEdits.h"
 #include "editor/TEditorSearch.h"
 #include "editor/TRxRichEdit.h"
+#include "editor/TSearchDialog.h"
 #include "editor/TextCommands.h"
 #include "konverze/TfrmKonverze.h"
 
@@ -41,10 +42,33 @@ TextToolCommands::TextToolCommands(PageCommands *pages, TPrompts *prompts, QWidg
 
 // ---- find and replace ----
 
+TEditorSearch *TextToolCommands::searchOf(TRxRichEdit *editor)
+{
+    TEditorSearch *search = TEditorSearch::of(editor);
+    if (!search->property("messagesLinked").toBool()) {
+        search->setProperty("messagesLinked", true);
+        // The dialog that searched last is the one that missed.
+        connect(search, &TEditorSearch::TextNotFound, this,
+                [this, search] { tell(tr("Nenalezeno"), search->LastSearch()); });
+        connect(search, &TEditorSearch::ReplacedAll, this, [this, search](TRxRichEdit *, int count) {
+            tell(tr("Zaměněno: %1").arg(count), search->ReplaceDialog());
+        });
+    }
+    return search;
+}
+
+void TextToolCommands::tell(const QString &text, TSearchDialog *dialog)
+{
+    if (m_message && m_message(text))
+        return;
+    if (dialog && dialog->isVisible())
+        dialog->ShowMessage(text);
+}
+
 void TextToolCommands::mmFindClick()
 {
     if (TRxRichEdit *editor = m_pages->ActiveEditor())
-        TEditorSearch::of(editor)->ShowFindDialog();
+        searchOf(editor)->ShowFindDialog();
 }
 
 void TextToolCommands::mmFindAgainClick()
@@ -53,14 +77,19 @@ void TextToolCommands::mmFindAgainClick()
     if (!editor)
         return;
     TEditorSearch *search = TEditorSearch::find(editor);
-    if (!search || !search->RepeatSearch())
+    if (!search || !search->LastSearch() || search->LastSearch()->SearchText().isEmpty()) {
         QApplication::beep();
+        tell(tr("Nenalezeno"), nullptr); // nothing to repeat
+        return;
+    }
+    if (!searchOf(editor)->RepeatSearch())
+        QApplication::beep(); // the miss itself is told through TextNotFound
 }
 
 void TextToolCommands::mmReplaceClick()
 {
     if (TRxRichEdit *editor = m_pages->ActiveEditor())
-        TEditorSearch::of(editor)->ShowReplaceDialog();
+        searchOf(editor)->ShowReplaceDialog();
 }
 
 // ---- go to line ----

@@ -1,10 +1,14 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 
 class PageCommands;
 class QWidget;
+class TEditorSearch;
 class TPrompts;
+class TRxRichEdit;
+class TSearchDialog;
 
 // Text tools of the active page: find and replace, go to line, case, date and time,
 // conversion between the Czech sets, T602 clean-up.
@@ -13,6 +17,10 @@ class TextToolCommands : public QObject
     Q_OBJECT
 public:
     TextToolCommands(PageCommands *pages, TPrompts *prompts, QWidget *window, QObject *parent = nullptr);
+
+    // Where the searches' messages ("Nenalezeno", "Zaměněno: n") go: the status bar's hint
+    // panel; when it answers false (hidden), the dialog that searched shows them.
+    void SetMessageSink(std::function<bool(const QString &)> sink) { m_message = std::move(sink); }
 
     void mmFindClick();
     void mmFindAgainClick();
@@ -26,6 +34,10 @@ public:
     void KonverzezT6021Click();
 
 private:
+    TEditorSearch *searchOf(TRxRichEdit *editor); // with its messages linked
+    void tell(const QString &text, TSearchDialog *dialog);
+
+    std::function<bool(const QString &)> m_message;
     PageCommands *m_pages;
     TPrompts *m_prompts;
     QWidget *m_window;

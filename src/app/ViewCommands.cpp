@@ -7,7 +7,9 @@
 #include "settings/TLanguageChoice.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
+#include <QTranslator>
 
 ViewCommands::ViewCommands(const Parts &parts, TPrompts *prompts, TSettingsStore *settings, QWidget *window,
                            QObject *parent)
@@ -64,33 +66,52 @@ void ViewCommands::FillLanguageMenu(const QStringList &folders)
 {
     QMenu *menu = m_items.languageMenu;
     menu->clear();
+    delete m_languageGroup.data();
+    m_languageGroup = new QActionGroup(menu);
+    m_languageGroup->setExclusive(true);
     const QList<Languages::File> files = Languages::Available(folders);
-    for (const Languages::File &file : files) {
-        QAction *item = menu->addAction(file.caption);
-        item->setObjectName(file.code + QLatin1Char('1'));
-        connect(item, &QAction::triggered, this, [this, code = file.code] { languageItemClick(code); });
-    }
     if (files.isEmpty()) {
         menu->setEnabled(false);
         return;
     }
-    auto *dflt = new QAction(tr("[default]"), menu);
-    dflt->setObjectName(QStringLiteral("Dflt1"));
-    connect(dflt, &QAction::triggered, this, [this] { languageItemClick(QString()); });
-    menu->insertAction(menu->actions().value(0), dflt);
+    // The language in use has the check mark: the stored choice when start-up could load its
+    // file (Czech when nothing is stored), otherwise the untranslated texts of "[default]".
+    const QString chosen = m_settings ? LanguageChoice::Read(*m_settings) : LanguageChoice::Czech;
+    QTranslator probe;
+    const QString inUse = Languages::Load(probe, chosen, folders) ? chosen : QString();
+
+    auto addItem = [&](const QString &caption, const QString &name, const QString &code) {
+        QAction *item = menu->addAction(caption);
+        item->setObjectName(name);
+        item->setCheckable(true);
+        m_languageGroup->addAction(item);
+        if (code == inUse) {
+            item->setChecked(true);
+            m_languageChecked = item;
+        }
+        connect(item, &QAction::triggered, this, [this, item, code] { languageItemClick(item, code); });
+    };
+    addItem(tr("[default]"), QStringLiteral("Dflt1"), QString());
+    for (const Languages::File &file : files)
+        addItem(file.caption, file.code + QLatin1Char('1'), file.code);
     menu->setEnabled(true);
 }
 
-void ViewCommands::languageItemClick(const QString &code)
+void ViewCommands::languageItemClick(QAction *item, const QString &code)
 {
-    // The choice takes effect at the next start; nothing changes in the running program.
+    // The choice takes effect at the next start; nothing changes in the running program
+    // but the check mark, which shows the stored choice from now on.
     if (m_settings) {
         try {
             LanguageChoice::Write(*m_settings, code);
         } catch (const TError &e) {
             m_prompts->ShowError(m_window, e.message());
+            item->setChecked(false);
+            if (m_languageChecked)
+                m_languageChecked->setChecked(true);
             return;
         }
     }
+    m_languageChecked = item;
     m_prompts->ShowMessage(m_window, QStringLiteral("Quorvel Tosk"), tr("Restart this program"));
 }

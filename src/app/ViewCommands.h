@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 
 class QAction;
+class QActionGroup;
 class QMenu;
 class QWidget;
 class TPageControl;
@@ -45,16 +47,19 @@ public:
     void mmZALOZKYClick();
     void mmMultiLineClick();
 
-    // Lists the translations found in `folders` in "&Jazyková verze" (at creation: the
-    // folder of the executable and the installed translations folder).
+    // Lists "[default]" and the translations found in `folders` in "&Jazyková verze" (at
+    // creation: the folder of the executable and the installed translations folder), with a
+    // check mark on the one in use; disabled when there is none.
     void FillLanguageMenu(const QStringList &folders);
 
 private:
-    void languageItemClick(const QString &code); // empty code: "[default]"
+    void languageItemClick(QAction *item, const QString &code); // empty code: "[default]"
 
     Parts m_parts;
     Items m_items;
     TPrompts *m_prompts;
     TSettingsStore *m_settings;
     QWidget *m_window;
+    QPointer<QActionGroup> m_languageGroup;
+    QPointer<QAction> m_languageChecked;
 };

@@ -46,6 +46,20 @@ int main(int argc, char *argv[])
     // append a display name to every window caption ("Quorvel Tosk - <path>").
     QApplication::setApplicationName(QStringLiteral("Quorvel Tosk"));
     TDialogPrompts prompts;
+
+    // The language version chosen in "Jazyková verze" at an earlier run (Czech when none),
+    // before any message can be shown. "[default]" (empty) keeps the source texts.
+    TSettingsStore settings(TSettingsStore::DefaultFileName());
+    QTranslator translator;
+    const QString code = LanguageChoice::Read(settings);
+    if (Languages::Load(translator, code, Languages::SearchFolders()))
+        QApplication::installTranslator(&translator);
+    // Qt's own dialogs (files, fonts, printing) speak the same language as the program.
+    QTranslator qtTranslator;
+    if (qtTranslator.load(QStringLiteral("qtbase_") + (code.isEmpty() ? LanguageChoice::Czech : code),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTranslator);
+
     // A name that is not valid in the system's encoding could only be opened under another
     // name (Qt would create a new file with a replacement character): it is refused.
     for (const QString &name : std::as_const(unusable))
@@ -60,25 +74,14 @@ int main(int argc, char *argv[])
         return 0;
     case TInstanceChannel::Failed:
         prompts.ShowError(nullptr, channel.Problem().isEmpty()
-                                       ? QStringLiteral("Initialization failed")
-                                       : QStringLiteral("Initialization failed: %1").arg(channel.Problem()));
+                                       ? QCoreApplication::translate("main", "Initialization failed")
+                                       : QCoreApplication::translate("main", "Initialization failed") + QStringLiteral(": ")
+                                             + channel.Problem());
         return 1;
     case TInstanceChannel::Primary:
         break;
     }
 
-    TSettingsStore settings(TSettingsStore::DefaultFileName());
-    // The language version chosen in "Jazyková verze" at an earlier run; none: Czech.
-    QTranslator translator;
-    const QString code = LanguageChoice::Read(settings);
-    const bool translated = Languages::Load(translator, code, Languages::SearchFolders());
-    if (translated)
-        QApplication::installTranslator(&translator);
-    // Qt's own dialogs (files, fonts, printing) speak the same language as the program.
-    QTranslator qtTranslator;
-    if (qtTranslator.load(QStringLiteral("qtbase_") + (translated ? code : QStringLiteral("cs")),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTranslator);
     TMainForm form(&prompts, &settings);
     // kill, logout: closed like the close box, so the settings are saved.
     TTermSignal term([&form] { form.close(); });

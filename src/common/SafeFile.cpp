@@ -1,10 +1,13 @@
 #include "common/SafeFile.h"
 
 #include "common/TErrorText.h"
+#include "common/TFileErrors.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -22,9 +25,11 @@ QString NotRegularText(const QString &fileName)
 }
 
 namespace {
-QString cannotOpen(const QString &fileName)
+// "Cannot open file <name>" and why, in the interface's language.
+QString cannotOpen(const QString &fileName, int error = 0)
 {
-    return QStringLiteral("Cannot open file %1").arg(fileName);
+    const QString text = QCoreApplication::translate("TextFile", "Cannot open file %1").arg(fileName);
+    return FileErrors::WithReason(text, error, FileErrors::Access::Read);
 }
 } // namespace
 
@@ -38,14 +43,15 @@ QByteArray ReadRegular(const QString &fileName, qint64 limit, bool *tooLarge)
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     struct stat st;
     if (fd < 0) {
+        const int error = errno;
         if (::stat(name.constData(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode))
             throw TError(NotRegularText(fileName));
-        throw TError(cannotOpen(fileName));
+        throw TError(cannotOpen(fileName, error));
     }
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         // A folder keeps the usual text; anything else is named for what it is.
-        throw TError(S_ISDIR(st.st_mode) ? cannotOpen(fileName) : NotRegularText(fileName));
+        throw TError(S_ISDIR(st.st_mode) ? cannotOpen(fileName, EISDIR) : NotRegularText(fileName));
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     QByteArray bytes;
@@ -56,8 +62,9 @@ QByteArray ReadRegular(const QString &fileName, qint64 limit, bool *tooLarge)
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0) {
+            const int error = errno;
             ::close(fd);
-            throw TError(cannotOpen(fileName));
+            throw TError(cannotOpen(fileName, error));
         }
         if (got == 0)
             break;
@@ -73,7 +80,7 @@ QByteArray ReadRegular(const QString &fileName, qint64 limit, bool *tooLarge)
 #else
     const QFileInfo info(fileName);
     if (info.isDir())
-        throw TError(cannotOpen(fileName));
+        throw TError(cannotOpen(fileName, EISDIR));
     if (info.exists() && !info.isFile())
         throw TError(NotRegularText(fileName));
     QFile file(fileName);
@@ -103,13 +110,17 @@ QString WriteProblem(const QString &fileName)
     if (S_ISREG(st.st_mode))
         return {};
     if (S_ISDIR(st.st_mode))
-        return QStringLiteral("Cannot create file %1").arg(fileName);
+        return FileErrors::WithReason(
+            QCoreApplication::translate("TextFile", "Cannot create file %1").arg(fileName), EISDIR,
+            FileErrors::Access::Write);
 #else
     const QFileInfo info(fileName);
     if (!info.exists() || info.isFile())
         return {};
     if (info.isDir())
-        return QStringLiteral("Cannot create file %1").arg(fileName);
+        return FileErrors::WithReason(
+            QCoreApplication::translate("TextFile", "Cannot create file %1").arg(fileName), EISDIR,
+            FileErrors::Access::Write);
 #endif
     return QCoreApplication::translate("SafeFile", "Soubor %1 nelze uložit: není to obyčejný soubor.")
         .arg(fileName);

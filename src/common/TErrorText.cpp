@@ -1,5 +1,6 @@
 #include "common/TErrorText.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 QString ErrorBoxText(const QString &text)
@@ -11,7 +12,8 @@ QString ErrorBoxText(const QString &text)
 
 QString ErrorOpeningText(const QString &fileName, const QString &text)
 {
-    return QStringLiteral("Error opening ") + fileName + QStringLiteral(" - ") + text;
+    // One pass over both arguments: a "%2" in the file name stays as it is.
+    return QCoreApplication::translate("TErrorText", "Error opening %1 - %2").arg(fileName, text);
 }
 
 QString ExeBaseName(const QString &exePath)

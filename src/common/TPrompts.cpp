@@ -3,20 +3,26 @@
 #include "common/TErrorText.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QHeaderView>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
+#include <QTreeView>
 
 TPrompts::Answer TDialogPrompts::Confirm(QWidget *parent, const QString &text)
 {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), text, QMessageBox::NoButton,
-                    parent);
-    QPushButton *yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
-    QPushButton *no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
-    QPushButton *cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+    QMessageBox box(QMessageBox::Question, QCoreApplication::translate("TPrompts", "Confirm"), text,
+                    QMessageBox::NoButton, parent);
+    QPushButton *yes = box.addButton(QCoreApplication::translate("TPrompts", "&Yes"), QMessageBox::YesRole);
+    QPushButton *no = box.addButton(QCoreApplication::translate("TPrompts", "&No"), QMessageBox::NoRole);
+    QPushButton *cancel =
+        box.addButton(QCoreApplication::translate("TPrompts", "Cancel"), QMessageBox::RejectRole);
     box.setDefaultButton(yes);
     box.setEscapeButton(cancel);
     box.exec();
@@ -36,7 +42,8 @@ void TDialogPrompts::ShowError(QWidget *parent, const QString &text)
 
 void TDialogPrompts::ShowErrorNotice(QWidget *parent, const QString &text)
 {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), text, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Critical, QCoreApplication::translate("TPrompts", "Error"), text,
+                    QMessageBox::Ok, parent);
     box.exec();
 }
 
@@ -61,6 +68,37 @@ void enlarge(QFileDialog &dialog, QWidget *parent)
                 avail.top() + (avail.height() - height) / 3);
 }
 
+// The detail view's columns: size, type and date as wide as their texts, the name taking
+// the rest. Qt's own dialog keeps them at their narrow defaults in the enlarged frame.
+void fitColumns(QFileDialog &dialog)
+{
+    auto *view = dialog.findChild<QTreeView *>(QStringLiteral("treeView"));
+    if (!view || !view->isVisible())
+        return; // the platform's own dialog, or the list view
+    QHeaderView *header = view->header();
+    int others = 0;
+    for (int column = 1; column < header->count(); ++column) {
+        if (header->isSectionHidden(column))
+            continue;
+        const int before = header->sectionSize(column);
+        view->resizeColumnToContents(column);
+        header->resizeSection(column, qMax(before, header->sectionSize(column)));
+        others += header->sectionSize(column);
+    }
+    view->resizeColumnToContents(0);
+    header->resizeSection(0, qMax(header->sectionSize(0), view->viewport()->width() - others));
+}
+
+// Fits the columns once the dialog shows, and again when a folder's entries have come in.
+void fitColumnsWhenShown(QFileDialog &dialog)
+{
+    QTimer::singleShot(0, &dialog, [&dialog] { fitColumns(dialog); });
+    if (auto *model = dialog.findChild<QFileSystemModel *>())
+        QObject::connect(model, &QFileSystemModel::directoryLoaded, &dialog, [&dialog] {
+            QTimer::singleShot(0, &dialog, [&dialog] { fitColumns(dialog); });
+        });
+}
+
 } // namespace
 
 QStringList TDialogPrompts::OpenFileNames(QWidget *parent, const QString &title,
@@ -70,6 +108,7 @@ QStringList TDialogPrompts::OpenFileNames(QWidget *parent, const QString &title,
     dialog.setFileMode(QFileDialog::ExistingFiles);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     enlarge(dialog, parent);
+    fitColumnsWhenShown(dialog);
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.selectedFiles();
@@ -87,6 +126,7 @@ QString TDialogPrompts::SaveFileName(QWidget *parent, const QString &title,
     if (!proposal.isEmpty())
         dialog.selectFile(proposal);
     enlarge(dialog, parent);
+    fitColumnsWhenShown(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
@@ -99,8 +139,8 @@ bool TDialogPrompts::InputQuery(QWidget *parent, const QString &title, const QSt
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(value);
-    dialog.setOkButtonText(QStringLiteral("OK"));
-    dialog.setCancelButtonText(QStringLiteral("Cancel"));
+    dialog.setOkButtonText(QCoreApplication::translate("TPrompts", "OK"));
+    dialog.setCancelButtonText(QCoreApplication::translate("TPrompts", "Cancel"));
     if (dialog.exec() != QDialog::Accepted)
         return false;
     value = dialog.textValue();
@@ -112,10 +152,20 @@ QString QtFilterFromWindowsFilter(const QString &filter)
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList out;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
-        QString label = parts.at(i);
-        const QString patterns = QString(parts.at(i + 1)).replace(QLatin1Char(';'), QLatin1Char(' '));
-        if (!label.contains(QLatin1Char('(')))
-            label += QStringLiteral(" (") + patterns + QLatin1Char(')');
+        QString label = parts.at(i).trimmed();
+        // "*.*" matches every name on Windows, names without a dot too (README, Makefile);
+        // here that is "*".
+        QStringList patterns = parts.at(i + 1).split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (QString &p : patterns)
+            if (p.trimmed() == QLatin1String("*.*"))
+                p = QStringLiteral("*");
+        // Qt takes the patterns from the label's parentheses: they show what is matched.
+        const QString shown = QLatin1Char('(') + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+        const qsizetype open = label.lastIndexOf(QLatin1Char('('));
+        if (open >= 0 && label.endsWith(QLatin1Char(')')))
+            label = label.left(open) + shown;
+        else
+            label += QLatin1Char(' ') + shown;
         out << label;
     }
     return out.join(QStringLiteral(";;"));

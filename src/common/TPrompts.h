@@ -50,5 +50,6 @@ public:
 };
 
 // Converts the Windows filter form "Text (*.txt)|*.txt|All (*.*)|*.*" into Qt's
-// "Text (*.txt);;All (*.*)".
+// "Text (*.txt);;All (*)": the label's parentheses list the patterns, and "*.*" becomes "*",
+// which matches names without a dot as Windows' "*.*" does.
 QString QtFilterFromWindowsFilter(const QString &filter);

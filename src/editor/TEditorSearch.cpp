@@ -231,5 +231,6 @@ int TEditorSearch::ReplaceAll(TSearchDialog *dialog)
     if (!selectionReported)
         emit m_editor->SelectionChanged(m_editor);
     MoveDialogAside(dialog);
+    emit ReplacedAll(m_editor, plan.count());
     return plan.count();
 }

@@ -43,8 +43,10 @@ public:
     int ReplaceAll(TSearchDialog *dialog);
 
 signals:
-    // A search found nothing (the program binds nothing to it).
+    // A search found nothing.
     void TextNotFound(TRxRichEdit *editor, const QString &searchText);
+    // Replace All replaced `count` (at least one) occurrences.
+    void ReplacedAll(TRxRichEdit *editor, int count);
     // A dialog of this editor was closed.
     void CloseFindDialog(TRxRichEdit *editor, TSearchDialog *dialog);
 

@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QWheelEvent>
 
 namespace {
 
@@ -27,7 +28,8 @@ bool isMenuKey(const QKeyEvent *e)
     static const QKeyCombination keys[] = {
         QKeyCombination(Qt::ControlModifier, Qt::Key_Z), QKeyCombination(Qt::ControlModifier, Qt::Key_X),
         QKeyCombination(Qt::ControlModifier, Qt::Key_C), QKeyCombination(Qt::ControlModifier, Qt::Key_V),
-        QKeyCombination(Qt::ControlModifier, Qt::Key_A),
+        QKeyCombination(Qt::ControlModifier, Qt::Key_A), QKeyCombination(Qt::ControlModifier, Qt::Key_Y),
+        QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z),
     };
     for (const auto &key : keys)
         if (k == key)
@@ -35,10 +37,12 @@ bool isMenuKey(const QKeyEvent *e)
     return false;
 }
 
-// Ctrl+Tab and Ctrl+Shift+Tab switch pages; the text control would take them as a tab.
+// Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PgDn and Ctrl+PgUp switch pages; the text control would take
+// them as a tab or a move.
 bool isPageSwitchKey(const QKeyEvent *e)
 {
-    return (e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab)
+    return (e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab || e->key() == Qt::Key_PageDown
+            || e->key() == Qt::Key_PageUp)
         && (e->modifiers() & Qt::ControlModifier);
 }
 
@@ -453,6 +457,77 @@ bool TRxRichEdit::CanUndo() const
 void TRxRichEdit::Undo()
 {
     undo();
+}
+
+bool TRxRichEdit::CanRedo() const
+{
+    return document()->isRedoAvailable();
+}
+
+void TRxRichEdit::Redo()
+{
+    redo();
+}
+
+// ---- zoom ----
+
+namespace {
+constexpr qreal MinZoomedPoints = 4;
+constexpr qreal MaxZoomedPoints = 96;
+} // namespace
+
+void TRxRichEdit::zoomTo(int steps)
+{
+    if (m_zoomSteps == 0)
+        m_unzoomedFont = font();
+    const qreal base = m_unzoomedFont.pointSizeF();
+    if (base <= 0)
+        return; // a font in pixels: not zoomed
+    steps = int(qBound(MinZoomedPoints - base, qreal(steps), MaxZoomedPoints - base));
+    if (steps == m_zoomSteps)
+        return;
+    m_zoomSteps = steps;
+    QFont f = m_unzoomedFont;
+    f.setPointSizeF(base + steps);
+    setFont(f);
+}
+
+void TRxRichEdit::ZoomIn()
+{
+    zoomTo(m_zoomSteps + 1);
+}
+
+void TRxRichEdit::ZoomOut()
+{
+    zoomTo(m_zoomSteps - 1);
+}
+
+void TRxRichEdit::ResetZoom()
+{
+    if (m_zoomSteps == 0)
+        return;
+    m_zoomSteps = 0;
+    setFont(m_unzoomedFont);
+}
+
+void TRxRichEdit::wheelEvent(QWheelEvent *e)
+{
+    if (!(e->modifiers() & Qt::ControlModifier)) {
+        m_wheelZoom = 0;
+        QPlainTextEdit::wheelEvent(e);
+        return;
+    }
+    // One step per notch; touchpads send small angles that add up.
+    m_wheelZoom += e->angleDelta().y();
+    while (m_wheelZoom >= 120) {
+        m_wheelZoom -= 120;
+        ZoomIn();
+    }
+    while (m_wheelZoom <= -120) {
+        m_wheelZoom += 120;
+        ZoomOut();
+    }
+    e->accept();
 }
 
 int TRxRichEdit::roomLeft() const

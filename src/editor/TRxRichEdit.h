@@ -68,6 +68,15 @@ public:
 
     bool CanUndo() const;
     void Undo();
+    bool CanRedo() const;
+    void Redo();
+
+    // Zoom of this editor's text in font points above (or below) the font it was given;
+    // Ctrl+wheel zooms too. Not stored: a new page starts unzoomed.
+    void ZoomIn();
+    void ZoomOut();
+    void ResetZoom();
+    int ZoomSteps() const { return m_zoomSteps; }
 
 signals:
     void Changed(TRxRichEdit *editor);          // after every change of the text
@@ -86,6 +95,7 @@ protected:
     void mousePressEvent(QMouseEvent *e) override;
     void mouseMoveEvent(QMouseEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;
+    void wheelEvent(QWheelEvent *e) override;
 
 private:
     friend class TSelectionMargin;
@@ -99,6 +109,7 @@ private:
     QString prepareInsert(const QString &text, int replacing) const;
     void selectDisplayLineAt(int y, bool extend);
     void drawLinks();
+    void zoomTo(int steps);
 
     QString TextForSave() const override;
     void TakeLoadedText(const QString &text) override;
@@ -110,4 +121,7 @@ private:
     int m_lastAnchor = -1, m_lastPosition = -1;
     TDisplayLines *m_lines = nullptr;
     int m_wordAnchor = -1; // start of the word where a mouse drag began
+    int m_zoomSteps = 0;
+    QFont m_unzoomedFont;   // the font before the first zoom step
+    int m_wheelZoom = 0;    // wheel angle not yet turned into a zoom step
 };

@@ -66,20 +66,38 @@ TSearchDialog::TSearchDialog(Kind kind, QWidget *parent) : QDialog(parent), m_ki
         btnReplaceAll = new QPushButton(tr("Zaměnit &vše"), this);
         buttons->addWidget(btnReplace);
         buttons->addWidget(btnReplaceAll);
-        connect(btnReplace, &QPushButton::clicked, this, [this] { emit ReplaceClicked(this); });
-        connect(btnReplaceAll, &QPushButton::clicked, this, [this] { emit ReplaceAllClicked(this); });
+        connect(btnReplace, &QPushButton::clicked, this, [this] {
+            lblMessage->clear();
+            emit ReplaceClicked(this);
+        });
+        connect(btnReplaceAll, &QPushButton::clicked, this, [this] {
+            lblMessage->clear();
+            emit ReplaceAllClicked(this);
+        });
     }
     btnCancel = new QPushButton(tr("Storno"), this);
     buttons->addWidget(btnCancel);
     buttons->addStretch();
-    connect(btnFindNext, &QPushButton::clicked, this, [this] { emit FindNextClicked(this); });
+    connect(btnFindNext, &QPushButton::clicked, this, [this] {
+        lblMessage->clear();
+        emit FindNextClicked(this);
+    });
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto *main = new QHBoxLayout(this);
+    lblMessage = new QLabel(this);
+    lblMessage->setObjectName(QStringLiteral("lblMessage"));
+    lblMessage->setTextFormat(Qt::PlainText);
+    lblMessage->setMinimumHeight(lblMessage->fontMetrics().height()); // the dialog keeps its size
+
+    auto *main = new QHBoxLayout;
     main->addLayout(left, 1);
     main->addLayout(buttons);
-    main->setSizeConstraint(QLayout::SetFixedSize);
+    auto *outer = new QVBoxLayout(this);
+    outer->addLayout(main);
+    outer->addWidget(lblMessage);
+    outer->setSizeConstraint(QLayout::SetFixedSize);
 
+    connect(edtSearch, &QLineEdit::textChanged, lblMessage, &QLabel::clear);
     connect(edtSearch, &QLineEdit::textChanged, this, &TSearchDialog::updateButtons);
     updateButtons();
 }
@@ -134,6 +152,16 @@ void TSearchDialog::SetDown(bool down)
 {
     if (rbDown)
         (down ? rbDown : rbUp)->setChecked(true);
+}
+
+void TSearchDialog::ShowMessage(const QString &text)
+{
+    lblMessage->setText(text);
+}
+
+QString TSearchDialog::Message() const
+{
+    return lblMessage->text();
 }
 
 void TSearchDialog::hideEvent(QHideEvent *e)

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -33,6 +34,11 @@ public:
     bool Down() const; // the Replace dialog always searches down
     void SetDown(bool down);
 
+    // A short message about the last search ("Nenalezeno") on a line of its own, for when the
+    // status bar is hidden; cleared by the next search or a change of the search text.
+    void ShowMessage(const QString &text);
+    QString Message() const;
+
     // The controls, for tests and screenshots.
     QLineEdit *edtSearch = nullptr;
     QLineEdit *edtReplace = nullptr;     // Replace only
@@ -44,6 +50,7 @@ public:
     QPushButton *btnReplace = nullptr;   // Replace only
     QPushButton *btnReplaceAll = nullptr; // Replace only
     QPushButton *btnCancel = nullptr;
+    QLabel *lblMessage = nullptr;
 
 signals:
     void FindNextClicked(TSearchDialog *dialog);

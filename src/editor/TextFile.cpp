@@ -2,14 +2,25 @@
 
 #include "common/SafeFile.h"
 #include "common/TErrorText.h"
+#include "common/TFileErrors.h"
 #include "editor/Cp1250.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
 
 namespace TextFile {
+
+namespace {
+// The standard texts followed by the system's reason (errno right after the failing call).
+[[noreturn]] void cannotCreate(const QString &fileName, int error)
+{
+    const QString text = QCoreApplication::translate("TextFile", "Cannot create file %1").arg(fileName);
+    throw TError(FileErrors::WithReason(text, error, FileErrors::Access::Write));
+}
+} // namespace
 
 QString fromFileBytes(const QByteArray &bytes)
 {
@@ -105,10 +116,11 @@ void writeFile(const QString &fileName, const QString &text)
     // QSaveFile writes a temporary file and renames it over the old one, so a failed write
     // leaves the old file whole. It follows symbolic links and keeps the permissions.
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        throw TError(QStringLiteral("Cannot create file %1").arg(fileName));
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        throw TError(QStringLiteral("Cannot create file %1").arg(fileName));
+    if (QFileInfo(fileName).isDir())
+        cannotCreate(fileName, EISDIR);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        cannotCreate(fileName, errno);
 }
 
 } // namespace TextFile

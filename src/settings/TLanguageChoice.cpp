@@ -6,7 +6,8 @@
 
 namespace {
 const QString LanguageValue = QStringLiteral("Language");
-}
+const QString DefaultValue = QStringLiteral("Dflt"); // the name of the "[default]" item, less its "1"
+} // namespace
 
 namespace LanguageChoice {
 
@@ -14,16 +15,19 @@ QString Read(TSettingsStore &store)
 {
     try {
         TSettingsSession session(store);
-        return session.ReadString(SettingsKeys::Options, LanguageValue).trimmed();
+        const QString value = session.ReadString(SettingsKeys::Options, LanguageValue).trimmed();
+        if (value.isEmpty())
+            return Czech;
+        return value == DefaultValue ? QString() : value;
     } catch (const TError &) {
-        return {}; // a damaged value selects the program's own texts
+        return Czech; // a damaged value selects the default language
     }
 }
 
 void Write(TSettingsStore &store, const QString &code)
 {
     TSettingsSession session(store);
-    session.WriteString(SettingsKeys::Options, LanguageValue, code);
+    session.WriteString(SettingsKeys::Options, LanguageValue, code.isEmpty() ? DefaultValue : code);
     session.Close();
 }
 

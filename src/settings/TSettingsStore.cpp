@@ -2,6 +2,7 @@
 
 #include "common/SafeFile.h"
 #include "common/TErrorText.h"
+#include "common/TFileErrors.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -9,6 +10,17 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <cerrno>
+
+namespace {
+// The system's reason why the file cannot be read, asked again right away.
+int readError(const QString &fileName)
+{
+    QFile file(fileName);
+    errno = 0;
+    return file.open(QIODevice::ReadOnly) ? 0 : errno;
+}
+} // namespace
 
 TSettingsStore::TSettingsStore(QString fileName) : m_fileName(std::move(fileName)) {}
 
@@ -27,21 +39,26 @@ QString TSettingsStore::DefaultFileName(const QString &exeBase)
 void TSettingsStore::SetProblemHandler(ProblemHandler handler)
 {
     m_handler = std::move(handler);
-    if (m_handler && !m_pending.isEmpty()) {
-        const QString text = std::exchange(m_pending, QString());
-        m_handler(text);
+    if (m_handler && m_pending) {
+        const auto text = std::exchange(m_pending, nullptr);
+        m_handler(text());
     }
 }
 
 void TSettingsStore::ReportProblem(const QString &text)
 {
+    ReportProblem([text] { return text; });
+}
+
+void TSettingsStore::ReportProblem(std::function<QString()> text)
+{
     if (m_reported)
         return;
     m_reported = true;
     if (m_handler)
-        m_handler(text);
+        m_handler(text());
     else
-        m_pending = text;
+        m_pending = std::move(text);
 }
 
 bool TSettingsStore::CheckFile()
@@ -89,13 +106,20 @@ TSettingsSession::TSettingsSession(TSettingsStore &store) : m_store(store)
     case QSettings::NoError:
         break;
     case QSettings::FormatError:
-        store.ReportProblem(QStringLiteral("Settings file '%1' is damaged; the values that could "
-                                           "not be read keep their defaults")
-                                .arg(QDir::toNativeSeparators(store.FileName())));
+        store.ReportProblem([name = QDir::toNativeSeparators(store.FileName())] {
+            return QCoreApplication::translate("TSettingsStore",
+                                               "Settings file '%1' is damaged; the values that "
+                                               "could not be read keep their defaults")
+                .arg(name);
+        });
         break;
     case QSettings::AccessError:
-        store.ReportProblem(QStringLiteral("Cannot read settings file '%1'")
-                                .arg(QDir::toNativeSeparators(store.FileName())));
+        store.ReportProblem([name = store.FileName(), error = readError(store.FileName())] {
+            return FileErrors::WithReason(
+                QCoreApplication::translate("TSettingsStore", "Cannot read settings file '%1'")
+                    .arg(QDir::toNativeSeparators(name)),
+                error, FileErrors::Access::Read);
+        });
         break;
     }
 }
@@ -127,7 +151,7 @@ QString TSettingsSession::ReadString(const QString &key, const QString &name, co
     else if (value.typeId() == QMetaType::QStringList) // a hand-written value with commas
         text = value.toStringList().join(QStringLiteral(", "));
     else
-        throw TError(QStringLiteral("Invalid data type for '%1'").arg(name));
+        throw TError(QCoreApplication::translate("TSettingsStore", "Invalid data type for '%1'").arg(name));
     const qsizetype zero = text.indexOf(QChar(0));
     if (zero >= 0)
         text.truncate(zero);
@@ -168,7 +192,7 @@ void TSettingsSession::beforeChange(const QString &name)
         m_writable = usable() && m_settings->isWritable();
     }
     if (!m_writable)
-        throw TError(QStringLiteral("Failed to set data for '%1'").arg(name));
+        throw TError(QCoreApplication::translate("TSettingsStore", "Failed to set data for '%1'").arg(name));
 }
 
 void TSettingsSession::WriteString(const QString &key, const QString &name, const QString &value)
@@ -213,5 +237,6 @@ void TSettingsSession::Close()
         return;
     m_settings->sync();
     if (m_settings->status() == QSettings::AccessError && !m_firstChange.isEmpty())
-        throw TError(QStringLiteral("Failed to set data for '%1'").arg(m_firstChange));
+        throw TError(
+            QCoreApplication::translate("TSettingsStore", "Failed to set data for '%1'").arg(m_firstChange));
 }

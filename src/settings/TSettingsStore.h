@@ -24,10 +24,12 @@ public:
 
     // A damaged or unwritable file would otherwise complain at every access: only the
     // first problem of a run is passed on to the handler. A problem met before a handler
-    // exists waits for it.
+    // exists waits for it; its text is made when it is passed on, so that a problem met
+    // before the translations are loaded is told in the language chosen.
     using ProblemHandler = std::function<void(const QString &text)>;
     void SetProblemHandler(ProblemHandler handler);
     void ReportProblem(const QString &text);
+    void ReportProblem(std::function<QString()> text);
     bool ProblemReported() const { return m_reported; }
 
     // A settings file larger than this is not parsed: it is set aside and the program
@@ -40,7 +42,7 @@ public:
 private:
     QString m_fileName;
     ProblemHandler m_handler;
-    QString m_pending;
+    std::function<QString()> m_pending;
     bool m_reported = false;
 };
 

@@ -14,6 +14,7 @@
 #include "speedbar/TSpeedButton.h"
 #include "speedbar/TSpeedbarSetupWindow.h"
 #include "app/TPageControl.h"
+#include "app/TTabStrip.h"
 #include "editor/TEditorSearch.h"
 #include "editor/TRxRichEdit.h"
 #include "editor/TSearchDialog.h"
@@ -31,6 +32,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolTip>
+#include <QWheelEvent>
 
 namespace {
 
@@ -74,6 +77,7 @@ struct Case
     std::function<void(Fixture &)> setup;
     std::function<void(Fixture &)> check; // QVERIFY/QCOMPARE inside
     bool inMenu = true; // page switching has keys only: the page menu lists it hidden
+    QList<QKeySequence> moreKeys; // further keys of the same command
 };
 
 // The modal dialog a command opened, by class.
@@ -143,6 +147,17 @@ QList<Case> cases()
         f.form->Pages()->mmNewClick();
         f.form->PageControl()->SetActivePageIndex(0);
     };
+    auto typedThenUndone = [](Fixture &f) {
+        QTest::keyClicks(f.editor(), "xy");
+        f.editor()->Undo();
+        QVERIFY(!f.editor()->PlainText().contains(QStringLiteral("xy")));
+    };
+    auto zoomedBy = [](int steps) {
+        return [steps](Fixture &f) {
+            QCOMPARE(f.editor()->ZoomSteps(), steps);
+            QCOMPARE(f.editor()->font().pointSizeF(), f.form->TemplateEditor()->font().pointSizeF() + steps);
+        };
+    };
 
     return {
         {"mmNew", K(ctrl | Qt::Key_N), none, newPage},
@@ -159,10 +174,14 @@ QList<Case> cases()
         {"pmaClose", {}, twoPages, closedOne},
         {"mmCloseAll", {}, twoPages, [](Fixture &f) { QCOMPARE(f.pages(), 0); }},
         {"pmaCloseAll", {}, twoPages, [](Fixture &f) { QCOMPARE(f.pages(), 0); }},
-        {"mmExit", K(Qt::ALT | Qt::Key_F4), none, [](Fixture &f) { QVERIFY(!f.form->isVisible()); }},
+        {"mmExit", K(Qt::ALT | Qt::Key_F4), none, [](Fixture &f) { QVERIFY(!f.form->isVisible()); }, true,
+         {K(ctrl | Qt::Key_Q)}},
         {"pmaExit", {}, none, [](Fixture &f) { QVERIFY(!f.form->isVisible()); }},
         {"mmUndo", K(ctrl | Qt::Key_Z), [](Fixture &f) { QTest::keyClicks(f.editor(), "xy"); },
          [](Fixture &f) { QVERIFY(f.editor()->PlainText().size() < 2); }},
+        {"mmRedo", K(ctrl | Qt::Key_Y), typedThenUndone,
+         [](Fixture &f) { QVERIFY(f.editor()->PlainText().contains(QStringLiteral("xy"))); }, true,
+         {K(ctrl | shift | Qt::Key_Z)}},
         {"mmCut", K(ctrl | Qt::Key_X), selectedAb,
          [](Fixture &f) {
              QCOMPARE(f.editor()->PlainText(), QStringLiteral("c\n"));
@@ -205,6 +224,14 @@ QList<Case> cases()
         {"mmTOOLBAR", {}, none, [](Fixture &f) { QVERIFY(f.form->ToolBar->isVisible()); }},
         {"mmStatusBar", {}, none, [](Fixture &f) { QVERIFY(f.form->StatusBar->isVisible()); }},
         {"mmSpeed", K(Qt::Key_F9), none, [](Fixture &f) { QVERIFY(f.form->pnlLEVY->isVisible()); }},
+        {"mmZoomIn", K(ctrl | Qt::Key_Plus), none, zoomedBy(1), true, {K(ctrl | Qt::Key_Equal)}},
+        {"mmZoomOut", K(ctrl | Qt::Key_Minus), none, zoomedBy(-1)},
+        {"mmZoomReset", K(ctrl | Qt::Key_0),
+         [](Fixture &f) {
+             f.editor()->ZoomIn();
+             f.editor()->ZoomIn();
+         },
+         zoomedBy(0)},
         {"mmKonverze", {}, none, [](Fixture &f) { QCOMPARE(f.modalSeen, QStringLiteral("TfrmKonverze")); }},
         {"KonverzezT6021", K(ctrl | shift | Qt::Key_T), [](Fixture &f) { f.setText(QStringLiteral("@LH 6abc")); },
          [](Fixture &f) { QCOMPARE(f.editor()->PlainText(), QStringLiteral("abc\n")); }},
@@ -223,9 +250,11 @@ QList<Case> cases()
         {"mmZALOZKY", {}, none, [](Fixture &f) { QVERIFY(f.form->PageControl()->TabsAtBottom()); }},
         {"mmMultiLine", {}, none, [](Fixture &f) { QVERIFY(f.form->PageControl()->MultiLine()); }},
         {"zalvpred1", K(ctrl | Qt::Key_Tab), threePagesAtFirst,
-         [](Fixture &f) { QCOMPARE(f.form->PageControl()->ActivePageIndex(), 1); }, false},
+         [](Fixture &f) { QCOMPARE(f.form->PageControl()->ActivePageIndex(), 1); }, false,
+         {K(ctrl | Qt::Key_PageDown)}},
         {"zalzpet1", K(ctrl | shift | Qt::Key_Tab), threePagesAtFirst,
-         [](Fixture &f) { QCOMPARE(f.form->PageControl()->ActivePageIndex(), 2); }, false},
+         [](Fixture &f) { QCOMPARE(f.form->PageControl()->ActivePageIndex(), 2); }, false,
+         {K(ctrl | Qt::Key_PageUp)}},
     };
 }
 
@@ -284,18 +313,22 @@ private slots:
     {
         QTest::addColumn<int>("index");
         QTest::addColumn<bool>("byKey");
+        QTest::addColumn<QKeySequence>("key");
         const QList<Case> all = cases();
         for (int i = 0; i < all.size(); ++i) {
             if (all[i].inMenu)
-                QTest::addRow("%s menu", all[i].name) << i << false;
+                QTest::addRow("%s menu", all[i].name) << i << false << QKeySequence();
             if (!all[i].key.isEmpty())
-                QTest::addRow("%s key", all[i].name) << i << true;
+                QTest::addRow("%s key", all[i].name) << i << true << all[i].key;
+            for (const QKeySequence &more : all[i].moreKeys)
+                QTest::addRow("%s key %s", all[i].name, qPrintable(more.toString())) << i << true << more;
         }
     }
     void eachCommand()
     {
         QFETCH(int, index);
         QFETCH(bool, byKey);
+        QFETCH(QKeySequence, key);
         const Case c = cases().at(index);
         auto f = shown();
         QVERIFY(f);
@@ -304,7 +337,7 @@ private slots:
             return;
         if (byKey) {
             QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : f->form.get();
-            runGuarded(*f, [&] { QTest::keySequence(target, c.key); });
+            runGuarded(*f, [&] { QTest::keySequence(target, key); });
         } else {
             QList<QMenu *> menus = f->form->menuBar()->findChildren<QMenu *>(QString(), Qt::FindDirectChildrenOnly);
             for (QAction *title : f->form->menuBar()->actions())
@@ -440,23 +473,163 @@ private slots:
         auto f = shown();
         QVERIFY(f);
         QAction *undo = f->form->Commands().Action(QStringLiteral("mmUndo"));
+        QAction *redo = f->form->Commands().Action(QStringLiteral("mmRedo"));
         QAction *copy = f->form->Commands().Action(QStringLiteral("pmaCopy"));
         QVERIFY(!undo->isEnabled());
         QTest::keyClicks(f->editor(), "ab");
         QVERIFY(undo->isEnabled());
+        QVERIFY(!redo->isEnabled());
+        QTest::keyClick(f->editor(), Qt::Key_Home);
+        QTest::keyClicks(f->editor(), "c"); // a second undo step
+        QTest::keyClick(f->editor(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(f->editor()->PlainText(), QStringLiteral("ab"));
+        QVERIFY(undo->isEnabled());
+        QVERIFY(redo->isEnabled());
         f->editor()->SetSelStart(0);
         f->editor()->SetSelLength(1);
         QVERIFY(copy->isEnabled());
-        f->form->Pages()->mmNewClick(); // a fresh page: nothing to undo or copy
+        f->form->Pages()->mmNewClick(); // a fresh page: nothing to undo, redo or copy
         QVERIFY(!undo->isEnabled());
+        QVERIFY(!redo->isEnabled());
         QVERIFY(!copy->isEnabled());
+        QTest::keyClick(f->editor(), Qt::Key_Y, Qt::ControlModifier); // disabled: does nothing
+        QVERIFY(f->editor()->PlainText().isEmpty());
         f->form->PageControl()->SetActivePageIndex(0);
         QVERIFY(undo->isEnabled());
+        QVERIFY(redo->isEnabled());
         QVERIFY(copy->isEnabled());
+        QTest::keyClicks(f->editor(), "c"); // a new edit ends what could be redone
+        QVERIFY(!redo->isEnabled());
         QApplication::clipboard()->setText(QStringLiteral("x"));
         QVERIFY(f->form->Commands().Action(QStringLiteral("mmPaste"))->isEnabled());
         QApplication::clipboard()->clear();
         QVERIFY(!f->form->Commands().Action(QStringLiteral("mmPaste"))->isEnabled());
+    }
+
+    // Ctrl+wheel zooms the page under it, one step a notch; each page keeps its own zoom and
+    // a new page starts at the template's size.
+    void zoomIsPerPage()
+    {
+        auto f = shown();
+        QVERIFY(f);
+        const qreal base = f->form->TemplateEditor()->font().pointSizeF();
+        TRxRichEdit *first = f->editor();
+        auto wheel = [](TRxRichEdit *editor, int delta, Qt::KeyboardModifiers mods) {
+            const QPointF at(10, 10);
+            QWheelEvent e(at, editor->viewport()->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, mods,
+                          Qt::NoScrollPhase, false);
+            QApplication::sendEvent(editor->viewport(), &e);
+        };
+        wheel(first, 120, Qt::ControlModifier);
+        QCOMPARE(first->ZoomSteps(), 1);
+        wheel(first, 60, Qt::ControlModifier); // half a notch: not yet
+        QCOMPARE(first->ZoomSteps(), 1);
+        wheel(first, 60, Qt::ControlModifier);
+        QCOMPARE(first->ZoomSteps(), 2);
+        wheel(first, -120, Qt::NoModifier); // scrolls, never zooms
+        QCOMPARE(first->ZoomSteps(), 2);
+        QCOMPARE(first->font().pointSizeF(), base + 2);
+
+        f->form->Pages()->mmNewClick();
+        QCOMPARE(f->editor()->ZoomSteps(), 0);
+        QCOMPARE(f->editor()->font().pointSizeF(), base);
+        QTest::keyClick(f->editor(), Qt::Key_Minus, Qt::ControlModifier);
+        QCOMPARE(f->editor()->ZoomSteps(), -1);
+        QCOMPARE(first->ZoomSteps(), 2);
+        QCOMPARE(f->form->TemplateEditor()->font().pointSizeF(), base); // nothing to store
+        // The smallest size stops the zoom instead of making the text vanish.
+        for (int i = 0; i < 50; ++i)
+            f->editor()->ZoomOut();
+        QVERIFY(f->editor()->font().pointSizeF() >= 4);
+        f->form->PageControl()->SetActivePageIndex(0);
+        QTest::keyClick(f->editor(), Qt::Key_0, Qt::ControlModifier);
+        QCOMPARE(first->font().pointSizeF(), base);
+    }
+
+    // A tab's close button and a middle click on a tab both run Close for that page, with
+    // the question about changes, after making it the active page.
+    void tabClosePaths_data()
+    {
+        QTest::addColumn<bool>("middle");
+        QTest::addColumn<bool>("modified");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("pagesAfter");
+        for (bool middle : {false, true}) {
+            const char *how = middle ? "middle click" : "close button";
+            QTest::addRow("%s, unmodified", how) << middle << false << -1 << 1;
+            QTest::addRow("%s, modified, Cancel", how) << middle << true << int(TPrompts::Cancel) << 2;
+            QTest::addRow("%s, modified, No", how) << middle << true << int(TPrompts::No) << 1;
+            QTest::addRow("%s, modified, Yes", how) << middle << true << int(TPrompts::Yes) << 1;
+        }
+    }
+    void tabClosePaths()
+    {
+        QFETCH(bool, middle);
+        QFETCH(bool, modified);
+        QFETCH(int, answer);
+        QFETCH(int, pagesAfter);
+        auto f = shown();
+        QVERIFY(f);
+        if (modified)
+            QTest::keyClicks(f->editor(), "text");
+        f->form->Pages()->mmNewClick(); // the second page is active
+        TTabSheet *first = f->form->PageControl()->Page(0);
+        if (answer >= 0)
+            f->prompts.confirmAnswers.enqueue(TPrompts::Answer(answer));
+        f->prompts.saveAnswers.enqueue(f->path("kept.txt"));
+        TTabStrip *strip = f->form->PageControl()->TabStrip();
+        if (middle) {
+            QTest::mouseClick(strip, Qt::MiddleButton, {}, strip->tabRect(0).center());
+        } else {
+            const QRect button = strip->tabCloseRect(0);
+            QVERIFY(!button.isEmpty());
+            QVERIFY(strip->tabRect(0).contains(button));
+            QTest::mouseClick(strip, Qt::LeftButton, {}, button.center());
+        }
+        QCOMPARE(f->prompts.confirmTexts,
+                 modified ? QStringList{QStringLiteral("Soubor bezejmenný1, byl změněn. Uložit změny?")}
+                          : QStringList());
+        QCOMPARE(f->pages(), pagesAfter);
+        if (pagesAfter == 2) // kept: it was made the active page for its question
+            QCOMPARE(f->form->ActivePage(), first);
+        else
+            QCOMPARE(f->form->ActivePage()->Caption(), QStringLiteral("bezejmenný2"));
+        QCOMPARE(f->bytes("kept.txt"), answer == TPrompts::Yes ? QByteArray("text") : QByteArray("<none>"));
+    }
+
+    // A click on a tab beside its close button only selects it; a press on the button that
+    // is released elsewhere closes nothing.
+    void tabClickOnlyClosesOnTheButton()
+    {
+        auto f = shown();
+        QVERIFY(f);
+        f->form->Pages()->mmNewClick();
+        TTabStrip *strip = f->form->PageControl()->TabStrip();
+        QTest::mouseClick(strip, Qt::LeftButton, {}, strip->tabRect(0).topLeft() + QPoint(4, 4));
+        QCOMPARE(f->pages(), 2);
+        QCOMPARE(f->form->PageControl()->ActivePageIndex(), 0);
+        QTest::mousePress(strip, Qt::LeftButton, {}, strip->tabCloseRect(1).center());
+        QTest::mouseRelease(strip, Qt::LeftButton, {}, strip->tabRect(0).center());
+        QCOMPARE(f->pages(), 2);
+    }
+
+    // A tab's tooltip is the full path of its file.
+    void tabToolTipIsTheFullPath()
+    {
+        auto f = shown();
+        QVERIFY(f);
+        QFile file(f->path("notes.txt"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        f->form->Files()->OpenFile(QStringLiteral("notes.txt")); // relative to the current folder
+        TPageControl *pages = f->form->PageControl();
+        QCOMPARE(pages->TabToolTip(0), QString()); // untitled
+        QCOMPARE(pages->TabToolTip(1), QDir::toNativeSeparators(f->path("notes.txt")));
+        TTabStrip *strip = pages->TabStrip();
+        const QPoint at = strip->tabRect(1).topLeft() + QPoint(4, 4);
+        QHelpEvent help(QEvent::ToolTip, at, strip->mapToGlobal(at));
+        QApplication::sendEvent(strip, &help);
+        QTRY_COMPARE(QToolTip::text(), QDir::toNativeSeparators(f->path("notes.txt")));
     }
 };
 

@@ -277,7 +277,7 @@ void TestFileCommands::openFailureLeavesNoPage()
     QVERIFY2(m_prompts->errors[0].startsWith(QStringLiteral("Error opening ") + bad + " - "),
              qPrintable(m_prompts->errors[0]));
     if (kind == QLatin1String("folder"))
-        QCOMPARE(m_prompts->errors[0], "Error opening " + bad + " - Cannot open file " + bad);
+        QCOMPARE(m_prompts->errors[0], "Error opening " + bad + " - Cannot open file " + bad + ": Je to složka");
     QVERIFY(m_form->Commands().Action("mmSave")->isEnabled());
 }
 
@@ -437,18 +437,21 @@ void TestFileCommands::failedWriteChangesNothing_data()
 {
     QTest::addColumn<QString>("target"); // relative to the test folder
     QTest::addColumn<bool>("needsMount");
-    QTest::newRow("folder does not exist") << "missing/x.txt" << false;
-    QTest::newRow("name too long") << QString(300, QLatin1Char('n')) + ".txt" << false;
-    QTest::newRow("a file used as folder") << "orig.txt/x.txt" << false;
-    QTest::newRow("target is a folder") << "folder.txt" << false;
-    QTest::newRow("read-only folder") << "ro/x.txt" << true;
-    QTest::newRow("read-only file") << "ro/present.txt" << true;
+    QTest::addColumn<QString>("reason"); // the system's, as the message gives it
+    QTest::newRow("folder does not exist") << "missing/x.txt" << false << "Složka neexistuje";
+    QTest::newRow("name too long") << QString(300, QLatin1Char('n')) + ".txt" << false
+                                   << "Název je příliš dlouhý";
+    QTest::newRow("a file used as folder") << "orig.txt/x.txt" << false << "Část cesty není složka";
+    QTest::newRow("target is a folder") << "folder.txt" << false << "Je to složka";
+    QTest::newRow("read-only folder") << "ro/x.txt" << true << "Disk je jen pro čtení";
+    QTest::newRow("read-only file") << "ro/present.txt" << true << "Disk je jen pro čtení";
 }
 
 void TestFileCommands::failedWriteChangesNothing()
 {
     QFETCH(QString, target);
     QFETCH(bool, needsMount);
+    QFETCH(QString, reason);
     const QString orig = makeFile("orig.txt", "original");
     QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("folder.txt")));
     std::unique_ptr<TmpfsMount> mount;
@@ -469,7 +472,7 @@ void TestFileCommands::failedWriteChangesNothing()
     m_prompts->confirmAnswers.enqueue(TPrompts::Yes); // overwrite, where asked
     m_form->Files()->mmSaveAsClick();
 
-    QCOMPARE(m_prompts->errors, QStringList{QStringLiteral("Cannot create file ") + full});
+    QCOMPARE(m_prompts->errors, QStringList{QStringLiteral("Cannot create file ") + full + ": " + reason});
     QCOMPARE(readAll(orig), QByteArray("original"));
     if (!before.isEmpty())
         QCOMPARE(readAll(full), before);
@@ -498,7 +501,7 @@ void TestFileCommands::fullDiskKeepsOldFile()
     type(QString(20000, QLatin1Char('z'))); // far more than the few free bytes
     m_form->Files()->mmSaveClick();
 
-    QCOMPARE(m_prompts->errors, QStringList{QStringLiteral("Cannot create file ") + f});
+    QCOMPARE(m_prompts->errors, QStringList{QStringLiteral("Cannot create file ") + f + ": Disk je plný"});
     QCOMPARE(readAll(f), QByteArray("old text"));
     QCOMPARE(QDir(path("disk")).entryList(QDir::Files | QDir::Hidden),
              QStringList({QStringLiteral("doc.txt"), QStringLiteral("filler")}));
@@ -577,7 +580,7 @@ void TestFileCommands::saveAllStopsAtFailedWrite()
     QVERIFY(QDir().mkdir(b)); // b's name now belongs to a folder: its write fails
     page(1)->Editor()->SetSelText(QStringLiteral("A"));
     m_form->Files()->mmSaveAllClick();
-    QCOMPARE(m_prompts->errors, QStringList{QStringLiteral("Cannot create file ") + b});
+    QCOMPARE(m_prompts->errors, QStringList{QStringLiteral("Cannot create file ") + b + ": Je to složka"});
     QCOMPARE(active(), page(2));
     QCOMPARE(readAll(a), QByteArray("a")); // pages before the failure are left alone
     QVERIFY(page(1)->Editor()->Modified());

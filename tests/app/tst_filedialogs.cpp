@@ -14,11 +14,13 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 
 class TestFileDialogs : public QObject
 {
@@ -33,6 +35,7 @@ private slots:
     }
     void realFileDialogs_data();
     void realFileDialogs();
+    void allFilesAndReadableColumns();
 
 private:
     QTemporaryDir m_dir;
@@ -85,7 +88,7 @@ void TestFileDialogs::realFileDialogs()
 
     QVERIFY(seen.found);
     QCOMPARE(seen.filters, QStringList({QStringLiteral("Textové soubory (*.txt)"),
-                                        QStringLiteral("Všechny soubory (*.*)")}));
+                                        QStringLiteral("Všechny soubory (*)")}));
     QCOMPARE(seen.selectedFilter, seen.filters.first());
     QCOMPARE(seen.directory, QDir::currentPath());
     const QRect screen = form.screen()->availableGeometry();
@@ -103,6 +106,52 @@ void TestFileDialogs::realFileDialogs()
     }
     QCOMPARE(form.PageControl()->PageCount(), 1); // cancelled: nothing happened
     QCOMPARE(form.windowTitle(), QStringLiteral("Quorvel Tosk"));
+}
+
+// "Všechny soubory (*)" lists names without a dot too, and the detail view's columns are
+// wide enough for their texts: the name column takes what the others leave.
+void TestFileDialogs::allFilesAndReadableColumns()
+{
+    QTemporaryDir dir;
+    const QStringList names = {"README", "Makefile", "dlouhý název souboru s mezerami a diakritikou.txt"};
+    for (const QString &name : names) {
+        QFile f(dir.filePath(name));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+    QStringList listed;
+    int columnsWidth = -1, viewWidth = 0;
+    QStringList cut; // texts wider than their column
+    QTimer::singleShot(0, this, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        dialog->selectNameFilter(dialog->nameFilters().value(1));
+        auto *view = dialog->findChild<QTreeView *>(QStringLiteral("treeView"));
+        if (view) {
+            for (int i = 0; i < 300 && view->model()->rowCount(view->rootIndex()) < names.size(); ++i)
+                QTest::qWait(10); // the folder is read in the background
+            QTest::qWait(50); // the columns follow the loaded folder
+            for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
+                listed << view->model()->index(row, 0, view->rootIndex()).data().toString();
+            QHeaderView *header = view->header();
+            viewWidth = view->viewport()->width();
+            columnsWidth = header->length();
+            for (int c = 0; c < header->count(); ++c)
+                for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row) {
+                    const QString text = view->model()->index(row, c, view->rootIndex()).data().toString();
+                    const int icon = c == 0 ? view->iconSize().width() + 8 : 0;
+                    if (view->fontMetrics().horizontalAdvance(text) + icon > header->sectionSize(c))
+                        cut << text;
+                }
+        }
+        dialog->reject();
+    });
+    TDialogPrompts real;
+    real.OpenFileNames(nullptr, QStringLiteral("Otevřít"), dir.path(),
+                       QStringLiteral("Textové soubory (*.txt)|*.txt|Všechny soubory (*.*)|*.*"));
+    QCOMPARE(QSet<QString>(listed.begin(), listed.end()), QSet<QString>(names.begin(), names.end()));
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('|'))));
+    QVERIFY2(columnsWidth >= viewWidth, qPrintable(QStringLiteral("%1 of %2").arg(columnsWidth).arg(viewWidth)));
 }
 
 QTEST_MAIN(TestFileDialogs)

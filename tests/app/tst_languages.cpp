@@ -55,10 +55,11 @@ void TestLanguages::caption_data()
 {
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("language only") << "en" << "English";
-    QTest::newRow("Czech") << "cs" << "Czech";
+    // Each language named in itself, as its speakers look for it.
+    QTest::newRow("language only") << "en" << "English"; // not "American English"
+    QTest::newRow("Czech") << "cs" << "Čeština";
     QTest::newRow("with country") << "en_GB" << "English (United Kingdom)";
-    QTest::newRow("German in Austria") << "de_AT" << "German (Austria)";
+    QTest::newRow("German in Austria") << "de_AT" << "Deutsch (Österreich)";
     QTest::newRow("unknown language") << "xx" << "";
     QTest::newRow("unknown language, known country") << "xx_CZ" << "";
     QTest::newRow("empty") << "" << "";
@@ -88,7 +89,7 @@ void TestLanguages::availableListsKnownLanguagesOnce()
         captions << f.caption;
     }
     QCOMPARE(codes, QStringList({"de_AT", "en", "sk"}));
-    QCOMPARE(captions, QStringList({"German (Austria)", "English", "Slovak"}));
+    QCOMPARE(captions, QStringList({"Deutsch (Österreich)", "English", "Slovenčina"}));
     // The file beside the program wins over the installed one.
     QCOMPARE(files.at(1).path, beside.filePath(QStringLiteral("quortosk_en.qm")));
     QCOMPARE(files.at(2).path, installed.filePath(QStringLiteral("quortosk_sk.qm")));
@@ -141,14 +142,17 @@ void TestLanguages::loadRefuses()
 void TestLanguages::choiceRoundTrip_data()
 {
     QTest::addColumn<QString>("code");
-    QTest::newRow("English") << "en";
-    QTest::newRow("with country") << "de_AT";
-    QTest::newRow("[default]") << "";
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("English") << "en" << "en";
+    QTest::newRow("Czech") << "cs" << "cs";
+    QTest::newRow("with country") << "de_AT" << "de_AT";
+    QTest::newRow("[default]: a value of its own") << "" << "Dflt";
 }
 
 void TestLanguages::choiceRoundTrip()
 {
     QFETCH(QString, code);
+    QFETCH(QString, stored);
     QTemporaryDir dir;
     TSettingsStore store(dir.filePath(QStringLiteral("quortosk.ini")));
     LanguageChoice::Write(store, QStringLiteral("sk")); // something to overwrite
@@ -160,14 +164,21 @@ void TestLanguages::choiceRoundTrip()
     QVERIFY(f.open(QIODevice::ReadOnly));
     const QString ini = QString::fromUtf8(f.readAll());
     QVERIFY2(ini.contains(QStringLiteral("[Options]")), qPrintable(ini));
-    QVERIFY2(ini.contains(QStringLiteral("Language=") + code), qPrintable(ini));
+    QVERIFY2(ini.contains(QStringLiteral("Language=") + stored + QLatin1Char('\n')), qPrintable(ini));
 }
 
+// No stored value, or an empty one as older versions wrote for their Czech texts: Czech.
 void TestLanguages::choiceMissingIsDefault()
 {
     QTemporaryDir dir;
     TSettingsStore store(dir.filePath(QStringLiteral("none.ini")));
-    QCOMPARE(LanguageChoice::Read(store), QString());
+    QCOMPARE(LanguageChoice::Read(store), QStringLiteral("cs"));
+    QFile ini(dir.filePath(QStringLiteral("empty.ini")));
+    QVERIFY(ini.open(QIODevice::WriteOnly));
+    ini.write("[Options]\nLanguage=\n");
+    ini.close();
+    TSettingsStore empty(ini.fileName());
+    QCOMPARE(LanguageChoice::Read(empty), QStringLiteral("cs"));
 }
 
 void TestLanguages::choiceUnwritableThrows()

@@ -233,9 +233,10 @@ void TestStartup::commandLineFileThatCannotBeMadeIsReported_data()
     QTest::addColumn<QString>("argument");
     QTest::addColumn<QString>("error");
     QTest::newRow("folder does not exist")
-        << "missing/x.txt" << "Error opening missing/x.txt - Cannot create file missing/x.txt";
+        << "missing/x.txt"
+        << "Error opening missing/x.txt - Cannot create file missing/x.txt: Složka neexistuje";
     QTest::newRow("a folder, not a file")
-        << "dir.txt" << "Error opening %1/dir.txt - Cannot open file %1/dir.txt";
+        << "dir.txt" << "Error opening %1/dir.txt - Cannot open file %1/dir.txt: Je to složka";
 }
 
 void TestStartup::commandLineFileThatCannotBeMadeIsReported()

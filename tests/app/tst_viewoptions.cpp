@@ -74,6 +74,8 @@ private slots:
     void languageChoiceStoredAndRestartAsked_data();
     void languageChoiceStoredAndRestartAsked();
     void languageChoiceNotStorable();
+    void languageInUseIsChecked_data();
+    void languageInUseIsChecked();
 };
 
 void TestViewOptions::initTestCase()
@@ -262,7 +264,7 @@ void TestViewOptions::languageMenuLists()
         captions << a->text();
     }
     QCOMPARE(names, QStringList({"Dflt1", "de_AT1", "en1"}));
-    QCOMPARE(captions, QStringList({"[default]", "German (Austria)", "English"}));
+    QCOMPARE(captions, QStringList({"[default]", "Deutsch (Österreich)", "English"}));
 
     // Filling again replaces the items.
     QTemporaryDir other;
@@ -328,9 +330,61 @@ void TestViewOptions::languageChoiceNotStorable()
     touch(dir.filePath(QStringLiteral("quortosk_en.qm")));
     form.View()->FillLanguageMenu({dir.path()});
     form.mmLANGUAGE->findChild<QAction *>(QStringLiteral("en1"))->trigger();
-    // A choice that could not be kept is reported, not followed by "Restart".
+    // A choice that could not be kept is reported, not followed by "Restart", and the check
+    // mark stays where it was.
     QCOMPARE(prompts.errors.size(), 1);
     QVERIFY(prompts.messages.isEmpty());
+    QVERIFY(!form.mmLANGUAGE->findChild<QAction *>(QStringLiteral("en1"))->isChecked());
+}
+
+// The language in use carries the check mark: Czech when nothing is stored, "[default]"
+// when the chosen translation cannot be loaded. Choosing moves the mark to the new choice.
+void TestViewOptions::languageInUseIsChecked_data()
+{
+    QTest::addColumn<QString>("ini"); // the Options section's text
+    QTest::addColumn<QString>("checked");
+    QTest::newRow("nothing stored: Czech") << "" << "cs1";
+    QTest::newRow("English") << "Language=en" << "en1";
+    QTest::newRow("[default]") << "Language=Dflt" << "Dflt1";
+    QTest::newRow("no such file: the source texts") << "Language=fr" << "Dflt1";
+}
+
+void TestViewOptions::languageInUseIsChecked()
+{
+    QFETCH(QString, ini);
+    QFETCH(QString, checked);
+    const QString built = qEnvironmentVariable("QUORTOSK_BUILD_DIR");
+    QTemporaryDir dir;
+    for (const char *code : {"cs", "en"}) {
+        const QString name = QStringLiteral("quortosk_%1.qm").arg(QLatin1String(code));
+        if (!QFile::copy(built + QLatin1Char('/') + name, dir.filePath(name)))
+            QSKIP("the translations are not built");
+    }
+    {
+        QFile f(dir.filePath(QStringLiteral("quortosk.ini")));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("[Options]\n" + ini.toUtf8() + "\n");
+    }
+    TSettingsStore store(dir.filePath(QStringLiteral("quortosk.ini")));
+    TFakePrompts prompts;
+    TMainForm form(&prompts, &store);
+    form.View()->FillLanguageMenu({dir.path()});
+    QStringList captions, marked;
+    for (QAction *a : form.mmLANGUAGE->actions()) {
+        captions << a->text();
+        if (a->isChecked())
+            marked << a->objectName();
+    }
+    QCOMPARE(captions, QStringList({"[default]", "Čeština", "English"}));
+    QCOMPARE(marked, QStringList{checked});
+
+    QAction *other = form.mmLANGUAGE->findChild<QAction *>(checked == QLatin1String("en1") ? "cs1" : "en1");
+    other->trigger();
+    marked.clear();
+    for (QAction *a : form.mmLANGUAGE->actions())
+        if (a->isChecked())
+            marked << a->objectName();
+    QCOMPARE(marked, QStringList{other->objectName()});
 }
 
 QTEST_MAIN(TestViewOptions)

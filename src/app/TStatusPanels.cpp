@@ -77,8 +77,18 @@ TStatusPanels::~TStatusPanels()
 
 void TStatusPanels::WatchPage(TTabSheet *page)
 {
-    if (TRxRichEdit *editor = page->Editor())
-        connect(editor, &TRxRichEdit::SelectionChanged, this, &TStatusPanels::ShowCaret);
+    TRxRichEdit *editor = page->Editor();
+    if (!editor)
+        return;
+    connect(editor, &TRxRichEdit::SelectionChanged, this, &TStatusPanels::ShowCaret);
+    // A large file coming in: how far it is, and why typing does nothing yet.
+    connect(editor, &TRxRichEdit::LoadProgress, this, [this](TRxRichEdit *, int percent) {
+        ShowHint(percent < 100 ? tr("Načítá se: %1 %").arg(percent) : QString());
+    });
+    connect(editor, &TRxRichEdit::LoadBlocked, this, [this](TRxRichEdit *e) {
+        ShowMessage(tr("Soubor se ještě načítá, text zatím nelze měnit."));
+        Q_UNUSED(e);
+    });
 }
 
 QLabel *TStatusPanels::Panel(int panel) const

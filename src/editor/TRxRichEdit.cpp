@@ -13,6 +13,8 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QTimer>
+#include <QElapsedTimer>
 #include <QWheelEvent>
 
 namespace {
@@ -138,6 +140,8 @@ TRxRichEdit::~TRxRichEdit()
     disconnect(this, &TRxRichEdit::Changed, nullptr, nullptr);
     disconnect(this, &TRxRichEdit::SelectionChanged, nullptr, nullptr);
     disconnect(this, &TRxRichEdit::OverwriteChanged, nullptr, nullptr);
+    disconnect(this, &TRxRichEdit::LoadProgress, nullptr, nullptr);
+    disconnect(this, &TRxRichEdit::LoadBlocked, nullptr, nullptr);
     delete m_lines;
     m_lines = nullptr;
 }
@@ -149,18 +153,100 @@ QString TRxRichEdit::TextForSave() const
     return PlainText();
 }
 
+namespace {
+// The end of a slice of about `size` characters from `from`: the next line break (not taken
+// into the slice), or the end of the text. Slices end at breaks so that no line is split.
+qsizetype sliceEnd(const QString &text, qsizetype from, qsizetype size)
+{
+    if (text.size() - from <= size)
+        return text.size();
+    const qsizetype brk = text.indexOf(QLatin1Char('\n'), from + size);
+    return brk < 0 ? text.size() : brk;
+}
+constexpr qsizetype FirstSlice = 64 * 1024;   // shown at once: more than any screen holds
+constexpr qsizetype LaterSlice = 128 * 1024;  // taken in between events
+constexpr qint64 SliceBudgetNs = 6 * 1000000; // per turn of the event loop
+} // namespace
+
 void TRxRichEdit::TakeLoadedText(const QString &text)
 {
+    cancelLoad();
+    // A large text is shown from its start at once and taken in slice by slice between
+    // events; none of it enters the undo history or the modified flag.
     ++m_holdChanges;
+    document()->setUndoRedoEnabled(false);
     setUpdatesEnabled(false);
-    setPlainText(text);
+    const qsizetype first = sliceEnd(text, 0, FirstSlice);
+    setPlainText(first == text.size() ? text : text.left(first));
     moveCursor(QTextCursor::Start);
     setUpdatesEnabled(true);
     --m_holdChanges;
     m_textChanged = false;
     invalidateLineCounts();
     m_lastAnchor = m_lastPosition = -1;
+    if (first < text.size()) {
+        m_pending = text;
+        m_loadPos = first;
+        setReadOnly(true);
+        if (!m_loadTimer) {
+            m_loadTimer = new QTimer(this);
+            m_loadTimer->setInterval(0);
+            connect(m_loadTimer, &QTimer::timeout, this, [this] { loadSlices(SliceBudgetNs); });
+        }
+        m_loadTimer->start();
+        emit LoadProgress(this, int(100 * m_loadPos / m_pending.size()));
+    } else {
+        document()->setUndoRedoEnabled(true);
+    }
     emit SelectionChanged(this);
+}
+
+void TRxRichEdit::loadSlices(qint64 budgetNs)
+{
+    if (!Loading())
+        return;
+    QElapsedTimer clock;
+    clock.start();
+    ++m_holdChanges;
+    QTextCursor end(document());
+    end.movePosition(QTextCursor::End);
+    // Each slice starts with the break before its first line.
+    while (m_loadPos < m_pending.size() && (budgetNs < 0 || clock.nsecsElapsed() < budgetNs)) {
+        const qsizetype next = sliceEnd(m_pending, m_loadPos + 1, LaterSlice);
+        end.insertText(QStringView(m_pending).mid(m_loadPos, next - m_loadPos).toString());
+        m_loadPos = next;
+    }
+    --m_holdChanges;
+    m_textChanged = false;
+    if (m_loadPos < m_pending.size()) {
+        emit LoadProgress(this, int(100 * m_loadPos / m_pending.size()));
+        return;
+    }
+    cancelLoad(); // all in: the text is whole
+    emit LoadProgress(this, 100);
+}
+
+void TRxRichEdit::FinishLoad()
+{
+    loadSlices(-1);
+}
+
+void TRxRichEdit::cancelLoad()
+{
+    if (m_loadTimer)
+        m_loadTimer->stop();
+    if (m_pending.isNull())
+        return;
+    m_pending = QString();
+    m_loadPos = 0;
+    setReadOnly(false);
+    document()->setUndoRedoEnabled(true);
+}
+
+void TRxRichEdit::ensureLoaded() const
+{
+    if (Loading())
+        const_cast<TRxRichEdit *>(this)->FinishLoad();
 }
 
 // ---- selection ----
@@ -216,6 +302,7 @@ QString TRxRichEdit::prepareInsert(const QString &text, int replacing) const
 
 void TRxRichEdit::SetSelText(const QString &text)
 {
+    ensureLoaded();
     QTextCursor c = textCursor();
     const int start = c.selectionStart();
     const QString clean = prepareInsert(text, c.selectionEnd() - start);
@@ -230,6 +317,7 @@ void TRxRichEdit::SetSelText(const QString &text)
 
 void TRxRichEdit::ClearSelection()
 {
+    ensureLoaded();
     QTextCursor c = textCursor();
     if (c.hasSelection()) {
         c.removeSelectedText();
@@ -239,6 +327,7 @@ void TRxRichEdit::ClearSelection()
 
 void TRxRichEdit::SelectAllText()
 {
+    ensureLoaded();
     selectAll();
 }
 
@@ -342,6 +431,7 @@ QString TRxRichEdit::LineText(int line) const
 
 int TRxRichEdit::LineCount() const
 {
+    ensureLoaded();
     m_lines->ensureAll();
     int lines = document()->lineCount();
     if (document()->lastBlock().length() <= 1)
@@ -353,6 +443,7 @@ int TRxRichEdit::LineCount() const
 
 QString TRxRichEdit::PlainText() const
 {
+    ensureLoaded();
     return TextCommands::DocumentText(*document());
 }
 
@@ -373,6 +464,7 @@ QString TRxRichEdit::WholeText() const
 
 void TRxRichEdit::ClearText()
 {
+    cancelLoad();
     ++m_holdChanges;
     clear();
     document()->clearUndoRedoStacks();
@@ -384,6 +476,7 @@ void TRxRichEdit::ClearText()
 
 void TRxRichEdit::SetWholeText(const QString &text)
 {
+    cancelLoad();
     QString lines = TextFile::normalizeBreaks(text);
     if (lines.endsWith(QLatin1Char('\n')))
         lines.chop(1);
@@ -404,6 +497,7 @@ void TRxRichEdit::SetWholeText(const QString &text)
 
 void TRxRichEdit::ReplaceRange(int from, int length, const QString &text)
 {
+    ensureLoaded();
     const int total = TextLength();
     from = qBound(0, from, total);
     length = qBound(0, length, total - from);
@@ -562,6 +656,16 @@ void TRxRichEdit::keyPressEvent(QKeyEvent *e)
     if (isMenuKey(e)) {
         e->accept(); // the item was disabled: the key does nothing
         return;
+    }
+    if (Loading()) {
+        // The end of the text is wanted: it is taken in at once.
+        if (e->matches(QKeySequence::MoveToEndOfDocument) || e->matches(QKeySequence::SelectEndOfDocument))
+            FinishLoad();
+        else if (!e->text().isEmpty() || e->key() == Qt::Key_Backspace || e->key() == Qt::Key_Delete) {
+            emit LoadBlocked(this); // read-only until the text is whole
+            e->accept();
+            return;
+        }
     }
     if (e->key() == Qt::Key_Insert && e->modifiers() == Qt::NoModifier) {
         setOverwriteMode(!overwriteMode());

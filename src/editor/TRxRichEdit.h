@@ -23,6 +23,12 @@ public:
     // The document shown: file identity, modified flag, loading and saving.
     Document *Doc() const { return m_document; }
 
+    // A large file is shown from its start at once and taken in slice by slice between
+    // events; meanwhile the page is read-only. The services that need the whole text (and
+    // Ctrl+End) take in the rest at once first.
+    bool Loading() const { return !m_pending.isNull(); }
+    void FinishLoad();
+
     // Selection.
     int SelStart() const;
     int SelLength() const;
@@ -82,6 +88,8 @@ signals:
     void Changed(TRxRichEdit *editor);          // after every change of the text
     void SelectionChanged(TRxRichEdit *editor); // after every change of selection or caret
     void OverwriteChanged(bool overwrite);      // the Insert key switched modes
+    void LoadProgress(TRxRichEdit *editor, int percent); // 100: the whole text is in
+    void LoadBlocked(TRxRichEdit *editor);      // typing while the text is still coming in
 
 protected:
     bool event(QEvent *e) override;
@@ -113,6 +121,13 @@ private:
 
     QString TextForSave() const override;
     void TakeLoadedText(const QString &text) override;
+    void loadSlices(qint64 budgetNs); // budget -1: all that is left
+    void cancelLoad();
+    void ensureLoaded() const;
+
+    QString m_pending;        // the loaded text while it is taken in; null otherwise
+    qsizetype m_loadPos = 0;  // how much of it the document holds
+    class QTimer *m_loadTimer = nullptr;
 
     TSelectionMargin *m_margin = nullptr;
     Document *m_document = nullptr;

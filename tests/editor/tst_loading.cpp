@@ -1,0 +1,101 @@
+// A large file is shown from its start at once and taken in between events: while it comes
+// in the page is read-only, nothing enters the undo history or the modified flag, and
+// whatever needs the whole text (saving, Ctrl+End) gets all of it.
+#include "editor/Cp1250.h"
+#include "editor/TRxRichEdit.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TstLoading : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QByteArray m_bytes;
+    QString m_path;
+
+    std::unique_ptr<TRxRichEdit> loaded()
+    {
+        auto e = std::make_unique<TRxRichEdit>();
+        e->resize(600, 400);
+        e->show();
+        e->Doc()->Load(m_path);
+        return e;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        // 3 MB of numbered lines with Czech letters and a no-break space (byte A0).
+        for (int i = 0; m_bytes.size() < 3 * 1024 * 1024; ++i)
+            m_bytes += "\xf8\xe1\x64\x65k " + QByteArray::number(i) + " \xa0\x9e\x6cu\x9dou\xe8k\xfd\r\n";
+        m_path = m_dir.filePath("big.txt");
+        QFile f(m_path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(m_bytes);
+    }
+
+    void comesInBetweenEvents()
+    {
+        auto e = loaded();
+        QVERIFY(e->Loading());
+        QVERIFY(e->isReadOnly());
+        QVERIFY(e->document()->characterCount() < m_bytes.size() / 2);
+        QSignalSpy progress(e.get(), &TRxRichEdit::LoadProgress);
+        QTRY_VERIFY_WITH_TIMEOUT(!e->Loading(), 30000);
+        QCOMPARE(progress.last().at(1).toInt(), 100);
+        QVERIFY(!e->isReadOnly());
+        QVERIFY(!e->Modified());
+        QVERIFY(!e->CanUndo());
+        QCOMPARE(Cp1250::encode(e->PlainText()).replace("\n", "\r\n"), m_bytes);
+    }
+
+    // Typing waits (and says why); the text and the flag stay as they were.
+    void typingWhileLoadingChangesNothing()
+    {
+        auto e = loaded();
+        QVERIFY(e->Loading());
+        QSignalSpy blocked(e.get(), &TRxRichEdit::LoadBlocked);
+        QTest::keyClicks(e.get(), "xy");
+        QTest::keyClick(e.get(), Qt::Key_Delete);
+        QCOMPARE(blocked.size(), 3);
+        QVERIFY(!e->Modified());
+        e->FinishLoad();
+        QVERIFY(e->PlainText().startsWith(QString::fromUtf8("řádek 0 ")));
+    }
+
+    // Saving and the services that need the whole text never see a part of it.
+    void wholeTextServicesWaitForTheRest()
+    {
+        auto e = loaded();
+        QVERIFY(e->Loading());
+        const QString copy = m_dir.filePath("copy.txt");
+        e->Doc()->SaveAs(copy);
+        QVERIFY(!e->Loading());
+        QFile f(copy);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), m_bytes);
+
+        auto second = loaded();
+        QVERIFY(second->Loading());
+        QTest::keyClick(second.get(), Qt::Key_End, Qt::ControlModifier);
+        QVERIFY(!second->Loading());
+        QCOMPARE(second->SelStart(), second->document()->characterCount() - 1);
+    }
+
+    // Closing the page while the text comes in is safe.
+    void closingWhileLoading()
+    {
+        auto e = loaded();
+        QVERIFY(e->Loading());
+        QTest::qWait(5);
+        e.reset();
+        QTest::qWait(20);
+    }
+};
+
+QTEST_MAIN(TstLoading)
+#include "tst_loading.moc"

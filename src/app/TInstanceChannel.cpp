@@ -28,7 +28,7 @@ constexpr int HeaderSize = 9; // magic, kind, length
 
 bool strictUtf8(const QByteArray &bytes, QString *text)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     *text = decoder.decode(bytes);
     return !decoder.hasError();
 }

@@ -293,6 +293,10 @@
         <source>Ná&amp;hled tisku...</source>
         <translation>Print Pre&amp;view...</translation>
     </message>
+    <message>
+        <source>Kon&amp;trolovat při psaní</source>
+        <translation>Check While &amp;Typing</translation>
+    </message>
 </context>
 <context>
     <name>PageCommands</name>
@@ -342,6 +346,13 @@ The files %1.aff and %1.dic were not found in any of these folders:
 %2
 
 Install the Czech dictionary (package hunspell-cs).</translation>
+    </message>
+</context>
+<context>
+    <name>SpellerSource</name>
+    <message>
+        <source>Na slovník pro kontrolu pravopisu nezbývá paměť.</source>
+        <translation>There is not enough memory for the spelling dictionary.</translation>
     </message>
 </context>
 <context>
@@ -1014,6 +1025,29 @@ Install the Czech dictionary (package hunspell-cs).</translation>
     <message>
         <source>[Název]</source>
         <translation>[Name]</translation>
+    </message>
+</context>
+<context>
+    <name>TypingSpellCheck</name>
+    <message>
+        <source>Kontrola pravopisu</source>
+        <translation>Spelling</translation>
+    </message>
+    <message>
+        <source>Kontrola pravopisu při psaní nepracuje.</source>
+        <translation>Spell checking while typing is not working.</translation>
+    </message>
+    <message>
+        <source>(žádné návrhy)</source>
+        <translation>(no suggestions)</translation>
+    </message>
+    <message>
+        <source>Přidat do slovníku</source>
+        <translation>Add to Dictionary</translation>
+    </message>
+    <message>
+        <source>Přeskakovat</source>
+        <translation>Ignore All</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include "app/TMainForm.h"
 #include "speedbar/TSpeedBar.h"
 #include "spell/TSpellerDialog2.h"
+#include "spell/TypingSpellCheck.h"
 #include "settings/HotKeyText.h"
 #include "settings/TSettingsKeys.h"
 #include "settings/TSettingsStore.h"
@@ -216,6 +217,11 @@ QList<Case> cases()
          [](Fixture &f) {
              auto *dialog = f.form->findChild<TSpellerDialog2 *>();
              QVERIFY(dialog && dialog->isVisible());
+         }},
+        {"mmAutoSpell", {}, none,
+         [](Fixture &f) {
+             QVERIFY(f.form->Commands().Action(QStringLiteral("mmAutoSpell"))->isChecked());
+             QVERIFY(f.form->TypingSpell()->IsOn());
          }},
         {"mmNASTAV", K(Qt::Key_F8), none, modal("TfrmNASTAV")},
         {"mmTOOLEDIT", {}, none,

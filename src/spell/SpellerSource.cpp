@@ -123,6 +123,9 @@ void SpellerSource::LoadInBackground()
             result->error = e.message();
         } catch (const std::bad_alloc &) {
             result->error = tr("Na slovník pro kontrolu pravopisu nezbývá paměť.");
+        } catch (...) {
+            // Nothing may leave the worker: the program would end.
+            result->error = tr("Slovník pro kontrolu pravopisu nelze načíst.");
         }
     });
     m_thread->setObjectName(QStringLiteral("SpellerLoader"));

@@ -3,6 +3,7 @@
 #include "editor/TRxRichEdit.h"
 #include "spell/TAbstractSpeller.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QContextMenuEvent>
 #include <QScrollBar>
 #include <QTextDocument>
@@ -31,7 +32,7 @@ QTextCharFormat underlineFormat()
 } // namespace
 
 VisibleSpellCheck::VisibleSpellCheck(TRxRichEdit *editor, std::function<TAbstractSpeller *()> speller)
-    : QObject(editor), m_editor(editor), m_speller(std::move(speller))
+    : QObject(editor), m_editor(editor), m_viewport(editor->viewport()), m_speller(std::move(speller))
 {
     setObjectName(QStringLiteral("VisibleSpellCheck"));
     m_timer.setSingleShot(true);
@@ -51,9 +52,12 @@ VisibleSpellCheck::VisibleSpellCheck(TRxRichEdit *editor, std::function<TAbstrac
             Schedule(ScrollPause);
     };
     connect(editor->verticalScrollBar(), &QScrollBar::valueChanged, this, scrolled);
+    // Wrapping switched or another font: other text may come into view.
+    connect(editor->document()->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged, this,
+            scrolled);
     connect(editor->horizontalScrollBar(), &QScrollBar::valueChanged, this, scrolled);
     editor->installEventFilter(this);
-    editor->viewport()->installEventFilter(this);
+    m_viewport->installEventFilter(this);
 }
 
 VisibleSpellCheck *VisibleSpellCheck::of(const TRxRichEdit *editor)
@@ -89,14 +93,14 @@ bool VisibleSpellCheck::eventFilter(QObject *watched, QEvent *event)
             Schedule(0);
         break;
     case QEvent::Resize:
-        if (watched == m_editor->viewport())
+        if (watched == m_viewport)
             Schedule(ScrollPause);
         break;
     case QEvent::ContextMenu: {
         // Seen before the page menu opens for it.
         const auto *e = static_cast<QContextMenuEvent *>(event);
         m_menuByKeyboard = e->reason() == QContextMenuEvent::Keyboard;
-        m_menuPoint = watched == m_editor ? m_editor->viewport()->mapFrom(m_editor, e->pos()) : e->pos();
+        m_menuPoint = watched == m_editor ? m_viewport->mapFrom(m_editor, e->pos()) : e->pos();
         break;
     }
     default:

@@ -68,6 +68,7 @@ private:
     void setUnderlines(const QList<Word> &words);
 
     TRxRichEdit *m_editor;
+    QWidget *m_viewport; // compared with, never asked of the editor while it goes
     std::function<TAbstractSpeller *()> m_speller;
     QTimer m_timer;
     bool m_active = false;

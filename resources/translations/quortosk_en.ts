@@ -354,6 +354,10 @@ Install the Czech dictionary (package hunspell-cs).</translation>
         <source>Na slovník pro kontrolu pravopisu nezbývá paměť.</source>
         <translation>There is not enough memory for the spelling dictionary.</translation>
     </message>
+    <message>
+        <source>Slovník pro kontrolu pravopisu nelze načíst.</source>
+        <translation>The spelling dictionary cannot be read.</translation>
+    </message>
 </context>
 <context>
     <name>TEditorPrinter</name>

@@ -395,6 +395,10 @@
         <source>Ná&amp;hled tisku...</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>Kon&amp;trolovat při psaní</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>PageCommands</name>
@@ -438,6 +442,17 @@ Soubory %1.aff a %1.dic nebyly nalezeny v žádné z těchto složek:
 %2
 
 Nainstalujte český slovník (balíček hunspell-cs).</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>SpellerSource</name>
+    <message>
+        <source>Na slovník pro kontrolu pravopisu nezbývá paměť.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Slovník pro kontrolu pravopisu nelze načíst.</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -907,6 +922,14 @@ Nainstalujte český slovník (balíček hunspell-cs).</source>
         <source>Řádek, Sloupec, Pozice, Vkládat/Přepisovat, CapsLock, NumLock, Cesta k souboru</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>Načítá se: %1 %</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Soubor se ještě načítá, text zatím nelze měnit.</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>TagCommands</name>
@@ -1183,6 +1206,29 @@ Nainstalujte český slovník (balíček hunspell-cs).</source>
     </message>
     <message>
         <source>[Název]</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>TypingSpellCheck</name>
+    <message>
+        <source>Kontrola pravopisu</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Kontrola pravopisu při psaní nepracuje.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>(žádné návrhy)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Přidat do slovníku</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Přeskakovat</source>
         <translation type="unfinished" />
     </message>
 </context>

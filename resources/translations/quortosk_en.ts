@@ -395,6 +395,10 @@
         <source>Pů&amp;vodní velikost textu</source>
         <translation>&amp;Reset Zoom</translation>
     </message>
+    <message>
+        <source>Kon&amp;trolovat při psaní</source>
+        <translation>Check While &amp;Typing</translation>
+    </message>
 </context>
 <context>
     <name>PageCommands</name>
@@ -444,6 +448,17 @@ The files %1.aff and %1.dic were not found in any of these folders:
 %2
 
 Install the Czech dictionary (package hunspell-cs).</translation>
+    </message>
+</context>
+<context>
+    <name>SpellerSource</name>
+    <message>
+        <source>Na slovník pro kontrolu pravopisu nezbývá paměť.</source>
+        <translation>There is not enough memory for the spelling dictionary.</translation>
+    </message>
+    <message>
+        <source>Slovník pro kontrolu pravopisu nelze načíst.</source>
+        <translation>The spelling dictionary cannot be read.</translation>
     </message>
 </context>
 <context>
@@ -912,6 +927,14 @@ Install the Czech dictionary (package hunspell-cs).</translation>
         <source>Řádek, Sloupec, Pozice, Vkládat/Přepisovat, CapsLock, NumLock, Cesta k souboru</source>
         <translation>Line, Column, Position, Insert/Overwrite, CapsLock, NumLock, File path</translation>
     </message>
+    <message>
+        <source>Načítá se: %1 %</source>
+        <translation>Loading: %1 %</translation>
+    </message>
+    <message>
+        <source>Soubor se ještě načítá, text zatím nelze měnit.</source>
+        <translation>The file is still loading; the text cannot be changed yet.</translation>
+    </message>
 </context>
 <context>
     <name>TagCommands</name>
@@ -1189,6 +1212,29 @@ Install the Czech dictionary (package hunspell-cs).</translation>
     <message>
         <source>[Název]</source>
         <translation>[Name]</translation>
+    </message>
+</context>
+<context>
+    <name>TypingSpellCheck</name>
+    <message>
+        <source>Kontrola pravopisu</source>
+        <translation>Spelling</translation>
+    </message>
+    <message>
+        <source>Kontrola pravopisu při psaní nepracuje.</source>
+        <translation>Spell checking while typing is not working.</translation>
+    </message>
+    <message>
+        <source>(žádné návrhy)</source>
+        <translation>(no suggestions)</translation>
+    </message>
+    <message>
+        <source>Přidat do slovníku</source>
+        <translation>Add to Dictionary</translation>
+    </message>
+    <message>
+        <source>Přeskakovat</source>
+        <translation>Ignore All</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,7 @@
 #include "speedbar/CommandImages.h"
 #include "settings/SettingsCommands.h"
 #include "spell/SpellCommands.h"
+#include "spell/TypingSpellCheck.h"
 #include "speedbar/SpeedItems.h"
 #include "speedbar/TSpeedBar.h"
 
@@ -125,6 +126,8 @@ void MainCommands::AddRows(CommandTable &t, const Controllers &c)
            {menu("mmKonverze", tr("&Konverze..."))}});
     t.Add({run(c.spelling, &SpellCommands::mmSpellClick), {K(Qt::Key_F7)}, -1, E::PageOpen, false,
            {menu("mmSpell", tr("&Pravopis..."))}});
+    t.Add({run(c.typingSpell, &TypingSpellCheck::mmAutoSpellClick), {}, -1, E::Always, true,
+           {menu("mmAutoSpell", tr("Kon&trolovat při psaní"))}});
     t.Add({run(x, &TextToolCommands::KonverzezT6021Click), {K(ctrl | shift | Qt::Key_T)}, -1, E::Always,
            false, {menu("KonverzezT6021", tr("Konverze z T602"))}});
     TSpeedBar *bar = c.speedBar;
@@ -210,7 +213,7 @@ MainCommands::Menus MainCommands::BuildMenus(CommandTable &t, QMainWindow *windo
     m.mmUZIV = addMenu(bar, "mmUZIV", tr("Z&kratky"));
     m.Nstroje1 = addMenu(bar, "Nstroje1", tr("&Nástroje"));
     t.FillMenu(m.Nstroje1,
-               {"mmKonverze", "mmSpell", "KonverzezT6021", "-", "mmLANGUAGE", "-", "mmTOOLEDIT", "mmNASTAV"});
+               {"mmKonverze", "mmSpell", "mmAutoSpell", "KonverzezT6021", "-", "mmLANGUAGE", "-", "mmTOOLEDIT", "mmNASTAV"});
     m.mmHelp = addMenu(bar, "mmHelp", tr("Nápo&věda"));
     t.FillMenu(m.mmHelp, {"mmAbout"});
 
@@ -231,5 +234,6 @@ MainCommands::Menus MainCommands::BuildMenus(CommandTable &t, QMainWindow *windo
     m.mmMultiLine = t.Action(QStringLiteral("mmMultiLine"));
     m.mmSave = t.Action(QStringLiteral("mmSave"));
     m.savebutton = t.Action(QStringLiteral("savebutton"));
+    m.mmAutoSpell = t.Action(QStringLiteral("mmAutoSpell"));
     return m;
 }

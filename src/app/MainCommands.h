@@ -5,6 +5,7 @@ class CommandTable;
 class PrintCommands;
 class SettingsCommands;
 class SpellCommands;
+class TypingSpellCheck;
 class TSpeedBar;
 struct TSpeedBarItem;
 class EditCommands;
@@ -35,6 +36,7 @@ public:
         TSpeedBar *speedBar = nullptr;
         SpellCommands *spelling = nullptr;
         SettingsCommands *settings = nullptr;
+        TypingSpellCheck *typingSpell = nullptr;
     };
 
     // One row per command: handler, shortcut, enabling rule, places with names and captions.
@@ -48,7 +50,8 @@ public:
         QMenu *pmActivePage = nullptr, *pmMAINPAGE = nullptr;
         // Items whose state other parts keep.
         QAction *itmWrap = nullptr, *mmTOOLBAR = nullptr, *mmStatusBar = nullptr, *mmSpeed = nullptr,
-                *mmZALOZKY = nullptr, *mmMultiLine = nullptr, *mmSave = nullptr, *savebutton = nullptr;
+                *mmZALOZKY = nullptr, *mmMultiLine = nullptr, *mmSave = nullptr, *savebutton = nullptr,
+                *mmAutoSpell = nullptr;
     };
 
     // The speed bar's buttons, each with its place's action from the table.

@@ -17,6 +17,7 @@
 #include "editor/TRxRichEdit.h"
 #include "speedbar/TSpeedBar.h"
 #include "spell/SpellCommands.h"
+#include "spell/TypingSpellCheck.h"
 #include "editor/TagCommands.h"
 #include "settings/SettingsCommands.h"
 #include "settings/TLanguageChoice.h"
@@ -97,6 +98,9 @@ void TMainForm::createControllers()
     m_about = new AboutCommands(
         this, AboutInfo::LanguageCode(m_settings ? LanguageChoice::Read(*m_settings) : QString()), this);
     m_spelling = new SpellCommands([this] { return ActiveEditor(); }, m_prompts, this, m_settings, this);
+    m_typingSpell = new TypingSpellCheck([this] { return ActiveEditor(); }, m_spelling->Source(), m_prompts, this, this);
+    connect(m_pages, &PageCommands::PageCreated, m_typingSpell,
+            [this](TTabSheet *page) { m_typingSpell->WatchEditor(page->Editor()); });
     m_tags = new TagCommands([this] { return ActiveEditor(); }, m_prompts, this, m_settings, this);
     m_settingsDialog = new SettingsCommands(
         editvzor2, [this] { return ActiveEditor(); },
@@ -122,7 +126,7 @@ void TMainForm::createCommands()
 {
     m_commands = new CommandTable(this);
     MainCommands::AddRows(*m_commands,
-                          {m_pages, m_files, m_edits, m_view, m_textTools, m_printing, m_about, ToolBar, m_spelling, m_settingsDialog});
+                          {m_pages, m_files, m_edits, m_view, m_textTools, m_printing, m_about, ToolBar, m_spelling, m_settingsDialog, m_typingSpell});
     m_menus = MainCommands::BuildMenus(*m_commands, this);
     const MainCommands::Menus &menus = m_menus;
     mmFile = menus.mmFile;
@@ -137,6 +141,8 @@ void TMainForm::createCommands()
     pmActivePage = menus.pmActivePage;
     pmMAINPAGE = menus.pmMAINPAGE;
     m_pages->SetPageMenu(pmActivePage);
+    m_typingSpell->SetItem(menus.mmAutoSpell);
+    m_typingSpell->SetPageMenu(pmActivePage);
     ToolBar->SetItems(MainCommands::SpeedBarItems(*m_commands));
 
     m_edits->SetWrapAction(menus.itmWrap);

@@ -11,6 +11,7 @@ class PrintCommands;
 class SettingsCommands;
 class SpellCommands;
 class TagCommands;
+class TypingSpellCheck;
 class CommandTable;
 class EditCommands;
 class FileCommands;
@@ -56,6 +57,7 @@ public:
     TextToolCommands *TextTools() const { return m_textTools; }
     TStatusPanels *StatusPanels() const { return m_statusPanels; }
     TagCommands *Tags() const { return m_tags; }
+    TypingSpellCheck *TypingSpell() const { return m_typingSpell; }
 
     // --- Settings and recent files (TMainForm_settings.cpp) ---
     void AddToRecent(const QString &fileName, int userData); // user data: 0 command line, 1 dialogs
@@ -103,6 +105,7 @@ private:
     PrintCommands *m_printing = nullptr;
     AboutCommands *m_about = nullptr;
     SpellCommands *m_spelling = nullptr;
+    TypingSpellCheck *m_typingSpell = nullptr;
     TagCommands *m_tags = nullptr;
     SettingsCommands *m_settingsDialog = nullptr;
     TStatusPanels *m_statusPanels = nullptr;

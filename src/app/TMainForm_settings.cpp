@@ -210,6 +210,7 @@ void TMainForm::initSettings()
                    setEditorColor(editvzor2, QPalette::Base, C::ColorFromTColor(v, QGuiApplication::palette()));
                });
     add(K::ToolBar_Visible, shown(ToolBar));
+    add(K::mmAutoSpell_Checked, checked(m_menus.mmAutoSpell));
 }
 
 TFontValues TMainForm::SettingsPart::templateFont() const

@@ -67,6 +67,8 @@ inline const QString mmTOOLBAR_Checked = QStringLiteral("mmTOOLBAR_Checked");
 inline const QString editvzor2_Font = QStringLiteral("editvzor2_Font"); // + sub-property
 inline const QString editvzor2_Color = QStringLiteral("editvzor2_Color");
 inline const QString ToolBar_Visible = QStringLiteral("ToolBar_Visible");
+// Checking as you type.
+inline const QString mmAutoSpell_Checked = QStringLiteral("mmAutoSpell_Checked");
 
 // The settings dialog's stored string lists (each in the key "<section>.<name>").
 inline const QString lstZNACKY_Items = QStringLiteral("lstZNACKY_Items");

@@ -8,6 +8,7 @@
 class QWidget;
 class TPrompts;
 class TRxRichEdit;
+class SpellerSource;
 class TSettingsStore;
 class TSpellChecker;
 
@@ -28,10 +29,12 @@ public:
 
     // The main window's spell checker ("Speller").
     TSpellChecker *Speller() const { return m_speller; }
+    // The Czech speller it shares with the check as you type.
+    SpellerSource *Source() const { return m_source; }
 
     // The folders searched after $DICPATH and the user's data folder (the system's
     // dictionary folders unless set otherwise, as tests do).
-    void SetSystemDictionaryFolders(const QStringList &folders) { m_systemFolders = folders; }
+    void SetSystemDictionaryFolders(const QStringList &folders);
 
 private:
     std::function<TRxRichEdit *()> m_activeEditor;
@@ -39,5 +42,6 @@ private:
     QWidget *m_window;
     TSettingsStore *m_settings;
     QStringList m_systemFolders;
+    SpellerSource *m_source;
     TSpellChecker *m_speller;
 };

@@ -2,6 +2,7 @@
 
 #include "common/TErrorText.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -93,6 +94,28 @@ public:
 
     // One word judged as verification would judge it, without touching the last error.
     virtual bool IsCorrect(const QString &word) = 0;
+
+    // Every error of a text, as verifying it piece after piece would report them: for the
+    // check as you type, which runs between the steps of a spelling check. A binding
+    // leaves the last error (GetErrorWord, GetReplacement) as it was; this fallback cannot.
+    struct Error
+    {
+        int offset = 0, length = 0, status = 0;
+        bool operator==(const Error &) const = default;
+    };
+    virtual QList<Error> FindErrors(QStringView text)
+    {
+        QList<Error> errors;
+        for (int pos = 0; pos < text.size();) {
+            int length = 0, offset = 0;
+            const int status = VerifyNext(text.sliced(pos), &length, &offset);
+            if (status == scNoErrors)
+                break;
+            errors.append({pos + offset, length, status});
+            pos += offset + qMax(1, length);
+        }
+        return errors;
+    }
 
 private:
     int m_language;

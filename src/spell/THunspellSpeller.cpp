@@ -342,6 +342,23 @@ bool THunspellSpeller::IsCorrect(const QString &word)
     return status == scNoErrors;
 }
 
+QList<TAbstractSpeller::Error> THunspellSpeller::FindErrors(QStringView text)
+{
+    const QString error = m_errorWord, replacement = m_replacement;
+    QList<Error> errors;
+    for (qsizetype pos = 0; pos < text.size();) {
+        int length = 0, offset = 0;
+        const int status = verify(text.sliced(pos), &length, &offset);
+        if (status == scNoErrors)
+            break;
+        errors.append({int(pos) + offset, length, status});
+        pos += offset + qMax(1, length);
+    }
+    m_errorWord = error;
+    m_replacement = replacement;
+    return errors;
+}
+
 void THunspellSpeller::GetSuggestions(const QString &word, QStringList &list)
 {
     list.clear();

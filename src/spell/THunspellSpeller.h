@@ -40,6 +40,7 @@ public:
     QString GetReplacement() override { return m_replacement; }
     QString GetErrorWord() override { return m_errorWord; }
     bool IsCorrect(const QString &word) override;
+    QList<Error> FindErrors(QStringView text) override;
 
     // The text of a problem met reading the custom dictionary at creation, empty if none.
     QString CustomDictionaryProblem() const { return m_customProblem; }

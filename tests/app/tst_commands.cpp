@@ -8,6 +8,7 @@
 #include "app/TMainForm.h"
 #include "speedbar/TSpeedBar.h"
 #include "spell/TSpellerDialog2.h"
+#include "spell/TypingSpellCheck.h"
 #include "settings/HotKeyText.h"
 #include "settings/TSettingsKeys.h"
 #include "settings/TSettingsStore.h"
@@ -77,7 +78,7 @@ struct Case
     std::function<void(Fixture &)> setup;
     std::function<void(Fixture &)> check; // QVERIFY/QCOMPARE inside
     bool inMenu = true; // page switching has keys only: the page menu lists it hidden
-    QList<QKeySequence> moreKeys; // further keys of the same command
+    QList<QKeySequence> moreKeys = {}; // further keys of the same command
 };
 
 // The modal dialog a command opened, by class.
@@ -194,7 +195,7 @@ QList<Case> cases()
              QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("ab"));
          }},
         {"pmaCopy", {}, selectedAb,
-         [](Fixture &f) { QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("ab")); }},
+         [](Fixture &) { QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("ab")); }},
         {"mmPaste", K(ctrl | Qt::Key_V), selectedAb,
          [](Fixture &f) { QCOMPARE(f.editor()->PlainText(), QStringLiteral("qc\n")); }},
         {"pmaPaste", {}, selectedAb, [](Fixture &f) { QCOMPARE(f.editor()->PlainText(), QStringLiteral("qc\n")); }},
@@ -243,6 +244,11 @@ QList<Case> cases()
          [](Fixture &f) {
              auto *dialog = f.form->findChild<TSpellerDialog2 *>();
              QVERIFY(dialog && dialog->isVisible());
+         }},
+        {"mmAutoSpell", {}, none,
+         [](Fixture &f) {
+             QVERIFY(f.form->Commands().Action(QStringLiteral("mmAutoSpell"))->isChecked());
+             QVERIFY(f.form->TypingSpell()->IsOn());
          }},
         {"mmNASTAV", K(Qt::Key_F8), none, modal("TfrmNASTAV")},
         {"mmTOOLEDIT", {}, none,

@@ -134,7 +134,8 @@ void TestMainFormSettings::firstStartWritesDesignedValues_data()
                              {"editvzor2_FontColor", "-2147483640"}, {"editvzor2_FontName", "Courier New"},
                              {"editvzor2_FontPitch", "fpDefault"}, {"editvzor2_FontSize", "8"},
                              {"editvzor2_FontStyle", "[]"}, {"editvzor2_Color", "-2147483643"},
-                             {"ToolBar_Visible", "False"}, {"Flags", "0"}, {"ShowCmd", "1"},
+                             {"ToolBar_Visible", "False"}, {"mmAutoSpell_Checked", "False"},
+                             {"Flags", "0"}, {"ShowCmd", "1"},
                              {"Visible", "0"}, {"NormPos", "137,82,575,413"}, {"StartDir", "<missing>"}};
     for (const auto &r : rows)
         QTest::newRow(r[0]) << QString(r[0]) << QString(r[1]);

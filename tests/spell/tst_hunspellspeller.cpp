@@ -104,6 +104,8 @@ private slots:
     void lookupOrder();
     void searchFoldersFromEnvironment();
     void notInstalled();
+    void findErrorsListsEveryError_data();
+    void findErrorsListsEveryError();
 };
 
 void TestHunspellSpeller::initTestCase()
@@ -116,6 +118,34 @@ void TestHunspellSpeller::initTestCase()
     QCOMPARE(m_cs->Encoding(), QStringLiteral("UTF-8"));
     QCOMPARE(m_cs->CustomDictionaryProblem(), QString());
     QVERIFY(QFile::exists(m_config.filePath(THunspellSpeller::CustomDictName))); // created when missing
+}
+
+void TestHunspellSpeller::findErrorsListsEveryError_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("errors");
+    QTest::newRow("none") << "Příliš žluťoučký kůň úpěl ďábelské ódy." << QStringList();
+    QTest::newRow("two") << "Ten pes přílš štěká a kočka mňoukaa." << QStringList{"přílš", "mňoukaa"};
+    QTest::newRow("abbreviation without its full stop") << "např. a např" << QStringList{"např"};
+    QTest::newRow("the wrong part of a hyphenated word") << "pes-xqzský kůň" << QStringList{"xqzský"};
+    QTest::newRow("errors side by side") << "xqz,xqw" << QStringList{"xqz", "xqw"};
+}
+
+// The check as you type takes every error of the visible text at once, between two steps
+// of a spelling check: the last error those steps read stays as it was.
+void TestHunspellSpeller::findErrorsListsEveryError()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, errors);
+    const Result before = verify(*m_cs, QStringLiteral("pes kůn"));
+    QCOMPARE(before.status, 1);
+    QStringList found;
+    for (const TAbstractSpeller::Error &e : m_cs->FindErrors(text)) {
+        QCOMPARE(e.status, 1);
+        found << text.mid(e.offset, e.length);
+    }
+    QCOMPARE(found, errors);
+    QCOMPARE(m_cs->GetErrorWord(), QStringLiteral("kůn"));
 }
 
 void TestHunspellSpeller::knownWordsPass_data()

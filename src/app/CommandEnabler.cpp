@@ -33,6 +33,7 @@ void CommandEnabler::UpdateCommands()
     if (TRxRichEdit *editor = m_pages->ActiveEditor()) {
         state.canUndo = editor->CanUndo();
         state.selection = editor->SelLength() > 0;
+        state.utf8Page = editor->Doc()->TextEncoding() == TextFile::Encoding::Utf8;
     }
     const QMimeData *mime = QApplication::clipboard()->mimeData();
     state.canPaste = mime && mime->hasText();
@@ -51,7 +52,8 @@ void CommandEnabler::activePageChanged(TTabSheet *page)
     m_editor = page ? page->Editor() : nullptr;
     if (m_editor) {
         m_editorLinks << connect(m_editor, &QPlainTextEdit::undoAvailable, this, &CommandEnabler::UpdateCommands)
-                      << connect(m_editor, &QPlainTextEdit::copyAvailable, this, &CommandEnabler::UpdateCommands);
+                      << connect(m_editor, &QPlainTextEdit::copyAvailable, this, &CommandEnabler::UpdateCommands)
+                      << connect(m_editor->Doc(), &Document::FormatChanged, this, &CommandEnabler::UpdateCommands);
     }
     UpdateCommands();
 }

@@ -24,6 +24,7 @@ enum class Enabling {
     CanUndo,   // the active editor has something to undo
     Selection, // the active editor has a selection
     CanPaste,  // a page is open and the clipboard holds text
+    NotUtf8,   // the active page (if any) is not a UTF-8 page: tools that work through Windows-1250
     Unbuilt,   // its part of the program does not exist yet: always disabled
 };
 
@@ -55,6 +56,7 @@ struct CommandState
     bool canUndo = false;
     bool selection = false;
     bool canPaste = false;
+    bool utf8Page = false; // the active page is a UTF-8 page
 };
 
 // The program's commands: one row each, with one QAction per place sharing the row's

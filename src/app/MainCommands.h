@@ -8,6 +8,7 @@ class SpellCommands;
 class TSpeedBar;
 struct TSpeedBarItem;
 class EditCommands;
+class EncodingCommands;
 class FileCommands;
 class PageCommands;
 class QAction;
@@ -35,6 +36,7 @@ public:
         TSpeedBar *speedBar = nullptr;
         SpellCommands *spelling = nullptr;
         SettingsCommands *settings = nullptr;
+        EncodingCommands *encodings = nullptr;
     };
 
     // One row per command: handler, shortcut, enabling rule, places with names and captions.
@@ -44,11 +46,13 @@ public:
     struct Menus
     {
         QMenu *mmFile = nullptr, *mmEdit = nullptr, *mmView = nullptr, *mmUZIV = nullptr, *Nstroje1 = nullptr,
-              *mmHelp = nullptr, *mmReopen = nullptr, *ss1 = nullptr, *mmLANGUAGE = nullptr;
+              *mmHelp = nullptr, *mmReopen = nullptr, *ss1 = nullptr, *mmLANGUAGE = nullptr,
+              *mmKodovani = nullptr;
         QMenu *pmActivePage = nullptr, *pmMAINPAGE = nullptr;
         // Items whose state other parts keep.
         QAction *itmWrap = nullptr, *mmTOOLBAR = nullptr, *mmStatusBar = nullptr, *mmSpeed = nullptr,
-                *mmZALOZKY = nullptr, *mmMultiLine = nullptr, *mmSave = nullptr, *savebutton = nullptr;
+                *mmZALOZKY = nullptr, *mmMultiLine = nullptr, *mmSave = nullptr, *savebutton = nullptr,
+                *mmKodWin1250 = nullptr, *mmKodUtf8 = nullptr;
     };
 
     // The speed bar's buttons, each with its place's action from the table.

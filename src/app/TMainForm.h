@@ -13,6 +13,7 @@ class SpellCommands;
 class TagCommands;
 class CommandTable;
 class EditCommands;
+class EncodingCommands;
 class FileCommands;
 class PageCommands;
 class QMenu;
@@ -56,6 +57,7 @@ public:
     TextToolCommands *TextTools() const { return m_textTools; }
     TStatusPanels *StatusPanels() const { return m_statusPanels; }
     TagCommands *Tags() const { return m_tags; }
+    EncodingCommands *Encodings() const { return m_encodings; }
 
     // --- Settings and recent files (TMainForm_settings.cpp) ---
     void AddToRecent(const QString &fileName, int userData); // user data: 0 command line, 1 dialogs
@@ -106,6 +108,7 @@ private:
     TagCommands *m_tags = nullptr;
     SettingsCommands *m_settingsDialog = nullptr;
     TStatusPanels *m_statusPanels = nullptr;
+    EncodingCommands *m_encodings = nullptr;
 
     // --- settings and recent files (TMainForm_settings.cpp) ---
     struct SettingsPart; // the form storage with its property bindings

@@ -5,6 +5,7 @@
 class PageCommands;
 class QWidget;
 class TPrompts;
+class TRxRichEdit;
 
 // Text tools of the active page: find and replace, go to line, case, date and time,
 // conversion between the Czech sets, T602 clean-up.
@@ -26,6 +27,9 @@ public:
     void KonverzezT6021Click();
 
 private:
+    // True (after saying so) on a UTF-8 page, where the Windows-1250 tools would lose text.
+    bool refuseUtf8Page(TRxRichEdit *editor, const QString &title);
+
     PageCommands *m_pages;
     TPrompts *m_prompts;
     QWidget *m_window;

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="cs_CZ">
 <context>
+    <name>EncodingCommands</name>
+    <message>
+        <source>Kódování stránky</source>
+        <translation>Encoding of the page</translation>
+    </message>
+    <message>
+        <source>Text je zřejmě v kódování %1.</source>
+        <translation>The text seems to be encoded in %1.</translation>
+    </message>
+    <message>
+        <source>Převést do Windows 1250</source>
+        <translation>Convert to Windows 1250</translation>
+    </message>
+    <message>
+        <source>Ponechat</source>
+        <translation>Keep</translation>
+    </message>
+    <message>
+        <source>Počet znaků, které kódování Windows 1250 neumí uložit: %1. Změnou kódování se z nich stanou otazníky („?“). Změnit kódování?</source>
+        <translation>Characters that Windows 1250 cannot store: %1. Changing the encoding turns them into question marks ("?"). Change the encoding?</translation>
+    </message>
+</context>
+<context>
     <name>FileCommands</name>
     <message>
         <source>Textové soubory (*.txt)|*.txt|Všechny soubory (*.*)|*.*</source>
@@ -12,8 +35,8 @@
         <translation>Untitled.</translation>
     </message>
     <message>
-        <source>File '%1' does not exist</source>
-        <translation>File '%1' does not exist</translation>
+        <source>File &apos;%1&apos; does not exist</source>
+        <translation>File &apos;%1&apos; does not exist</translation>
     </message>
     <message>
         <source>Otevřít</source>
@@ -292,6 +315,18 @@
     <message>
         <source>Ná&amp;hled tisku...</source>
         <translation>Print Pre&amp;view...</translation>
+    </message>
+    <message>
+        <source>Windows 1250</source>
+        <translation>Windows 1250</translation>
+    </message>
+    <message>
+        <source>UTF-8</source>
+        <translation>UTF-8</translation>
+    </message>
+    <message>
+        <source>Kó&amp;dování</source>
+        <translation>Enco&amp;ding</translation>
     </message>
 </context>
 <context>
@@ -767,6 +802,22 @@ Install the Czech dictionary (package hunspell-cs).</translation>
         <source>Soubor %1 je příliš velký: editor pojme nejvýše 16 777 215 znaků.</source>
         <translation>File %1 is too large: the editor holds at most 16,777,215 characters.</translation>
     </message>
+    <message>
+        <source>Soubor %1 je v kódování %2. Editor otevírá jen texty ve Windows 1250 a v UTF-8; přečten jako 8bitový text by se uložením zničil.</source>
+        <translation>The file %1 is encoded in %2. The editor opens only Windows 1250 and UTF-8 texts; read as 8-bit text, the file would be destroyed by saving it.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 není platný text v kódování UTF-8.</source>
+        <translation>The file %1 is not valid UTF-8 text.</translation>
+    </message>
+    <message>
+        <source>UTF-8</source>
+        <translation>UTF-8</translation>
+    </message>
+    <message>
+        <source>Windows-1250</source>
+        <translation>Windows-1250</translation>
+    </message>
 </context>
 <context>
     <name>TextToolCommands</name>
@@ -779,8 +830,20 @@ Install the Czech dictionary (package hunspell-cs).</translation>
         <translation>Go to line [1 to %1]</translation>
     </message>
     <message>
-        <source>'%1' is not a valid integer value</source>
-        <translation>'%1' is not a valid integer value</translation>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; is not a valid integer value</translation>
+    </message>
+    <message>
+        <source>Na stránce v kódování UTF-8 tento nástroj nepracuje: pracuje přes Windows 1250 a ostatní znaky by změnil na „?“.</source>
+        <translation>This tool does not work on a UTF-8 page: it works through Windows 1250 and would turn other characters into "?".</translation>
+    </message>
+    <message>
+        <source>Konverze</source>
+        <translation>Conversion</translation>
+    </message>
+    <message>
+        <source>Konverze z T602</source>
+        <translation>Conversion from T602</translation>
     </message>
 </context>
 <context>
@@ -1039,7 +1102,7 @@ Install the Czech dictionary (package hunspell-cs).</translation>
     <name>main</name>
     <message>
         <source>Název souboru %1 nelze použít: není platný v kódování systému.</source>
-        <translation>The file name %1 cannot be used: it is not valid in the system's encoding.</translation>
+        <translation>The file name %1 cannot be used: it is not valid in the system&apos;s encoding.</translation>
     </message>
 </context>
 </TS>

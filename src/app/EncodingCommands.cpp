@@ -98,7 +98,7 @@ TPageBar *EncodingCommands::GuessBar(const TTabSheet *page)
     if (!page)
         return nullptr;
     for (TPageBar *bar : page->Bars())
-        if (bar->property(GuessProperty).isValid() && bar->isVisibleTo(const_cast<TTabSheet *>(page)))
+        if (bar->property(GuessProperty).isValid() && bar->isVisibleTo(page))
             return bar;
     return nullptr;
 }

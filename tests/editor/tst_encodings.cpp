@@ -345,16 +345,6 @@ private slots:
         QCOMPARE(CzechSets::ToWindows1250(Cp1250::decode(latin2), Konverze::Latin2),
                  QString::fromUtf8(CzechProse));
     }
-
-    // The bar names the sets as the conversion's lists do.
-    void setNames()
-    {
-        QCOMPARE(CzechSets::Name(Konverze::Latin2), QString("Latin 2"));
-        QCOMPARE(CzechSets::Name(Konverze::Kamenicky), QString("Kamenický"));
-        QCOMPARE(CzechSets::Name(Konverze::Iso8859_2), QString("ISO 8859-2"));
-        QCOMPARE(TextFile::encodingName(Encoding::Utf8), QString("UTF-8"));
-        QCOMPARE(TextFile::encodingName(Encoding::Windows1250), QString("Windows-1250"));
-    }
 };
 
 QTEST_GUILESS_MAIN(TstEncodings)

@@ -13,6 +13,29 @@
     </message>
 </context>
 <context>
+    <name>EncodingCommands</name>
+    <message>
+        <source>Kódování stránky</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Text je zřejmě v kódování %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Převést do Windows 1250</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Ponechat</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Počet znaků, které kódování Windows 1250 neumí uložit: %1. Změnou kódování se z nich stanou otazníky („?“). Změnit kódování?</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>FileCommands</name>
     <message>
         <source>Textové soubory (*.txt)|*.txt|Všechny soubory (*.*)|*.*</source>
@@ -397,6 +420,18 @@
     </message>
     <message>
         <source>Kon&amp;trolovat při psaní</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Windows 1250</source>
+        <translation>Windows 1250</translation>
+    </message>
+    <message>
+        <source>UTF-8</source>
+        <translation>UTF-8</translation>
+    </message>
+    <message>
+        <source>Kó&amp;dování</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -952,6 +987,22 @@ Nainstalujte český slovník (balíček hunspell-cs).</source>
         <source>Soubor %1 je příliš velký: editor pojme nejvýše 16 777 215 znaků.</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>Soubor %1 je v kódování %2. Editor otevírá jen texty ve Windows 1250 a v UTF-8; přečten jako 8bitový text by se uložením zničil.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Soubor %1 není platný text v kódování UTF-8.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>UTF-8</source>
+        <translation>UTF-8</translation>
+    </message>
+    <message>
+        <source>Windows-1250</source>
+        <translation>Windows-1250</translation>
+    </message>
 </context>
 <context>
     <name>TextToolCommands</name>
@@ -974,6 +1025,18 @@ Nainstalujte český slovník (balíček hunspell-cs).</source>
     <message>
         <source>'%1' is not a valid integer value</source>
         <translation>'%1' není platné celé číslo</translation>
+    </message>
+    <message>
+        <source>Na stránce v kódování UTF-8 tento nástroj nepracuje: pracuje přes Windows 1250 a ostatní znaky by změnil na „?“.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Konverze</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Konverze z T602</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>

@@ -13,6 +13,29 @@
     </message>
 </context>
 <context>
+    <name>EncodingCommands</name>
+    <message>
+        <source>Kódování stránky</source>
+        <translation>Encoding of the page</translation>
+    </message>
+    <message>
+        <source>Text je zřejmě v kódování %1.</source>
+        <translation>The text seems to be encoded in %1.</translation>
+    </message>
+    <message>
+        <source>Převést do Windows 1250</source>
+        <translation>Convert to Windows 1250</translation>
+    </message>
+    <message>
+        <source>Ponechat</source>
+        <translation>Keep</translation>
+    </message>
+    <message>
+        <source>Počet znaků, které kódování Windows 1250 neumí uložit: %1. Změnou kódování se z nich stanou otazníky („?“). Změnit kódování?</source>
+        <translation>Characters that Windows 1250 cannot store: %1. Changing the encoding turns them into question marks ("?"). Change the encoding?</translation>
+    </message>
+</context>
+<context>
     <name>FileCommands</name>
     <message>
         <source>Textové soubory (*.txt)|*.txt|Všechny soubory (*.*)|*.*</source>
@@ -398,6 +421,18 @@
     <message>
         <source>Kon&amp;trolovat při psaní</source>
         <translation>Check While &amp;Typing</translation>
+    </message>
+    <message>
+        <source>Windows 1250</source>
+        <translation>Windows 1250</translation>
+    </message>
+    <message>
+        <source>UTF-8</source>
+        <translation>UTF-8</translation>
+    </message>
+    <message>
+        <source>Kó&amp;dování</source>
+        <translation>Enco&amp;ding</translation>
     </message>
 </context>
 <context>
@@ -957,6 +992,22 @@ Install the Czech dictionary (package hunspell-cs).</translation>
         <source>Cannot open file %1</source>
         <translation>Cannot open file %1</translation>
     </message>
+    <message>
+        <source>Soubor %1 je v kódování %2. Editor otevírá jen texty ve Windows 1250 a v UTF-8; přečten jako 8bitový text by se uložením zničil.</source>
+        <translation>The file %1 is encoded in %2. The editor opens only Windows 1250 and UTF-8 texts; read as 8-bit text, the file would be destroyed by saving it.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 není platný text v kódování UTF-8.</source>
+        <translation>The file %1 is not valid UTF-8 text.</translation>
+    </message>
+    <message>
+        <source>UTF-8</source>
+        <translation>UTF-8</translation>
+    </message>
+    <message>
+        <source>Windows-1250</source>
+        <translation>Windows-1250</translation>
+    </message>
 </context>
 <context>
     <name>TextToolCommands</name>
@@ -979,6 +1030,18 @@ Install the Czech dictionary (package hunspell-cs).</translation>
     <message>
         <source>Zaměněno: %1</source>
         <translation>Replaced: %1</translation>
+    </message>
+    <message>
+        <source>Na stránce v kódování UTF-8 tento nástroj nepracuje: pracuje přes Windows 1250 a ostatní znaky by změnil na „?“.</source>
+        <translation>This tool does not work on a UTF-8 page: it works through Windows 1250 and would turn other characters into "?".</translation>
+    </message>
+    <message>
+        <source>Konverze</source>
+        <translation>Conversion</translation>
+    </message>
+    <message>
+        <source>Konverze z T602</source>
+        <translation>Conversion from T602</translation>
     </message>
 </context>
 <context>

@@ -34,6 +34,7 @@ void CommandEnabler::UpdateCommands()
         state.canUndo = editor->CanUndo();
         state.canRedo = editor->CanRedo();
         state.selection = editor->SelLength() > 0;
+        state.utf8Page = editor->Doc()->TextEncoding() == TextFile::Encoding::Utf8;
     }
     const QMimeData *mime = QApplication::clipboard()->mimeData();
     state.canPaste = mime && mime->hasText();
@@ -53,7 +54,8 @@ void CommandEnabler::activePageChanged(TTabSheet *page)
     if (m_editor) {
         m_editorLinks << connect(m_editor, &QPlainTextEdit::undoAvailable, this, &CommandEnabler::UpdateCommands)
                       << connect(m_editor, &QPlainTextEdit::redoAvailable, this, &CommandEnabler::UpdateCommands)
-                      << connect(m_editor, &QPlainTextEdit::copyAvailable, this, &CommandEnabler::UpdateCommands);
+                      << connect(m_editor, &QPlainTextEdit::copyAvailable, this, &CommandEnabler::UpdateCommands)
+                      << connect(m_editor->Doc(), &Document::FormatChanged, this, &CommandEnabler::UpdateCommands);
     }
     UpdateCommands();
 }

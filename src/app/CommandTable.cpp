@@ -137,6 +137,9 @@ void CommandTable::Apply(const CommandState &state)
         case Enabling::CanPaste:
             on = state.pageOpen && state.canPaste;
             break;
+        case Enabling::NotUtf8:
+            on = !state.utf8Page;
+            break;
         case Enabling::Unbuilt:
             on = false;
             break;

@@ -25,6 +25,7 @@ enum class Enabling {
     CanRedo,   // the active editor has something to redo
     Selection, // the active editor has a selection
     CanPaste,  // a page is open and the clipboard holds text
+    NotUtf8,   // the active page (if any) is not a UTF-8 page: tools that work through Windows-1250
     Unbuilt,   // its part of the program does not exist yet: always disabled
 };
 
@@ -57,6 +58,7 @@ struct CommandState
     bool canRedo = false;
     bool selection = false;
     bool canPaste = false;
+    bool utf8Page = false; // the active page is a UTF-8 page
 };
 
 // The program's commands: one row each, with one QAction per place sharing the row's

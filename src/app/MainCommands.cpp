@@ -2,6 +2,7 @@
 
 #include "app/CommandTable.h"
 #include "app/EditCommands.h"
+#include "app/EncodingCommands.h"
 #include "app/FileCommands.h"
 #include "app/PageCommands.h"
 #include "app/TextToolCommands.h"
@@ -65,6 +66,12 @@ void MainCommands::AddRows(CommandTable &t, const Controllers &c)
            false, {menu("mmClose", tr("&Zavřít")), page("pmaClose", tr("Zavřít"))}});
     t.Add({run(f, &FileCommands::mmCloseAllClick), {}, -1, E::PageOpen,
            false, {menu("mmCloseAll", tr("Zavřít vš&e")), page("pmaCloseAll", tr("Zavřít vše"))}});
+    if (EncodingCommands *k = c.encodings) {
+        t.Add({run(k, &EncodingCommands::mmKodWin1250Click), {}, -1, E::PageOpen, true,
+               {menu("mmKodWin1250", tr("Windows 1250"))}});
+        t.Add({run(k, &EncodingCommands::mmKodUtf8Click), {}, -1, E::PageOpen, true,
+               {menu("mmKodUtf8", tr("UTF-8"))}});
+    }
     t.Add({run(c.printing, &PrintCommands::mmPrintClick), {K(ctrl | Qt::Key_P)}, -1, E::PageOpen, false,
            {menu("mmPrint", tr("&Tisk..."))}});
     t.Add({run(c.printing, &PrintCommands::mmPrintPreviewClick), {}, -1, E::PageOpen, false,
@@ -122,13 +129,13 @@ void MainCommands::AddRows(CommandTable &t, const Controllers &c)
            {menu("mmZoomReset", tr("Pů&vodní velikost textu"))}});
 
     // "&Nástroje" and "Nápo&věda"
-    t.Add({run(x, &TextToolCommands::mmKonverzeClick), {}, -1, E::Always, false,
+    t.Add({run(x, &TextToolCommands::mmKonverzeClick), {}, -1, E::NotUtf8, false,
            {menu("mmKonverze", tr("&Konverze..."))}});
     t.Add({run(c.spelling, &SpellCommands::mmSpellClick), {K(Qt::Key_F7)}, -1, E::PageOpen, false,
            {menu("mmSpell", tr("&Pravopis..."))}});
     t.Add({run(c.typingSpell, &TypingSpellCheck::mmAutoSpellClick), {}, -1, E::Always, true,
            {menu("mmAutoSpell", tr("Kon&trolovat při psaní"))}});
-    t.Add({run(x, &TextToolCommands::KonverzezT6021Click), {K(ctrl | shift | Qt::Key_T)}, -1, E::Always,
+    t.Add({run(x, &TextToolCommands::KonverzezT6021Click), {K(ctrl | shift | Qt::Key_T)}, -1, E::NotUtf8,
            false, {menu("KonverzezT6021", tr("Konverze z T602"))}});
     TSpeedBar *bar = c.speedBar;
     t.Add({[bar] { bar->Customize(); }, {}, -1, E::Always, false,
@@ -201,9 +208,17 @@ MainCommands::Menus MainCommands::BuildMenus(CommandTable &t, QMainWindow *windo
     m.ss1 = submenu(t, window, "ss1", tr("Velikos&t"));
     m.mmLANGUAGE = submenu(t, window, "mmLANGUAGE", tr("&Jazyková verze"));
 
+    QStringList fileItems = {"mmNew", "mmOpen", "mmReopen", "-", "mmSave", "mmSaveAs", "mmSaveAll", "-", "mmClose",
+                             "mmCloseAll", "-", "mmPrint", "mmPrintPreview", "mmPrinterSetup", "-", "mmExit"};
+    if (t.Has(QStringLiteral("mmKodUtf8"))) {
+        m.mmKodovani = submenu(t, window, "mmKodovani", tr("Kó&dování"));
+        t.FillMenu(m.mmKodovani, {"mmKodWin1250", "mmKodUtf8"});
+        fileItems.insert(fileItems.indexOf(QStringLiteral("mmSaveAll")) + 1, QStringLiteral("mmKodovani"));
+        m.mmKodWin1250 = t.Action(QStringLiteral("mmKodWin1250"));
+        m.mmKodUtf8 = t.Action(QStringLiteral("mmKodUtf8"));
+    }
     m.mmFile = addMenu(bar, "mmFile", tr("&Soubor"));
-    t.FillMenu(m.mmFile, {"mmNew", "mmOpen", "mmReopen", "-", "mmSave", "mmSaveAs", "mmSaveAll", "-", "mmClose",
-                          "mmCloseAll", "-", "mmPrint", "mmPrintPreview", "mmPrinterSetup", "-", "mmExit"});
+    t.FillMenu(m.mmFile, fileItems);
     m.mmEdit = addMenu(bar, "mmEdit", tr("Úpr&avy"));
     t.FillMenu(m.ss1, {"UpperItem1", "LowerItem1", "InvertItem1"});
     t.FillMenu(m.mmEdit, {"mmUndo", "mmRedo", "-", "mmCut", "mmCopy", "mmPaste", "-", "mmFind", "mmFindAgain", "mmReplace",

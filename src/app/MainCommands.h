@@ -9,6 +9,7 @@ class TypingSpellCheck;
 class TSpeedBar;
 struct TSpeedBarItem;
 class EditCommands;
+class EncodingCommands;
 class FileCommands;
 class PageCommands;
 class QAction;
@@ -37,6 +38,7 @@ public:
         SpellCommands *spelling = nullptr;
         SettingsCommands *settings = nullptr;
         TypingSpellCheck *typingSpell = nullptr;
+        EncodingCommands *encodings = nullptr;
     };
 
     // One row per command: handler, shortcut, enabling rule, places with names and captions.
@@ -46,12 +48,13 @@ public:
     struct Menus
     {
         QMenu *mmFile = nullptr, *mmEdit = nullptr, *mmView = nullptr, *mmUZIV = nullptr, *Nstroje1 = nullptr,
-              *mmHelp = nullptr, *mmReopen = nullptr, *ss1 = nullptr, *mmLANGUAGE = nullptr;
+              *mmHelp = nullptr, *mmReopen = nullptr, *ss1 = nullptr, *mmLANGUAGE = nullptr,
+              *mmKodovani = nullptr;
         QMenu *pmActivePage = nullptr, *pmMAINPAGE = nullptr;
         // Items whose state other parts keep.
         QAction *itmWrap = nullptr, *mmTOOLBAR = nullptr, *mmStatusBar = nullptr, *mmSpeed = nullptr,
                 *mmZALOZKY = nullptr, *mmMultiLine = nullptr, *mmSave = nullptr, *savebutton = nullptr,
-                *mmAutoSpell = nullptr;
+                *mmAutoSpell = nullptr, *mmKodWin1250 = nullptr, *mmKodUtf8 = nullptr;
     };
 
     // The speed bar's buttons, each with its place's action from the table.

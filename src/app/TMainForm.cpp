@@ -3,6 +3,7 @@
 #include "app/CommandEnabler.h"
 #include "app/CommandTable.h"
 #include "app/EditCommands.h"
+#include "app/EncodingCommands.h"
 #include "app/FileCommands.h"
 #include "app/MainCommands.h"
 #include "app/PageCommands.h"
@@ -113,6 +114,8 @@ void TMainForm::createControllers()
     connect(m_pages, &PageCommands::PageCreated, m_statusPanels, &TStatusPanels::WatchPage);
     // Panel 4 shows the new page's insert mode at the next idle moment.
     connect(m_pages, &PageCommands::ActivePageChanged, m_statusPanels, &TStatusPanels::ScheduleIdle);
+    m_encodings = new EncodingCommands(m_pages, m_prompts, this, this);
+    m_encodings->SetStatusBar(StatusBar);
     connect(PageControl1, &TPageControl::TabContextMenuRequested, this,
             [this](const QPoint &pos) { pmMAINPAGE->popup(pos); });
     connect(PageControl1, &TPageControl::PageCloseRequested, m_files, &FileCommands::ClosePage);
@@ -126,7 +129,8 @@ void TMainForm::createCommands()
 {
     m_commands = new CommandTable(this);
     MainCommands::AddRows(*m_commands,
-                          {m_pages, m_files, m_edits, m_view, m_textTools, m_printing, m_about, ToolBar, m_spelling, m_settingsDialog, m_typingSpell});
+                          {m_pages, m_files, m_edits, m_view, m_textTools, m_printing, m_about, ToolBar, m_spelling,
+                           m_settingsDialog, m_typingSpell, m_encodings});
     m_menus = MainCommands::BuildMenus(*m_commands, this);
     const MainCommands::Menus &menus = m_menus;
     mmFile = menus.mmFile;
@@ -157,9 +161,12 @@ void TMainForm::createCommands()
         taken << QKeySequence::mnemonic(title->text());
     m_tags->BuildTagMenu(mmUZIV, taken);
 
+    m_encodings->SetItems(menus.mmKodWin1250, menus.mmKodUtf8);
+
     m_enabler = new CommandEnabler(m_commands, m_pages, this);
     m_enabler->AddPageMenu(mmEdit->menuAction());
     m_enabler->AddPageMenu(ss1->menuAction());
+    m_enabler->AddPageMenu(menus.mmKodovani->menuAction());
     m_enabler->WatchFileMenu(mmFile, menus.mmSave);
     m_enabler->SetSaveButton(menus.savebutton);
     connect(m_files, &FileCommands::Saved, m_enabler, &CommandEnabler::PageSaved);

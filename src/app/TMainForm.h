@@ -14,6 +14,7 @@ class TagCommands;
 class TypingSpellCheck;
 class CommandTable;
 class EditCommands;
+class EncodingCommands;
 class FileCommands;
 class PageCommands;
 class QMenu;
@@ -58,6 +59,7 @@ public:
     TStatusPanels *StatusPanels() const { return m_statusPanels; }
     TagCommands *Tags() const { return m_tags; }
     TypingSpellCheck *TypingSpell() const { return m_typingSpell; }
+    EncodingCommands *Encodings() const { return m_encodings; }
 
     // --- Settings and recent files (TMainForm_settings.cpp) ---
     void AddToRecent(const QString &fileName, int userData); // user data: 0 command line, 1 dialogs
@@ -109,6 +111,7 @@ private:
     TagCommands *m_tags = nullptr;
     SettingsCommands *m_settingsDialog = nullptr;
     TStatusPanels *m_statusPanels = nullptr;
+    EncodingCommands *m_encodings = nullptr;
 
     // --- settings and recent files (TMainForm_settings.cpp) ---
     struct SettingsPart; // the form storage with its property bindings

@@ -159,11 +159,24 @@ void TextToolCommands::Vloitdatumaas1Click()
 
 // ---- conversion and T602 ----
 
+bool TextToolCommands::refuseUtf8Page(TRxRichEdit *editor, const QString &title)
+{
+    if (editor->Doc()->TextEncoding() != TextFile::Encoding::Utf8)
+        return false;
+    // The speed bar's buttons stay enabled; the menu items are greyed on such a page.
+    m_prompts->ShowMessage(m_window, title,
+                           tr("Na stránce v kódování UTF-8 tento nástroj nepracuje: pracuje přes Windows 1250 "
+                              "a ostatní znaky by změnil na „?“."));
+    return true;
+}
+
 void TextToolCommands::mmKonverzeClick()
 {
     TRxRichEdit *editor = m_pages->ActiveEditor();
     if (!editor)
         return; // no page, no text to convert
+    if (refuseUtf8Page(editor, tr("Konverze")))
+        return;
     TfrmKonverze dialog(editor, m_window);
     dialog.exec();
 }
@@ -172,6 +185,8 @@ void TextToolCommands::KonverzezT6021Click()
 {
     TRxRichEdit *editor = m_pages->ActiveEditor();
     if (!editor)
+        return;
+    if (refuseUtf8Page(editor, tr("Konverze z T602")))
         return;
     const QString text = editor->PlainText();
     const QString cleaned = Cp1250::decode(T602::cleanText(Cp1250::encode(text), "\n"));

@@ -38,6 +38,9 @@ private:
     void tell(const QString &text, TSearchDialog *dialog);
 
     std::function<bool(const QString &)> m_message;
+    // True (after saying so) on a UTF-8 page, where the Windows-1250 tools would lose text.
+    bool refuseUtf8Page(TRxRichEdit *editor, const QString &title);
+
     PageCommands *m_pages;
     TPrompts *m_prompts;
     QWidget *m_window;

@@ -21,13 +21,24 @@ void Document::SetModified(bool modified)
     emit ModifiedChanged(modified);
 }
 
+void Document::SetFormat(const TextFile::Format &format)
+{
+    if (m_format == format)
+        return;
+    m_format = format;
+    emit FormatChanged();
+}
+
 void Document::Load(const QString &fileName)
 {
-    const QString text = TextFile::readFile(fileName); // throws; nothing changed then
-    m_text->TakeLoadedText(text);
+    const TextFile::Decoded decoded = TextFile::readDecoded(fileName); // throws; nothing changed then
+    SetFormat(decoded.format); // first: the editor takes the text as this encoding holds it
+    m_guessedSet = decoded.guessedSet;
+    m_text->TakeLoadedText(decoded.text);
     m_fileName = fileName;
     m_hasFile = true;
     SetModified(false);
+    emit Loaded();
 }
 
 void Document::Save()
@@ -45,7 +56,7 @@ void Document::SaveAs(const QString &fileName)
 
 void Document::write(const QString &fileName)
 {
-    TextFile::writeFile(fileName, m_text->TextForSave()); // atomic: a failure keeps the old file
+    TextFile::writeFile(fileName, m_text->TextForSave(), m_format); // atomic: a failure keeps the old file
     m_lastSave = QDateTime::currentDateTime();
     SetModified(false);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/TextFile.h"
+
 #include <QDateTime>
 #include <QObject>
 #include <QString>
@@ -21,7 +23,7 @@ class Document : public QObject
 {
     Q_OBJECT
 public:
-    enum class Encoding { Windows1250 };
+    using Encoding = TextFile::Encoding;
 
     explicit Document(DocumentText *text, QObject *parent = nullptr);
 
@@ -32,7 +34,16 @@ public:
     // The full path the last Save As wrote (empty before): the editor's own hint.
     QString SavedName() const { return m_savedName; }
 
-    Encoding TextEncoding() const { return m_encoding; }
+    // The page's encoding, byte-order mark and line-break style: found when the file was
+    // read, kept by Save and Save As, changed by the user's choice of encoding.
+    Encoding TextEncoding() const { return m_format.encoding; }
+    TextFile::Format Format() const { return m_format; }
+    void SetFormat(const TextFile::Format &format);
+    // Text as this page can hold it: on Windows-1250 pages what the set lacks becomes "?".
+    QString Storable(const QString &text) const { return TextFile::storable(text, m_format.encoding); }
+    // The Czech 8-bit set the last file read seems to be in (a conversion set number), 0
+    // when none was guessed.
+    int GuessedSet() const { return m_guessedSet; }
     QDateTime LastSave() const { return m_lastSave; }
 
     bool Modified() const { return m_modified; }
@@ -48,6 +59,9 @@ public:
 
 signals:
     void ModifiedChanged(bool modified);
+    void FormatChanged();
+    // A file was read into the editor.
+    void Loaded();
 
 private:
     void write(const QString &fileName);
@@ -57,6 +71,7 @@ private:
     QString m_savedName;
     bool m_hasFile = false;
     bool m_modified = false;
-    Encoding m_encoding = Encoding::Windows1250;
+    TextFile::Format m_format;
+    int m_guessedSet = 0;
     QDateTime m_lastSave;
 };

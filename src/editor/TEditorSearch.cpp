@@ -1,6 +1,5 @@
 #include "editor/TEditorSearch.h"
 
-#include "editor/Cp1250.h"
 #include "editor/TEditorEdits.h"
 #include "editor/TRxRichEdit.h"
 #include "editor/TSearchDialog.h"
@@ -186,7 +185,7 @@ int TEditorSearch::ReplaceAll(TSearchDialog *dialog)
     }
     m_lastSearch = dialog;
     // The replacement as the editor will hold it, so the plan's positions stay true.
-    const QString replacement = Cp1250::sanitize(TextFile::normalizeBreaks(dialog->ReplaceText()));
+    const QString replacement = m_editor->StorableText(dialog->ReplaceText());
     const QString text = m_editor->PlainText();
     const int from = m_editor->SelStart() + m_editor->SelLength();
 

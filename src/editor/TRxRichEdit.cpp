@@ -1,6 +1,5 @@
 #include "editor/TRxRichEdit.h"
 
-#include "editor/Cp1250.h"
 #include "editor/TDisplayLines.h"
 #include "editor/TextCommands.h"
 #include "editor/TextFile.h"
@@ -291,9 +290,14 @@ QString TRxRichEdit::SelText() const
     return s;
 }
 
+QString TRxRichEdit::StorableText(const QString &text) const
+{
+    return m_document->Storable(TextFile::normalizeBreaks(text));
+}
+
 QString TRxRichEdit::prepareInsert(const QString &text, int replacing) const
 {
-    QString clean = Cp1250::sanitize(TextFile::normalizeBreaks(text));
+    QString clean = StorableText(text);
     const int room = MaxLength - TextLength() + replacing;
     if (clean.size() > room)
         clean.truncate(qMax(0, room));
@@ -482,7 +486,7 @@ void TRxRichEdit::SetWholeText(const QString &text)
         lines.chop(1);
     if (!text.isEmpty())
         lines.append(QLatin1Char('\n'));
-    lines = Cp1250::sanitize(lines);
+    lines = m_document->Storable(lines);
     if (lines.size() > MaxLength)
         lines.truncate(MaxLength);
     ++m_holdChanges;
@@ -689,7 +693,7 @@ void TRxRichEdit::keyPressEvent(QKeyEvent *e)
             e->accept();
             return;
         }
-        const QString clean = Cp1250::sanitize(text);
+        const QString clean = m_document->Storable(text);
         if (clean != text) {
             QKeyEvent copy(e->type(), e->key(), e->modifiers(), clean, e->isAutoRepeat(),
                            ushort(e->count()));

@@ -7,7 +7,8 @@
 class TDisplayLines;
 class TSelectionMargin;
 
-// The editor of one document page: plain Windows-1250 text in a QPlainTextEdit.
+// The editor of one document page: plain text in a QPlainTextEdit, limited to what the
+// page's encoding can store (Windows-1250 pages turn other characters into "?").
 // Positions are QTextCursor positions (a line break is one position); "lines" are display
 // lines, so with word wrap on a long line counts once per wrapped piece.
 // Other code touches the text only through the services below.
@@ -52,6 +53,10 @@ public:
     QString WholeText() const;         // document lines each followed by CR LF
     void ClearText();                  // empties text, modified flag and undo history
     void SetWholeText(const QString &text); // not undoable; one change event at the end
+
+    // Text as it enters this editor: breaks as "\n", characters the page's encoding cannot
+    // store as "?".
+    QString StorableText(const QString &text) const;
 
     // Characters in the text, a line break counting one.
     int TextLength() const;
@@ -112,8 +117,7 @@ private:
     bool displayLine(int line, QTextBlock *block, int *start, int *length) const;
     void invalidateLineCounts();
     int roomLeft() const;
-    // Text as it may enter: breaks normalised, characters outside Windows-1250 as "?",
-    // cut to the room left when `replacing` characters go.
+    // StorableText cut to the room left when `replacing` characters go.
     QString prepareInsert(const QString &text, int replacing) const;
     void selectDisplayLineAt(int y, bool extend);
     void drawLinks();

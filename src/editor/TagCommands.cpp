@@ -2,8 +2,6 @@
 
 #include "common/TErrorText.h"
 #include "common/TPrompts.h"
-#include "editor/Cp1250.h"
-#include "editor/TextFile.h"
 #include "editor/TRxRichEdit.h"
 #include "settings/HotKeyText.h"
 #include "settings/TTagList.h"
@@ -124,9 +122,9 @@ void TagCommands::usertagClick(int number)
 
 void TagCommands::WrapSelection(TRxRichEdit *editor, const QString &before, const QString &after)
 {
-    // The texts as the editor holds them: one position per line break, Windows-1250.
-    const QString b = Cp1250::sanitize(TextFile::normalizeBreaks(before));
-    const QString a = Cp1250::sanitize(TextFile::normalizeBreaks(after));
+    // The texts as the editor holds them: one position per line break, in the page's encoding.
+    const QString b = editor->StorableText(before);
+    const QString a = editor->StorableText(after);
     if (qsizetype(editor->TextLength()) + b.size() + a.size() > TRxRichEdit::MaxLength)
         throw TError(QCoreApplication::translate("TagCommands",
                                                  "Text by byl delší než 16 777 215 znaků, které editor "

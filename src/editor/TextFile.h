@@ -3,8 +3,31 @@
 #include <QByteArray>
 #include <QString>
 
-// Reading and writing the editor's text files: 8-bit Windows-1250, no byte-order mark.
+// Reading and writing the editor's text files: 8-bit Windows-1250 without a byte-order mark,
+// or UTF-8 for files that are valid UTF-8 with at least one multi-byte sequence.
 namespace TextFile {
+
+// The character set of a page's file.
+enum class Encoding { Windows1250, Utf8 };
+
+// How a page's file is written, as found when it was read.
+struct Format
+{
+    Encoding encoding = Encoding::Windows1250;
+    bool bom = false;    // UTF-8 only: the file began with EF BB BF
+    bool lfOnly = false; // every line break of the file was a lone LF (and it had one)
+    bool operator==(const Format &) const = default;
+};
+
+// A file's bytes decoded for the editor.
+struct Decoded
+{
+    QString text; // "\n" between lines
+    Format format;
+    // For 8-bit text with bytes 80-FF: the Czech set it seems to be in, as a conversion
+    // set number (CzechSets::Guess); 0 when unknown, for UTF-8 and for pure ASCII.
+    int guessedSet = 0;
+};
 
 // The longest text an editor holds: 16,777,215 characters.
 constexpr qsizetype MaxLength = 0xFFFFFF;
@@ -23,7 +46,34 @@ QByteArray toFileBytes(const QString &text);
 // Splits text given with CR LF, CR or LF breaks into the editor's "\n" form.
 QString normalizeBreaks(const QString &text);
 
-// Reads a whole regular file. Throws TError("Cannot open file <name>") when it cannot be
+// Decodes file bytes: UTF-8 when they are valid UTF-8 and hold a multi-byte sequence (a
+// byte-order mark counts), else Windows-1250 byte for byte with the set guessed. Line breaks
+// as in fromFileBytes, NUL characters dropped in both. Throws TError for a UTF-16 or UTF-32
+// byte-order mark: read as 8-bit text such a file would be destroyed by a save.
+Decoded decode(const QByteArray &bytes, const QString &fileName);
+// Decodes the bytes in the chosen encoding (no guessing). Throws TError when UTF-8 is
+// asked for and the bytes are not valid UTF-8: nothing is dropped silently.
+Decoded decodeAs(const QByteArray &bytes, Encoding encoding, const QString &fileName);
+
+// Encodes editor text for a file in the given format: Windows-1250 always with CR LF; UTF-8
+// with the byte-order mark if the format has one, and LF breaks when lfOnly, else CR LF.
+QByteArray encode(const QString &text, const Format &format);
+
+// Characters of the text that the encoding cannot hold (each becomes "?" when stored).
+qsizetype unstorableCount(const QString &text, Encoding encoding);
+// The text as a page of that encoding holds it: Windows-1250 pages turn what they cannot
+// hold into "?"; UTF-8 pages keep every character (an unpaired surrogate, which UTF-8
+// cannot carry, becomes U+FFFD). NUL characters are dropped in both.
+QString storable(const QString &text, Encoding encoding);
+
+// The encoding's name as the status bar shows it: "Windows-1250" or "UTF-8".
+QString encodingName(Encoding encoding);
+
+// Reads and decodes a whole regular file (see decode and readFile for the errors).
+Decoded readDecoded(const QString &fileName);
+Decoded readDecodedAs(const QString &fileName, Encoding encoding);
+
+// Reads a whole regular file as Windows-1250. Throws TError("Cannot open file <name>") when it cannot be
 // read, and a clear error when it is not a regular file or holds more than MaxLength
 // characters.
 QString readFile(const QString &fileName);
@@ -32,5 +82,6 @@ QString readFile(const QString &fileName);
 // left as it was and TError("Cannot create file <name>") is thrown. A device, FIFO or
 // socket (also behind a link) is refused and left untouched.
 void writeFile(const QString &fileName, const QString &text);
+void writeFile(const QString &fileName, const QString &text, const Format &format);
 
 } // namespace TextFile

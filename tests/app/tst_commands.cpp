@@ -3,6 +3,7 @@
 // wrong handler (Ctrl+S to Save As, the page menu's "Uložit" to Save All) fails here.
 #include "TFakePrompts.h"
 #include "app/CommandTable.h"
+#include "app/EncodingCommands.h"
 #include "app/FileCommands.h"
 #include "app/PageCommands.h"
 #include "app/TMainForm.h"
@@ -236,6 +237,18 @@ QList<Case> cases()
         {"mmKonverze", {}, none, [](Fixture &f) { QCOMPARE(f.modalSeen, QStringLiteral("TfrmKonverze")); }},
         {"KonverzezT6021", K(ctrl | shift | Qt::Key_T), [](Fixture &f) { f.setText(QStringLiteral("@LH 6abc")); },
          [](Fixture &f) { QCOMPARE(f.editor()->PlainText(), QStringLiteral("abc\n")); }},
+        // An untitled page keeps its text and writes the chosen encoding from its next save.
+        {"mmKodUtf8", {}, [](Fixture &f) { f.setText(QStringLiteral("abc")); },
+         [](Fixture &f) {
+             QCOMPARE(f.editor()->Doc()->TextEncoding(), TextFile::Encoding::Utf8);
+             QCOMPARE(f.editor()->PlainText(), QStringLiteral("abc\n"));
+         }},
+        {"mmKodWin1250", {},
+         [](Fixture &f) {
+             f.form->Encodings()->mmKodUtf8Click();
+             f.setText(QStringLiteral("abc"));
+         },
+         [](Fixture &f) { QCOMPARE(f.editor()->Doc()->TextEncoding(), TextFile::Encoding::Windows1250); }},
         {"mmPrint", K(ctrl | Qt::Key_P), none, modal("QPrintDialog")},
         {"mmPrintPreview", {}, none, modal("QPrintPreviewDialog")},
         {"mmPrinterSetup", {}, none, modal("QPageSetupDialog")},

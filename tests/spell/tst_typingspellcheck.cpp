@@ -298,7 +298,8 @@ void TestTypingSpellCheck::menuKeyOffersTheWordAtTheCaret()
     QTRY_COMPARE(underlinedWords(), QStringList{"kxn"});
     for (const int caret : {0, 9}) { // in "strom", then right after "kxn"
         editor()->SetSelStart(caret);
-        QContextMenuEvent key(QContextMenuEvent::Keyboard, editor()->cursorRect().center());
+        const QPoint at = editor()->cursorRect().center();
+        QContextMenuEvent key(QContextMenuEvent::Keyboard, at, editor()->mapToGlobal(at));
         QApplication::sendEvent(editor(), &key);
         QMenu *menu = m_form->pmActivePage;
         QTRY_VERIFY(menu->isVisible());

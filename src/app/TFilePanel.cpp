@@ -3,6 +3,7 @@
 #include "common/TErrorText.h"
 
 #include <algorithm>
+#include <QAbstractFileIconProvider>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -64,6 +65,27 @@ public:
             beforePopup();
         QComboBox::showPopup();
     }
+};
+
+// Icons without asking the MIME database about every file: that lookup, made for each
+// file on the window's thread, was most of the cost of listing a large folder. Folders get
+// one folder icon; files get theirs from the list's model. Also called from the model's
+// reading thread: it only hands out copies of what was made here.
+class TPlainIcons : public QAbstractFileIconProvider
+{
+public:
+    TPlainIcons() : m_folder(QApplication::style()->standardIcon(QStyle::SP_DirClosedIcon)) {}
+    QIcon icon(IconType type) const override { return type == Folder ? m_folder : QIcon(); }
+    QIcon icon(const QFileInfo &info) const override { return info.isDir() ? m_folder : QIcon(); }
+    // Never empty: the model takes an empty type for information still to come and asks
+    // for it again and again. The type column is not shown.
+    QString type(const QFileInfo &info) const override
+    {
+        return info.isDir() ? QStringLiteral("Folder") : QStringLiteral("File");
+    }
+
+private:
+    QIcon m_folder;
 };
 
 // Ordinary files only; programs carry a program glyph, everything else a document glyph.
@@ -226,11 +248,19 @@ TFilePanel::TFilePanel(const QString &startFolder, std::function<void(const QStr
     resize(140, height());
 }
 
-TFilePanel::~TFilePanel() = default;
+TFilePanel::~TFilePanel()
+{
+    // The models read in threads of their own that use the icons: they go first.
+    delete m_folders;
+    delete m_dirModel;
+    delete m_fileModel;
+}
 
 void TFilePanel::createModels()
 {
+    m_icons = std::make_unique<TPlainIcons>();
     m_dirModel = new QFileSystemModel(this);
+    m_dirModel->setIconProvider(m_icons.get());
     m_dirModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
     m_folders = new TDriveFolders(m_dirModel, this);
     DirectoryListBox1->setModel(m_folders);
@@ -252,6 +282,7 @@ void TFilePanel::createModels()
     });
 
     m_fileModel = new TFileModel(this);
+    m_fileModel->setIconProvider(m_icons.get());
     FileListBox1->setModel(m_fileModel);
     fillDrives();
     showFolder();

@@ -3,9 +3,11 @@
 #include "app/TDriveList.h"
 
 #include <functional>
+#include <memory>
 #include <QHash>
 #include <QWidget>
 
+class QAbstractFileIconProvider;
 class QComboBox;
 class QFileSystemModel;
 class QFileSystemWatcher;
@@ -77,8 +79,9 @@ private:
     std::function<void(const QStringList &)> m_openFiles;
     QString m_folder;
     QList<DriveList::Drive> m_drives;
-    QString m_driveRoot;                    // the drive the tree shows
-    QHash<QString, QString> m_driveFolders; // last folder per drive root
+    QString m_driveRoot;                                // the drive the tree shows
+    QHash<QString, QString> m_driveFolders;             // last folder per drive root
+    std::unique_ptr<QAbstractFileIconProvider> m_icons; // outlives the models below
     QFileSystemModel *m_dirModel = nullptr;
     TDriveFolders *m_folders = nullptr; // the dir model cut to the drive
     QFileSystemModel *m_fileModel = nullptr;

@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QFileIconProvider>
 #include <QFileSystemModel>
 #include <QFileSystemWatcher>
 #include <QHeaderView>
@@ -205,7 +204,6 @@ TFilePanel::TFilePanel(const QString &startFolder, std::function<void(const QStr
     drives->beforePopup = [this] { fillDrives(); };
     DriveComboBox1 = drives;
     DriveComboBox1->setObjectName(QStringLiteral("DriveComboBox1"));
-    DriveComboBox1->setFocusPolicy(Qt::StrongFocus);
     Panel1->setFixedHeight(qMax(22, DriveComboBox1->sizeHint().height() + 4));
     SetDriveWidth(m_driveWidth);
     connect(DriveComboBox1, &QComboBox::activated, this, &TFilePanel::DriveComboBox1Change);

@@ -7,7 +7,6 @@
 #include "app/MainCommands.h"
 #include "app/PageCommands.h"
 #include "app/TLanguages.h"
-#include "app/TFilePanel.h"
 #include "app/TPageControl.h"
 #include "app/TStatusPanels.h"
 #include "app/TextToolCommands.h"
@@ -68,8 +67,8 @@ void TMainForm::createLayout()
     Splitter1->setObjectName(QStringLiteral("Splitter1"));
     Splitter1->setHandleWidth(3);
     // The panel opens the chosen files through the file commands, made later.
-    pnlLEVY = new TFilePanel(QDir::currentPath(), [this](const QStringList &names) { m_files->OpenPanelFiles(names); },
-                             Splitter1);
+    pnlLEVY = new TFilePanel(
+        QDir::currentPath(), [this](const QStringList &names) { m_files->OpenPanelFiles(names); }, Splitter1);
     pnlLEVY->hide();
     connect(pnlLEVY, &TFilePanel::FolderChanged, this, [this](const QString &folder) { m_startDir = folder; });
     PageControl1 = new TPageControl(Splitter1);

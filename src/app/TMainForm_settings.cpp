@@ -3,7 +3,6 @@
 
 #include "common/TErrorText.h"
 #include "app/FileCommands.h"
-#include "app/TFilePanel.h"
 #include "app/TMRUManager.h"
 #include "app/TPageControl.h"
 #include "common/TPrompts.h"
@@ -75,8 +74,9 @@ private:
 };
 } // namespace
 
-// What the form storage needs beyond the window's own components: the parts of the template editor's font and colours
-// that a QFont or QPalette does not keep (character set, pitch, system colours).
+// What the form storage needs beyond the window's own components: the parts of the
+// template editor's font and colours that a QFont or QPalette does not keep (character
+// set, pitch, system colours).
 struct TMainForm::SettingsPart
 {
     explicit SettingsPart(TMainForm *f)

@@ -134,6 +134,20 @@ void FileCommands::OpenFiles(const QStringList &names, int userData)
     }
 }
 
+void FileCommands::OpenPanelFiles(const QStringList &names)
+{
+    for (const QString &name : names) {
+        try {
+            loadFileToNewPage(name);
+        } catch (const TError &e) {
+            m_prompts->ShowError(m_window, e.message());
+            return;
+        }
+        m_addToRecent(name, 1);
+        m_window->setWindowTitle(CaptionPrefix + name);
+    }
+}
+
 void FileCommands::mmOpenClick()
 {
     OpenFiles(m_prompts->OpenFileNames(m_window, tr("Otevřít"), QDir::currentPath(), fileFilter()), 1);

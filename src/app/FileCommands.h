@@ -46,6 +46,10 @@ public:
     // Opens files one after the other, adding each to the recent list with `userData`; an
     // error stops the walk and is shown as "Error opening <name> - <reason>".
     void OpenFiles(const QStringList &names, int userData);
+    // The side panel's walk: each file is opened, entered in the recent list with user
+    // data 1 and named in the caption, also when it only turned out missing; an error stops
+    // the walk and is shown with its own text.
+    void OpenPanelFiles(const QStringList &names);
 
 signals:
     // A page's text was written (the speed bar's save button follows this).

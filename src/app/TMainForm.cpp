@@ -25,6 +25,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QMenuBar>
 #include <QSplitter>
 #include <QStatusBar>
@@ -67,15 +68,17 @@ void TMainForm::createLayout()
     Splitter1 = new QSplitter(Qt::Horizontal, this);
     Splitter1->setObjectName(QStringLiteral("Splitter1"));
     Splitter1->setHandleWidth(3);
-    pnlLEVY = new QWidget(Splitter1);
-    pnlLEVY->setObjectName(QStringLiteral("pnlLEVY"));
-    pnlLEVY->resize(140, pnlLEVY->height());
+    // The panel opens the chosen files through the file commands, made later.
+    pnlLEVY = new TFilePanel(
+        QDir::currentPath(), [this](const QStringList &names) { m_files->OpenPanelFiles(names); }, Splitter1);
     pnlLEVY->hide();
+    connect(pnlLEVY, &TFilePanel::FolderChanged, this, [this](const QString &folder) { m_startDir = folder; });
     PageControl1 = new TPageControl(Splitter1);
     PageControl1->SetImage(QIcon(QStringLiteral(":/icons/modified.png")));
     Splitter1->addWidget(pnlLEVY);
     Splitter1->addWidget(PageControl1);
     Splitter1->setStretchFactor(1, 1);
+    connect(Splitter1, &QSplitter::splitterMoved, pnlLEVY, &TFilePanel::Splitter1Moved);
     setCentralWidget(Splitter1);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MainCommands.h"
+#include "app/TFilePanel.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -83,7 +84,7 @@ public:
     // The window's components, named as the program's documentation names them.
     TPageControl *PageControl1 = nullptr;
     TRxRichEdit *editvzor2 = nullptr;
-    QWidget *pnlLEVY = nullptr;  // side panel (file browser)
+    TFilePanel *pnlLEVY = nullptr; // side panel (file browser)
     TSpeedBar *ToolBar = nullptr; // speed bar
     QStatusBar *StatusBar = nullptr;
     QSplitter *Splitter1 = nullptr;
@@ -118,5 +119,5 @@ private:
     std::unique_ptr<SettingsPart, void (*)(SettingsPart *)> m_settingsPart{nullptr, nullptr};
     TFormStorage *FormStorage1 = nullptr; // owned by m_settingsPart; null without a store
     TMRUManager *MRUMan = nullptr;
-    QString m_startDir; // the side panel's folder: read at creation, written by Exit
+    QString m_startDir; // the side panel's folder: read at creation, written by Exit, kept in step
 };

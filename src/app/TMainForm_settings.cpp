@@ -74,9 +74,9 @@ private:
 };
 } // namespace
 
-// What the form storage needs beyond the window's own components: the values of the side
-// panel that has no widgets yet, and the parts of the template editor's font and colours
-// that a QFont or QPalette does not keep (character set, pitch, system colours).
+// What the form storage needs beyond the window's own components: the parts of the
+// template editor's font and colours that a QFont or QPalette does not keep (character
+// set, pitch, system colours).
 struct TMainForm::SettingsPart
 {
     explicit SettingsPart(TMainForm *f)
@@ -102,9 +102,7 @@ struct TMainForm::SettingsPart
     TMainForm *form;
     TFormStorage storage;
     TPanelWidth *levyWidth; // pnlLEVY.Width; owned by the panel
-    int dirsHeight = 105;  // pnlDIRS.Height
     int sideTabs = -1;     // a stored tpLeft (2) or tpRight (3), kept while the tabs stay at the top
-    int driveWidth = 137;  // DriveComboBox1.Width
     qint32 fontCharset = 238;
     int fontPitch = 0;     // fpDefault
     qint32 fontColor = C::clWindowText;
@@ -156,19 +154,6 @@ void TMainForm::initSettings()
         return std::make_pair(std::function<bool()>([this, w] { return w->isVisibleTo(this); }),
                               std::function<void(bool)>([w](bool v) { w->setVisible(v); }));
     };
-    // pnlDIRS and DriveComboBox1 belong to the side panel's file browser; while it has
-    // no such widgets their stored sizes are kept here, so that they survive a run.
-    auto childSize = [this](const QString &name, int *kept, bool width) {
-        return std::make_pair(std::function<qint32()>([this, name, kept, width] {
-                                  const QWidget *w = findChild<QWidget *>(name);
-                                  return w ? (width ? w->width() : w->height()) : *kept;
-                              }),
-                              std::function<void(qint32)>([this, name, kept, width](qint32 v) {
-                                  *kept = v;
-                                  if (auto *w = findChild<QWidget *>(name))
-                                      w->resize(width ? v : w->width(), width ? w->height() : v);
-                              }));
-    };
     auto add = [&p](const QString &name, const std::pair<std::function<bool()>, std::function<void(bool)>> &b) {
         p.AddTruth(name, b.first, b.second);
     };
@@ -182,8 +167,8 @@ void TMainForm::initSettings()
                  [part](qint32 v) { part->levyWidth->SetWidth(v); });
     add(K::pnlLEVY_Visible, shown(pnlLEVY));
     add(K::mmSpeed_Checked, checked(m_menus.mmSpeed));
-    const auto dirs = childSize(QStringLiteral("pnlDIRS"), &part->dirsHeight, false);
-    p.AddInteger(K::pnlDIRS_Height, dirs.first, dirs.second);
+    p.AddInteger(K::pnlDIRS_Height, [this] { return pnlLEVY->DirsHeight(); },
+                 [this](qint32 v) { pnlLEVY->SetDirsHeight(v); });
     // Tabs at the sides are not offered: they stay at the top, but the stored value is
     // kept and written back while the tabs have not been moved since.
     p.AddEnum(K::PageControl1_TabPosition, C::TabPositionIds(),
@@ -196,8 +181,8 @@ void TMainForm::initSettings()
                   if (v <= 1)
                       PageControl1->SetTabsAtBottom(v == 1);
               });
-    const auto drive = childSize(QStringLiteral("DriveComboBox1"), &part->driveWidth, true);
-    p.AddInteger(K::DriveComboBox1_Width, drive.first, drive.second);
+    p.AddInteger(K::DriveComboBox1_Width, [this] { return pnlLEVY->DriveWidth(); },
+                 [this](qint32 v) { pnlLEVY->SetDriveWidth(v); });
     add(K::mmTOOLBAR_Checked, checked(m_menus.mmTOOLBAR));
     p.AddFont(K::editvzor2_Font, [part] { return part->templateFont(); },
               [part](const TFontValues &v) { part->setTemplateFont(v); });
@@ -276,15 +261,15 @@ void TMainForm::AddToRecent(const QString &fileName, int userData)
 
 void TMainForm::ReadStartDir()
 {
-    m_startDir = QDir::currentPath();
+    m_startDir = pnlLEVY->Folder();
     if (!m_settings)
         return;
     try {
         TSettingsSession session(*m_settings);
         const QString dir = session.ReadString(K::Options, K::StartDir);
         // A folder that is gone leaves the panel in the current folder.
-        if (!dir.isEmpty() && QDir(dir).exists())
-            m_startDir = QDir(dir).absolutePath();
+        if (!dir.isEmpty())
+            pnlLEVY->SetFolder(dir); // m_startDir follows
     } catch (const TError &e) {
         m_settings->ReportProblem(e.message());
     }

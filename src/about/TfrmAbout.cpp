@@ -168,7 +168,7 @@ TfrmAbout::TfrmAbout(const QString &languageCode, QWidget *parent, const QString
                                  ? AboutInfo::InformationFolders(QCoreApplication::applicationDirPath())
                                  : folders);
 
-    // Not resizable: the spec's size, or what the fonts need if that is more.
+    // Not resizable: the designed size, or what the fonts need if that is more.
     setFixedSize(sizeHint().expandedTo(ClientSize));
 }
 

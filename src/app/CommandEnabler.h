@@ -32,7 +32,7 @@ public:
     void SetSaveButton(QAction *saveButton);
     void PageSaved();
 
-    // Re-reads the state and applies every rule (the spec's UpdateCommands).
+    // Re-reads the state and applies every rule (UpdateCommands).
     void UpdateCommands();
 
 private:

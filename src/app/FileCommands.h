@@ -44,6 +44,12 @@ public:
     // error stops the walk and is shown as "Error opening <name> - <reason>".
     void OpenFiles(const QStringList &names, int userData);
 
+    // Writes a page's text to its own path even when that file is gone (no Save As); true
+    // when written. Errors are shown.
+    bool SaveInPlace(TTabSheet *page);
+    // Closes a page; with `ask`, a modified one is asked about as by "&Zavřít".
+    void ClosePage(TTabSheet *page, bool ask);
+
 signals:
     // A page's text was written (the speed bar's save button follows this).
     void Saved(TTabSheet *page);

@@ -4,6 +4,9 @@
 #include "app/CommandTable.h"
 #include "app/EditCommands.h"
 #include "app/FileCommands.h"
+#include "app/FileDrop.h"
+#include "app/FileWatch.h"
+#include "app/Recovery.h"
 #include "app/MainCommands.h"
 #include "app/PageCommands.h"
 #include "app/TLanguages.h"
@@ -111,6 +114,17 @@ void TMainForm::createControllers()
     connect(m_pages, &PageCommands::ActivePageChanged, m_statusPanels, &TStatusPanels::ScheduleIdle);
     connect(PageControl1, &TPageControl::TabContextMenuRequested, this,
             [this](const QPoint &pos) { pmMAINPAGE->popup(pos); });
+
+    // Changes on disk, recovery copies, files dropped on the window.
+    m_fileWatch = new FileWatch(m_prompts, this,
+                                {[this](TTabSheet *page) { return m_files->SaveInPlace(page); },
+                                 [this](TTabSheet *page, bool ask) { m_files->ClosePage(page, ask); }},
+                                this);
+    connect(m_pages, &PageCommands::PageCreated, m_fileWatch, &FileWatch::WatchPage);
+    m_recovery = new Recovery(m_pages, m_prompts, this, this);
+    connect(m_pages, &PageCommands::PageCreated, m_recovery, &Recovery::WatchPage);
+    m_fileDrop = new FileDrop(this, [this](const QStringList &names) { m_files->OpenFiles(names, 1); }, this);
+    connect(m_pages, &PageCommands::PageCreated, m_fileDrop, &FileDrop::WatchPage);
 }
 
 void TMainForm::createCommands()
@@ -172,12 +186,29 @@ void TMainForm::showEvent(QShowEvent *e)
 
 void TMainForm::closeEvent(QCloseEvent *e)
 {
+    if (m_ending) { // everything is written already; no questions now
+        e->accept();
+        return;
+    }
     if (!m_files->FormCloseQuery()) {
         e->ignore();
         return;
     }
     SaveSettings();
+    // Every modified page was saved or let go by the user's answer: no copy is needed.
+    m_recovery->DiscardAll();
     e->accept();
+}
+
+void TMainForm::EndWithoutQuestions()
+{
+    if (m_ending)
+        return;
+    m_ending = true;
+    m_recovery->WriteAllNow();
+    SaveSettings();
+    // Ends every event loop, also a modal dialog's: the question nobody sees goes away.
+    QCoreApplication::exit(0);
 }
 
 TTabSheet *TMainForm::ActivePage() const

@@ -14,6 +14,9 @@ class TagCommands;
 class CommandTable;
 class EditCommands;
 class FileCommands;
+class FileDrop;
+class FileWatch;
+class Recovery;
 class PageCommands;
 class QMenu;
 class QSplitter;
@@ -56,6 +59,13 @@ public:
     TextToolCommands *TextTools() const { return m_textTools; }
     TStatusPanels *StatusPanels() const { return m_statusPanels; }
     TagCommands *Tags() const { return m_tags; }
+    FileWatch *Watch() const { return m_fileWatch; }
+    Recovery *RecoveryCopies() const { return m_recovery; }
+
+    // A termination signal or the session's logout: the unsaved pages' recovery copies and
+    // the settings are written and the program ends without questions, also from inside a
+    // modal dialog.
+    void EndWithoutQuestions();
 
     // --- Settings and recent files (TMainForm_settings.cpp) ---
     void AddToRecent(const QString &fileName, int userData); // user data: 0 command line, 1 dialogs
@@ -106,6 +116,10 @@ private:
     TagCommands *m_tags = nullptr;
     SettingsCommands *m_settingsDialog = nullptr;
     TStatusPanels *m_statusPanels = nullptr;
+    FileWatch *m_fileWatch = nullptr;
+    Recovery *m_recovery = nullptr;
+    FileDrop *m_fileDrop = nullptr;
+    bool m_ending = false; // EndWithoutQuestions ran
 
     // --- settings and recent files (TMainForm_settings.cpp) ---
     struct SettingsPart; // the form storage with its property bindings

@@ -18,8 +18,8 @@ namespace {
 
 // How long one slice of a snapshot may take, and how much text one step copies: well under
 // a frame, so typing never waits for a copy.
-constexpr qint64 SliceBudgetNs = 4'000'000;
-constexpr int ChunkChars = 256 * 1024;
+constexpr qint64 SliceBudgetNs = 3'000'000;
+constexpr int ChunkChars = 64 * 1024;
 
 const QString Encoding1250 = QStringLiteral("windows-1250");
 
@@ -191,7 +191,10 @@ void Recovery::sliceStep()
     Snapshot &s = m_snapshot;
     QTextDocument *doc = s.state->page->Editor()->document();
     QTextCursor cursor(doc);
-    while (s.pos < s.total) {
+    qint64 longestChunk = 0;
+    // A chunk is begun only when one as long as the longest so far still fits the budget.
+    while (s.pos < s.total && timer.nsecsElapsed() + longestChunk <= SliceBudgetNs) {
+        const qint64 chunkStart = timer.nsecsElapsed();
         const int end = qMin(s.total, s.pos + ChunkChars);
         cursor.setPosition(s.pos);
         cursor.setPosition(end, QTextCursor::KeepAnchor);
@@ -199,8 +202,7 @@ void Recovery::sliceStep()
         part.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
         s.text += part;
         s.pos = end;
-        if (timer.nsecsElapsed() > SliceBudgetNs)
-            break;
+        longestChunk = qMax(longestChunk, timer.nsecsElapsed() - chunkStart);
     }
     if (s.pos < s.total) {
         m_slice->start();

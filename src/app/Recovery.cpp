@@ -289,8 +289,7 @@ void Recovery::WriteAllNow()
                 RecoveryStore::Remove(m_store->CopyPath(state->id));
             continue;
         }
-        if (state->onDisk && state->copied == state->changes)
-            continue;
+        // Written again even when unchanged: the caret and the caption are current then.
         if (state->id == 0)
             state->id = m_store->NewId();
         RecoveryCopy record = recordFor(state);

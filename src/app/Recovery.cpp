@@ -255,9 +255,11 @@ void Recovery::snapshotDone()
                 --m_pendingWrites;
                 PageState *state = page ? m_states.value(page.data()) : nullptr;
                 if (!ok) {
-                    // No room or no folder: tried again after the next pause.
-                    if (state)
-                        state->copied = 0, state->onDisk = false;
+                    // No room or no folder: tried again later, the older copy (if any) kept.
+                    if (state && !m_ending) {
+                        state->copied = ~quint64(0);
+                        state->pause->start(m_pauseMs * 10);
+                    }
                     return;
                 }
                 if (state)
@@ -280,6 +282,7 @@ void Recovery::WriteAllNow()
     m_writer.waitForDone(); // a write still running must not land over the newer text
     if (!m_store || !m_store->IsOpen())
         return;
+    bool kept = false;
     for (PageState *state : std::as_const(m_states)) {
         state->pause->stop();
         if (!state->page)
@@ -289,15 +292,20 @@ void Recovery::WriteAllNow()
                 RecoveryStore::Remove(m_store->CopyPath(state->id));
             continue;
         }
+        kept = true;
         // Written again even when unchanged: the caret and the caption are current then.
         if (state->id == 0)
             state->id = m_store->NewId();
         RecoveryCopy record = recordFor(state);
         record.text = encodeText(record.encoding, state->page->Editor()->PlainText());
         QString problem;
-        state->onDisk = RecoveryStore::Write(m_store->CopyPath(state->id), record.Serialize(), &problem);
+        // A failed write leaves the copy taken after the last pause, if there is one.
+        if (RecoveryStore::Write(m_store->CopyPath(state->id), record.Serialize(), &problem))
+            state->onDisk = true;
         state->copied = state->changes;
     }
+    if (!kept) // nothing unsaved: no folder left behind for the next start to look at
+        m_store->Finish();
 }
 
 void Recovery::DiscardAll()

@@ -55,8 +55,8 @@ void OfferRecovery(TMainForm &form)
         form.RecoveryCopies()->SetAsk([answer](QWidget *, int) {
             return answer == QLatin1String("Obnovit") ? Recovery::Choice::Restore : Recovery::Choice::Discard;
         });
-    const int restored = form.RecoveryCopies()->OfferLeftCopies();
-    Report(form, QStringLiteral("recovery"), QString::number(restored));
+    if (const int restored = form.RecoveryCopies()->OfferLeftCopies())
+        Report(form, QStringLiteral("recovery"), QString::number(restored));
 }
 
 void BringForward(QWidget &window)

@@ -19,7 +19,7 @@ void OpenCommandLineFiles(TMainForm &form, const QStringList &arguments);
 void OpenHandedFile(TMainForm &form, const QString &argument, const QString &folder);
 
 // Offers the recovery copies left by an instance that ended without saving (reported as
-// "recovery\t<count restored>"). For the whole-program tests, QUORTOSK_TEST_RECOVERY
+// "recovery\t<count restored>" when any were restored). For the whole-program tests, QUORTOSK_TEST_RECOVERY
 // ("Obnovit" or "Zahodit") answers the question without showing it.
 void OfferRecovery(TMainForm &form);
 

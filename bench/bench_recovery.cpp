@@ -89,6 +89,7 @@ int main(int argc, char **argv)
         QElapsedTimer turn, total;
         double longest = 0, longestCpu = 0, cpuAt = threadCpuMs();
         int turns = 0;
+        double busyAt = -1; // when the pause was over and the copy began
         QTimer tick;
         tick.setInterval(0);
         QObject::connect(&tick, &QTimer::timeout, [&] {
@@ -96,7 +97,10 @@ int main(int argc, char **argv)
             const double cpu = threadCpuMs();
             longestCpu = qMax(longestCpu, cpu - cpuAt);
             cpuAt = cpu;
-            ++turns;
+            if (busyAt < 0 && recovery.Busy())
+                busyAt = Ms(total);
+            if (busyAt >= 0)
+                ++turns;
             turn.restart();
         });
         total.start();
@@ -106,10 +110,10 @@ int main(int argc, char **argv)
             app.processEvents(QEventLoop::WaitForMoreEvents);
         tick.stop();
         QObject::disconnect(link);
-        std::printf("copy of a 16 MB page made and written: %.0f ms after the keystroke (1 s pause) in %d "
-                    "event-loop turns, longest turn "
-                    "%.1f ms wall, %.1f ms GUI-thread CPU (target <= 16 ms; load average %s)%s\n",
-                    Ms(total), turns, longest, longestCpu, loadAverage().constData(),
+        std::printf("copy of a 16 MB page made and written in %.0f ms once typing paused, %d event-loop "
+                    "turns, longest turn %.1f ms wall, %.1f ms GUI-thread CPU (target <= 16 ms; load "
+                    "average %s)%s\n",
+                    Ms(total) - busyAt, turns, longest, longestCpu, loadAverage().constData(),
                     written ? "" : "  NOT WRITTEN");
     }
     QFile copy(store.CopyPath(1));

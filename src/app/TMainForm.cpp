@@ -26,6 +26,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QMenuBar>
 #include <QSplitter>
 #include <QStatusBar>
@@ -209,6 +210,9 @@ void TMainForm::EndWithoutQuestions()
     SaveSettings();
     // Ends every event loop, also a modal dialog's: the question nobody sees goes away.
     QCoreApplication::exit(0);
+    // A box shown at start (the recovery question, an error about a command-line file) runs
+    // before the main loop, which would forget the exit when it starts: it finds this then.
+    QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
 }
 
 TTabSheet *TMainForm::ActivePage() const

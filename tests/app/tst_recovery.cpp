@@ -318,7 +318,8 @@ void TestRecovery::killedProgramsTextComesBack()
     QVERIFY(writeFile(file, everyByte()));
     const QString recovery = root + QStringLiteral("/state/quortosk/recovery");
 
-    auto start = [&](QProcess &p, const QString &name, const QStringList &args, const QString &display) {
+    auto start = [&](QProcess &p, const QString &name, const QStringList &args, const QString &display,
+                     bool answered = true) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), root + QStringLiteral("/run"));
@@ -327,7 +328,8 @@ void TestRecovery::killedProgramsTextComesBack()
         env.insert(QStringLiteral("DISPLAY"), display);
         env.remove(QStringLiteral("WAYLAND_DISPLAY"));
         env.insert(QStringLiteral("QUORTOSK_TEST_REPORT"), root + QLatin1Char('/') + name);
-        env.insert(QStringLiteral("QUORTOSK_TEST_RECOVERY"), QStringLiteral("Obnovit"));
+        if (answered)
+            env.insert(QStringLiteral("QUORTOSK_TEST_RECOVERY"), QStringLiteral("Obnovit"));
         p.setProcessEnvironment(env);
         p.setWorkingDirectory(root);
         p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -380,6 +382,18 @@ void TestRecovery::killedProgramsTextComesBack()
     const RecoveryCopy copy = parsed(copies.first());
     QCOMPARE(copy.fileName, file);
     QCOMPARE(copy.text, everyByte()); // the text as it was, byte for byte, after two runs
+
+    // SIGTERM while the recovery question itself is up, before the main loop runs: the
+    // program still ends, and the copy waits for the next start.
+    QProcess asking;
+    start(asking, QStringLiteral("asking"), {}, QStringLiteral(":keep-a"), false);
+    QTRY_VERIFY_WITH_TIMEOUT(reported(QStringLiteral("asking"), "ready"), 20000);
+    QTest::qWait(500);
+    asking.terminate();
+    QVERIFY(asking.waitForFinished(10000));
+    QCOMPARE(asking.exitCode(), 0);
+    QCOMPARE(copiesUnder(recovery).size(), 1);
+    QCOMPARE(parsed(copiesUnder(recovery).first()).text, everyByte());
 }
 
 QTEST_MAIN(TestRecovery)

@@ -23,6 +23,17 @@ constexpr int ChunkChars = 64 * 1024;
 
 const QString Encoding1250 = QStringLiteral("windows-1250");
 
+// The name a copy's record gives the page's encoding. A new encoding of pages makes the
+// compiler point here (and at encodeText, decodeText and RecoveryCopy::Parse).
+QString encodingName(Document::Encoding encoding)
+{
+    switch (encoding) {
+    case Document::Encoding::Windows1250:
+        return Encoding1250;
+    }
+    return Encoding1250;
+}
+
 // The copy's text in the page's encoding, as Save would write it.
 QByteArray encodeText(const QString &encoding, const QString &text)
 {
@@ -219,7 +230,7 @@ RecoveryCopy Recovery::recordFor(PageState *state) const
     record.fileName = doc->FileName();
     record.caption = page->Caption();
     record.hasFile = doc->HasFile();
-    record.encoding = Encoding1250;
+    record.encoding = encodingName(doc->TextEncoding());
     record.caret = page->Editor()->SelStart();
     record.order = m_pages->Pages()->IndexOf(page);
     record.signature = doc->Signature();

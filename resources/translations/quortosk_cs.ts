@@ -146,6 +146,45 @@
     </message>
 </context>
 <context>
+    <name>FileWatch</name>
+    <message>
+        <source>Soubor byl změněn jiným programem.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Načíst znovu (zahodit změny)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Ponechat moje změny</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Načíst znovu</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Ponechat</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Soubor byl na disku smazán.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Uložit</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Zavřít stránku</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Změny nelze vzít zpět.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>Launchers</name>
     <message>
         <source>Zástupce %1 nelze zapsat: toto jméno nese něco jiného než soubor.</source>
@@ -454,6 +493,25 @@
     </message>
     <message>
         <source>Tisk</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>Recovery</name>
+    <message>
+        <source>Nalezeny neuložené texty z minulého spuštění (%1).</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Obnovit</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Zahodit</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Poškozené kopie neuložených textů (%1) byly odloženy do složky %2.</source>
         <translation type="unfinished" />
     </message>
 </context>

@@ -146,6 +146,45 @@
     </message>
 </context>
 <context>
+    <name>FileWatch</name>
+    <message>
+        <source>Soubor byl změněn jiným programem.</source>
+        <translation>The file was changed by another program.</translation>
+    </message>
+    <message>
+        <source>Načíst znovu (zahodit změny)</source>
+        <translation>Reload (discard changes)</translation>
+    </message>
+    <message>
+        <source>Ponechat moje změny</source>
+        <translation>Keep my changes</translation>
+    </message>
+    <message>
+        <source>Načíst znovu</source>
+        <translation>Reload</translation>
+    </message>
+    <message>
+        <source>Ponechat</source>
+        <translation>Keep</translation>
+    </message>
+    <message>
+        <source>Soubor byl na disku smazán.</source>
+        <translation>The file was deleted from the disk.</translation>
+    </message>
+    <message>
+        <source>Uložit</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Zavřít stránku</source>
+        <translation>Close page</translation>
+    </message>
+    <message>
+        <source>Změny nelze vzít zpět.</source>
+        <translation>This cannot be undone.</translation>
+    </message>
+</context>
+<context>
     <name>Launchers</name>
     <message>
         <source>Zástupce %1 nelze zapsat: toto jméno nese něco jiného než soubor.</source>
@@ -455,6 +494,25 @@
     <message>
         <source>Tisk</source>
         <translation>Print</translation>
+    </message>
+</context>
+<context>
+    <name>Recovery</name>
+    <message>
+        <source>Nalezeny neuložené texty z minulého spuštění (%1).</source>
+        <translation>Unsaved texts from the last run were found (%1).</translation>
+    </message>
+    <message>
+        <source>Obnovit</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Zahodit</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Poškozené kopie neuložených textů (%1) byly odloženy do složky %2.</source>
+        <translation>Damaged copies of unsaved texts (%1) were set aside in the folder %2.</translation>
     </message>
 </context>
 <context>

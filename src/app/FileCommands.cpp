@@ -208,6 +208,33 @@ FileCommands::SaveResult FileCommands::savePageAs(TTabSheet *page)
     return SaveResult::Saved;
 }
 
+bool FileCommands::SaveInPlace(TTabSheet *page)
+{
+    if (!page || !page->Editor() || !page->Doc()->HasFile())
+        return false;
+    try {
+        page->Doc()->Save();
+    } catch (const TError &e) {
+        m_prompts->ShowError(m_window, e.message());
+        return false;
+    }
+    page->Editor()->SetModified(false);
+    afterSave(page, page->Doc()->FileName());
+    return true;
+}
+
+void FileCommands::CloseGivenPage(TTabSheet *page, bool ask)
+{
+    if (!page || m_pages->Pages()->IndexOf(page) < 0)
+        return;
+    if (ask) {
+        closePageAsking(page);
+        return;
+    }
+    m_pages->Pages()->SetActivePage(page);
+    m_pages->CloseActivePage();
+}
+
 void FileCommands::mmSaveClick()
 {
     savePage(m_pages->ActivePage());

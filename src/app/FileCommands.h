@@ -51,6 +51,12 @@ public:
     // the walk and is shown with its own text.
     void OpenPanelFiles(const QStringList &names);
 
+    // Writes a page's text to its own path even when that file is gone (no Save As); true
+    // when written. Errors are shown.
+    bool SaveInPlace(TTabSheet *page);
+    // Closes a page; with `ask`, a modified one is asked about as by "&Zavřít".
+    void CloseGivenPage(TTabSheet *page, bool ask);
+
 signals:
     // A page's text was written (the speed bar's save button follows this).
     void Saved(TTabSheet *page);

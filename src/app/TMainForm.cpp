@@ -5,6 +5,9 @@
 #include "app/EditCommands.h"
 #include "app/EncodingCommands.h"
 #include "app/FileCommands.h"
+#include "app/FileDrop.h"
+#include "app/FileWatch.h"
+#include "app/Recovery.h"
 #include "app/MainCommands.h"
 #include "app/PageCommands.h"
 #include "app/TLanguages.h"
@@ -26,6 +29,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
+#include <QCoreApplication>
 #include <QMenuBar>
 #include <QSplitter>
 #include <QStatusBar>
@@ -126,6 +130,17 @@ void TMainForm::createControllers()
     const auto statusMessage = [this](const QString &text) { return m_statusPanels->ShowMessage(text); };
     m_edits->SetMessageSink(statusMessage);
     m_textTools->SetMessageSink(statusMessage);
+
+    // Changes on disk, recovery copies, files dropped on the window.
+    m_fileWatch = new FileWatch(m_prompts, this,
+                                {[this](TTabSheet *page) { return m_files->SaveInPlace(page); },
+                                 [this](TTabSheet *page, bool ask) { m_files->CloseGivenPage(page, ask); }},
+                                this);
+    connect(m_pages, &PageCommands::PageCreated, m_fileWatch, &FileWatch::WatchPage);
+    m_recovery = new Recovery(m_pages, m_prompts, this, this);
+    connect(m_pages, &PageCommands::PageCreated, m_recovery, &Recovery::WatchPage);
+    m_fileDrop = new FileDrop(this, [this](const QStringList &names) { m_files->OpenFiles(names, 1); }, this);
+    connect(m_pages, &PageCommands::PageCreated, m_fileDrop, &FileDrop::WatchPage);
 }
 
 void TMainForm::createCommands()
@@ -193,12 +208,32 @@ void TMainForm::showEvent(QShowEvent *e)
 
 void TMainForm::closeEvent(QCloseEvent *e)
 {
+    if (m_ending) { // everything is written already; no questions now
+        e->accept();
+        return;
+    }
     if (!m_files->FormCloseQuery()) {
         e->ignore();
         return;
     }
     SaveSettings();
+    // Every modified page was saved or let go by the user's answer: no copy is needed.
+    m_recovery->DiscardAll();
     e->accept();
+}
+
+void TMainForm::EndWithoutQuestions()
+{
+    if (m_ending)
+        return;
+    m_ending = true;
+    m_recovery->WriteAllNow();
+    SaveSettings();
+    // Ends every event loop, also a modal dialog's: the question nobody sees goes away.
+    QCoreApplication::exit(0);
+    // A box shown at start (the recovery question, an error about a command-line file) runs
+    // before the main loop, which would forget the exit when it starts: it finds this then.
+    QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
 }
 
 TTabSheet *TMainForm::ActivePage() const

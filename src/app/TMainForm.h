@@ -17,6 +17,9 @@ class CommandTable;
 class EditCommands;
 class EncodingCommands;
 class FileCommands;
+class FileDrop;
+class FileWatch;
+class Recovery;
 class PageCommands;
 class QMenu;
 class QSplitter;
@@ -61,6 +64,13 @@ public:
     TagCommands *Tags() const { return m_tags; }
     TypingSpellCheck *TypingSpell() const { return m_typingSpell; }
     EncodingCommands *Encodings() const { return m_encodings; }
+    FileWatch *Watch() const { return m_fileWatch; }
+    Recovery *RecoveryCopies() const { return m_recovery; }
+
+    // A termination signal or the session's logout: the unsaved pages' recovery copies and
+    // the settings are written and the program ends without questions, also from inside a
+    // modal dialog.
+    void EndWithoutQuestions();
 
     // --- Settings and recent files (TMainForm_settings.cpp) ---
     void AddToRecent(const QString &fileName, int userData); // user data: 0 command line, 1 dialogs
@@ -113,6 +123,10 @@ private:
     SettingsCommands *m_settingsDialog = nullptr;
     TStatusPanels *m_statusPanels = nullptr;
     EncodingCommands *m_encodings = nullptr;
+    FileWatch *m_fileWatch = nullptr;
+    Recovery *m_recovery = nullptr;
+    FileDrop *m_fileDrop = nullptr;
+    bool m_ending = false; // EndWithoutQuestions ran
 
     // --- settings and recent files (TMainForm_settings.cpp) ---
     struct SettingsPart; // the form storage with its property bindings

@@ -6,6 +6,7 @@
 #include "app/FileCommands.h"
 #include "app/TMainForm.h"
 #include "app/TPageControl.h"
+#include "app/Recovery.h"
 #include "common/TPrompts.h"
 
 #include <QCoreApplication>
@@ -50,6 +51,17 @@ void OpenHandedFile(TMainForm &form, const QString &argument, const QString &fol
         form.Prompts()->ShowError(&form, ErrorOpeningText(name, e.message()));
     }
     Report(form, QStringLiteral("open"), name);
+}
+
+void OfferRecovery(TMainForm &form)
+{
+    const QString answer = qEnvironmentVariable("QUORTOSK_TEST_RECOVERY");
+    if (!answer.isEmpty())
+        form.RecoveryCopies()->SetAsk([answer](QWidget *, int) {
+            return answer == QLatin1String("Obnovit") ? Recovery::Choice::Restore : Recovery::Choice::Discard;
+        });
+    if (const int restored = form.RecoveryCopies()->OfferLeftCopies())
+        Report(form, QStringLiteral("recovery"), QString::number(restored));
 }
 
 void BringForward(QWidget &window)

@@ -18,6 +18,11 @@ void OpenCommandLineFiles(TMainForm &form, const QStringList &arguments);
 // A later start handed over its first argument, typed in the folder it was started in.
 void OpenHandedFile(TMainForm &form, const QString &argument, const QString &folder);
 
+// Offers the recovery copies left by an instance that ended without saving (reported as
+// "recovery\t<count restored>" when any were restored). For the whole-program tests, QUORTOSK_TEST_RECOVERY
+// ("Obnovit" or "Zahodit") answers the question without showing it.
+void OfferRecovery(TMainForm &form);
+
 // A later start asked for the window: restored when minimised, otherwise brought forward.
 void BringForward(QWidget &window);
 

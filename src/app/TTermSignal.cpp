@@ -28,7 +28,7 @@ TTermSignal::TTermSignal(std::function<void()> onTerm, QObject *parent)
     connect(m_notifier, &QSocketNotifier::activated, this, [this] {
         char byte;
         [[maybe_unused]] const ssize_t n = ::read(g_pipe[1], &byte, 1);
-        if (m_onTerm && !m_running) { // ignored while the close query asks
+        if (m_onTerm && !m_running) { // a second signal while the first is handled: nothing more
             m_running = true;
             m_onTerm();
             m_running = false;

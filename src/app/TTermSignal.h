@@ -6,9 +6,9 @@
 class QSocketNotifier;
 
 // Turns a termination request (SIGTERM or SIGHUP on POSIX systems: a session that ends,
-// `kill`) into an ordinary close of the main window, run by the event loop, so that
-// the close query and the saving of the settings happen as for the close box. Elsewhere
-// it does nothing.
+// `kill`) into a call of `onTerm` from the event loop, also from a modal dialog's loop,
+// where the program writes what it must keep and ends (TMainForm::EndWithoutQuestions).
+// Elsewhere it does nothing.
 class TTermSignal : public QObject
 {
     Q_OBJECT

@@ -3,6 +3,8 @@
 #include "app/TInstanceChannel.h"
 #include "app/TLanguages.h"
 #include "app/TMainForm.h"
+#include "app/Recovery.h"
+#include "app/RecoveryStore.h"
 #include "common/TPrompts.h"
 #include "app/TStartup.h"
 #include "app/TTermSignal.h"
@@ -12,6 +14,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLibraryInfo>
+#include <QSessionManager>
 #include <QTranslator>
 
 #include <cstdio>
@@ -82,9 +85,17 @@ int main(int argc, char *argv[])
         break;
     }
 
+    // Unsaved pages are copied here and offered again after a crash; without the folder
+    // nothing is kept, and the program works as ever.
+    RecoveryStore recoveryStore(RecoveryStore::DefaultFolder());
+    recoveryStore.Open();
     TMainForm form(&prompts, &settings);
-    // kill, logout: closed like the close box, so the settings are saved.
-    TTermSignal term([&form] { form.close(); });
+    form.RecoveryCopies()->SetStore(&recoveryStore);
+    // kill, a session that ends, a logout: copies of the unsaved pages and the settings are
+    // written, and the program ends without questions nobody would answer.
+    TTermSignal term([&form] { form.EndWithoutQuestions(); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form,
+                     [&form](QSessionManager &) { form.EndWithoutQuestions(); }, Qt::DirectConnection);
     QObject::connect(&channel, &TInstanceChannel::RestoreRequested, &form, [&form] {
         Startup::BringForward(form);
         Startup::Report(form, QStringLiteral("restore"));
@@ -95,5 +106,6 @@ int main(int argc, char *argv[])
                      });
     form.show(); // creates the untitled page 1 before any file of the command line
     Startup::OpenCommandLineFiles(form, arguments);
+    Startup::OfferRecovery(form);
     return app.exec();
 }

@@ -31,6 +31,8 @@ void Document::SetFormat(const TextFile::Format &format)
 
 void Document::Load(const QString &fileName)
 {
+    // Taken before the reading: a change while we read then still shows as a change.
+    const FileSignature before = FileSignature::Of(fileName);
     const TextFile::Decoded decoded = TextFile::readDecoded(fileName); // throws; nothing changed then
     SetFormat(decoded.format); // first: the editor takes the text as this encoding holds it
     m_guessedSet = decoded.guessedSet;
@@ -38,12 +40,40 @@ void Document::Load(const QString &fileName)
     m_fileName = fileName;
     m_hasFile = true;
     SetModified(false);
+    SetSignature(before);
     emit Loaded();
+}
+
+QString Document::ReadFileText(FileSignature *signature) const
+{
+    *signature = FileSignature::Of(m_fileName);
+    return TextFile::readDecodedAs(m_fileName, m_format.encoding).text;
+}
+
+void Document::SetSignature(const FileSignature &signature)
+{
+    m_signature = signature;
+    emit SignatureChanged();
+}
+
+void Document::Recover(const QString &text, const QString &fileName, bool hasFile,
+                       const FileSignature &signature)
+{
+    m_text->TakeLoadedText(text);
+    if (hasFile) {
+        m_fileName = fileName;
+        m_hasFile = true;
+    } else {
+        SetUntitled(fileName);
+    }
+    SetModified(true);
+    SetSignature(hasFile ? signature : FileSignature());
 }
 
 void Document::Save()
 {
     write(m_fileName);
+    emit SignatureChanged();
 }
 
 void Document::SaveAs(const QString &fileName)
@@ -52,6 +82,7 @@ void Document::SaveAs(const QString &fileName)
     m_fileName = fileName;
     m_savedName = QDir::cleanPath(QFileInfo(fileName).absoluteFilePath());
     m_hasFile = true;
+    emit SignatureChanged();
 }
 
 void Document::write(const QString &fileName)
@@ -59,4 +90,6 @@ void Document::write(const QString &fileName)
     TextFile::writeFile(fileName, m_text->TextForSave(), m_format); // atomic: a failure keeps the old file
     m_lastSave = QDateTime::currentDateTime();
     SetModified(false);
+    // Our own write, as the file watcher will find it when its notice comes.
+    m_signature = FileSignature::Of(fileName);
 }

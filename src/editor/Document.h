@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/TextFile.h"
+#include "editor/FileSignature.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -57,11 +58,24 @@ public:
     void Save();
     void SaveAs(const QString &fileName);
 
+    // The file as our last load or save left it (size, time, inode): a file found otherwise
+    // was changed by another program.
+    FileSignature Signature() const { return m_signature; }
+    void SetSignature(const FileSignature &signature);
+    // Reads the document's file as Load would, without touching the editor; the file's
+    // signature from before the reading goes to *signature. Throws TError.
+    QString ReadFileText(FileSignature *signature) const;
+    // A text kept from an earlier run: shown as a modified page named after its file (or
+    // untitled with `fileName` as its caption), its file as it was when the text was kept.
+    void Recover(const QString &text, const QString &fileName, bool hasFile, const FileSignature &signature);
+
 signals:
     void ModifiedChanged(bool modified);
     void FormatChanged();
     // A file was read into the editor.
     void Loaded();
+    // After a load, a save, a recovery or a new signature: the file or its known state changed.
+    void SignatureChanged();
 
 private:
     void write(const QString &fileName);
@@ -74,4 +88,5 @@ private:
     TextFile::Format m_format;
     int m_guessedSet = 0;
     QDateTime m_lastSave;
+    FileSignature m_signature;
 };

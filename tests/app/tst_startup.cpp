@@ -53,6 +53,7 @@ public:
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_root + QStringLiteral("/run"));
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_root + QStringLiteral("/config"));
+        env.insert(QStringLiteral("XDG_STATE_HOME"), m_root + QStringLiteral("/state"));
         env.insert(QStringLiteral("QUORTOSK_TEST_REPORT"), reportPath());
         return env;
     }

@@ -57,6 +57,7 @@ private:
         QFile::remove(report);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir->filePath(QStringLiteral("cfg")));
+        env.insert(QStringLiteral("XDG_STATE_HOME"), m_dir->filePath(QStringLiteral("state")));
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime);
         env.insert(QStringLiteral("TMPDIR"), m_dir->path());
         env.insert(QStringLiteral("DISPLAY"), QStringLiteral(":settings-") + display);

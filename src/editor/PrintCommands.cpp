@@ -60,7 +60,8 @@ bool PrintCommands::eventFilter(QObject *watched, QEvent *event)
     // Qt's dialog, built with CUPS, shows its page range group on every showing even when
     // the range is not offered (it would hand the range to the print server). The whole
     // text always prints, so the group goes.
-    if (watched == m_printDialog && event->type() == QEvent::Show)
+    // The type first: the dialog's QPointer is not asked about an object being destroyed.
+    if (event->type() == QEvent::Show && watched == m_printDialog)
         if (auto *range = m_printDialog->findChild<QWidget *>(QStringLiteral("gbPrintRange")))
             range->hide();
     return QObject::eventFilter(watched, event);

@@ -561,3 +561,9 @@ void TfrmNASTAV::makeLauncher(bool sendTo)
         m_prompts->ShowError(this, e.message());
     }
 }
+
+TfrmNASTAV::~TfrmNASTAV()
+{
+    if (HotKey2)
+        disconnect(HotKey2, nullptr, this, nullptr);
+}

@@ -39,6 +39,9 @@ public:
     // activeEditor: the active page's editor, may be null; settings may be null.
     TfrmNASTAV(TRxRichEdit *editvzor2, TRxRichEdit *activeEditor, TagMenuBuilder rebuildTagMenu,
                TPrompts *prompts, TSettingsStore *settings, QWidget *parent = nullptr);
+    // The hot-key field may lose the focus while the dialog is taken apart: it must not
+    // reach this (by then no longer whole) dialog.
+    ~TfrmNASTAV() override;
 
     // The sixteen colours of cmbColor in their order, with their names.
     static QList<QPair<QString, QColor>> Colors();

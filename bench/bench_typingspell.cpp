@@ -17,6 +17,8 @@
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+
+#include "BenchPrompts.h"
 #include <QTimer>
 
 #include <cstdio>
@@ -26,23 +28,7 @@ using Bench::Report;
 
 namespace {
 
-class SilentPrompts : public TPrompts
-{
-public:
-    Answer Confirm(QWidget *, const QString &) override { return Cancel; }
-    void ShowError(QWidget *, const QString &t) override { std::printf("error: %s\n", qPrintable(t)); }
-    void ShowErrorNotice(QWidget *, const QString &t) override { std::printf("error: %s\n", qPrintable(t)); }
-    void ShowMessage(QWidget *, const QString &, const QString &t) override
-    {
-        std::printf("%s\n", qPrintable(t));
-    }
-    QStringList OpenFileNames(QWidget *, const QString &, const QString &, const QString &) override
-    {
-        return {};
-    }
-    QString SaveFileName(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
-    bool InputQuery(QWidget *, const QString &, const QString &, QString &) override { return false; }
-};
+using Bench::SilentPrompts;
 
 // Base forms from the dictionary's word list: they pass on their own.
 QStringList vocabulary(int count)

@@ -26,6 +26,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "TestFiles.h"
+
 #include <memory>
 
 using TextFile::Encoding;
@@ -40,15 +42,7 @@ const char *const Prose = "Příliš žluťoučký kůň úpěl ďábelské ódy
 
 QByteArray iconvTo(const QByteArray &utf8, const char *charset)
 {
-    QProcess p;
-    p.start(QStringLiteral("iconv"),
-            {QStringLiteral("-f"), QStringLiteral("UTF-8"), QStringLiteral("-t"), QLatin1String(charset)});
-    if (!p.waitForStarted())
-        return {};
-    p.write(utf8);
-    p.closeWriteChannel();
-    p.waitForFinished();
-    return p.exitCode() == 0 ? p.readAllStandardOutput() : QByteArray();
+    return TestFiles::IconvTo(utf8, charset);
 }
 
 QByteArray inSet(int set)

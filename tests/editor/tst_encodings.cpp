@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "TestFiles.h"
+
 using TextFile::Encoding;
 
 namespace {
@@ -28,18 +30,9 @@ const char *const CzechProse =
     "prodával mouku až do Žďáru. Ťapka, naše kočka, spala na radiátoru. Ďáblova rokle,\n"
     "Čertův kámen a Ňůrův důl jsou místa, o nichž se tu vypráví pověsti. Óda zazněla u Řehoře.\n";
 
-// The text in a set that iconv knows, by iconv itself.
 QByteArray iconvTo(const QByteArray &utf8, const char *charset)
 {
-    QProcess p;
-    p.start(QStringLiteral("iconv"),
-            {QStringLiteral("-f"), QStringLiteral("UTF-8"), QStringLiteral("-t"), QLatin1String(charset)});
-    if (!p.waitForStarted())
-        return {};
-    p.write(utf8);
-    p.closeWriteChannel();
-    p.waitForFinished();
-    return p.exitCode() == 0 ? p.readAllStandardOutput() : QByteArray();
+    return TestFiles::IconvTo(utf8, charset);
 }
 
 // The text in a set by the program's own letter table, from its Windows-1250 form.
@@ -62,17 +55,9 @@ private:
     QString writeBytes(const QString &name, const QByteArray &bytes)
     {
         const QString path = m_dir.filePath(name);
-        QFile f(path);
-        if (!f.open(QIODevice::WriteOnly))
-            return {};
-        f.write(bytes);
-        return path;
+        return TestFiles::WriteBytes(path, bytes) ? path : QString();
     }
-    static QByteArray readBytes(const QString &path)
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    static QByteArray readBytes(const QString &path) { return TestFiles::ReadBytes(path); }
 
 private slots:
     // A UTF-8 file read and written back unchanged is the same file, byte for byte,

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "TestFiles.h"
+
 class TstTextFile : public QObject
 {
     Q_OBJECT
@@ -18,17 +20,9 @@ private:
     QString writeBytes(const QString &name, const QByteArray &bytes)
     {
         const QString path = m_dir.filePath(name);
-        QFile f(path);
-        if (!f.open(QIODevice::WriteOnly))
-            return {};
-        f.write(bytes);
-        return path;
+        return TestFiles::WriteBytes(path, bytes) ? path : QString();
     }
-    static QByteArray readBytes(const QString &path)
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    static QByteArray readBytes(const QString &path) { return TestFiles::ReadBytes(path); }
 
 private slots:
     void lineBreaks_data()

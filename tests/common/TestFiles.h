@@ -1,0 +1,39 @@
+#pragma once
+
+// Small file helpers the tests share.
+#include <QByteArray>
+#include <QFile>
+#include <QProcess>
+#include <QString>
+
+namespace TestFiles {
+
+// Writes the bytes to a new file; false when it cannot.
+inline bool WriteBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// The file's bytes; empty when it cannot be read.
+inline QByteArray ReadBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// UTF-8 text in another character set, converted by iconv itself (empty when iconv fails).
+inline QByteArray IconvTo(const QByteArray &utf8, const char *charset)
+{
+    QProcess p;
+    p.start(QStringLiteral("iconv"),
+            {QStringLiteral("-f"), QStringLiteral("UTF-8"), QStringLiteral("-t"), QLatin1String(charset)});
+    if (!p.waitForStarted())
+        return {};
+    p.write(utf8);
+    p.closeWriteChannel();
+    p.waitForFinished();
+    return p.exitCode() == 0 ? p.readAllStandardOutput() : QByteArray();
+}
+
+} // namespace TestFiles

@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QThread>
 
+#include <cstring>
 #include <fcntl.h>
 #include <sys/resource.h>
 
@@ -469,24 +470,36 @@ void TestInstanceChannel::listensAgainAfterRunningOutOfDescriptors()
     InstanceThread running(QStringLiteral("fds"), folder());
     running.startAndWait();
     QCOMPARE(running.role, TInstanceChannel::Primary);
+    // The client sockets exist before the limit is tightened, and the limit is the lowest
+    // free descriptor: connecting needs no new descriptor, so only the server's accept()
+    // can run out, whatever the timing of the two threads.
+    std::vector<int> clients;
+    for (int i = 0; i < 4; ++i)
+        clients.push_back(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    for (int fd : clients)
+        QVERIFY(fd >= 0);
     struct rlimit old;
     QVERIFY(::getrlimit(RLIMIT_NOFILE, &old) == 0);
-    int used = 0;
-    for (int fd = 0; fd < 4096; ++fd)
-        used += ::fcntl(fd, F_GETFD) != -1 ? 1 : 0;
+    const int lowestFree = ::fcntl(0, F_DUPFD_CLOEXEC, 0);
+    QVERIFY(lowestFree >= 0);
+    ::close(lowestFree);
     struct rlimit tight = old;
-    tight.rlim_cur = rlim_t(used + 10);
+    tight.rlim_cur = rlim_t(lowestFree);
     QVERIFY(::setrlimit(RLIMIT_NOFILE, &tight) == 0);
-    std::vector<std::unique_ptr<QLocalSocket>> clients;
-    for (int i = 0; i < 12; ++i) {
-        clients.push_back(std::make_unique<QLocalSocket>());
-        clients.back()->connectToServer(running.name);
-        clients.back()->waitForConnected(300);
-    }
+    struct sockaddr_un address {};
+    address.sun_family = AF_UNIX;
+    const QByteArray path = QFile::encodeName(running.name);
+    QVERIFY(size_t(path.size()) < sizeof(address.sun_path));
+    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    int connected = 0;
+    for (int fd : clients)
+        connected += ::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0 ? 1 : 0;
     QTest::qWait(300);
     const bool stillThere = QFileInfo::exists(running.name);
-    clients.clear();
+    for (int fd : clients)
+        ::close(fd);
     QVERIFY(::setrlimit(RLIMIT_NOFILE, &old) == 0);
+    QVERIFY(connected > 0);
     QVERIFY2(!stillThere, "the server did not run out of descriptors");
     QTest::qWait(TInstanceChannel::ListenCheckInterval + 500);
     TInstanceChannel later(QStringLiteral("fds"), folder());

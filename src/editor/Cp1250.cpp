@@ -44,6 +44,11 @@ QChar toUnicode(unsigned char byte)
     return QChar(tables().toUni[byte]);
 }
 
+const char16_t *toUnicodeTable()
+{
+    return tables().toUni.data();
+}
+
 bool fromUnicode(QChar ch, unsigned char *byte)
 {
     const unsigned short v = tables().fromUni[ch.unicode()];

@@ -10,6 +10,8 @@ namespace Cp1250 {
 
 // The character of one byte.
 QChar toUnicode(unsigned char byte);
+// The characters of all 256 bytes, for loops over many bytes.
+const char16_t *toUnicodeTable();
 
 // The byte of a character; false when Windows-1250 has no byte for it.
 bool fromUnicode(QChar ch, unsigned char *byte);

@@ -32,6 +32,7 @@ QString fromFileBytes(const QByteArray &bytes)
     qsizetype o = 0;
     const char *p = bytes.constData();
     const qsizetype n = bytes.size();
+    const char16_t *table = Cp1250::toUnicodeTable();
     for (qsizetype i = 0; i < n; ++i) {
         const unsigned char b = static_cast<unsigned char>(p[i]);
         if (b == '\r') {
@@ -39,7 +40,7 @@ QString fromFileBytes(const QByteArray &bytes)
             if (i + 1 < n && p[i + 1] == '\n')
                 ++i;
         } else if (b != 0) {
-            d[o++] = Cp1250::toUnicode(b);
+            d[o++] = QChar(table[b]);
         }
     }
     out.truncate(o);

@@ -33,10 +33,10 @@ void Document::Load(const QString &fileName)
 {
     // Taken before the reading: a change while we read then still shows as a change.
     const FileSignature before = FileSignature::Of(fileName);
-    const TextFile::Decoded decoded = TextFile::readDecoded(fileName); // throws; nothing changed then
-    SetFormat(decoded.format); // first: the editor takes the text as this encoding holds it
-    m_guessedSet = decoded.guessedSet;
-    m_text->TakeLoadedText(decoded.text);
+    TextFile::Opened opened = TextFile::openText(fileName); // throws; nothing changed then
+    SetFormat(opened.format); // first: the editor takes the text as this encoding holds it
+    m_guessedSet = opened.guessedSet;
+    m_text->TakeLoadedText(std::move(opened.text));
     m_fileName = fileName;
     m_hasFile = true;
     SetModified(false);
@@ -59,7 +59,7 @@ void Document::SetSignature(const FileSignature &signature)
 void Document::Recover(const QString &text, const QString &fileName, bool hasFile,
                        const FileSignature &signature)
 {
-    m_text->TakeLoadedText(text);
+    m_text->TakeLoadedText(TextFile::PendingText(text));
     if (hasFile) {
         m_fileName = fileName;
         m_hasFile = true;

@@ -13,8 +13,9 @@ class DocumentText
 public:
     virtual ~DocumentText() = default;
     virtual QString TextForSave() const = 0;
-    // Replaces the whole text after a load: not undoable, caret at the start.
-    virtual void TakeLoadedText(const QString &text) = 0;
+    // Replaces the whole text after a load: not undoable, caret at the start. The editor
+    // may take it in piece by piece.
+    virtual void TakeLoadedText(TextFile::PendingText text) = 0;
 };
 
 // One page's document: its file identity (the path as opened or saved, or the untitled

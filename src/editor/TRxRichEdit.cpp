@@ -153,39 +153,30 @@ QString TRxRichEdit::TextForSave() const
 }
 
 namespace {
-// The end of a slice of about `size` characters from `from`: the next line break (not taken
-// into the slice), or the end of the text. Slices end at breaks so that no line is split.
-qsizetype sliceEnd(const QString &text, qsizetype from, qsizetype size)
-{
-    if (text.size() - from <= size)
-        return text.size();
-    const qsizetype brk = text.indexOf(QLatin1Char('\n'), from + size);
-    return brk < 0 ? text.size() : brk;
-}
 constexpr qsizetype FirstSlice = 64 * 1024;   // shown at once: more than any screen holds
 constexpr qsizetype LaterSlice = 128 * 1024;  // taken in between events
 constexpr qint64 SliceBudgetNs = 6 * 1000000; // per turn of the event loop
 } // namespace
 
-void TRxRichEdit::TakeLoadedText(const QString &text)
+void TRxRichEdit::TakeLoadedText(TextFile::PendingText text)
 {
     cancelLoad();
     // A large text is shown from its start at once and taken in slice by slice between
-    // events; none of it enters the undo history or the modified flag.
+    // events, each slice decoded from the file's bytes only then; none of it enters the
+    // undo history or the modified flag.
     ++m_holdChanges;
     document()->setUndoRedoEnabled(false);
     setUpdatesEnabled(false);
-    const qsizetype first = sliceEnd(text, 0, FirstSlice);
-    setPlainText(first == text.size() ? text : text.left(first));
+    setPlainText(text.Next(FirstSlice));
     moveCursor(QTextCursor::Start);
     setUpdatesEnabled(true);
     --m_holdChanges;
     m_textChanged = false;
     invalidateLineCounts();
     m_lastAnchor = m_lastPosition = -1;
-    if (first < text.size()) {
-        m_pending = text;
-        m_loadPos = first;
+    if (!text.AtEnd()) {
+        m_pending = std::move(text);
+        m_loading = true;
         setReadOnly(true);
         if (!m_loadTimer) {
             m_loadTimer = new QTimer(this);
@@ -193,7 +184,7 @@ void TRxRichEdit::TakeLoadedText(const QString &text)
             connect(m_loadTimer, &QTimer::timeout, this, [this] { loadSlices(SliceBudgetNs); });
         }
         m_loadTimer->start();
-        emit LoadProgress(this, int(100 * m_loadPos / m_pending.size()));
+        emit LoadProgress(this, m_pending.Percent());
     } else {
         document()->setUndoRedoEnabled(true);
     }
@@ -210,15 +201,12 @@ void TRxRichEdit::loadSlices(qint64 budgetNs)
     QTextCursor end(document());
     end.movePosition(QTextCursor::End);
     // Each slice starts with the break before its first line.
-    while (m_loadPos < m_pending.size() && (budgetNs < 0 || clock.nsecsElapsed() < budgetNs)) {
-        const qsizetype next = sliceEnd(m_pending, m_loadPos + 1, LaterSlice);
-        end.insertText(QStringView(m_pending).mid(m_loadPos, next - m_loadPos).toString());
-        m_loadPos = next;
-    }
+    while (!m_pending.AtEnd() && (budgetNs < 0 || clock.nsecsElapsed() < budgetNs))
+        end.insertText(m_pending.Next(LaterSlice));
     --m_holdChanges;
     m_textChanged = false;
-    if (m_loadPos < m_pending.size()) {
-        emit LoadProgress(this, int(100 * m_loadPos / m_pending.size()));
+    if (!m_pending.AtEnd()) {
+        emit LoadProgress(this, m_pending.Percent());
         return;
     }
     cancelLoad(); // all in: the text is whole
@@ -234,10 +222,10 @@ void TRxRichEdit::cancelLoad()
 {
     if (m_loadTimer)
         m_loadTimer->stop();
-    if (m_pending.isNull())
+    if (!m_loading)
         return;
-    m_pending = QString();
-    m_loadPos = 0;
+    m_pending = TextFile::PendingText();
+    m_loading = false;
     setReadOnly(false);
     document()->setUndoRedoEnabled(true);
 }

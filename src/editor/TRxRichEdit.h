@@ -27,7 +27,7 @@ public:
     // A large file is shown from its start at once and taken in slice by slice between
     // events; meanwhile the page is read-only. The services that need the whole text (and
     // Ctrl+End) take in the rest at once first.
-    bool Loading() const { return !m_pending.isNull(); }
+    bool Loading() const { return m_loading; }
     void FinishLoad();
 
     // Selection.
@@ -124,13 +124,13 @@ private:
     void zoomTo(int steps);
 
     QString TextForSave() const override;
-    void TakeLoadedText(const QString &text) override;
+    void TakeLoadedText(TextFile::PendingText text) override;
     void loadSlices(qint64 budgetNs); // budget -1: all that is left
     void cancelLoad();
     void ensureLoaded() const;
 
-    QString m_pending;        // the loaded text while it is taken in; null otherwise
-    qsizetype m_loadPos = 0;  // how much of it the document holds
+    TextFile::PendingText m_pending; // what the document does not hold yet while loading
+    bool m_loading = false;
     class QTimer *m_loadTimer = nullptr;
 
     TSelectionMargin *m_margin = nullptr;

@@ -25,7 +25,7 @@ namespace {
 }
 } // namespace
 
-QString fromFileBytes(const QByteArray &bytes)
+QString fromFileBytes(QByteArrayView bytes)
 {
     QString out(bytes.size(), Qt::Uninitialized);
     QChar *d = out.data();
@@ -119,35 +119,41 @@ void refuseWide(const QByteArray &bytes, const QString &fileName)
 
 constexpr char Utf8Bom[] = "\xEF\xBB\xBF";
 
-// Decodes strict UTF-8 (no overlong forms, no surrogates, nothing above U+10FFFF) with the
-// line-break rule of fromFileBytes, counting the breaks as it goes. False at the first
-// invalid or cut-off sequence. One pass; ASCII costs a compare and a store.
-bool decodeUtf8(const QByteArray &bytes, qsizetype from, QString *text, bool *multiByte, bool *lfOnly)
+// One pass over strict UTF-8 (no overlong forms, no surrogates, nothing above U+10FFFF):
+// false at the first invalid or cut-off sequence. With Store, decodes into `d` with the
+// line-break rule of fromFileBytes; without, only checks (and skips plain ASCII eight bytes
+// at a time). `multiByte` tells whether any sequence was longer than one byte.
+template <bool Store>
+bool utf8Pass(QByteArrayView bytes, char16_t *d, qsizetype *written, bool *multiByte)
 {
-    const qsizetype n = bytes.size() - from;
-    QString out(n, Qt::Uninitialized); // never more UTF-16 units than bytes
-    char16_t *d = reinterpret_cast<char16_t *>(out.data());
-    const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData()) + from;
-    const unsigned char *const end = p + n;
-    qsizetype o = 0, lf = 0, cr = 0;
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
+    const unsigned char *const end = p + bytes.size();
+    qsizetype o = 0;
     bool multi = false;
     const auto tail = [](unsigned c) { return (c & 0xC0) == 0x80; };
     while (p < end) {
+        if constexpr (!Store) {
+            quint64 word;
+            while (end - p >= 8 && (std::memcpy(&word, p, 8), (word & 0x8080808080808080ULL) == 0))
+                p += 8;
+            if (p == end)
+                break;
+        }
         const unsigned b = *p;
         if (b < 0x80) {
             ++p;
-            if (b > '\r') {
-                d[o++] = char16_t(b);
-            } else if (b == '\n') {
-                ++lf;
-                d[o++] = u'\n';
-            } else if (b == '\r') {
-                ++cr;
-                d[o++] = u'\n';
-                if (p < end && *p == '\n')
-                    ++p;
-            } else if (b != 0) {
-                d[o++] = char16_t(b);
+            if constexpr (Store) {
+                if (b > '\r') {
+                    d[o++] = char16_t(b);
+                } else if (b == '\n') {
+                    d[o++] = u'\n';
+                } else if (b == '\r') {
+                    d[o++] = u'\n';
+                    if (p < end && *p == '\n')
+                        ++p;
+                } else if (b != 0) {
+                    d[o++] = char16_t(b);
+                }
             }
             continue;
         }
@@ -156,7 +162,8 @@ bool decodeUtf8(const QByteArray &bytes, qsizetype from, QString *text, bool *mu
         if (b >= 0xC2 && b <= 0xDF) {
             if (left < 2 || !tail(p[1]))
                 return false;
-            d[o++] = char16_t(((b & 0x1F) << 6) | (p[1] & 0x3F));
+            if constexpr (Store)
+                d[o++] = char16_t(((b & 0x1F) << 6) | (p[1] & 0x3F));
             p += 2;
         } else if (b >= 0xE0 && b <= 0xEF) {
             if (left < 3)
@@ -165,7 +172,8 @@ bool decodeUtf8(const QByteArray &bytes, qsizetype from, QString *text, bool *mu
             const unsigned lo = b == 0xE0 ? 0xA0 : 0x80, hi = b == 0xED ? 0x9F : 0xBF;
             if (c1 < lo || c1 > hi || !tail(c2))
                 return false;
-            d[o++] = char16_t(((b & 0x0F) << 12) | ((c1 & 0x3F) << 6) | (c2 & 0x3F));
+            if constexpr (Store)
+                d[o++] = char16_t(((b & 0x0F) << 12) | ((c1 & 0x3F) << 6) | (c2 & 0x3F));
             p += 3;
         } else if (b >= 0xF0 && b <= 0xF4) {
             if (left < 4)
@@ -174,20 +182,85 @@ bool decodeUtf8(const QByteArray &bytes, qsizetype from, QString *text, bool *mu
             const unsigned lo = b == 0xF0 ? 0x90 : 0x80, hi = b == 0xF4 ? 0x8F : 0xBF;
             if (c1 < lo || c1 > hi || !tail(c2) || !tail(c3))
                 return false;
-            const char32_t cp =
-                ((b & 0x07) << 18) | ((c1 & 0x3F) << 12) | ((c2 & 0x3F) << 6) | (c3 & 0x3F);
-            d[o++] = QChar::highSurrogate(cp);
-            d[o++] = QChar::lowSurrogate(cp);
+            if constexpr (Store) {
+                const char32_t cp =
+                    ((b & 0x07) << 18) | ((c1 & 0x3F) << 12) | ((c2 & 0x3F) << 6) | (c3 & 0x3F);
+                d[o++] = QChar::highSurrogate(cp);
+                d[o++] = QChar::lowSurrogate(cp);
+            }
             p += 4;
         } else {
             return false;
         }
     }
-    out.truncate(o);
-    *text = std::move(out);
+    *written = o;
     *multiByte = multi;
-    *lfOnly = lf > 0 && cr == 0;
     return true;
+}
+
+// Decodes valid UTF-8 bytes (checked before) for the editor.
+QString fromUtf8Bytes(QByteArrayView bytes)
+{
+    QString out(bytes.size(), Qt::Uninitialized); // never more UTF-16 units than bytes
+    qsizetype written = 0;
+    bool multi = false;
+    if (!utf8Pass<true>(bytes, reinterpret_cast<char16_t *>(out.data()), &written, &multi))
+        return QString::fromUtf8(bytes); // not reached for checked bytes; never garbage anyway
+    out.truncate(written);
+    return out;
+}
+
+bool isValidUtf8(QByteArrayView bytes, bool *multiByte)
+{
+    qsizetype written = 0;
+    return utf8Pass<false>(bytes, nullptr, &written, multiByte);
+}
+
+bool lfOnlyBreaks(QByteArrayView bytes)
+{
+    return !bytes.contains('\r') && bytes.contains('\n');
+}
+
+// The characters the bytes give in the editor, without decoding them: NULs are dropped and
+// CR LF makes one character; in UTF-8 continuation bytes add nothing and a four-byte
+// sequence makes two UTF-16 units.
+qsizetype decodedLength(QByteArrayView bytes, Encoding encoding)
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
+    const qsizetype n = bytes.size();
+    qsizetype length = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const unsigned b = p[i];
+        if (b == 0 || (b == '\r' && i + 1 < n && p[i + 1] == '\n'))
+            continue;
+        if (encoding == Encoding::Utf8)
+            length += (b & 0xC0) == 0x80 ? 0 : b >= 0xF0 ? 2 : 1;
+        else
+            ++length;
+    }
+    return length;
+}
+
+// Where a piece of about `size` bytes from `from` ends: just before the next line break
+// (CR, LF or CR LF, never between the CR and LF of a pair), or at the end. The piece's own
+// leading break is passed over. Break bytes are ASCII, so a piece never ends inside a UTF-8
+// sequence either.
+qsizetype byteSliceEnd(QByteArrayView bytes, qsizetype from, qsizetype size)
+{
+    const qsizetype n = bytes.size();
+    if (n - from <= size)
+        return n;
+    const char *p = bytes.data();
+    qsizetype first = from;
+    if (p[from] == '\r')
+        first += from + 1 < n && p[from + 1] == '\n' ? 2 : 1;
+    else if (p[from] == '\n')
+        ++first;
+    // From one byte early: a CR there with its LF at from + size starts the next piece.
+    for (qsizetype i = qMax(first, from + size - 1); i < n; ++i)
+        if (p[i] == '\r' || p[i] == '\n')
+            return p[i] == '\n' && i > from && p[i - 1] == '\r' ? i - 1 : i;
+    return n;
 }
 
 Decoded decodeWindows1250(const QByteArray &bytes)
@@ -195,7 +268,7 @@ Decoded decodeWindows1250(const QByteArray &bytes)
     Decoded d;
     d.text = fromFileBytes(bytes);
     d.format.encoding = Encoding::Windows1250;
-    d.format.lfOnly = !bytes.contains('\r') && bytes.contains('\n');
+    d.format.lfOnly = lfOnlyBreaks(bytes);
     return d;
 }
 
@@ -283,20 +356,36 @@ Decoded checkedLength(Decoded decoded, const QString &fileName)
 
 } // namespace
 
-Decoded decode(const QByteArray &bytes, const QString &fileName)
+Opened prepare(QByteArray bytes, const QString &fileName)
 {
     refuseWide(bytes, fileName);
-    Decoded d;
+    Opened o;
     const bool bom = bytes.startsWith(Utf8Bom);
+    const qsizetype from = bom ? 3 : 0;
     bool multiByte = false;
-    if (decodeUtf8(bytes, bom ? 3 : 0, &d.text, &multiByte, &d.format.lfOnly)) {
-        // Pure ASCII reads the same in both: it stays a Windows-1250 page.
-        d.format.encoding = bom || multiByte ? Encoding::Utf8 : Encoding::Windows1250;
-        d.format.bom = bom;
-        return d;
+    const bool utf8 = isValidUtf8(QByteArrayView(bytes).sliced(from), &multiByte);
+    o.format.lfOnly = lfOnlyBreaks(bytes);
+    if (utf8 && (bom || multiByte)) {
+        o.format.encoding = Encoding::Utf8;
+        o.format.bom = bom;
+        o.text = PendingText(std::move(bytes), from, Encoding::Utf8);
+        return o;
     }
-    d = decodeWindows1250(bytes);
-    d.guessedSet = CzechSets::Guess(bytes);
+    // Pure ASCII reads the same in both: it stays a Windows-1250 page, with nothing to guess.
+    o.format.encoding = Encoding::Windows1250;
+    if (!utf8)
+        o.guessedSet = CzechSets::Guess(bytes);
+    o.text = PendingText(std::move(bytes), 0, Encoding::Windows1250);
+    return o;
+}
+
+Decoded decode(const QByteArray &bytes, const QString &fileName)
+{
+    Opened o = prepare(bytes, fileName);
+    Decoded d;
+    d.text = o.text.Rest();
+    d.format = o.format;
+    d.guessedSet = o.guessedSet;
     return d;
 }
 
@@ -307,13 +396,73 @@ Decoded decodeAs(const QByteArray &bytes, Encoding encoding, const QString &file
         return decodeWindows1250(bytes);
     Decoded d;
     const bool bom = bytes.startsWith(Utf8Bom);
+    const QByteArrayView text = QByteArrayView(bytes).sliced(bom ? 3 : 0);
     bool multiByte = false;
-    if (!decodeUtf8(bytes, bom ? 3 : 0, &d.text, &multiByte, &d.format.lfOnly))
+    if (!isValidUtf8(text, &multiByte))
         throw TError(QCoreApplication::translate("TextFile", "Soubor %1 není platný text v kódování UTF-8.")
                          .arg(fileName));
+    d.text = fromUtf8Bytes(text);
     d.format.encoding = Encoding::Utf8;
     d.format.bom = bom;
+    d.format.lfOnly = lfOnlyBreaks(bytes);
     return d;
+}
+
+PendingText::PendingText(QString text) : m_text(std::move(text)), m_size(m_text.size()) {}
+
+PendingText::PendingText(QByteArray bytes, qsizetype from, Encoding encoding)
+    : m_bytes(std::move(bytes)), m_fromBytes(true), m_encoding(encoding), m_start(from), m_pos(from),
+      m_size(m_bytes.size())
+{
+}
+
+QString PendingText::Next(qsizetype size)
+{
+    if (AtEnd())
+        return {};
+    if (m_fromBytes) {
+        const QByteArrayView all(m_bytes);
+        const qsizetype end = byteSliceEnd(all, m_pos, size);
+        const QByteArrayView piece = all.sliced(m_pos, end - m_pos);
+        QString out = m_encoding == Encoding::Utf8 ? fromUtf8Bytes(piece) : fromFileBytes(piece);
+        m_pos = end;
+        if (AtEnd())
+            m_bytes = QByteArray(); // the file's bytes are not kept beside the text
+        return out;
+    }
+    qsizetype end = m_size;
+    if (m_size - m_pos > size) {
+        // Searched from one past the start: a piece begins with the break before its line.
+        end = m_text.indexOf(QLatin1Char('\n'), m_pos + qMax<qsizetype>(1, size));
+        if (end < 0)
+            end = m_size;
+    }
+    QString out = m_pos == 0 && end == m_size ? m_text : m_text.mid(m_pos, end - m_pos);
+    m_pos = end;
+    if (AtEnd())
+        m_text = QString();
+    return out;
+}
+
+QString PendingText::Rest()
+{
+    return Next(m_size);
+}
+
+int PendingText::Percent() const
+{
+    const qsizetype whole = m_size - m_start;
+    return whole <= 0 ? 100 : int(100 * (m_pos - m_start) / whole);
+}
+
+bool PendingText::Exceeds(qsizetype limit) const
+{
+    const qsizetype left = m_size - m_pos;
+    if (left <= limit)
+        return false; // a character takes at least one byte
+    if (!m_fromBytes)
+        return true;
+    return decodedLength(QByteArrayView(m_bytes).sliced(m_pos), m_encoding) > limit;
 }
 
 QByteArray encode(const QString &text, const Format &format)
@@ -367,6 +516,14 @@ QString encodingName(Encoding encoding)
 {
     return encoding == Encoding::Utf8 ? QCoreApplication::translate("TextFile", "UTF-8")
                                       : QCoreApplication::translate("TextFile", "Windows-1250");
+}
+
+Opened openText(const QString &fileName)
+{
+    Opened o = prepare(readBytes(fileName), fileName);
+    if (o.text.Exceeds(MaxLength))
+        throw TError(tooLargeText(fileName));
+    return o;
 }
 
 Decoded readDecoded(const QString &fileName)

@@ -29,6 +29,47 @@ struct Decoded
     int guessedSet = 0;
 };
 
+// A file's text on its way into an editor, given out piece by piece: the file's bytes,
+// each piece decoded only when it is taken, or a text decoded before. Pieces end just before
+// a line break or at the end, so none splits a CR LF or a UTF-8 sequence, and each piece
+// after the first begins with the break before its first line.
+class PendingText
+{
+public:
+    PendingText() = default;
+    explicit PendingText(QString text);
+    // The bytes from `from` on, valid in `encoding` (as prepare() found them).
+    PendingText(QByteArray bytes, qsizetype from, Encoding encoding);
+
+    bool AtEnd() const { return m_pos >= m_size; }
+    // The next piece: about `size` characters (bytes of the file), more to end a long line.
+    QString Next(qsizetype size);
+    // All that is left, at once.
+    QString Rest();
+    // How much has been given out, in percent.
+    int Percent() const;
+    // Whether what is left decodes to more than `limit` characters. Counts only when the
+    // bytes left could: a file of at most `limit` bytes never does.
+    bool Exceeds(qsizetype limit) const;
+
+private:
+    QString m_text;
+    QByteArray m_bytes;
+    bool m_fromBytes = false;
+    Encoding m_encoding = Encoding::Windows1250;
+    qsizetype m_start = 0; // where the text begins (after a byte-order mark)
+    qsizetype m_pos = 0;   // how much has been given out
+    qsizetype m_size = 0;
+};
+
+// A file read for an editor: its text still to be decoded, and its format.
+struct Opened
+{
+    PendingText text;
+    Format format;
+    int guessedSet = 0; // as in Decoded
+};
+
 // The longest text an editor holds: 16,777,215 characters.
 constexpr qsizetype MaxLength = 0xFFFFFF;
 // The most bytes read from a file: a text at the limit takes up to twice its characters in
@@ -37,7 +78,7 @@ constexpr qint64 MaxFileBytes = 4 * qint64(MaxLength) + 4;
 
 // Decodes file bytes into editor text: CR LF, a lone CR and a lone LF each become one "\n"
 // (LF CR gives two); NUL bytes are dropped, the bytes around them read as usual.
-QString fromFileBytes(const QByteArray &bytes);
+QString fromFileBytes(QByteArrayView bytes);
 
 // Encodes editor text ("\n" or U+2029 between lines) for a file: every break written as
 // CR LF.
@@ -51,6 +92,10 @@ QString normalizeBreaks(const QString &text);
 // as in fromFileBytes, NUL characters dropped in both. Throws TError for a UTF-16 or UTF-32
 // byte-order mark: read as 8-bit text such a file would be destroyed by a save.
 Decoded decode(const QByteArray &bytes, const QString &fileName);
+// Chooses the encoding as decode() does, but decodes only what that needs: one check of the
+// bytes. The text is decoded piece by piece as the editor takes it.
+Opened prepare(QByteArray bytes, const QString &fileName);
+
 // Decodes the bytes in the chosen encoding (no guessing). Throws TError when UTF-8 is
 // asked for and the bytes are not valid UTF-8: nothing is dropped silently.
 Decoded decodeAs(const QByteArray &bytes, Encoding encoding, const QString &fileName);
@@ -69,6 +114,8 @@ QString storable(const QString &text, Encoding encoding);
 // The encoding's name as the status bar shows it: "Windows-1250" or "UTF-8".
 QString encodingName(Encoding encoding);
 
+// Reads a regular file for an editor, with readDecoded's errors, decoding nothing yet.
+Opened openText(const QString &fileName);
 // Reads and decodes a whole regular file (see decode and readFile for the errors).
 Decoded readDecoded(const QString &fileName);
 Decoded readDecodedAs(const QString &fileName, Encoding encoding);

@@ -220,16 +220,72 @@ private slots:
             big.append("\xC5\xBE", 2); // ž
         const QString exact = writeBytes("big.txt", big);
         QCOMPARE(TextFile::readDecoded(exact).text.size(), TextFile::MaxLength);
+        QVERIFY(!TextFile::openText(exact).text.AtEnd()); // the editor's way counts alike
         big.append("\xC5\xBE", 2);
         const QString over = writeBytes("big.txt", big);
         big.clear();
-        bool refused = false;
-        try {
-            TextFile::readDecoded(over);
-        } catch (const TError &e) {
-            refused = e.message().contains(over);
+        for (const bool editorWay : {false, true}) {
+            bool refused = false;
+            try {
+                if (editorWay)
+                    TextFile::openText(over);
+                else
+                    TextFile::readDecoded(over);
+            } catch (const TError &e) {
+                refused = e.message().contains(over);
+            }
+            QVERIFY(refused);
         }
-        QVERIFY(refused);
+    }
+
+    // The editor takes a file in pieces decoded one at a time: joined, they are the whole
+    // decoded text, whatever the piece size, and every later piece begins with a break.
+    void piecesJoinToTheWholeText_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("CR LF, lone CR, LF CR, NUL") << QByteArray("ab\r\ncd\re\n\rf\0g\r\n\r\nh\r", 19);
+        QTest::newRow("Windows-1250 letters") << QByteArray("\xf8\xe1\r\n\x9e\r\r\n\x9a\n\n\xe8");
+        QTest::newRow("UTF-8 with a four-byte letter")
+            << QByteArray("p\xC5\x99\r\n\xF0\x9F\x98\x80\r\xC5\xBE\n\n\xE2\x82\xAC\r\n");
+        QTest::newRow("UTF-8 with its byte-order mark") << QByteArray("\xEF\xBB\xBF\xC5\xBE\r\na\r\nb");
+        QTest::newRow("no break at all") << QByteArray("\xC5\xBE\xC5\xBEabc\xC5\xBE");
+        QTest::newRow("only breaks") << QByteArray("\r\n\r\n\r\r\n\n");
+    }
+    void piecesJoinToTheWholeText()
+    {
+        QFETCH(QByteArray, bytes);
+        const TextFile::Decoded whole = TextFile::decode(bytes, QStringLiteral("f"));
+        for (qsizetype size = 1; size <= bytes.size() + 1; ++size) {
+            TextFile::Opened opened = TextFile::prepare(bytes, QStringLiteral("f"));
+            QCOMPARE(opened.format, whole.format);
+            QString joined = opened.text.Next(size);
+            while (!opened.text.AtEnd()) {
+                const QString piece = opened.text.Next(size);
+                QVERIFY2(piece.startsWith(QLatin1Char('\n')), qPrintable(QString::number(size)));
+                joined += piece;
+            }
+            QCOMPARE(joined, whole.text);
+            QCOMPARE(opened.text.Percent(), 100);
+            // A text decoded before comes in pieces the same way.
+            TextFile::PendingText text(whole.text);
+            QString again = text.Next(size);
+            while (!text.AtEnd())
+                again += text.Next(size);
+            QCOMPARE(again, whole.text);
+        }
+    }
+
+    // Whether a file is over the limit is counted without decoding it: the count agrees
+    // with the decoded length right at the limit, in both encodings.
+    void lengthCountedWithoutDecoding_data() { piecesJoinToTheWholeText_data(); }
+    void lengthCountedWithoutDecoding()
+    {
+        QFETCH(QByteArray, bytes);
+        const qsizetype length = TextFile::decode(bytes, QStringLiteral("f")).text.size();
+        for (qsizetype limit = 0; limit <= length + 1; ++limit) {
+            const TextFile::Opened opened = TextFile::prepare(bytes, QStringLiteral("f"));
+            QCOMPARE(opened.text.Exceeds(limit), length > limit);
+        }
     }
 
     void storableByEncoding_data()

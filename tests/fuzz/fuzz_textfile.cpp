@@ -65,6 +65,32 @@ void anyText(const QByteArray &bytes)
     FUZZ_CHECK(TextFile::fromFileBytes(TextFile::toFileBytes(kept)) == kept);
 }
 
+// The file as the editor takes it in: pieces of any size, each decoded on its own, join to
+// the whole decoded text, and the length is counted right without decoding.
+void inPieces(const QByteArray &bytes)
+{
+    if (bytes.isEmpty())
+        return;
+    const qsizetype size = 1 + static_cast<unsigned char>(bytes[0]) % 16;
+    TextFile::Decoded whole;
+    try {
+        whole = TextFile::decode(bytes, QStringLiteral("f"));
+    } catch (...) {
+        return; // a UTF-16 or UTF-32 byte-order mark: refused either way
+    }
+    TextFile::Opened opened = TextFile::prepare(bytes, QStringLiteral("f"));
+    FUZZ_CHECK(opened.format == whole.format);
+    FUZZ_CHECK(!opened.text.Exceeds(whole.text.size()));
+    FUZZ_CHECK(whole.text.isEmpty() || opened.text.Exceeds(whole.text.size() - 1));
+    QString joined = opened.text.Next(size);
+    while (!opened.text.AtEnd()) {
+        const QString piece = opened.text.Next(size);
+        FUZZ_CHECK(piece.startsWith(QLatin1Char('\n')));
+        joined += piece;
+    }
+    FUZZ_CHECK(joined == whole.text);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -72,5 +98,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     fileBytes(bytes);
     anyText(bytes);
+    inPieces(bytes);
     return 0;
 }

@@ -95,7 +95,10 @@ void TDisplayLines::countBlock(const QTextBlock &block)
         return;
     int lines = 1;
     if (m_edit->lineWrapMode() != QPlainTextEdit::NoWrap) {
-        const QTextLayout *own = b.layout();
+        // Only blocks in view are surely laid out by the editor; asking any other block for
+        // its layout would create one and keep it, a few hundred bytes a block.
+        const bool inView = b.position() >= m_viewFrom && b.position() <= m_viewTo;
+        const QTextLayout *own = inView ? b.layout() : nullptr;
         if (own && own->lineCount() > 0 && qFuzzyCompare(own->lineAt(0).width(), m_lineWidth)) {
             lines = own->lineCount(); // laid out by the editor at this width
         } else {
@@ -135,6 +138,8 @@ bool TDisplayLines::ensureThrough(int pos, qint64 budgetNs)
     if (!prepareMetrics())
         return true; // nothing laid out yet: every block counts as one line
     QTextDocument *doc = m_edit->document();
+    m_viewFrom = m_edit->document()->findBlock(m_edit->cursorForPosition(QPoint(0, 0)).position()).position();
+    m_viewTo = m_edit->cursorForPosition(QPoint(m_edit->viewport()->width(), m_edit->viewport()->height())).position();
     if (m_dirtyFrom >= 0) {
         const QTextBlock last = doc->findBlock(qMin(m_dirtyTo, m_countedTo));
         for (QTextBlock b = doc->findBlock(m_dirtyFrom); b.isValid(); b = b.next()) {

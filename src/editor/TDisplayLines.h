@@ -43,4 +43,5 @@ private:
     int m_dirtyFrom = -1, m_dirtyTo = -1; // a changed range inside the exact part
     bool m_metricsReady = false;
     double m_lineWidth = 0, m_charWidth = 0, m_tabWidth = 0;
+    int m_viewFrom = 0, m_viewTo = -1; // the blocks in view: laid out by the editor itself
 };

@@ -1,5 +1,7 @@
 #include "editor/TRxRichEdit.h"
 
+#include "common/FreeMemory.h"
+
 #include "editor/TDisplayLines.h"
 #include "editor/TextCommands.h"
 #include "editor/TextFile.h"
@@ -210,6 +212,8 @@ void TRxRichEdit::loadSlices(qint64 budgetNs)
         return;
     }
     cancelLoad(); // all in: the text is whole
+    // The slices and the grown buffers' old copies, once this turn has let go of them.
+    QTimer::singleShot(0, this, [] { FreeMemory::GiveBack(); });
     emit LoadProgress(this, 100);
 }
 

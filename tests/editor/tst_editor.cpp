@@ -2,6 +2,10 @@
 #include "editor/TRxRichEdit.h"
 
 #include <QApplication>
+#include <cstdlib>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -117,6 +121,30 @@ private slots:
         QCOMPARE(e.LineCount(), e.document()->blockCount() - (e.document()->lastBlock().length() <= 1 ? 1 : 0));
         check("without wrap");
     }
+
+#if defined(__GLIBC__)
+    // Counting the display lines of a long text lays out the blocks out of view in a
+    // scratch layout and keeps nothing for them: a layout kept per block costs a few
+    // hundred bytes each, tens of megabytes in a large file.
+    void countingKeepsNoLayoutPerBlock()
+    {
+        TRxRichEdit e;
+        e.resize(400, 300);
+        e.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&e));
+        QString text;
+        for (int i = 0; i < 40000; ++i)
+            text += (i % 2 ? QStringLiteral("short line") : QString(90, QLatin1Char('w')).replace(9, 1, u' '))
+                    + QLatin1Char('\n');
+        e.setPlainText(text); // no events after it: the idle count has not begun
+        const size_t before = mallinfo2().uordblks;
+        const int lines = e.LineCount(); // counts every block
+        const size_t after = mallinfo2().uordblks;
+        QVERIFY(lines > 40000); // the long lines wrapped, so they were laid out
+        const double perBlock = double(after > before ? after - before : 0) / 40000;
+        QVERIFY2(perBlock < 16, qPrintable(QString::number(perBlock)));
+    }
+#endif
 
     void lineTextIsCutAt4096AndCaretLineIsMinusOne()
     {

@@ -1,0 +1,18 @@
+#include "common/FreeMemory.h"
+
+#include <cstdlib> // defines __GLIBC__ on the GNU C library
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
+namespace FreeMemory {
+
+void GiveBack()
+{
+#if defined(__GLIBC__)
+    malloc_trim(0);
+#endif
+}
+
+} // namespace FreeMemory

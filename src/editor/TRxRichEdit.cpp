@@ -156,8 +156,8 @@ QString TRxRichEdit::TextForSave() const
 
 namespace {
 constexpr qsizetype FirstSlice = 64 * 1024;   // shown at once: more than any screen holds
-constexpr qsizetype LaterSlice = 128 * 1024;  // taken in between events
-constexpr qint64 SliceBudgetNs = 6 * 1000000; // per turn of the event loop
+constexpr qsizetype LaterSlice = 64 * 1024;   // taken in between events
+constexpr qint64 SliceBudgetNs = 5 * 1000000; // per turn of the event loop
 } // namespace
 
 void TRxRichEdit::TakeLoadedText(TextFile::PendingText text)

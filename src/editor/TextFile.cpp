@@ -122,7 +122,8 @@ constexpr char Utf8Bom[] = "\xEF\xBB\xBF";
 // One pass over strict UTF-8 (no overlong forms, no surrogates, nothing above U+10FFFF):
 // false at the first invalid or cut-off sequence. With Store, decodes into `d` with the
 // line-break rule of fromFileBytes; without, only checks (and skips plain ASCII eight bytes
-// at a time). `multiByte` tells whether any sequence was longer than one byte.
+// at a time) and counts in `written` the UTF-16 units before NULs and CR LF pairs are taken
+// out. `multiByte` tells whether any sequence was longer than one byte.
 template <bool Store>
 bool utf8Pass(QByteArrayView bytes, char16_t *d, qsizetype *written, bool *multiByte)
 {
@@ -134,8 +135,10 @@ bool utf8Pass(QByteArrayView bytes, char16_t *d, qsizetype *written, bool *multi
     while (p < end) {
         if constexpr (!Store) {
             quint64 word;
-            while (end - p >= 8 && (std::memcpy(&word, p, 8), (word & 0x8080808080808080ULL) == 0))
+            while (end - p >= 8 && (std::memcpy(&word, p, 8), (word & 0x8080808080808080ULL) == 0)) {
                 p += 8;
+                o += 8;
+            }
             if (p == end)
                 break;
         }
@@ -154,6 +157,8 @@ bool utf8Pass(QByteArrayView bytes, char16_t *d, qsizetype *written, bool *multi
                 } else if (b != 0) {
                     d[o++] = char16_t(b);
                 }
+            } else {
+                ++o;
             }
             continue;
         }
@@ -163,7 +168,8 @@ bool utf8Pass(QByteArrayView bytes, char16_t *d, qsizetype *written, bool *multi
             if (left < 2 || !tail(p[1]))
                 return false;
             if constexpr (Store)
-                d[o++] = char16_t(((b & 0x1F) << 6) | (p[1] & 0x3F));
+                d[o] = char16_t(((b & 0x1F) << 6) | (p[1] & 0x3F));
+            ++o;
             p += 2;
         } else if (b >= 0xE0 && b <= 0xEF) {
             if (left < 3)
@@ -173,7 +179,8 @@ bool utf8Pass(QByteArrayView bytes, char16_t *d, qsizetype *written, bool *multi
             if (c1 < lo || c1 > hi || !tail(c2))
                 return false;
             if constexpr (Store)
-                d[o++] = char16_t(((b & 0x0F) << 12) | ((c1 & 0x3F) << 6) | (c2 & 0x3F));
+                d[o] = char16_t(((b & 0x0F) << 12) | ((c1 & 0x3F) << 6) | (c2 & 0x3F));
+            ++o;
             p += 3;
         } else if (b >= 0xF0 && b <= 0xF4) {
             if (left < 4)
@@ -185,9 +192,10 @@ bool utf8Pass(QByteArrayView bytes, char16_t *d, qsizetype *written, bool *multi
             if constexpr (Store) {
                 const char32_t cp =
                     ((b & 0x07) << 18) | ((c1 & 0x3F) << 12) | ((c2 & 0x3F) << 6) | (c3 & 0x3F);
-                d[o++] = QChar::highSurrogate(cp);
-                d[o++] = QChar::lowSurrogate(cp);
+                d[o] = QChar::highSurrogate(cp);
+                d[o + 1] = QChar::lowSurrogate(cp);
             }
+            o += 2;
             p += 4;
         } else {
             return false;
@@ -210,35 +218,29 @@ QString fromUtf8Bytes(QByteArrayView bytes)
     return out;
 }
 
-bool isValidUtf8(QByteArrayView bytes, bool *multiByte)
+// `units`: the UTF-16 units the bytes give before NULs and CR LF pairs are taken out.
+bool isValidUtf8(QByteArrayView bytes, bool *multiByte, qsizetype *units)
 {
-    qsizetype written = 0;
-    return utf8Pass<false>(bytes, nullptr, &written, multiByte);
+    return utf8Pass<false>(bytes, nullptr, units, multiByte);
+}
+
+// The characters lost in the editor: NUL bytes and the LF of each CR LF. Fast where there
+// are few of either.
+qsizetype droppedCount(QByteArrayView bytes)
+{
+    const char *p = bytes.data();
+    const char *const end = p + bytes.size();
+    qsizetype dropped = 0;
+    for (const char *c = p; (c = static_cast<const char *>(std::memchr(c, '\r', size_t(end - c)))); ++c)
+        dropped += c + 1 < end && c[1] == '\n' ? 1 : 0;
+    for (const char *c = p; (c = static_cast<const char *>(std::memchr(c, 0, size_t(end - c)))); ++c)
+        ++dropped;
+    return dropped;
 }
 
 bool lfOnlyBreaks(QByteArrayView bytes)
 {
     return !bytes.contains('\r') && bytes.contains('\n');
-}
-
-// The characters the bytes give in the editor, without decoding them: NULs are dropped and
-// CR LF makes one character; in UTF-8 continuation bytes add nothing and a four-byte
-// sequence makes two UTF-16 units.
-qsizetype decodedLength(QByteArrayView bytes, Encoding encoding)
-{
-    const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
-    const qsizetype n = bytes.size();
-    qsizetype length = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-        const unsigned b = p[i];
-        if (b == 0 || (b == '\r' && i + 1 < n && p[i + 1] == '\n'))
-            continue;
-        if (encoding == Encoding::Utf8)
-            length += (b & 0xC0) == 0x80 ? 0 : b >= 0xF0 ? 2 : 1;
-        else
-            ++length;
-    }
-    return length;
 }
 
 // Where a piece of about `size` bytes from `from` ends: just before the next line break
@@ -363,19 +365,21 @@ Opened prepare(QByteArray bytes, const QString &fileName)
     const bool bom = bytes.startsWith(Utf8Bom);
     const qsizetype from = bom ? 3 : 0;
     bool multiByte = false;
-    const bool utf8 = isValidUtf8(QByteArrayView(bytes).sliced(from), &multiByte);
+    qsizetype units = 0;
+    const bool utf8 = isValidUtf8(QByteArrayView(bytes).sliced(from), &multiByte, &units);
     o.format.lfOnly = lfOnlyBreaks(bytes);
     if (utf8 && (bom || multiByte)) {
         o.format.encoding = Encoding::Utf8;
         o.format.bom = bom;
-        o.text = PendingText(std::move(bytes), from, Encoding::Utf8);
+        o.text = PendingText(std::move(bytes), from, Encoding::Utf8, units);
         return o;
     }
     // Pure ASCII reads the same in both: it stays a Windows-1250 page, with nothing to guess.
     o.format.encoding = Encoding::Windows1250;
     if (!utf8)
         o.guessedSet = CzechSets::Guess(bytes);
-    o.text = PendingText(std::move(bytes), 0, Encoding::Windows1250);
+    const qsizetype size = bytes.size();
+    o.text = PendingText(std::move(bytes), 0, Encoding::Windows1250, size);
     return o;
 }
 
@@ -398,7 +402,8 @@ Decoded decodeAs(const QByteArray &bytes, Encoding encoding, const QString &file
     const bool bom = bytes.startsWith(Utf8Bom);
     const QByteArrayView text = QByteArrayView(bytes).sliced(bom ? 3 : 0);
     bool multiByte = false;
-    if (!isValidUtf8(text, &multiByte))
+    qsizetype units = 0;
+    if (!isValidUtf8(text, &multiByte, &units))
         throw TError(QCoreApplication::translate("TextFile", "Soubor %1 není platný text v kódování UTF-8.")
                          .arg(fileName));
     d.text = fromUtf8Bytes(text);
@@ -410,9 +415,9 @@ Decoded decodeAs(const QByteArray &bytes, Encoding encoding, const QString &file
 
 PendingText::PendingText(QString text) : m_text(std::move(text)), m_size(m_text.size()) {}
 
-PendingText::PendingText(QByteArray bytes, qsizetype from, Encoding encoding)
+PendingText::PendingText(QByteArray bytes, qsizetype from, Encoding encoding, qsizetype units)
     : m_bytes(std::move(bytes)), m_fromBytes(true), m_encoding(encoding), m_start(from), m_pos(from),
-      m_size(m_bytes.size())
+      m_size(m_bytes.size()), m_units(units)
 {
 }
 
@@ -457,12 +462,19 @@ int PendingText::Percent() const
 
 bool PendingText::Exceeds(qsizetype limit) const
 {
-    const qsizetype left = m_size - m_pos;
-    if (left <= limit)
-        return false; // a character takes at least one byte
     if (!m_fromBytes)
-        return true;
-    return decodedLength(QByteArrayView(m_bytes).sliced(m_pos), m_encoding) > limit;
+        return m_size - m_pos > limit;
+    const QByteArrayView left = QByteArrayView(m_bytes).sliced(m_pos);
+    qsizetype units = m_units; // counted when the bytes were checked, for all of them
+    if (m_pos != m_start) {
+        bool multiByte = false;
+        if (m_encoding == Encoding::Windows1250)
+            units = left.size();
+        else
+            isValidUtf8(left, &multiByte, &units);
+    }
+    // NULs and CR LF pairs only lessen the count: they are counted when it matters.
+    return units > limit && units - droppedCount(left) > limit;
 }
 
 QByteArray encode(const QString &text, const Format &format)

@@ -38,8 +38,9 @@ class PendingText
 public:
     PendingText() = default;
     explicit PendingText(QString text);
-    // The bytes from `from` on, valid in `encoding` (as prepare() found them).
-    PendingText(QByteArray bytes, qsizetype from, Encoding encoding);
+    // The bytes from `from` on, valid in `encoding` (as prepare() found them); `units` are
+    // the UTF-16 units they decode to before NULs and CR LF pairs are taken out.
+    PendingText(QByteArray bytes, qsizetype from, Encoding encoding, qsizetype units);
 
     bool AtEnd() const { return m_pos >= m_size; }
     // The next piece: about `size` characters (bytes of the file), more to end a long line.
@@ -48,8 +49,7 @@ public:
     QString Rest();
     // How much has been given out, in percent.
     int Percent() const;
-    // Whether what is left decodes to more than `limit` characters. Counts only when the
-    // bytes left could: a file of at most `limit` bytes never does.
+    // Whether what is left decodes to more than `limit` characters, without decoding it.
     bool Exceeds(qsizetype limit) const;
 
 private:
@@ -60,6 +60,7 @@ private:
     qsizetype m_start = 0; // where the text begins (after a byte-order mark)
     qsizetype m_pos = 0;   // how much has been given out
     qsizetype m_size = 0;
+    qsizetype m_units = 0;
 };
 
 // A file read for an editor: its text still to be decoded, and its format.

@@ -248,7 +248,7 @@ private slots:
         QTest::newRow("UTF-8 with a four-byte letter")
             << QByteArray("p\xC5\x99\r\n\xF0\x9F\x98\x80\r\xC5\xBE\n\n\xE2\x82\xAC\r\n");
         QTest::newRow("UTF-8 with its byte-order mark") << QByteArray("\xEF\xBB\xBF\xC5\xBE\r\na\r\nb");
-        QTest::newRow("no break at all") << QByteArray("\xC5\xBE\xC5\xBEabc\xC5\xBE");
+        QTest::newRow("no break at all") << QByteArray("\xC5\xBE\xC5\xBE" "abc\xC5\xBE");
         QTest::newRow("only breaks") << QByteArray("\r\n\r\n\r\r\n\n");
     }
     void piecesJoinToTheWholeText()

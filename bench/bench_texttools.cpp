@@ -25,6 +25,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QKeyEvent>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -93,6 +94,14 @@ void report(const char *what, double msTaken, double targetMs)
                 msTaken < targetMs ? "ok" : "MISSED");
 }
 
+void pressKey(QWidget *w, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QKeyEvent press(QEvent::KeyPress, key, modifiers);
+    QApplication::sendEvent(w, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers);
+    QApplication::sendEvent(w, &release);
+}
+
 TRxRichEdit *freshPage(TMainForm &form, const QString &text)
 {
     TRxRichEdit *editor = form.ActiveEditor();
@@ -109,6 +118,11 @@ TRxRichEdit *freshPage(TMainForm &form, const QString &text)
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    // A section name on the command line runs only that section (for profiling).
+    const QStringList only = app.arguments().mid(1);
+    auto wanted = [&only](const char *section) {
+        return only.isEmpty() || only.contains(QLatin1String(section));
+    };
     QStandardPaths::setTestModeEnabled(true);
     TDialogPrompts prompts;
     TMainForm form(&prompts, nullptr);
@@ -122,7 +136,7 @@ int main(int argc, char **argv)
                 (long long)text.count(u'\n'), form.ActiveEditor()->WordWrap() ? "on" : "off");
 
     // Replace All, 100,000 hits, with the Replace dialog and the page shown.
-    {
+    if (wanted("replace")) {
         TRxRichEdit *editor = freshPage(form, text);
         TEditorSearch *search = TEditorSearch::of(editor);
         search->ShowReplaceDialog();
@@ -144,28 +158,61 @@ int main(int argc, char **argv)
     }
 
     // The whole conversion: read the page, convert, put it back into the shown editor.
-    {
+    if (wanted("konverze")) {
         TRxRichEdit *editor = freshPage(form, text);
+        QByteArray expected = bytes;
+        Prevest(Konverze::Windows1250, Konverze::Kamenicky, expected.data(), std::size_t(expected.size()));
         TfrmKonverze dialog(editor, &form);
         dialog.lstZdroj->setCurrentRow(0);
         dialog.lstCil->setCurrentRow(1);
         QElapsedTimer t;
         t.start();
         dialog.btnKonvert->click();
+        const double click = ms(t);
         settle();
-        report("Conversion Windows 1250 -> Kamenicky of the whole page", ms(t), 1000);
-
+        const double total = ms(t);
+        std::printf("Conversion: click %.1f ms, then repaint %.1f ms; result %s, modified %s\n", click,
+                    total - click,
+                    Cp1250::encode(editor->PlainText()) == expected ? "byte-exact" : "WRONG",
+                    editor->Modified() ? "yes" : "no");
+        report("Conversion Windows 1250 -> Kamenicky of the whole page", total, 500);
+        t.restart();
+        editor->Undo();
+        settle();
+        std::printf("  undo of the conversion: %.1f ms, text %s\n", ms(t),
+                    editor->PlainText() == text ? "restored" : "NOT RESTORED");
+    }
+    if (wanted("preview")) {
+        TRxRichEdit *editor = freshPage(form, text);
         TfrmKonverze preview(editor, &form);
         preview.show();
         settle();
-        t.restart();
+        QElapsedTimer t;
+        t.start();
         preview.CheckBox1->setChecked(true);
         settle();
-        std::printf("  preview of the whole page: %.1f ms\n", ms(t));
+        report("Preview of a 16 MB page: opening (Nahled checked)", ms(t), 50);
+        t.restart();
+        preview.lstCil->setCurrentRow(4);
+        settle();
+        report("Preview: a click on another target set", ms(t), 50);
+        t.restart();
+        preview.lstZdroj->setCurrentRow(2);
+        settle();
+        report("Preview: a click on another source set", ms(t), 50);
+        t.restart();
+        pressKey(preview.editPreview, Qt::Key_End, Qt::ControlModifier);
+        settle();
+        std::printf("  preview scrolled to the end (Ctrl+End): %.1f ms\n", ms(t));
+        t.restart();
+        for (int i = 0; i < 20; ++i) {
+            pressKey(preview.editPreview, Qt::Key_PageUp);
+            settle();
+        }
+        std::printf("  20 pages up: %.1f ms\n", ms(t));
     }
-
     // The T602 clean-up, the command as a whole and the byte work alone.
-    {
+    if (wanted("t602")) {
         TRxRichEdit *editor = freshPage(form, text);
         QElapsedTimer t;
         t.start();
@@ -190,7 +237,7 @@ int main(int argc, char **argv)
     }
 
     // Prevest against a plain byte-copy loop over the same buffer.
-    {
+    if (wanted("prevest")) {
         std::vector<char> buffer(bytes.begin(), bytes.end());
         buffer.push_back('\0');
         std::vector<char> copy(buffer.size());

@@ -5,6 +5,7 @@
 #include "editor/TRxRichEdit.h"
 #include "editor/TextCommands.h"
 #include "konverze/Konverze.h"
+#include "konverze/KonverzeText.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -173,11 +174,20 @@ void TfrmKonverze::lstCilClick()
 void TfrmKonverze::btnKonvertClick()
 {
     if (m_editor) {
-        const QString text = m_editor->PlainText();
-        const QString converted = ConvertedText(text, Source(), Target());
-        // One undo step that touches only the lines that change; the page counts as
+        if (m_editor->Loading())
+            m_editor->FinishLoad();
+        // The document's own text (its breaks as U+2029) saves a copy; only the lines that
+        // change are touched, each in place, all in one undo step. The page counts as
         // changed afterwards unless nothing changed at all.
-        ApplyEdits(m_editor, text, TextEdits::lineEdits(text, converted));
+        const QString text = m_editor->document()->toRawText();
+        QString storage;
+        QList<TextEdits::Edit> edits =
+            KonverzeText::LineEdits(text, KonverzeText::Map(Source(), Target()), &storage);
+        // A page already at the limit gets no final line break rather than losing a character.
+        if (!edits.isEmpty() && edits.last().from == text.size() && text.size() >= TRxRichEdit::MaxLength)
+            edits.removeLast();
+        m_editor->SetSelStart(0); // no caret riding along with the edits
+        ApplyEditsInPlace(m_editor, edits);
         m_editor->SetSelStart(0);
     }
     accept();

@@ -1,13 +1,14 @@
 // The conversion dialog: its controls, the preview and the conversion of a page.
 #include "editor/Cp1250.h"
 #include "editor/TRxRichEdit.h"
+#include "konverze/TKonverzePreview.h"
 #include "konverze/TfrmKonverze.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -83,7 +84,6 @@ void TestFrmKonverze::controlsAtOpening()
     QVERIFY(!dialog.CheckBox1->isChecked());
     QVERIFY(!dialog.GroupBox2->isEnabled());
     QVERIFY(dialog.editPreview->isHidden());
-    QVERIFY(dialog.editPreview->isReadOnly());
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QVERIFY(dialog.CheckBox1->isEnabled()); // usable while the frame is disabled
@@ -116,7 +116,7 @@ void TestFrmKonverze::stornoLeavesThePage()
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         dialog.CheckBox1->setChecked(true);
         dialog.lstCil->setCurrentRow(4);
-        QVERIFY(!dialog.editPreview->toPlainText().isEmpty());
+        QVERIFY(!dialog.editPreview->ShownText().isEmpty());
         if (escape)
             QTest::keyClick(&dialog, Qt::Key_Escape);
         else
@@ -147,20 +147,20 @@ void TestFrmKonverze::previewShowsTheConversion()
     dialog.CheckBox1->setChecked(true);
     QVERIFY(dialog.GroupBox2->isEnabled());
     QVERIFY(dialog.editPreview->isVisible());
-    QCOMPARE(dialog.editPreview->toPlainText(), QStringLiteral("Příliš žluťoučký kůň\n"));
+    QCOMPARE(dialog.editPreview->ShownText(), QStringLiteral("Příliš žluťoučký kůň\n"));
     dialog.lstCil->setCurrentRow(4); // ASCII
-    QCOMPARE(dialog.editPreview->toPlainText(), QStringLiteral("Prilis zlutoucky kun\n"));
-    QCOMPARE(dialog.editPreview->textCursor().position(), 0);
+    QCOMPARE(dialog.editPreview->ShownText(), QStringLiteral("Prilis zlutoucky kun\n"));
+    QCOMPARE(dialog.editPreview->verticalScrollBar()->value(), 0); // at its start
     QCOMPARE(dialog.editPreview->font(), editor.font());
     QCOMPARE(dialog.editPreview->palette().color(QPalette::Base), QColor(10, 20, 30));
     QCOMPARE(dialog.editPreview->palette().color(QPalette::Text), QColor(200, 210, 220));
     // Each click converts the page's text afresh with the new pair.
     dialog.lstZdroj->setCurrentRow(1); // Kamenický: its codes mean other letters here
-    QCOMPARE(dialog.editPreview->toPlainText(),
+    QCOMPARE(dialog.editPreview->ShownText(),
              fromBytes(QByteArray("P\xF8\xEDli\x9A RluYou\xE8k\xFD k\xF9\xF2\n")));
     QCOMPARE(editor.PlainText(), QStringLiteral("Příliš žluťoučký kůň")); // the page is untouched
     dialog.CheckBox1->setChecked(false);
-    QVERIFY(dialog.editPreview->toPlainText().isEmpty());
+    QVERIFY(dialog.editPreview->ShownText().isEmpty());
     QVERIFY(!dialog.editPreview->isVisible());
     QVERIFY(!dialog.GroupBox2->isEnabled());
 }
@@ -171,7 +171,7 @@ void TestFrmKonverze::listClicksWithoutPreview()
     TfrmKonverze dialog(&editor);
     dialog.lstZdroj->setCurrentRow(2);
     dialog.lstCil->setCurrentRow(3);
-    QVERIFY(dialog.editPreview->toPlainText().isEmpty());
+    QVERIFY(dialog.editPreview->ShownText().isEmpty());
     QCOMPARE(dialog.Source(), 3);
     QCOMPARE(dialog.Target(), 4);
 }

@@ -12,6 +12,7 @@
 #include "common/TPrompts.h"
 #include "editor/Cp1250.h"
 #include "editor/T602.h"
+#include "editor/TEditorEdits.h"
 #include "editor/TEditorSearch.h"
 #include "editor/TRxRichEdit.h"
 #include "editor/TextCommands.h"
@@ -183,6 +184,17 @@ int main(int argc, char **argv)
         settle();
         std::printf("  undo of the conversion: %.1f ms, text %s\n", ms(t),
                     editor->PlainText() == text ? "restored" : "NOT RESTORED");
+
+        // For comparison, on the same page: the way it was done before, a copy of the whole
+        // text converted through bytes, line edits of it, applied as one replacement.
+        freshPage(form, text);
+        t.restart();
+        const QString plain = editor->PlainText();
+        const QString converted = TfrmKonverze::ConvertedText(plain, 1, 2);
+        ApplyEdits(editor, plain, TextEdits::lineEdits(plain, converted));
+        editor->SetSelStart(0);
+        settle();
+        std::printf("  the same the previous way (whole copy, one replacement): %.1f ms\n", ms(t));
     }
     if (wanted("preview")) {
         // Each figure: the dialog's handler and the preview's repaint, without the idle work

@@ -11,8 +11,8 @@ class TRxRichEdit;
 // result must not outgrow the editor.
 void ApplyEdits(TRxRichEdit *editor, QStringView currentText, const QList<TextEdits::Edit> &edits);
 
-// Applies edits each in place, within one edit block: one undo step, and the lines that no
-// edit touches keep their layout. For edits that never join or split lines this beats one
-// big replacement even when most lines change, since the document need not rebuild its
-// lines. Same conditions on the edits as above; the editor must not be loading.
+// Applies edits each in place, within one edit block: one undo step and one change event.
+// For edits that never join or split lines this beats one big replacement even when most
+// lines change: the document keeps its lines and swaps only their text. Same conditions on
+// the edits as above; the editor must not be loading.
 void ApplyEditsInPlace(TRxRichEdit *editor, const QList<TextEdits::Edit> &edits);

@@ -17,6 +17,7 @@
 #include "editor/TRxRichEdit.h"
 #include "editor/TextCommands.h"
 #include "konverze/Konverze.h"
+#include "konverze/KonverzeText.h"
 #include "konverze/TKonverzePreview.h"
 #include "konverze/TfrmKonverze.h"
 
@@ -184,6 +185,19 @@ int main(int argc, char **argv)
         settle();
         std::printf("  undo of the conversion: %.1f ms, text %s\n", ms(t),
                     editor->PlainText() == text ? "restored" : "NOT RESTORED");
+
+        // Where the click's time goes: reading the page's text and finding the edits; the
+        // rest is the document taking the edits in.
+        freshPage(form, text);
+        t.restart();
+        const QString raw = editor->document()->toRawText();
+        const double read = ms(t);
+        t.restart();
+        QString storage;
+        const auto edits =
+            KonverzeText::LineEdits(raw, KonverzeText::Map(Konverze::Windows1250, Konverze::Kamenicky), &storage);
+        std::printf("  of the click: reading the text %.1f ms, finding %lld line edits %.1f ms\n", read,
+                    (long long)edits.size(), ms(t));
 
         // For comparison, on the same page: the way it was done before, a copy of the whole
         // text converted through bytes, line edits of it, applied as one replacement.

@@ -45,9 +45,13 @@ QList<TextEdits::Edit> LineEdits(QStringView text, const Map &map, QString *stor
     qsizetype used = 0;
     for (qsizetype lineStart = 0; lineStart <= n;) {
         qsizetype end = lineStart;
-        bool changes = false;
-        for (; end < n && p[end] != u'\n' && p[end] != u'\x2029'; ++end)
-            changes = changes || units[p[end]] != p[end];
+        char16_t changes = 0; // without a branch per character
+        for (; end < n; ++end) {
+            const char16_t c = p[end];
+            if (c == u'\n' || c == u'\x2029')
+                break;
+            changes |= char16_t(units[c] ^ c);
+        }
         if (changes) {
             // The whole line: the document then swaps one piece for another and need not
             // cut the line's piece in three.

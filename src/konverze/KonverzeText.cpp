@@ -53,8 +53,8 @@ QList<TextEdits::Edit> LineEdits(QStringView text, const Map &map, QString *stor
             changes |= char16_t(units[c] ^ c);
         }
         if (changes) {
-            // The whole line: the document then swaps one piece for another and need not
-            // cut the line's piece in three.
+            // The whole line, not just its changed span: the document then has no piece
+            // left on either side to keep, which measured a little quicker.
             const qsizetype length = end - lineStart;
             for (qsizetype k = 0; k < length; ++k)
                 out[used + k] = units[p[lineStart + k]];

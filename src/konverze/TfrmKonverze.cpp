@@ -3,15 +3,15 @@
 #include "editor/Cp1250.h"
 #include "editor/TEditorEdits.h"
 #include "editor/TRxRichEdit.h"
-#include "editor/TextCommands.h"
 #include "konverze/Konverze.h"
+#include "konverze/KonverzeText.h"
+#include "konverze/TKonverzePreview.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -26,8 +26,7 @@ int scaled(const QWidget *w, int pixels)
 
 } // namespace
 
-TfrmKonverze::TfrmKonverze(TRxRichEdit *editor, QWidget *parent)
-    : QDialog(parent), m_editor(editor)
+TfrmKonverze::TfrmKonverze(TRxRichEdit *editor, QWidget *parent) : QDialog(parent), m_editor(editor)
 {
     setWindowTitle(tr("Konverze"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -38,8 +37,7 @@ TfrmKonverze::TfrmKonverze(TRxRichEdit *editor, QWidget *parent)
     lstZdroj = new QListWidget(GroupBox1);
     lstZdroj->addItems({tr("Windows 1250"), tr("Kamenický"), tr("Latin 2"), tr("ISO 8859-2")});
     lstCil = new QListWidget(GroupBox1);
-    lstCil->addItems(
-        {tr("Windows 1250"), tr("Kamenický"), tr("Latin 2"), tr("ISO 8859-2"), tr("ASCII")});
+    lstCil->addItems({tr("Windows 1250"), tr("Kamenický"), tr("Latin 2"), tr("ISO 8859-2"), tr("ASCII")});
     for (QListWidget *list : {lstZdroj, lstCil}) {
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->setFixedSize(scaled(this, 113), scaled(this, 89));
@@ -66,8 +64,7 @@ TfrmKonverze::TfrmKonverze(TRxRichEdit *editor, QWidget *parent)
     // that it stays usable while the frame is disabled.
     CheckBox1 = new QCheckBox(tr("Náhled"), this);
     GroupBox2 = new QGroupBox(this);
-    editPreview = new QPlainTextEdit(GroupBox2);
-    editPreview->setReadOnly(true);
+    editPreview = new TKonverzePreview(GroupBox2);
     editPreview->setFixedSize(scaled(this, 329), scaled(this, 129));
     QSizePolicy keep = editPreview->sizePolicy();
     keep.setRetainSizeWhenHidden(true); // the frame keeps its size while the preview is off
@@ -122,29 +119,29 @@ QString TfrmKonverze::ConvertedText(QStringView text, int source, int target)
     QByteArray bytes = Cp1250::encode(text.toString());
     if (!bytes.isEmpty() && !bytes.endsWith('\n'))
         bytes.append('\n');
-    Prevest(static_cast<unsigned char>(source), static_cast<unsigned char>(target),
-            bytes.data(), std::size_t(bytes.size()));
+    Prevest(static_cast<unsigned char>(source), static_cast<unsigned char>(target), bytes.data(),
+            std::size_t(bytes.size()));
     return Cp1250::decode(bytes);
 }
 
 void TfrmKonverze::ObnovitNahled(int source, int target)
 {
-    editPreview->clear();
-    if (m_editor)
-        editPreview->setPlainText(
-            ConvertedText(m_editor->PlainText(), source, target));
-    editPreview->moveCursor(QTextCursor::Start);
-    if (m_editor) {
-        // Shown as the page's editor would show it.
-        editPreview->setFont(m_editor->font());
-        QPalette pal = editPreview->palette();
-        const QPalette source = m_editor->palette();
-        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-            pal.setColor(group, QPalette::Base, source.color(QPalette::Active, QPalette::Base));
-            pal.setColor(group, QPalette::Text, source.color(QPalette::Active, QPalette::Text));
-        }
-        editPreview->setPalette(pal);
+    if (!m_editor) {
+        editPreview->Clear();
+        return;
     }
+    if (m_editor->Loading())
+        m_editor->FinishLoad(); // the preview reads the document's lines as they come into view
+    // Shown as the page's editor would show it.
+    editPreview->setFont(m_editor->font());
+    QPalette pal = editPreview->palette();
+    const QPalette page = m_editor->palette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        pal.setColor(group, QPalette::Base, page.color(QPalette::Active, QPalette::Base));
+        pal.setColor(group, QPalette::Text, page.color(QPalette::Active, QPalette::Text));
+    }
+    editPreview->setPalette(pal);
+    editPreview->ShowConverted(m_editor->document(), KonverzeText::Map(source, target));
 }
 
 void TfrmKonverze::CheckBox1Click()
@@ -155,7 +152,7 @@ void TfrmKonverze::CheckBox1Click()
     if (on)
         ObnovitNahled(Source(), Target());
     else
-        editPreview->clear();
+        editPreview->Clear();
 }
 
 void TfrmKonverze::lstZdrojClick()
@@ -173,11 +170,21 @@ void TfrmKonverze::lstCilClick()
 void TfrmKonverze::btnKonvertClick()
 {
     if (m_editor) {
-        const QString text = m_editor->PlainText();
-        const QString converted = ConvertedText(text, Source(), Target());
-        // One undo step that touches only the lines that change; the page counts as
-        // changed afterwards unless nothing changed at all.
-        ApplyEdits(m_editor, text, TextEdits::lineEdits(text, converted));
+        if (m_editor->Loading())
+            m_editor->FinishLoad();
+        // The document's raw text, its breaks still U+2029, spares a pass over 16 MB. Only
+        // the lines that change are touched, each in place, all in one undo step; the
+        // document keeps its lines. The page counts as changed afterwards unless nothing
+        // changed at all.
+        const QString text = m_editor->document()->toRawText();
+        QString storage;
+        QList<TextEdits::Edit> edits =
+            KonverzeText::LineEdits(text, KonverzeText::Map(Source(), Target()), &storage);
+        // A page already at the limit gets no final line break rather than losing a character.
+        if (!edits.isEmpty() && edits.last().from == text.size() && text.size() >= TRxRichEdit::MaxLength)
+            edits.removeLast();
+        m_editor->SetSelStart(0); // no caret riding along with the edits
+        ApplyEditsInPlace(m_editor, edits);
         m_editor->SetSelStart(0);
     }
     accept();

@@ -6,8 +6,8 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QListWidget;
-class QPlainTextEdit;
 class QPushButton;
+class TKonverzePreview;
 class TRxRichEdit;
 
 // "Konverze": converts the whole text of a page from one Czech character set to another
@@ -23,6 +23,8 @@ public:
     int Target() const;
 
     // Refreshes the preview with the page's current text converted from source to target.
+    // The preview reads and converts only the lines it shows, so this costs the same for
+    // any length of page.
     void ObnovitNahled(int source, int target);
 
     // A text converted, each line ended by a line break, the last one too.
@@ -37,7 +39,7 @@ public:
     QPushButton *btnKonvert = nullptr;
     QPushButton *btnStorno = nullptr;
     QGroupBox *GroupBox2 = nullptr;
-    QPlainTextEdit *editPreview = nullptr;
+    TKonverzePreview *editPreview = nullptr;
     QCheckBox *CheckBox1 = nullptr;
 
 private:

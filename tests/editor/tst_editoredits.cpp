@@ -20,13 +20,16 @@ private slots:
 void TestEditorEdits::apply_data()
 {
     QTest::addColumn<int>("editEvery");
-    QTest::newRow("sparse: edits in place") << 8;
-    QTest::newRow("dense: one span") << 1;
+    QTest::addColumn<bool>("inPlace");
+    QTest::newRow("sparse: edits in place") << 8 << false;
+    QTest::newRow("dense: one span") << 1 << false;
+    QTest::newRow("dense, asked for in place") << 1 << true;
 }
 
 void TestEditorEdits::apply()
 {
     QFETCH(int, editEvery);
+    QFETCH(bool, inPlace);
     QString text;
     for (int i = 0; i < 200; ++i)
         text.append(QStringLiteral("line %1 text\n").arg(i));
@@ -47,7 +50,10 @@ void TestEditorEdits::apply()
     editor.SetModified(false);
     editor.document()->clearUndoRedoStacks();
     QSignalSpy changes(&editor, &TRxRichEdit::Changed);
-    ApplyEdits(&editor, text, edits);
+    if (inPlace)
+        ApplyEditsInPlace(&editor, edits);
+    else
+        ApplyEdits(&editor, text, edits);
     QCOMPARE(TextCommands::DocumentText(*editor.document()), expected);
     QCOMPARE(changes.count(), 1);
     QVERIFY(editor.Modified());

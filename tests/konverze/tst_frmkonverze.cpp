@@ -1,15 +1,19 @@
 // The conversion dialog: its controls, the preview and the conversion of a page.
 #include "editor/Cp1250.h"
 #include "editor/TRxRichEdit.h"
+#include "konverze/Konverze.h"
+#include "konverze/TKonverzePreview.h"
 #include "konverze/TfrmKonverze.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QPushButton>
+#include <QFile>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -18,6 +22,26 @@ namespace {
 QString fromBytes(const QByteArray &bytes)
 {
     return Cp1250::decode(bytes);
+}
+
+// Numbered lines, some with Czech letters and some without, as a Windows-1250 page.
+QString longPage(int lines)
+{
+    QString text;
+    for (int i = 0; i < lines; ++i)
+        text += (i % 3 == 0 ? QStringLiteral("plain line %1\n") : QStringLiteral("řádek %1 žluťoučký kůň\n")).arg(i);
+    return text;
+}
+
+// The page's text as the dialog converts it, by the bytes.
+QString convertedPage(const QString &text, int source, int target)
+{
+    return TfrmKonverze::ConvertedText(text, source, target);
+}
+
+void clickRow(QListWidget *list, int row)
+{
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
 }
 
 QStringList itemsOf(const QListWidget *list)
@@ -57,6 +81,13 @@ private slots:
     void conversion();
     void selectionIsConvertedAsAWhole();
     void conversionIsOneUndoStepAndModifies();
+    void roundTripThroughTheButtons();
+    void undoOfALongPageRestoresItExactly();
+    void nothingToChangeLeavesThePageUnmodified();
+    void pageStillLoadingIsConvertedWhole();
+    void previewOfALongPageFollowsTheScrolling();
+    void previewReachesEveryPartOfALongLine();
+    void previewIsReadOnly();
 };
 
 void TestFrmKonverze::controlsAtOpening()
@@ -83,7 +114,6 @@ void TestFrmKonverze::controlsAtOpening()
     QVERIFY(!dialog.CheckBox1->isChecked());
     QVERIFY(!dialog.GroupBox2->isEnabled());
     QVERIFY(dialog.editPreview->isHidden());
-    QVERIFY(dialog.editPreview->isReadOnly());
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QVERIFY(dialog.CheckBox1->isEnabled()); // usable while the frame is disabled
@@ -116,7 +146,7 @@ void TestFrmKonverze::stornoLeavesThePage()
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         dialog.CheckBox1->setChecked(true);
         dialog.lstCil->setCurrentRow(4);
-        QVERIFY(!dialog.editPreview->toPlainText().isEmpty());
+        QVERIFY(!dialog.editPreview->ShownText().isEmpty());
         if (escape)
             QTest::keyClick(&dialog, Qt::Key_Escape);
         else
@@ -147,20 +177,20 @@ void TestFrmKonverze::previewShowsTheConversion()
     dialog.CheckBox1->setChecked(true);
     QVERIFY(dialog.GroupBox2->isEnabled());
     QVERIFY(dialog.editPreview->isVisible());
-    QCOMPARE(dialog.editPreview->toPlainText(), QStringLiteral("Příliš žluťoučký kůň\n"));
+    QCOMPARE(dialog.editPreview->ShownText(), QStringLiteral("Příliš žluťoučký kůň\n"));
     dialog.lstCil->setCurrentRow(4); // ASCII
-    QCOMPARE(dialog.editPreview->toPlainText(), QStringLiteral("Prilis zlutoucky kun\n"));
-    QCOMPARE(dialog.editPreview->textCursor().position(), 0);
+    QCOMPARE(dialog.editPreview->ShownText(), QStringLiteral("Prilis zlutoucky kun\n"));
+    QCOMPARE(dialog.editPreview->verticalScrollBar()->value(), 0); // at its start
     QCOMPARE(dialog.editPreview->font(), editor.font());
     QCOMPARE(dialog.editPreview->palette().color(QPalette::Base), QColor(10, 20, 30));
     QCOMPARE(dialog.editPreview->palette().color(QPalette::Text), QColor(200, 210, 220));
     // Each click converts the page's text afresh with the new pair.
     dialog.lstZdroj->setCurrentRow(1); // Kamenický: its codes mean other letters here
-    QCOMPARE(dialog.editPreview->toPlainText(),
+    QCOMPARE(dialog.editPreview->ShownText(),
              fromBytes(QByteArray("P\xF8\xEDli\x9A RluYou\xE8k\xFD k\xF9\xF2\n")));
     QCOMPARE(editor.PlainText(), QStringLiteral("Příliš žluťoučký kůň")); // the page is untouched
     dialog.CheckBox1->setChecked(false);
-    QVERIFY(dialog.editPreview->toPlainText().isEmpty());
+    QVERIFY(dialog.editPreview->ShownText().isEmpty());
     QVERIFY(!dialog.editPreview->isVisible());
     QVERIFY(!dialog.GroupBox2->isEnabled());
 }
@@ -171,7 +201,7 @@ void TestFrmKonverze::listClicksWithoutPreview()
     TfrmKonverze dialog(&editor);
     dialog.lstZdroj->setCurrentRow(2);
     dialog.lstCil->setCurrentRow(3);
-    QVERIFY(dialog.editPreview->toPlainText().isEmpty());
+    QVERIFY(dialog.editPreview->ShownText().isEmpty());
     QCOMPARE(dialog.Source(), 3);
     QCOMPARE(dialog.Target(), 4);
 }
@@ -232,6 +262,201 @@ void TestFrmKonverze::conversionIsOneUndoStepAndModifies()
     editor.Undo();
     QCOMPARE(editor.PlainText(), QStringLiteral("úpěl\nďábelské ódy\n"));
     QVERIFY(!editor.CanUndo());
+}
+
+// Windows 1250 to Kamenický and back with the mouse on the shown dialog: the page is as
+// before, plus the final break the conversion adds.
+void TestFrmKonverze::roundTripThroughTheButtons()
+{
+    const QString before = QStringLiteral("Příliš žluťoučký kůň\núpěl ďábelské ódy\n\nŠŤŽ ščř");
+    TRxRichEdit &editor = editorWith(before);
+    editor.show();
+    const QByteArray beforeBytes = Cp1250::encode(before);
+    QByteArray kamenicky = beforeBytes + '\n';
+    Prevest(Konverze::Windows1250, Konverze::Kamenicky, kamenicky.data(), std::size_t(kamenicky.size()));
+    for (const auto &[source, target, expected] :
+         {std::tuple{0, 1, kamenicky}, std::tuple{1, 0, beforeBytes + '\n'}}) {
+        TfrmKonverze dialog(&editor);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        clickRow(dialog.lstZdroj, source);
+        clickRow(dialog.lstCil, target);
+        QCOMPARE(dialog.Source(), source + 1);
+        QCOMPARE(dialog.Target(), target + 1);
+        QTest::mouseClick(dialog.btnKonvert, Qt::LeftButton);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(Cp1250::encode(editor.PlainText()), expected);
+        QCOMPARE(editor.SelStart(), 0);
+    }
+    QVERIFY(editor.Modified());
+}
+
+// Undo brings back the text before the conversion, every character of it.
+void TestFrmKonverze::undoOfALongPageRestoresItExactly()
+{
+    const QString before = longPage(3000) + QStringLiteral("konec bez zalomení");
+    TRxRichEdit &editor = editorWith(before);
+    editor.resize(500, 300);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    editor.SetSelStart(500);
+    editor.SetSelLength(40);
+    TfrmKonverze dialog(&editor);
+    dialog.lstZdroj->setCurrentRow(3); // ISO 8859-2
+    dialog.lstCil->setCurrentRow(4);   // ASCII
+    dialog.btnKonvert->click();
+    QCOMPARE(editor.PlainText(), convertedPage(before, 4, 5));
+    QCOMPARE(editor.SelStart(), 0);
+    QCOMPARE(editor.SelLength(), 0);
+    QVERIFY(editor.Modified());
+    editor.Undo(); // what the main window's Undo command calls
+    QCOMPARE(editor.PlainText(), before);
+    QVERIFY(!editor.CanUndo()); // one step took all of it back
+    editor.Redo();
+    QCOMPARE(editor.PlainText(), convertedPage(before, 4, 5));
+}
+
+void TestFrmKonverze::nothingToChangeLeavesThePageUnmodified()
+{
+    TRxRichEdit &editor = editorWith(QStringLiteral("abc\nplain text\n"));
+    editor.SetSelStart(6);
+    QSignalSpy changes(&editor, &TRxRichEdit::Changed);
+    TfrmKonverze dialog(&editor);
+    dialog.lstCil->setCurrentRow(4); // ASCII: no Czech letter to convert
+    dialog.btnKonvert->click();
+    QCOMPARE(editor.PlainText(), QStringLiteral("abc\nplain text\n"));
+    QVERIFY(!editor.Modified());
+    QVERIFY(!editor.CanUndo());
+    QCOMPARE(changes.count(), 0);
+    QCOMPARE(editor.SelStart(), 0); // the caret still goes to the start
+}
+
+// A page that is still coming in from its file is converted whole, not just its first part.
+void TestFrmKonverze::pageStillLoadingIsConvertedWhole()
+{
+    QByteArray bytes;
+    for (int i = 0; bytes.size() < 2 * 1024 * 1024; ++i)
+        bytes += "\xf8\xe1\x64\x65k " + QByteArray::number(i) + " \x9e\x6cu\x9dou\xe8k\xfd\r\n";
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("big.txt"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    for (const bool preview : {false, true}) {
+        m_editor = std::make_unique<TRxRichEdit>();
+        m_editor->resize(400, 300);
+        m_editor->show();
+        m_editor->Doc()->Load(path);
+        QVERIFY(m_editor->Loading());
+        TfrmKonverze dialog(m_editor.get());
+        dialog.show();
+        dialog.lstCil->setCurrentRow(4);
+        if (preview) { // the preview takes the rest in first, then the conversion
+            dialog.CheckBox1->setChecked(true);
+            QVERIFY(!m_editor->Loading());
+            QTest::keyClick(dialog.editPreview, Qt::Key_End, Qt::ControlModifier);
+            QVERIFY(dialog.editPreview->ShownText().endsWith(QStringLiteral("zlutoucky\n")));
+        }
+        dialog.btnKonvert->click();
+        QVERIFY(!m_editor->Loading());
+        QByteArray expected = bytes;
+        expected.replace("\r\n", "\n");
+        Prevest(Konverze::Windows1250, Konverze::Ascii, expected.data(), std::size_t(expected.size()));
+        QCOMPARE(Cp1250::encode(m_editor->PlainText()), expected);
+        m_editor->Undo();
+        QCOMPARE(Cp1250::encode(m_editor->PlainText()), QByteArray(bytes).replace("\r\n", "\n"));
+    }
+}
+
+// The preview shows the converted text of the lines in view: the page's start at first, its
+// end after Ctrl+End or with the scroll bar at the bottom, and a new pair from the start.
+void TestFrmKonverze::previewOfALongPageFollowsTheScrolling()
+{
+    const QString page = longPage(5000);
+    TRxRichEdit &editor = editorWith(page);
+    TfrmKonverze dialog(&editor);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTest::mouseClick(dialog.CheckBox1, Qt::LeftButton, {}, QPoint(4, dialog.CheckBox1->height() / 2));
+    QVERIFY(dialog.CheckBox1->isChecked());
+    clickRow(dialog.lstCil, 2); // Latin 2
+    TKonverzePreview *preview = dialog.editPreview;
+    QString converted = convertedPage(page, 1, 3);
+    QString shown = preview->ShownText();
+    QVERIFY2(shown.count(u'\n') >= 3, qPrintable(shown)); // several lines in view
+    QVERIFY(converted.startsWith(shown));
+
+    preview->setFocus();
+    QTest::keyClick(preview, Qt::Key_End, Qt::ControlModifier);
+    shown = preview->ShownText();
+    QVERIFY(shown.count(u'\n') >= 3);
+    QVERIFY2(converted.endsWith(shown), qPrintable(shown));
+
+    QTest::keyClick(preview, Qt::Key_PageUp);
+    QTest::keyClick(preview, Qt::Key_PageUp);
+    const QString middle = preview->ShownText();
+    QVERIFY(converted.contains(middle));
+    QVERIFY(!converted.endsWith(middle));
+    QVERIFY(!converted.startsWith(middle));
+
+    preview->verticalScrollBar()->setValue(preview->verticalScrollBar()->maximum());
+    QVERIFY(converted.endsWith(preview->ShownText()));
+
+    // Another source: the preview starts over with the new pair.
+    clickRow(dialog.lstZdroj, 1); // Kamenický
+    converted = convertedPage(page, 2, 3);
+    QCOMPARE(preview->verticalScrollBar()->value(), 0);
+    shown = preview->ShownText();
+    QVERIFY(shown.count(u'\n') >= 3);
+    QVERIFY(converted.startsWith(shown));
+    QVERIFY(!convertedPage(page, 1, 3).startsWith(shown));
+    QCOMPARE(editor.PlainText(), page); // the page itself is untouched
+}
+
+// A line longer than the view is shown in parts; scrolling down part by part shows all of it.
+void TestFrmKonverze::previewReachesEveryPartOfALongLine()
+{
+    QString line;
+    for (int i = 0; line.size() < 30000; ++i)
+        line += QStringLiteral("čáp%1 ").arg(i);
+    const QString page = QStringLiteral("první\n") + line + QStringLiteral("\nposlední");
+    TRxRichEdit &editor = editorWith(page);
+    TfrmKonverze dialog(&editor);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    dialog.CheckBox1->setChecked(true);
+    dialog.lstCil->setCurrentRow(4);
+    TKonverzePreview *preview = dialog.editPreview;
+    QVERIFY(preview->PieceCount() > 10);
+    const QString converted = convertedPage(page, 1, 5);
+    preview->setFocus();
+    qsizetype covered = 0; // the converted text is shown up to here, without a gap
+    for (int step = 0; step <= preview->PieceCount(); ++step) {
+        QString shown = preview->ShownText();
+        const qsizetype at = converted.indexOf(shown, qMax<qsizetype>(0, covered - shown.size()));
+        QVERIFY2(at >= 0 && at <= covered, qPrintable(QString::number(step)));
+        covered = qMax(covered, at + shown.size());
+        QTest::keyClick(preview, Qt::Key_Down);
+    }
+    QCOMPARE(covered, converted.size());
+    QVERIFY(converted.endsWith(preview->ShownText()));
+}
+
+void TestFrmKonverze::previewIsReadOnly()
+{
+    TRxRichEdit &editor = editorWith(QStringLiteral("šťáva\n"));
+    TfrmKonverze dialog(&editor);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    dialog.CheckBox1->setChecked(true);
+    dialog.editPreview->setFocus();
+    QTest::keyClicks(dialog.editPreview, QStringLiteral("xyz"));
+    QTest::keyClick(dialog.editPreview, Qt::Key_Delete);
+    QTest::keyClick(dialog.editPreview, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(dialog.editPreview->ShownText(), QStringLiteral("šťáva\n"));
+    QCOMPARE(editor.PlainText(), QStringLiteral("šťáva\n"));
+    QVERIFY(dialog.isVisible()); // nothing typed there closed the dialog
 }
 
 QTEST_MAIN(TestFrmKonverze)

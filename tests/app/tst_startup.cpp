@@ -11,6 +11,8 @@
 #include "app/TMainForm.h"
 #include "app/TPageControl.h"
 #include "app/TStartup.h"
+#include "editor/TRxRichEdit.h"
+#include "editor/TextFile.h"
 
 #include <QAction>
 #include <QDir>
@@ -156,6 +158,7 @@ private slots:
     void commandLineFileThatCannotBeMadeIsReported();
     void handedFileResolvedInSendersFolder_data();
     void handedFileResolvedInSendersFolder();
+    void handedFileWhileAnotherLoads();
     void bringForwardRestoresMinimised_data();
     void bringForwardRestoresMinimised();
 
@@ -285,6 +288,34 @@ void TestStartup::handedFileResolvedInSendersFolder()
     }
     QCOMPARE(m_form->windowTitle(), QStringLiteral("Quorvel Tosk"));
     QVERIFY(recent().isEmpty()); // a handed-over file is not entered in the recent list
+}
+
+// A later start hands a file over while a large one from the command line is still coming
+// in: both pages end whole, the large one unmodified with nothing to undo.
+void TestStartup::handedFileWhileAnotherLoads()
+{
+    QByteArray big;
+    for (int i = 0; big.size() < 3 * 1024 * 1024; ++i)
+        big += "Řádek " + QByteArray::number(i) + " \xE8\xE1st \xF9 p\xF8\xEDli\xB9\xA0\r\n";
+    QVERIFY(touch(path("big.txt"), big));
+    QVERIFY(QDir().mkdir(QStringLiteral("other")));
+    QVERIFY(touch(path("other/small.txt"), "mal\xFD"));
+
+    Startup::OpenCommandLineFiles(*m_form, {QStringLiteral("big.txt")});
+    TRxRichEdit *large = m_form->ActiveEditor();
+    QVERIFY(large->Loading());
+    Startup::OpenHandedFile(*m_form, QStringLiteral("small.txt"), path("other"));
+    QCOMPARE(hints(), QStringList({QStringLiteral("bezejmenný1"), path("big.txt"),
+                                   path("other/small.txt")}));
+    QCOMPARE(m_form->ActiveEditor()->PlainText(), QStringLiteral("malý"));
+    QVERIFY(large->Loading()); // the hand-over did not wait for the large page
+
+    QTRY_VERIFY_WITH_TIMEOUT(!large->Loading(), 20000);
+    QCOMPARE(large->PlainText(), TextFile::fromFileBytes(big));
+    QVERIFY(!large->Modified());
+    QVERIFY(!large->document()->isUndoAvailable());
+    QCOMPARE(m_form->ActiveEditor()->PlainText(), QStringLiteral("malý"));
+    QVERIFY(m_prompts->errors.isEmpty());
 }
 
 void TestStartup::bringForwardRestoresMinimised_data()

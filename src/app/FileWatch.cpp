@@ -314,7 +314,7 @@ void FileWatch::reloadWhole(PageState *state)
         m_prompts->ShowError(m_window, ErrorOpeningText(page->Doc()->FileName(), e.message()));
         return;
     }
-    caret.Restore(editor);
+    editor->AfterLoad([editor, caret] { caret.Restore(editor); });
     editor->SetModified(false);
     page->SetImageIndex(-1);
     state->keptSeen = false;

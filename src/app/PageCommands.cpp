@@ -90,6 +90,17 @@ void PageCommands::CloseActivePage()
     emit PageCountChanged(count);
 }
 
+void PageCommands::NoteUntitledCaption(const QString &caption)
+{
+    const QString stem = tr("bezejmenný");
+    if (!caption.startsWith(stem))
+        return;
+    bool number = false;
+    const int n = QStringView(caption).mid(stem.size()).toInt(&number);
+    if (number && n > m_untitledCount)
+        m_untitledCount = n;
+}
+
 void PageCommands::mmNewClick()
 {
     ++m_untitledCount;

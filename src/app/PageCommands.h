@@ -20,6 +20,9 @@ public:
     TTabSheet *ActivePage() const;
     TRxRichEdit *ActiveEditor() const;
     int UntitledCount() const { return m_untitledCount; }
+    // A page brought back under an untitled caption ("bezejmenný3"): New numbers on past it,
+    // so no two pages share a caption.
+    void NoteUntitledCaption(const QString &caption);
 
     // The page menu that a right click in an editor opens.
     void SetPageMenu(QMenu *menu) { m_pageMenu = menu; }

@@ -384,6 +384,8 @@ int Recovery::OfferLeftCopies()
     for (const RecoveryStore::LeftCopy &item : left.copies) {
         const RecoveryCopy &copy = item.copy;
         TTabSheet *page = m_pages->CreatePage(copy.caption);
+        if (!copy.hasFile)
+            m_pages->NoteUntitledCaption(copy.caption);
         WatchPage(page);
         TRxRichEdit *editor = page->Editor();
         if (copy.encoding == EncodingUtf8) { // the page is one before its text comes in
@@ -395,7 +397,8 @@ int Recovery::OfferLeftCopies()
                              copy.signature);
         editor->SetModified(true);
         page->SetImageIndex(0);
-        editor->SetSelStart(qBound(0, copy.caret, editor->TextLength()));
+        const int caret = copy.caret;
+        editor->AfterLoad([editor, caret] { editor->SetSelStart(caret); });
         m_pages->Pages()->SetActivePage(page);
         ++restored;
         // The copy moves into our own folder: the text stays kept until the page is saved.

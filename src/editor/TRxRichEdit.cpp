@@ -18,6 +18,8 @@
 #include <QElapsedTimer>
 #include <QWheelEvent>
 
+#include <utility>
+
 namespace {
 
 constexpr int MarginWidth = 8;
@@ -180,6 +182,8 @@ void TRxRichEdit::TakeLoadedText(TextFile::PendingText text)
         m_pending = std::move(text);
         m_loading = true;
         setReadOnly(true);
+        // The caret still moves with the keys, so the user can read on while the rest comes.
+        setTextInteractionFlags(textInteractionFlags() | Qt::TextSelectableByKeyboard);
         if (!m_loadTimer) {
             m_loadTimer = new QTimer(this);
             m_loadTimer->setInterval(0);
@@ -211,10 +215,26 @@ void TRxRichEdit::loadSlices(qint64 budgetNs)
         emit LoadProgress(this, m_pending.Percent());
         return;
     }
+    std::function<void()> place = std::exchange(m_afterLoad, nullptr);
+    const QTextCursor caret = textCursor();
+    const bool caretStayed = caret.anchor() == m_afterLoadAnchor && caret.position() == m_afterLoadCaret;
     cancelLoad(); // all in: the text is whole
+    if (place && caretStayed)
+        place();
     // The slices and the grown buffers' old copies, once this turn has let go of them.
     QTimer::singleShot(0, this, [] { FreeMemory::GiveBack(); });
     emit LoadProgress(this, 100);
+}
+
+void TRxRichEdit::AfterLoad(std::function<void()> place)
+{
+    if (!Loading()) {
+        place();
+        return;
+    }
+    m_afterLoad = std::move(place);
+    m_afterLoadAnchor = textCursor().anchor();
+    m_afterLoadCaret = textCursor().position();
 }
 
 void TRxRichEdit::FinishLoad()
@@ -229,6 +249,7 @@ void TRxRichEdit::cancelLoad()
     if (!m_loading)
         return;
     m_pending = TextFile::PendingText();
+    m_afterLoad = nullptr;
     m_loading = false;
     setReadOnly(false);
     document()->setUndoRedoEnabled(true);

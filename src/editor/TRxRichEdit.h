@@ -4,6 +4,8 @@
 
 #include <QPlainTextEdit>
 
+#include <functional>
+
 class TDisplayLines;
 class TSelectionMargin;
 
@@ -29,6 +31,10 @@ public:
     // Ctrl+End) take in the rest at once first.
     bool Loading() const { return m_loading; }
     void FinishLoad();
+    // Runs `place` (which puts the caret and the view back) at once, or when the text being
+    // taken in is whole: then only if the caret has not moved meanwhile, so a user who went
+    // elsewhere during the load stays there. A new load or closing the page drops it.
+    void AfterLoad(std::function<void()> place);
 
     // Selection.
     int SelStart() const;
@@ -131,6 +137,8 @@ private:
 
     TextFile::PendingText m_pending; // what the document does not hold yet while loading
     bool m_loading = false;
+    std::function<void()> m_afterLoad; // see AfterLoad
+    int m_afterLoadAnchor = -1, m_afterLoadCaret = -1;
     class QTimer *m_loadTimer = nullptr;
 
     TSelectionMargin *m_margin = nullptr;

@@ -82,6 +82,7 @@ private slots:
     void textChangedWhileCopyingIsCopiedAgain();
     void leftCopiesOffered_data();
     void leftCopiesOffered();
+    void largeCopyGetsItsCaretBack();
     void writeAllNowKeepsEveryUnsavedPage();
     void killedProgramsTextComesBack();
 
@@ -258,6 +259,10 @@ void TestRecovery::leftCopiesOffered()
             QCOMPARE(page->ImageIndex(), 0);
         }
         QCOMPARE(first->Editor()->SelStart(), 7);
+        // New numbers on past the restored caption.
+        m_form->Pages()->mmNewClick();
+        QCOMPARE(pages->ActivePage()->Caption(), QStringLiteral("bezejmenný4"));
+        pages->DeletePage(pages->ActivePage());
         // Byte for byte: saved, the page writes exactly the text that was kept.
         pages->SetActivePage(first);
         m_form->Files()->mmSaveClick();
@@ -284,6 +289,31 @@ void TestRecovery::leftCopiesOffered()
     }
     }
     QCOMPARE(copiesUnder(alive.OwnFolder()), QStringList{aliveCopy});
+}
+
+// A restored text larger than what is shown at once gets its caret back where it was.
+void TestRecovery::largeCopyGetsItsCaretBack()
+{
+    RecoveryCopy copy;
+    copy.fileName = copy.caption = QStringLiteral("bezejmenný2");
+    copy.encoding = QStringLiteral("windows-1250");
+    copy.order = 1;
+    for (int i = 0; copy.text.size() < 2 * 1024 * 1024; ++i)
+        copy.text += "\xF8\xE1" "dek " + QByteArray::number(i) + "\r\n";
+    copy.caret = int(copy.text.size() / 2 * 9 / 10);
+    {
+        RecoveryStore dead(folder());
+        QVERIFY(dead.Open());
+        QString problem;
+        QVERIFY(RecoveryStore::Write(dead.CopyPath(1), copy.Serialize(), &problem));
+    }
+    Recovery *recovery = m_form->RecoveryCopies();
+    recovery->SetAsk([](QWidget *, int) { return Recovery::Choice::Restore; });
+    QCOMPARE(recovery->OfferLeftCopies(), 1);
+    TRxRichEdit *editor = m_form->ActiveEditor();
+    QTRY_VERIFY(!editor->Loading());
+    QCOMPARE(editor->SelStart(), copy.caret);
+    QVERIFY(editor->Modified());
 }
 
 void TestRecovery::writeAllNowKeepsEveryUnsavedPage()

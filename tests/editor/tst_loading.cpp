@@ -86,6 +86,35 @@ private slots:
         QCOMPARE(second->SelStart(), second->document()->characterCount() - 1);
     }
 
+    // A caret put back after the load lands in the whole text, unless the user went
+    // elsewhere meanwhile; a new load drops it.
+    void caretPutBackWhenWhole()
+    {
+        auto e = loaded();
+        QVERIFY(e->Loading());
+        const int far = int(m_bytes.size() / 2);
+        e->AfterLoad([&e, far] { e->SetSelStart(far); });
+        QTRY_VERIFY_WITH_TIMEOUT(!e->Loading(), 30000);
+        QCOMPARE(e->SelStart(), far);
+
+        auto moved = loaded();
+        bool ran = false;
+        moved->AfterLoad([&ran] { ran = true; });
+        QTest::keyClick(moved.get(), Qt::Key_Down);
+        QTRY_VERIFY_WITH_TIMEOUT(!moved->Loading(), 30000);
+        QVERIFY(!ran);
+        QCOMPARE(moved->textCursor().blockNumber(), 1);
+
+        moved->AfterLoad([&ran] { ran = true; }); // nothing loading: at once
+        QVERIFY(ran);
+        ran = false;
+        moved->Doc()->Load(m_path);
+        moved->AfterLoad([&ran] { ran = true; });
+        moved->Doc()->Load(m_path);
+        QTRY_VERIFY_WITH_TIMEOUT(!moved->Loading(), 30000);
+        QVERIFY(!ran);
+    }
+
     // Closing the page while the text comes in is safe.
     void closingWhileLoading()
     {

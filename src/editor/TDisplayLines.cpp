@@ -129,8 +129,22 @@ void TDisplayLines::countBlock(const QTextBlock &block)
             }
         }
     }
-    if (b.lineCount() != lines)
+    if (b.lineCount() != lines) {
         b.setLineCount(lines);
+        m_countsChanged = true;
+    }
+}
+
+// The editor's vertical scroll bar counts display lines and is sized only when the layout
+// says the document's size changed: without this, a count made here leaves it short, and
+// Ctrl+End stops before the end.
+void TDisplayLines::tellEditor()
+{
+    if (!m_countsChanged)
+        return;
+    m_countsChanged = false;
+    if (QAbstractTextDocumentLayout *layout = m_edit->document()->documentLayout())
+        emit layout->documentSizeChanged(layout->documentSize());
 }
 
 bool TDisplayLines::ensureThrough(int pos, qint64 budgetNs)
@@ -149,8 +163,10 @@ bool TDisplayLines::ensureThrough(int pos, qint64 budgetNs)
         }
         m_dirtyFrom = m_dirtyTo = -1;
     }
-    if (pos < m_countedTo)
+    if (pos < m_countedTo) {
+        tellEditor();
         return true;
+    }
     QElapsedTimer t;
     t.start();
     QTextBlock b = doc->findBlock(m_countedTo);
@@ -160,9 +176,12 @@ bool TDisplayLines::ensureThrough(int pos, qint64 budgetNs)
         m_countedTo = b.position() + b.length();
         if (b == last)
             break;
-        if (budgetNs >= 0 && (n & 63) == 0 && t.nsecsElapsed() > budgetNs)
+        if (budgetNs >= 0 && (n & 63) == 0 && t.nsecsElapsed() > budgetNs) {
+            tellEditor();
             return false;
+        }
     }
+    tellEditor();
     return true;
 }
 
@@ -189,6 +208,7 @@ void TDisplayLines::idleStep()
         if ((++n & 63) == 0 && t.nsecsElapsed() > 4'000'000)
             break;
     }
+    tellEditor();
     if (m_countedTo < end)
         m_idle.start();
 }

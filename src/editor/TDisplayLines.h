@@ -35,6 +35,7 @@ private:
     void countBlock(const QTextBlock &block);
     bool prepareMetrics();
     void idleStep();
+    void tellEditor();
 
     QPlainTextEdit *m_edit;
     QPointer<QWidget> m_viewport; // watched for width changes; kept, not asked of a dying editor
@@ -42,6 +43,7 @@ private:
     int m_countedTo = 0;        // blocks starting before this position are exact
     int m_dirtyFrom = -1, m_dirtyTo = -1; // a changed range inside the exact part
     bool m_metricsReady = false;
+    bool m_countsChanged = false; // since the editor last sized its scroll bar
     double m_lineWidth = 0, m_charWidth = 0, m_tabWidth = 0;
     int m_viewFrom = 0, m_viewTo = -1; // the blocks in view: laid out by the editor itself
 };

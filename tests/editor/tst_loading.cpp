@@ -5,6 +5,8 @@
 #include "editor/TRxRichEdit.h"
 
 #include <QFile>
+#include <QApplication>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -113,6 +115,40 @@ private slots:
         moved->Doc()->Load(m_path);
         QTRY_VERIFY_WITH_TIMEOUT(!moved->Loading(), 30000);
         QVERIFY(!ran);
+    }
+
+    // The scroll bar counts display lines: as the counting between events finds wrapped
+    // lines, it grows with them, so Ctrl+End and the thumb pulled down reach the last line.
+    void endOfAWrappedTextIsReachable()
+    {
+        QByteArray wrapped;
+        for (int i = 0; i < 20000; ++i)
+            wrapped += QByteArray::number(i) + ' ' + QByteArray(60, 'a') + ' ' + QByteArray(60, 'b')
+                       + ' ' + QByteArray(60, 'c') + "\r\n";
+        wrapped += "konec";
+        const QString path = m_dir.filePath("wrapped.txt");
+        {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(wrapped);
+        }
+        TRxRichEdit e;
+        e.resize(500, 300);
+        e.show();
+        e.Doc()->Load(path);
+        QTRY_VERIFY_WITH_TIMEOUT(!e.Loading(), 30000);
+        QTest::keyClick(&e, Qt::Key_End, Qt::ControlModifier);
+        QApplication::processEvents();
+        QCOMPARE(e.SelStart(), e.TextLength());
+        QVERIFY(e.viewport()->rect().contains(e.cursorRect()));
+
+        QTRY_COMPARE_WITH_TIMEOUT(e.verticalScrollBar()->maximum() + e.verticalScrollBar()->pageStep(),
+                                  e.LineCount(), 30000); // every line counted
+        e.verticalScrollBar()->setValue(0);
+        QApplication::processEvents();
+        e.verticalScrollBar()->setValue(e.verticalScrollBar()->maximum());
+        QApplication::processEvents();
+        QVERIFY(e.viewport()->rect().contains(e.cursorRect()));
     }
 
     // Closing the page while the text comes in is safe.

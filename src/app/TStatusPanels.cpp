@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QToolTip>
 
 namespace {
 
@@ -86,8 +87,9 @@ void TStatusPanels::WatchPage(TTabSheet *page)
         ShowHint(percent < 100 ? tr("Načítá se: %1 %").arg(percent) : QString());
     });
     connect(editor, &TRxRichEdit::LoadBlocked, this, [this](TRxRichEdit *e) {
-        ShowMessage(tr("Soubor se ještě načítá, text zatím nelze měnit."));
-        Q_UNUSED(e);
+        const QString why = tr("Soubor se ještě načítá, text zatím nelze měnit.");
+        if (!ShowMessage(why)) // the status bar is hidden: said at the caret instead
+            QToolTip::showText(e->viewport()->mapToGlobal(e->cursorRect().bottomLeft()), why, e);
     });
 }
 

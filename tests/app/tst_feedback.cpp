@@ -2,6 +2,7 @@
 // All's count go to the status bar's hint panel, held there for a while; with the status bar
 // hidden the Find and Replace dialogs show them on a line of their own.
 #include "app/TextToolCommands.h"
+#include "app/FileCommands.h"
 #include "app/TMainForm.h"
 #include "app/TStatusPanels.h"
 #include "app/ViewCommands.h"
@@ -10,7 +11,10 @@
 #include "editor/TSearchDialog.h"
 #include "TFakePrompts.h"
 
+#include <QFile>
 #include <QLineEdit>
+#include <QTemporaryDir>
+#include <QToolTip>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -137,6 +141,42 @@ private slots:
         QCOMPARE(f.panels->PanelText(7), QStringLiteral("Zalamování řádků vypnuto"));
         QTRY_VERIFY(!f.panels->MessageShown());
         QTRY_VERIFY(f.panels->PanelText(7) != QStringLiteral("Zalamování řádků vypnuto"));
+    }
+
+    // Typing into a page whose file is still coming in says why nothing happens: in the
+    // status bar, or at the caret while the status bar is hidden.
+    void typingWhileLoadingSaysWhy_data()
+    {
+        QTest::addColumn<bool>("statusBar");
+        QTest::newRow("status bar shown") << true;
+        QTest::newRow("status bar hidden") << false;
+    }
+    void typingWhileLoadingSaysWhy()
+    {
+        QFETCH(bool, statusBar);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("big.txt"));
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            for (int i = 0; i < 100000; ++i)
+                file.write("dlouh\xFD \xF8\xE1" "dek " + QByteArray::number(i) + "\r\n");
+        }
+        Fixture f(statusBar);
+        QToolTip::hideText();
+        f.form.Files()->OpenFile(path);
+        TRxRichEdit *editor = f.editor();
+        QVERIFY(editor->Loading());
+        editor->setFocus();
+        QTest::keyClick(editor, Qt::Key_X);
+        const QString why = QStringLiteral("Soubor se ještě načítá, text zatím nelze měnit.");
+        QCOMPARE(f.panels->PanelText(7) == why, statusBar);
+        QCOMPARE(QToolTip::isVisible(), !statusBar);
+        if (!statusBar)
+            QCOMPARE(QToolTip::text(), why);
+        editor->FinishLoad();
+        QVERIFY(!editor->PlainText().contains(QLatin1Char('x')));
+        QToolTip::hideText();
     }
 
     // The dialog's line is for the last search only: a new text or a new search clears it.

@@ -162,6 +162,34 @@ int main(int argc, char **argv)
         search->ReplaceDialog()->hide();
     }
 
+    // Find Next from the start for a word the text lacks (the whole text is searched), and
+    // for one found near the end, with each option set.
+    if (wanted("find")) {
+        TRxRichEdit *editor = freshPage(form, text + QStringLiteral("\nkonecn\u00e9 slovo"));
+        TEditorSearch *search = TEditorSearch::of(editor);
+        search->ShowFindDialog();
+        TSearchDialog *dialog = search->FindDialog();
+        const struct { const char *what; QString word; bool matchCase, wholeWord; } rows[] = {
+            {"Find Next, a word not in the text", QStringLiteral("nikde"), false, false},
+            {"Find Next, not in the text, match case", QStringLiteral("nikde"), true, false},
+            {"Find Next, not in the text, whole word", QStringLiteral("nikde"), false, true},
+            {"Find Next, the last word (\"KONECN\u00c9\")", QStringLiteral("KONECN\u00c9"), false, false},
+        };
+        for (const auto &row : rows) {
+            dialog->SetSearchText(row.word);
+            dialog->SetMatchCase(row.matchCase);
+            dialog->SetWholeWord(row.wholeWord);
+            editor->SetSelStart(0);
+            settle();
+            QElapsedTimer t;
+            t.start();
+            const bool found = search->SearchWithDialog(dialog, false, false);
+            settle();
+            std::printf("%-58s %9.1f ms  (%s)\n", row.what, ms(t), found ? "found" : "not found");
+        }
+        dialog->hide();
+    }
+
     // The whole conversion: read the page, convert, put it back into the shown editor.
     if (wanted("konverze")) {
         TRxRichEdit *editor = freshPage(form, text);

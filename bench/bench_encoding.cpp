@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 using Bench::Ms;
 using Bench::Report;
@@ -33,7 +34,8 @@ double median(QList<double> v)
 }
 
 // One open as the program does it: a new editor, the file read, decoded and set, painted.
-double openOnce(QApplication &app, const QString &path, TextFile::Encoding expected)
+// Milliseconds to the first screen, and to the whole text taken in between events.
+std::pair<double, double> openOnce(QApplication &app, const QString &path, TextFile::Encoding expected)
 {
     TRxRichEdit editor;
     editor.resize(900, 700);
@@ -43,10 +45,13 @@ double openOnce(QApplication &app, const QString &path, TextFile::Encoding expec
     t.start();
     editor.Doc()->Load(path);
     app.processEvents();
-    const double ms = Ms(t);
+    const double first = Ms(t);
+    while (editor.Loading())
+        app.processEvents();
+    const double whole = Ms(t);
     if (editor.Doc()->TextEncoding() != expected)
         std::printf("!! %s opened in the wrong encoding\n", qPrintable(path));
-    return ms;
+    return {first, whole};
 }
 
 } // namespace
@@ -92,15 +97,23 @@ int main(int argc, char **argv)
     std::printf("decode ratio UTF-8 / Windows-1250 (medians): %.2f\n", median(decUtf8) / median(decCp));
 
     // The whole open, alternating so that both meet the same machine state.
-    QList<double> openUtf8, openCp;
+    QList<double> openUtf8, openCp, wholeUtf8, wholeCp;
     for (int i = 0; i < 5; ++i) {
-        openUtf8 << openOnce(app, utf8Path, TextFile::Encoding::Utf8);
-        openCp << openOnce(app, cpPath, TextFile::Encoding::Windows1250);
+        const auto [firstU, wholeU] = openOnce(app, utf8Path, TextFile::Encoding::Utf8);
+        const auto [firstC, wholeC] = openOnce(app, cpPath, TextFile::Encoding::Windows1250);
+        openUtf8 << firstU;
+        wholeUtf8 << wholeU;
+        openCp << firstC;
+        wholeCp << wholeC;
     }
-    Report("open 16 MB UTF-8 file into a shown editor", openUtf8);
-    Report("open same text as Windows-1250 file", openCp);
-    std::printf("open ratio UTF-8 / Windows-1250 (medians): %.2f (target <= 1.20)\n",
-                median(openUtf8) / median(openCp));
+    Report("open 16 MB UTF-8 file: first screen", openUtf8);
+    Report("open same text as Windows-1250 file: first screen", openCp);
+    Report("open 16 MB UTF-8 file: whole text in", wholeUtf8);
+    Report("open same text as Windows-1250 file: whole text in", wholeCp);
+    // The whole UTF-8 file is checked before its first screen (its encoding depends on every
+    // byte), so the first screen costs that one pass more.
+    std::printf("open ratio UTF-8 / Windows-1250 (medians): first screen %.2f, whole text %.2f (target <= 1.20)\n",
+                median(openUtf8) / median(openCp), median(wholeUtf8) / median(wholeCp));
 
     // Guessing the set of 16 MB files.
     struct Case

@@ -184,8 +184,10 @@ int TSettingsCodec::MulDiv(int number, int numerator, int denominator)
     const qint64 product = qint64(number) * numerator;
     const qint64 half = qAbs(qint64(denominator)) / 2;
     const bool negative = (product < 0) != (denominator < 0);
-    // Saturates instead of wrapping: stored values may be anything.
-    const qint64 magnitude = qMin<qint64>((qAbs(product) + half) / qAbs(qint64(denominator)), INT_MAX);
+    // Saturates instead of wrapping: stored values may be anything. A negative result may
+    // reach INT_MIN, whose magnitude is one more than INT_MAX.
+    const qint64 limit = negative ? -qint64(INT_MIN) : qint64(INT_MAX);
+    const qint64 magnitude = qMin<qint64>((qAbs(product) + half) / qAbs(qint64(denominator)), limit);
     return int(negative ? -magnitude : magnitude);
 }
 

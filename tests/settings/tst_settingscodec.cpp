@@ -2,6 +2,8 @@
 #include "settings/TSettingsCodec.h"
 
 #include <QPalette>
+
+#include <climits>
 #include <QTest>
 
 using C = TSettingsCodec;
@@ -36,6 +38,7 @@ private slots:
     void colorToValue();
     void fontHeightAndSize_data();
     void fontHeightAndSize();
+    void mulDivAtTheEnds();
 };
 
 void TestSettingsCodec::trim_data()
@@ -272,6 +275,21 @@ void TestSettingsCodec::fontHeightAndSize()
     QFETCH(int, height);
     QCOMPARE(C::FontHeightFromSize(points, ppi), height);
     QCOMPARE(C::FontSizeFromHeight(height, ppi), points);
+}
+
+// Stored values may be anything: results beyond int saturate, and INT_MIN itself, whose
+// magnitude is one more than INT_MAX, is still reached exactly (a fuzzer found it off by one).
+void TestSettingsCodec::mulDivAtTheEnds()
+{
+    QCOMPARE(C::MulDiv(INT_MIN, -1801677676, -1801677676), INT_MIN);
+    QCOMPARE(C::MulDiv(INT_MIN, 1, 1), INT_MIN);
+    QCOMPARE(C::MulDiv(INT_MAX, 1, 1), INT_MAX);
+    QCOMPARE(C::MulDiv(INT_MIN, 2, 1), INT_MIN); // saturated
+    QCOMPARE(C::MulDiv(INT_MAX, 2, 1), INT_MAX); // saturated
+    QCOMPARE(C::MulDiv(INT_MIN, -1, 1), INT_MAX); // saturated the other way
+    QCOMPARE(C::MulDiv(7, 3, 2), 11);             // 10.5 rounds away from zero
+    QCOMPARE(C::MulDiv(-7, 3, 2), -11);
+    QCOMPARE(C::MulDiv(5, 5, 0), -1);
 }
 
 QTEST_MAIN(TestSettingsCodec)

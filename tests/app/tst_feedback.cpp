@@ -10,8 +10,8 @@
 #include "editor/TRxRichEdit.h"
 #include "editor/TSearchDialog.h"
 #include "TFakePrompts.h"
+#include "TestFiles.h"
 
-#include <QFile>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QToolTip>
@@ -156,12 +156,10 @@ private slots:
         QFETCH(bool, statusBar);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("big.txt"));
-        {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            for (int i = 0; i < 100000; ++i)
-                file.write("dlouh\xFD \xF8\xE1" "dek " + QByteArray::number(i) + "\r\n");
-        }
+        QByteArray bytes;
+        for (int i = 0; i < 100000; ++i)
+            bytes += "dlouh\xFD \xF8\xE1" "dek " + QByteArray::number(i) + "\r\n";
+        QVERIFY(TestFiles::WriteBytes(path, bytes));
         Fixture f(statusBar);
         QToolTip::hideText();
         f.form.Files()->OpenFile(path);

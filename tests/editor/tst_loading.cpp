@@ -3,6 +3,7 @@
 // whatever needs the whole text (saving, Ctrl+End) gets all of it.
 #include "editor/Cp1250.h"
 #include "editor/TRxRichEdit.h"
+#include "TestFiles.h"
 
 #include <QFile>
 #include <QApplication>
@@ -127,11 +128,7 @@ private slots:
                        + ' ' + QByteArray(60, 'c') + "\r\n";
         wrapped += "konec";
         const QString path = m_dir.filePath("wrapped.txt");
-        {
-            QFile f(path);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(wrapped);
-        }
+        QVERIFY(TestFiles::WriteBytes(path, wrapped));
         TRxRichEdit e;
         e.resize(500, 300);
         e.show();

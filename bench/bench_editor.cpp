@@ -3,7 +3,7 @@
 #include "BenchCommon.h"
 #include "editor/TRxRichEdit.h"
 #include "common/SafeFile.h"
-#include "editor/TextFile.h"
+#include "text/TextFile.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,11 +1,11 @@
 // Opening the same 16 MB Czech text as a UTF-8 file and as a Windows-1250 file, and guessing
 // the 8-bit set of 16 MB files in each Czech set.
 #include "BenchCommon.h"
-#include "editor/Cp1250.h"
+#include "text/Cp1250.h"
 #include "editor/TRxRichEdit.h"
-#include "editor/TextFile.h"
-#include "konverze/CzechSets.h"
-#include "konverze/Konverze.h"
+#include "text/TextFile.h"
+#include "text/CzechSets.h"
+#include "text/Konverze.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

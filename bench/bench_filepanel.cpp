@@ -1,7 +1,7 @@
 // The side panel moved to a folder of 20,000 files (or the folder given) with Czech names: how long the call
 // takes on the window's thread, how long until the list holds every file, and the longest pause of the event
 // loop meanwhile (what a user would feel as a frozen window). Target: no pause over 100 ms.
-#include "app/TFilePanel.h"
+#include "app/panel/TFilePanel.h"
 #include "BenchCommon.h"
 
 #include <QAbstractItemModel>

@@ -2,9 +2,9 @@
 // off, as "&Tisk..." does after its dialog. Target: under 5 s per print.
 #include "BenchCommon.h"
 #include "common/TPrompts.h"
-#include "editor/PrintCommands.h"
+#include "app/commands/PrintCommands.h"
 #include "editor/TEditorPrinter.h"
-#include "editor/TextFile.h"
+#include "text/TextFile.h"
 #include "editor/TRxRichEdit.h"
 
 #include <QApplication>

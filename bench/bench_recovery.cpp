@@ -1,10 +1,10 @@
 // The recovery copy of a 16 MB page: taken in slices between events and written on a worker
 // thread. Prints the longest event-loop turn while the copy is made and written (target:
 // none over 16 ms), next to what a one-piece snapshot of the same text would cost.
-#include "app/PageCommands.h"
-#include "app/Recovery.h"
-#include "app/RecoveryStore.h"
-#include "app/TPageControl.h"
+#include "app/commands/PageCommands.h"
+#include "app/files/Recovery.h"
+#include "app/files/RecoveryStore.h"
+#include "app/pages/TPageControl.h"
 #include "BenchCommon.h"
 #include "editor/TRxRichEdit.h"
 

@@ -1,16 +1,16 @@
 // Cost of one caret move with the status bar's update, in the main window, on a 16 MB
 // document with word wrap on. Prints the figures; the target is under 16 ms a move.
 #include "BenchCommon.h"
-#include "app/CommandTable.h"
-#include "app/EditCommands.h"
-#include "app/FileCommands.h"
-#include "app/PageCommands.h"
-#include "app/TextToolCommands.h"
-#include "app/ViewCommands.h"
-#include "app/TMainForm.h"
-#include "app/TPageControl.h"
+#include "app/commands/CommandTable.h"
+#include "app/commands/EditCommands.h"
+#include "app/commands/FileCommands.h"
+#include "app/commands/PageCommands.h"
+#include "app/commands/TextToolCommands.h"
+#include "app/commands/ViewCommands.h"
+#include "app/shell/TMainForm.h"
+#include "app/pages/TPageControl.h"
 #include "common/TPrompts.h"
-#include "app/TStatusPanels.h"
+#include "app/shell/TStatusPanels.h"
 #include "editor/TRxRichEdit.h"
 
 #include <QAction>

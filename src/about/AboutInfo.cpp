@@ -1,6 +1,6 @@
 #include "about/AboutInfo.h"
 
-#include "editor/TextFile.h"
+#include "text/TextFile.h"
 
 #include <QDir>
 #include <QFile>

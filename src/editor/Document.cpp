@@ -1,6 +1,6 @@
 #include "editor/Document.h"
 
-#include "editor/TextFile.h"
+#include "text/TextFile.h"
 
 #include <QDir>
 #include <QFileInfo>

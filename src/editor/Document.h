@@ -1,7 +1,7 @@
 #pragma once
 
-#include "editor/TextFile.h"
-#include "editor/FileSignature.h"
+#include "text/TextFile.h"
+#include "text/FileSignature.h"
 
 #include <QDateTime>
 #include <QObject>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/TextFile.h"
+#include "text/TextFile.h"
 
 class TRxRichEdit;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/TextEdits.h"
+#include "text/TextEdits.h"
 
 class TRxRichEdit;
 

@@ -3,9 +3,9 @@
 #include "editor/TEditorEdits.h"
 #include "editor/TRxRichEdit.h"
 #include "editor/TSearchDialog.h"
-#include "editor/TextCommands.h"
-#include "editor/TextFile.h"
-#include "editor/TextSearch.h"
+#include "text/TextCommands.h"
+#include "text/TextFile.h"
+#include "text/TextSearch.h"
 
 #include <QLineEdit>
 #include <QScreen>

@@ -3,8 +3,8 @@
 #include "common/FreeMemory.h"
 
 #include "editor/TDisplayLines.h"
-#include "editor/TextCommands.h"
-#include "editor/TextFile.h"
+#include "text/TextCommands.h"
+#include "text/TextFile.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QMimeData>

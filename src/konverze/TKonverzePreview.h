@@ -1,6 +1,6 @@
 #pragma once
 
-#include "konverze/KonverzeText.h"
+#include "text/KonverzeText.h"
 
 #include <QAbstractScrollArea>
 #include <QPointer>

@@ -1,10 +1,10 @@
 #include "konverze/TfrmKonverze.h"
 
-#include "editor/Cp1250.h"
+#include "text/Cp1250.h"
 #include "editor/TEditorEdits.h"
 #include "editor/TRxRichEdit.h"
-#include "konverze/Konverze.h"
-#include "konverze/KonverzeText.h"
+#include "text/Konverze.h"
+#include "text/KonverzeText.h"
 #include "konverze/TKonverzePreview.h"
 
 #include <QCheckBox>

@@ -2,7 +2,7 @@
 
 #include "common/TErrorText.h"
 #include "common/TPrompts.h"
-#include "editor/TextFile.h"
+#include "text/TextFile.h"
 #include "editor/TRxRichEdit.h"
 #include "settings/HotKeyText.h"
 #include "settings/THotKeyEdit.h"

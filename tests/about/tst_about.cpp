@@ -1,7 +1,7 @@
 // The About dialog: its pages, the information file for the language, the links.
 #include "about/AboutInfo.h"
 #include "about/TfrmAbout.h"
-#include "editor/Cp1250.h"
+#include "text/Cp1250.h"
 
 #include <QApplication>
 #include <QDesktopServices>

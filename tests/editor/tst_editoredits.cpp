@@ -1,7 +1,7 @@
 // Edits applied to an editor: one undo step and one change, sparse or dense.
 #include "editor/TEditorEdits.h"
 #include "editor/TRxRichEdit.h"
-#include "editor/TextCommands.h"
+#include "text/TextCommands.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -2,7 +2,7 @@
 #include "editor/TEditorSearch.h"
 #include "editor/TRxRichEdit.h"
 #include "editor/TSearchDialog.h"
-#include "editor/TextCommands.h"
+#include "text/TextCommands.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

@@ -1,10 +1,10 @@
 // UTF-8 pages and the guess of the Czech 8-bit sets, on the file level: decoding, writing
 // back, and what enca makes of real Czech text in each set.
 #include "common/TErrorText.h"
-#include "editor/Cp1250.h"
-#include "editor/TextFile.h"
-#include "konverze/CzechSets.h"
-#include "konverze/Konverze.h"
+#include "text/Cp1250.h"
+#include "text/TextFile.h"
+#include "text/CzechSets.h"
+#include "text/Konverze.h"
 
 #include <QFile>
 #include <QProcess>

@@ -1,7 +1,7 @@
 // A large file is shown from its start at once and taken in between events: while it comes
 // in the page is read-only, nothing enters the undo history or the modified flag, and
 // whatever needs the whole text (saving, Ctrl+End) gets all of it.
-#include "editor/Cp1250.h"
+#include "text/Cp1250.h"
 #include "editor/TRxRichEdit.h"
 #include "TestFiles.h"
 

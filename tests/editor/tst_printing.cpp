@@ -1,6 +1,6 @@
 // Printing an editor's text to PDF files, read back with poppler's pdftotext, pdfinfo and
 // pdftoppm; the print, page setup, preview and progress dialogs driven as a user would.
-#include "editor/PrintCommands.h"
+#include "app/commands/PrintCommands.h"
 #include "editor/TEditorPrinter.h"
 #include "editor/TRxRichEdit.h"
 #include "TFakePrompts.h"

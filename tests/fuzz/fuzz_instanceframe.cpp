@@ -2,7 +2,7 @@
 // whatever arrives on the socket, in whatever pieces.
 #include "FuzzCheck.h"
 
-#include "app/TInstanceChannel.h"
+#include "app/startup/TInstanceChannel.h"
 
 #include <QList>
 

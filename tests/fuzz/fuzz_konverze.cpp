@@ -1,7 +1,7 @@
 // Conversion between the Czech character sets (Prevest, PrevestZnak).
 #include "FuzzCheck.h"
 
-#include "konverze/Konverze.h"
+#include "text/Konverze.h"
 
 #include <QList>
 

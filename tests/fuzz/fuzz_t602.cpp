@@ -1,7 +1,7 @@
 // T602 clean-up of a document opened as text: marks go, nothing else does.
 #include "FuzzCheck.h"
 
-#include "editor/T602.h"
+#include "text/T602.h"
 
 #include <QList>
 

@@ -1,8 +1,8 @@
 // File bytes to editor text and back (TextFile), and the line-break normaliser.
 #include "FuzzCheck.h"
 
-#include "editor/Cp1250.h"
-#include "editor/TextFile.h"
+#include "text/Cp1250.h"
+#include "text/TextFile.h"
 
 #include <cstring>
 

@@ -1,9 +1,9 @@
 // Find and Replace All (TextSearch) against a plain scan of the text.
 #include "FuzzCheck.h"
 
-#include "editor/CaseRules.h"
-#include "editor/Cp1250.h"
-#include "editor/TextSearch.h"
+#include "text/CaseRules.h"
+#include "text/Cp1250.h"
+#include "text/TextSearch.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The conversion dialog: its controls, the preview and the conversion of a page.
-#include "editor/Cp1250.h"
+#include "text/Cp1250.h"
 #include "editor/TRxRichEdit.h"
-#include "konverze/Konverze.h"
+#include "text/Konverze.h"
 #include "konverze/TKonverzePreview.h"
 #include "konverze/TfrmKonverze.h"
 

@@ -1,7 +1,7 @@
 // The settings dialog: its pages, the sample's font and colours and what OK and Storno do
 // with them, the tag editor and its write-through rules, the hot-key field, the launcher
 // buttons, bad stored input, and the command that opens it all.
-#include "editor/TagCommands.h"
+#include "settings/TagCommands.h"
 #include "editor/TRxRichEdit.h"
 #include "settings/HotKeyText.h"
 #include "settings/SettingsCommands.h"

@@ -2,9 +2,9 @@
 // is underlined (only on screen, not the word being typed), what the right click offers
 // and does, the stored check mark with the dictionary read after the window shows, and a
 // machine without a dictionary.
-#include "app/CommandTable.h"
-#include "app/TMainForm.h"
-#include "app/TPageControl.h"
+#include "app/commands/CommandTable.h"
+#include "app/shell/TMainForm.h"
+#include "app/pages/TPageControl.h"
 #include "editor/TRxRichEdit.h"
 #include "settings/TSettingsStore.h"
 #include "spell/SpellCommands.h"

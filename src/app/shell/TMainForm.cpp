@@ -1,0 +1,249 @@
+#include "app/shell/TMainForm.h"
+
+#include "about/AboutInfo.h"
+#include "about/TfrmAbout.h"
+#include "app/commands/CommandEnabler.h"
+#include "app/commands/CommandTable.h"
+#include "app/commands/EditCommands.h"
+#include "app/commands/EncodingCommands.h"
+#include "app/commands/FileCommands.h"
+#include "app/commands/MainCommands.h"
+#include "app/commands/PageCommands.h"
+#include "app/commands/PrintCommands.h"
+#include "app/commands/TextToolCommands.h"
+#include "app/commands/ViewCommands.h"
+#include "app/files/FileDrop.h"
+#include "app/files/FileWatch.h"
+#include "app/files/Recovery.h"
+#include "app/pages/TPageControl.h"
+#include "app/shell/TStatusPanels.h"
+#include "editor/TRxRichEdit.h"
+#include "settings/SettingsCommands.h"
+#include "settings/TagCommands.h"
+#include "settings/TLanguageChoice.h"
+#include "settings/TLanguages.h"
+#include "speedbar/TSpeedBar.h"
+#include "spell/SpellCommands.h"
+#include "spell/TypingSpellCheck.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QToolBar>
+
+TMainForm::TMainForm(TPrompts *prompts, TSettingsStore *settings, QWidget *parent)
+    : QMainWindow(parent), m_prompts(prompts), m_settings(settings)
+{
+    Q_INIT_RESOURCE(quortosk); // the images live in a static library
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("Quorvel Tosk"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/quortosk.png")));
+    resize(438, 331);
+    move(137, 82);
+
+    createLayout();
+    createStatusBar();
+    createControllers();
+    createCommands();
+    initSettings();
+    ReadStartDir();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::createLayout()
+{
+    editvzor2 = new TRxRichEdit(this);
+    editvzor2->setObjectName(QStringLiteral("editvzor2"));
+    editvzor2->hide();
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPointSize(8);
+    editvzor2->setFont(font);
+    editvzor2->SetWordWrap(true);
+
+    ToolBar = new TSpeedBar(this); // hidden at first, stores its own layout
+    addToolBar(Qt::TopToolBarArea, ToolBar);
+
+    Splitter1 = new QSplitter(Qt::Horizontal, this);
+    Splitter1->setObjectName(QStringLiteral("Splitter1"));
+    Splitter1->setHandleWidth(3);
+    // The panel opens the chosen files through the file commands, made later.
+    pnlLEVY = new TFilePanel(
+        QDir::currentPath(), [this](const QStringList &names) { m_files->OpenPanelFiles(names); }, Splitter1);
+    pnlLEVY->hide();
+    connect(pnlLEVY, &TFilePanel::FolderChanged, this,
+            [this](const QString &folder) { m_startDir = folder; });
+    PageControl1 = new TPageControl(Splitter1);
+    PageControl1->SetImage(QIcon(QStringLiteral(":/icons/modified.png")));
+    Splitter1->addWidget(pnlLEVY);
+    Splitter1->addWidget(PageControl1);
+    Splitter1->setStretchFactor(1, 1);
+    connect(Splitter1, &QSplitter::splitterMoved, pnlLEVY, &TFilePanel::Splitter1Moved);
+    setCentralWidget(Splitter1);
+}
+
+void TMainForm::createStatusBar()
+{
+    StatusBar = new QStatusBar(this);
+    StatusBar->setObjectName(QStringLiteral("StatusBar"));
+    setStatusBar(StatusBar);
+    StatusBar->hide();
+}
+
+void TMainForm::createControllers()
+{
+    m_pages = new PageCommands(PageControl1, editvzor2, this);
+    m_files = new FileCommands(
+        m_pages, m_prompts, this, [this](const QString &name, int data) { AddToRecent(name, data); },
+        [this] { WriteStartDir(); }, this);
+    m_edits = new EditCommands(m_pages, this);
+    m_textTools = new TextToolCommands(m_pages, m_prompts, this, this);
+    m_printing = new PrintCommands([this] { return ActiveEditor(); }, m_prompts, this, this);
+    m_about = new AboutCommands(
+        this, AboutInfo::LanguageCode(m_settings ? LanguageChoice::Read(*m_settings) : QString()), this);
+    m_spelling = new SpellCommands([this] { return ActiveEditor(); }, m_prompts, this, m_settings, this);
+    m_typingSpell =
+        new TypingSpellCheck([this] { return ActiveEditor(); }, m_spelling->Source(), m_prompts, this, this);
+    connect(m_pages, &PageCommands::PageCreated, m_typingSpell,
+            [this](TTabSheet *page) { m_typingSpell->WatchEditor(page->Editor()); });
+    m_tags = new TagCommands([this] { return ActiveEditor(); }, m_prompts, this, m_settings, this);
+    m_settingsDialog = new SettingsCommands(
+        editvzor2, [this] { return ActiveEditor(); },
+        [this](const QStringList &names, const QStringList &keys) { m_tags->RebuildTagMenu(names, keys); },
+        m_prompts, this, m_settings, this);
+    m_view = new ViewCommands({ToolBar, StatusBar, pnlLEVY, PageControl1}, m_prompts, m_settings, this, this);
+
+    // The status bar follows every editor's caret itself, from the moment its page is made.
+    m_statusPanels = new TStatusPanels(StatusBar, this, [this] { return ActiveEditor(); });
+    connect(m_pages, &PageCommands::PageCreated, m_statusPanels, &TStatusPanels::WatchPage);
+    // Panel 4 shows the new page's insert mode at the next idle moment.
+    connect(m_pages, &PageCommands::ActivePageChanged, m_statusPanels, &TStatusPanels::ScheduleIdle);
+    m_encodings = new EncodingCommands(m_pages, m_prompts, this, this);
+    m_encodings->SetStatusBar(StatusBar);
+    connect(PageControl1, &TPageControl::TabContextMenuRequested, this,
+            [this](const QPoint &pos) { pmMAINPAGE->popup(pos); });
+    connect(PageControl1, &TPageControl::PageCloseRequested, m_files, &FileCommands::ClosePage);
+    // Short messages of the commands go to the status bar's hint panel.
+    const auto statusMessage = [this](const QString &text) { return m_statusPanels->ShowMessage(text); };
+    m_edits->SetMessageSink(statusMessage);
+    m_textTools->SetMessageSink(statusMessage);
+
+    // Changes on disk, recovery copies, files dropped on the window.
+    m_fileWatch = new FileWatch(m_prompts, this,
+                                {[this](TTabSheet *page) { return m_files->SaveInPlace(page); },
+                                 [this](TTabSheet *page, bool ask) { m_files->CloseGivenPage(page, ask); }},
+                                this);
+    connect(m_pages, &PageCommands::PageCreated, m_fileWatch, &FileWatch::WatchPage);
+    m_recovery = new Recovery(m_pages, m_prompts, this, this);
+    connect(m_pages, &PageCommands::PageCreated, m_recovery, &Recovery::WatchPage);
+    m_fileDrop = new FileDrop(
+        this, [this](const QStringList &names) { m_files->OpenFiles(names, 1); }, this);
+    connect(m_pages, &PageCommands::PageCreated, m_fileDrop, &FileDrop::WatchPage);
+}
+
+void TMainForm::createCommands()
+{
+    m_commands = new CommandTable(this);
+    MainCommands::AddRows(*m_commands, {m_pages, m_files, m_edits, m_view, m_textTools, m_printing, m_about,
+                                        ToolBar, m_spelling, m_settingsDialog, m_typingSpell, m_encodings});
+    m_menus = MainCommands::BuildMenus(*m_commands, this);
+    const MainCommands::Menus &menus = m_menus;
+    mmFile = menus.mmFile;
+    mmEdit = menus.mmEdit;
+    mmView = menus.mmView;
+    mmUZIV = menus.mmUZIV;
+    Nstroje1 = menus.Nstroje1;
+    mmHelp = menus.mmHelp;
+    mmReopen = menus.mmReopen;
+    ss1 = menus.ss1;
+    mmLANGUAGE = menus.mmLANGUAGE;
+    pmActivePage = menus.pmActivePage;
+    pmMAINPAGE = menus.pmMAINPAGE;
+    m_pages->SetPageMenu(pmActivePage);
+    m_typingSpell->SetItem(menus.mmAutoSpell);
+    m_typingSpell->SetPageMenu(pmActivePage);
+    ToolBar->SetItems(MainCommands::SpeedBarItems(*m_commands));
+
+    m_edits->SetWrapAction(menus.itmWrap);
+    menus.itmWrap->setChecked(true);
+    m_view->SetItems(
+        {menus.mmTOOLBAR, menus.mmStatusBar, menus.mmSpeed, menus.mmZALOZKY, menus.mmMultiLine, mmLANGUAGE});
+    m_view->FillLanguageMenu(Languages::SearchFolders());
+
+    // The user tags: no tag takes a key a command or a menu title already has.
+    QList<QKeySequence> taken = m_commands->Shortcuts();
+    for (QAction *title : menuBar()->actions())
+        taken << QKeySequence::mnemonic(title->text());
+    m_tags->BuildTagMenu(mmUZIV, taken);
+
+    m_encodings->SetItems(menus.mmKodWin1250, menus.mmKodUtf8);
+
+    m_enabler = new CommandEnabler(m_commands, m_pages, this);
+    m_enabler->AddPageMenu(mmEdit->menuAction());
+    m_enabler->AddPageMenu(ss1->menuAction());
+    m_enabler->AddPageMenu(menus.mmKodovani->menuAction());
+    m_enabler->WatchFileMenu(mmFile, menus.mmSave);
+    m_enabler->SetSaveButton(menus.savebutton);
+    connect(m_files, &FileCommands::Saved, m_enabler, &CommandEnabler::PageSaved);
+    m_enabler->UpdateCommands();
+}
+
+void TMainForm::showEvent(QShowEvent *e)
+{
+    QMainWindow::showEvent(e);
+    if (m_shown)
+        return;
+    m_shown = true;
+    RestoreSettings();
+    editvzor2->SetWordWrap(m_menus.itmWrap->isChecked());
+    // FormShow: the untitled page numbered 1.
+    m_pages->mmNewClick();
+    // The panels show the caret at once, not only after it first moves.
+    m_statusPanels->ShowCaret(ActiveEditor());
+    m_statusPanels->ScheduleIdle();
+}
+
+void TMainForm::closeEvent(QCloseEvent *e)
+{
+    if (m_ending) { // everything is written already; no questions now
+        e->accept();
+        return;
+    }
+    if (!m_files->FormCloseQuery()) {
+        e->ignore();
+        return;
+    }
+    SaveSettings();
+    // Every modified page was saved or let go by the user's answer: no copy is needed.
+    m_recovery->DiscardAll();
+    e->accept();
+}
+
+void TMainForm::EndWithoutQuestions()
+{
+    if (m_ending)
+        return;
+    m_ending = true;
+    m_recovery->WriteAllNow();
+    SaveSettings();
+    // Ends every event loop, also a modal dialog's: the question nobody sees goes away.
+    QCoreApplication::exit(0);
+    // A box shown at start (the recovery question, an error about a command-line file) runs
+    // before the main loop, which would forget the exit when it starts: it finds this then.
+    QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+TTabSheet *TMainForm::ActivePage() const
+{
+    return m_pages->ActivePage();
+}
+
+TRxRichEdit *TMainForm::ActiveEditor() const
+{
+    return m_pages->ActiveEditor();
+}

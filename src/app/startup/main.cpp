@@ -1,0 +1,112 @@
+#include "app/files/Recovery.h"
+#include "app/files/RecoveryStore.h"
+#include "app/shell/TMainForm.h"
+#include "app/startup/CommandLine.h"
+#include "app/startup/TInstanceChannel.h"
+#include "app/startup/TStartup.h"
+#include "app/startup/TTermSignal.h"
+#include "common/TErrorText.h"
+#include "common/TPrompts.h"
+#include "settings/TLanguageChoice.h"
+#include "settings/TLanguages.h"
+#include "settings/TSettingsStore.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QSessionManager>
+#include <QTranslator>
+
+#include <cstdio>
+#include <vector>
+
+int main(int argc, char *argv[])
+{
+    // Our own options come first, from the raw bytes: they need no display and leave any
+    // running instance alone.
+    QList<QByteArray> raw;
+    for (int i = 0; i < argc; ++i)
+        raw << QByteArray(argv[i]);
+    const CommandLine line = CommandLine::Parse(raw);
+    if (line.action() != CommandLine::Run) {
+        const QString text =
+            line.action() == CommandLine::Help ? CommandLine::HelpText() : CommandLine::VersionText();
+        std::fputs(text.toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    // Qt sees only what stands before "--", and takes its own options out of that.
+    int qtArgc = line.QtArgumentCount();
+    std::vector<char *> qtArgv(argv, argv + qtArgc);
+    qtArgv.push_back(nullptr);
+    QApplication app(qtArgc, qtArgv.data());
+    QList<QByteArray> fileBytes;
+    for (int i = 1; i < qtArgc; ++i)
+        fileBytes << QByteArray(qtArgv[size_t(i)]);
+    fileBytes += line.AfterSeparator();
+    QStringList unusable;
+    const QStringList arguments = CommandLine::UsableNames(fileBytes, &unusable);
+    // The application title (error boxes). Set as the name, not the display name: Qt would
+    // append a display name to every window caption ("Quorvel Tosk - <path>").
+    QApplication::setApplicationName(QStringLiteral("Quorvel Tosk"));
+    TDialogPrompts prompts;
+
+    // The language version chosen in "Jazyková verze" at an earlier run (Czech when none),
+    // before any message can be shown. "[default]" (empty) keeps the source texts.
+    TSettingsStore settings(TSettingsStore::DefaultFileName());
+    QTranslator translator;
+    const QString code = LanguageChoice::Read(settings);
+    if (Languages::Load(translator, code, Languages::SearchFolders()))
+        QApplication::installTranslator(&translator);
+    // Qt's own dialogs (files, fonts, printing) speak the same language as the program.
+    QTranslator qtTranslator;
+    if (qtTranslator.load(QStringLiteral("qtbase_") + (code.isEmpty() ? LanguageChoice::Czech : code),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTranslator);
+
+    // A name that is not valid in the system's encoding could only be opened under another
+    // name (Qt would create a new file with a replacement character): it is refused.
+    for (const QString &name : std::as_const(unusable))
+        prompts.ShowError(nullptr, QCoreApplication::translate("main", "Název souboru %1 nelze použít: "
+                                                                       "není platný v kódování systému.")
+                                       .arg(name));
+
+    // A running instance takes over our first argument; we then end without a window.
+    TInstanceChannel channel(ExeBaseName(QApplication::applicationFilePath()));
+    switch (channel.Start(arguments, QDir::currentPath())) {
+    case TInstanceChannel::Forwarded:
+        return 0;
+    case TInstanceChannel::Failed:
+        prompts.ShowError(nullptr, channel.Problem().isEmpty()
+                                       ? QCoreApplication::translate("main", "Initialization failed")
+                                       : QCoreApplication::translate("main", "Initialization failed")
+                                             + QStringLiteral(": ") + channel.Problem());
+        return 1;
+    case TInstanceChannel::Primary:
+        break;
+    }
+
+    // Unsaved pages are copied here and offered again after a crash; without the folder
+    // nothing is kept, and the program works as ever.
+    RecoveryStore recoveryStore(RecoveryStore::DefaultFolder());
+    recoveryStore.Open();
+    TMainForm form(&prompts, &settings);
+    form.RecoveryCopies()->SetStore(&recoveryStore);
+    // kill, a session that ends, a logout: copies of the unsaved pages and the settings are
+    // written, and the program ends without questions nobody would answer.
+    TTermSignal term([&form] { form.EndWithoutQuestions(); });
+    QObject::connect(
+        &app, &QGuiApplication::commitDataRequest, &form,
+        [&form](QSessionManager &) { form.EndWithoutQuestions(); }, Qt::DirectConnection);
+    QObject::connect(&channel, &TInstanceChannel::RestoreRequested, &form, [&form] {
+        Startup::BringForward(form);
+        Startup::Report(form, QStringLiteral("restore"));
+    });
+    QObject::connect(&channel, &TInstanceChannel::OpenRequested, &form,
+                     [&form](const QString &argument, const QString &folder) {
+                         Startup::OpenHandedFile(form, argument, folder);
+                     });
+    form.show(); // creates the untitled page 1 before any file of the command line
+    Startup::OpenCommandLineFiles(form, arguments);
+    Startup::OfferRecovery(form);
+    return app.exec();
+}

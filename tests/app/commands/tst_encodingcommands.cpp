@@ -1,0 +1,381 @@
+// Pages in UTF-8 and the bar for files in another Czech 8-bit set, on the shown main window:
+// opening from each entry, saving back, the "Kó&dování" items with their questions, the
+// status panel, and the conversion offered by the bar.
+#include "app/commands/CommandTable.h"
+#include "app/commands/EncodingCommands.h"
+#include "app/commands/FileCommands.h"
+#include "app/commands/PageCommands.h"
+#include "app/commands/TextToolCommands.h"
+#include "app/pages/TPageBar.h"
+#include "app/pages/TPageControl.h"
+#include "app/shell/TMainForm.h"
+#include "app/startup/TStartup.h"
+#include "editor/TRxRichEdit.h"
+#include "text/Cp1250.h"
+#include "text/Konverze.h"
+#include "TFakePrompts.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "TestFiles.h"
+
+#include <memory>
+
+using TextFile::Encoding;
+
+namespace {
+
+const char *const Prose = "Příliš žluťoučký kůň úpěl ďábelské ódy.\n"
+                          "Když jsme v úterý ráno vyjeli z Brna, pršelo a na silnici ležely větve.\n"
+                          "Řidič autobusu jel opatrně, protože věděl, že za Tišnovem bývá náledí.\n"
+                          "Děti vzadu zpívaly písničky o myšce, která si ušila čepici z ořechu.\n"
+                          "Ťapka, naše kočka, spala na radiátoru; Ďáblova rokle a Ňůrův důl.\n";
+
+QByteArray iconvTo(const QByteArray &utf8, const char *charset)
+{
+    return TestFiles::IconvTo(utf8, charset);
+}
+
+QByteArray inSet(int set)
+{
+    QByteArray bytes = Cp1250::encode(QString::fromUtf8(Prose));
+    Prevest(Konverze::Windows1250, static_cast<unsigned char>(set), bytes.data(), std::size_t(bytes.size()));
+    return bytes;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+} // namespace
+
+class TstEncodingCommands : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<TFakePrompts> m_prompts;
+    std::unique_ptr<TMainForm> m_form;
+
+    QString makeFile(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = m_dir->filePath(name);
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+            return {};
+        return path;
+    }
+    TRxRichEdit *editor() const { return m_form->ActiveEditor(); }
+    Document *doc() const { return editor()->Doc(); }
+    QAction *action(const char *name) const { return m_form->Commands().Action(QLatin1String(name)); }
+    QString panel() const { return m_form->Encodings()->Panel()->text(); }
+    void open(const QString &path)
+    {
+        m_prompts->openAnswers.enqueue({path});
+        m_form->Files()->mmOpenClick();
+    }
+    // Typed as a keyboard types it, one key event for each character (an emoji is one).
+    void type(const QString &text)
+    {
+        for (const char32_t c : text.toUcs4()) {
+            const QString one = QString::fromUcs4(&c, 1);
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, one);
+            QApplication::sendEvent(editor(), &press);
+            QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, one);
+            QApplication::sendEvent(editor(), &release);
+        }
+    }
+    void save() { QTest::keyClick(m_form.get(), Qt::Key_S, Qt::ControlModifier); }
+    void undo() { QTest::keyClick(editor(), Qt::Key_Z, Qt::ControlModifier); }
+    QPushButton *barButton(TPageBar *bar, const QString &caption) const
+    {
+        for (QPushButton *b : bar->Buttons())
+            if (b->text() == caption)
+                return b;
+        return nullptr;
+    }
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+        m_prompts = std::make_unique<TFakePrompts>();
+        m_form = std::make_unique<TMainForm>(m_prompts.get(), nullptr);
+        m_form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    }
+    void cleanup()
+    {
+        m_form.reset();
+        m_prompts.reset();
+        m_dir.reset();
+    }
+
+    // A UTF-8 file shows right from the command line, the open dialog and a second start,
+    // and an unchanged page saves back byte for byte.
+    void utf8FileFromEachEntry_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray crlf = QByteArray(Prose).replace("\n", "\r\n");
+        const QByteArray extra = "Привет \xF0\x9F\x98\x80\n";
+        for (const char *entry : {"command line", "open dialog", "second start"}) {
+            QTest::addRow("%s, LF only, emoji and Cyrillic", entry) << QString(entry) << (Prose + extra);
+            QTest::addRow("%s, BOM and CR LF", entry) << QString(entry) << ("\xEF\xBB\xBF" + crlf);
+        }
+    }
+    void utf8FileFromEachEntry()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QByteArray, bytes);
+        const QString path = makeFile(QStringLiteral("utf8.txt"), bytes);
+        if (entry == QLatin1String("command line"))
+            Startup::OpenCommandLineFiles(*m_form, {path});
+        else if (entry == QLatin1String("open dialog"))
+            open(path);
+        else
+            Startup::OpenHandedFile(*m_form, QStringLiteral("utf8.txt"), m_dir->path());
+        QCOMPARE(m_form->PageControl()->PageCount(), 2);
+        QVERIFY(m_prompts->errors.isEmpty());
+        QString expected = QString::fromUtf8(bytes).remove(QChar(0xFEFF)).remove(QLatin1Char('\r'));
+        QCOMPARE(editor()->PlainText(), expected);
+        QCOMPARE(doc()->TextEncoding(), Encoding::Utf8);
+        QCOMPARE(panel(), QStringLiteral("UTF-8"));
+        QVERIFY(action("mmKodUtf8")->isChecked());
+        QVERIFY(!action("mmKodWin1250")->isChecked());
+        // The tools that work through Windows-1250 are greyed.
+        QVERIFY(!action("mmKonverze")->isEnabled());
+        QVERIFY(!action("KonverzezT6021")->isEnabled());
+        QVERIFY(!EncodingCommands::GuessBar(m_form->ActivePage()));
+        QFile::remove(path);
+        QVERIFY(makeFile(QStringLiteral("utf8.txt"), "stale").size() > 0);
+        save();
+        QCOMPARE(readAll(path), bytes);
+        QVERIFY(!editor()->Modified());
+    }
+
+    // Typing on a UTF-8 page keeps every character; a Windows-1250 page still turns what it
+    // cannot store into "?" (mend 4), and the panel follows the active page.
+    void typingFollowsThePagesEncoding()
+    {
+        const QString utf8 = makeFile(QStringLiteral("u.txt"), "čaj\n");
+        const QString cp = makeFile(QStringLiteral("c.txt"), "\xe8\x61j\r\n");
+        open(cp);
+        QCOMPARE(panel(), QStringLiteral("Windows-1250"));
+        QVERIFY(action("mmKonverze")->isEnabled());
+        type(QStringLiteral("жé"));
+        QCOMPARE(editor()->PlainText(), QStringLiteral("?éčaj\n"));
+        open(utf8);
+        QCOMPARE(panel(), QStringLiteral("UTF-8"));
+        type(QString::fromUtf8("жé\xF0\x9F\x98\x80"));
+        QCOMPARE(editor()->PlainText(), QString::fromUtf8("жé\xF0\x9F\x98\x80čaj\n"));
+        save();
+        QCOMPARE(readAll(utf8), QByteArray("жé\xF0\x9F\x98\x80čaj\n")); // LF kept: the file had only LF
+        m_form->PageControl()->SetActivePageIndex(1);
+        QCOMPARE(panel(), QStringLiteral("Windows-1250"));
+        QVERIFY(action("mmKodWin1250")->isChecked());
+        save();
+        QCOMPARE(readAll(cp), QByteArray("?\xe9\xe8\x61j\r\n"));
+    }
+
+    // A file in another Czech set shows the bar; "Převést do Windows 1250" gives the right
+    // letters as one undo step, and nothing changes on disk until a save.
+    void barConvertsTheGuessedSet_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("Latin 2") << iconvTo(Prose, "IBM852") << QString("Latin 2");
+        QTest::newRow("Kamenický") << inSet(Konverze::Kamenicky) << QString("Kamenický");
+        QTest::newRow("ISO 8859-2") << iconvTo(Prose, "ISO-8859-2") << QString("ISO 8859-2");
+    }
+    void barConvertsTheGuessedSet()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, name);
+        const QString path = makeFile(QStringLiteral("old.txt"), bytes);
+        open(path);
+        TPageBar *bar = EncodingCommands::GuessBar(m_form->ActivePage());
+        QVERIFY(bar);
+        QVERIFY(bar->isVisible());
+        QCOMPARE(bar->Message(), QStringLiteral("Text je zřejmě v kódování %1.").arg(name));
+        QCOMPARE(panel(), QStringLiteral("Windows-1250"));
+        const QString garbled = editor()->PlainText();
+        QVERIFY(garbled != QString::fromUtf8(Prose));
+        QPushButton *convert = barButton(bar, QStringLiteral("Převést do Windows 1250"));
+        QVERIFY(convert);
+        QVERIFY(barButton(bar, QStringLiteral("Ponechat")));
+        QTest::mouseClick(convert, Qt::LeftButton);
+        QCOMPARE(editor()->PlainText(), QString::fromUtf8(Prose));
+        QVERIFY(editor()->Modified());
+        QVERIFY(!EncodingCommands::GuessBar(m_form->ActivePage()));
+        QCOMPARE(readAll(path), bytes);
+        undo();
+        QCOMPARE(editor()->PlainText(), garbled);
+        save(); // a Windows-1250 page writes CR LF
+        QCOMPARE(readAll(path), QByteArray(bytes).replace("\n", "\r\n"));
+    }
+
+    void keepClosesTheBar()
+    {
+        open(makeFile(QStringLiteral("old.txt"), iconvTo(Prose, "IBM852")));
+        TPageBar *bar = EncodingCommands::GuessBar(m_form->ActivePage());
+        QVERIFY(bar);
+        const QString text = editor()->PlainText();
+        QTest::mouseClick(barButton(bar, QStringLiteral("Ponechat")), Qt::LeftButton);
+        QVERIFY(!EncodingCommands::GuessBar(m_form->ActivePage()));
+        QCOMPARE(editor()->PlainText(), text);
+        QVERIFY(!editor()->Modified());
+    }
+
+    void noBarWithoutAGuess_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("Windows 1250") << Cp1250::encode(QString::fromUtf8(Prose));
+        QTest::newRow("ASCII") << QByteArray("plain text\r\n");
+        QTest::newRow("one word in Latin 2") << iconvTo("kůň", "IBM852");
+        QTest::newRow("UTF-8") << QByteArray(Prose);
+    }
+    void noBarWithoutAGuess()
+    {
+        QFETCH(QByteArray, bytes);
+        open(makeFile(QStringLiteral("f.txt"), bytes));
+        QCOMPARE(m_form->PageControl()->PageCount(), 2);
+        QVERIFY(!EncodingCommands::GuessBar(m_form->ActivePage()));
+    }
+
+    // An unmodified page re-reads its file in the chosen encoding, without a question, and
+    // the step can be undone.
+    void unmodifiedPageReReadsTheFile()
+    {
+        const QByteArray bytes = "žluťoučký kůň\n";
+        const QString path = makeFile(QStringLiteral("u.txt"), bytes);
+        open(path);
+        QCOMPARE(doc()->TextEncoding(), Encoding::Utf8);
+        action("mmKodWin1250")->trigger();
+        QVERIFY(m_prompts->confirmTexts.isEmpty());
+        QCOMPARE(doc()->TextEncoding(), Encoding::Windows1250);
+        QCOMPARE(editor()->PlainText(), Cp1250::decode(bytes));
+        QCOMPARE(panel(), QStringLiteral("Windows-1250"));
+        QVERIFY(action("mmKodWin1250")->isChecked());
+        QVERIFY(action("mmKonverze")->isEnabled());
+        QVERIFY(!editor()->Modified());
+        QCOMPARE(m_form->ActivePage()->ImageIndex(), -1);
+        undo();
+        QCOMPARE(doc()->TextEncoding(), Encoding::Utf8);
+        QCOMPARE(editor()->PlainText(), QString::fromUtf8(bytes));
+        QCOMPARE(panel(), QStringLiteral("UTF-8"));
+        // And back again by the other item: the file is UTF-8, LF only, as before.
+        action("mmKodWin1250")->trigger();
+        action("mmKodUtf8")->trigger();
+        QCOMPARE(editor()->PlainText(), QString::fromUtf8(bytes));
+        QCOMPARE(doc()->Format(), (TextFile::Format{Encoding::Utf8, false, true}));
+        save();
+        QCOMPARE(readAll(path), bytes);
+    }
+
+    // A file that is not UTF-8 cannot be re-read as UTF-8: the page stays as it was.
+    void reReadAsUtf8RefusesInvalidBytes()
+    {
+        const QString path = makeFile(QStringLiteral("old.txt"), iconvTo(Prose, "IBM852"));
+        open(path);
+        const QString text = editor()->PlainText();
+        action("mmKodUtf8")->trigger();
+        QCOMPARE(m_prompts->errors.size(), 1);
+        QVERIFY(m_prompts->errors.first().contains(QLatin1String("UTF-8")));
+        QCOMPARE(doc()->TextEncoding(), Encoding::Windows1250);
+        QVERIFY(action("mmKodWin1250")->isChecked());
+        QVERIFY(!action("mmKodUtf8")->isChecked());
+        QCOMPARE(editor()->PlainText(), text);
+    }
+
+    // A modified UTF-8 page asked to save as Windows-1250 says how many characters would
+    // become "?"; "&No" changes nothing, "&Yes" changes both as one undo step.
+    void modifiedPageToWindows1250Asks()
+    {
+        const QString path = makeFile(QStringLiteral("u.txt"), "мир \xF0\x9F\x98\x80 čaj\r\n");
+        open(path);
+        QTest::keyClicks(editor(), QStringLiteral("x"));
+        const QString typed = editor()->PlainText();
+        m_prompts->confirmAnswers.enqueue(TPrompts::No);
+        action("mmKodWin1250")->trigger();
+        QCOMPARE(m_prompts->confirmTexts.size(), 1);
+        QVERIFY2(m_prompts->confirmTexts.first().contains(QLatin1String(": 4.")),
+                 qPrintable(m_prompts->confirmTexts.first()));
+        QCOMPARE(doc()->TextEncoding(), Encoding::Utf8);
+        QVERIFY(action("mmKodUtf8")->isChecked());
+        QCOMPARE(editor()->PlainText(), typed);
+
+        m_prompts->confirmAnswers.enqueue(TPrompts::Yes);
+        action("mmKodWin1250")->trigger();
+        QCOMPARE(doc()->TextEncoding(), Encoding::Windows1250);
+        QCOMPARE(editor()->PlainText(), QStringLiteral("x??? ? čaj\n"));
+        undo();
+        QCOMPARE(doc()->TextEncoding(), Encoding::Utf8);
+        QCOMPARE(editor()->PlainText(), typed);
+        QCOMPARE(readAll(path), QByteArray("мир \xF0\x9F\x98\x80 čaj\r\n"));
+
+        m_prompts->confirmAnswers.enqueue(TPrompts::Yes);
+        action("mmKodWin1250")->trigger();
+        save();
+        QCOMPARE(readAll(path), QByteArray("x??? ? \xe8\x61j\r\n"));
+    }
+
+    // A modified Windows-1250 page writes UTF-8 from its next save: nothing to lose, no
+    // question, no byte-order mark; Save As keeps the encoding.
+    void modifiedPageToUtf8()
+    {
+        const QString path = makeFile(QStringLiteral("c.txt"), "\xe8\x61j\r\n");
+        open(path);
+        type(QStringLiteral("ř"));
+        action("mmKodUtf8")->trigger();
+        QVERIFY(m_prompts->confirmTexts.isEmpty());
+        QCOMPARE(doc()->TextEncoding(), Encoding::Utf8);
+        QCOMPARE(editor()->PlainText(), QStringLiteral("řčaj\n"));
+        QCOMPARE(readAll(path), QByteArray("\xe8\x61j\r\n"));
+        save();
+        QCOMPARE(readAll(path), QByteArray("řčaj\r\n"));
+        const QString copy = m_dir->filePath(QStringLiteral("copy.txt"));
+        m_prompts->saveAnswers.enqueue(copy);
+        QTest::keyClick(m_form.get(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(readAll(copy), QByteArray("řčaj\r\n"));
+    }
+
+    // A UTF-16 file is refused with a clear message and no page.
+    void utf16FileIsRefused()
+    {
+        open(makeFile(QStringLiteral("wide.txt"), QByteArray("\xFF\xFE"
+                                                             "a\0b\0",
+                                                             6)));
+        QCOMPARE(m_form->PageControl()->PageCount(), 1);
+        QCOMPARE(m_prompts->errors.size(), 1);
+        QVERIFY(m_prompts->errors.first().contains(QLatin1String("UTF-16")));
+    }
+
+    // The speed bar's buttons stay enabled: the tools themselves refuse a UTF-8 page.
+    void windows1250ToolsRefuseUtf8Pages()
+    {
+        open(makeFile(QStringLiteral("u.txt"), "@LH 6мир\n"));
+        m_form->TextTools()->KonverzezT6021Click();
+        m_form->TextTools()->mmKonverzeClick();
+        QCOMPARE(m_prompts->messages.size(), 2);
+        QCOMPARE(editor()->PlainText(), QStringLiteral("@LH 6мир\n"));
+        QVERIFY(!editor()->Modified());
+    }
+};
+
+QTEST_MAIN(TstEncodingCommands)
+#include "tst_encodingcommands.moc"

@@ -1,0 +1,815 @@
+// The file commands of the main window, driven through the prompt seam: open, save,
+// save as, save all, close, close all and the close query, and failed writes.
+#include "app/commands/CommandTable.h"
+#include "app/commands/EditCommands.h"
+#include "app/commands/FileCommands.h"
+#include "app/commands/PageCommands.h"
+#include "app/commands/TextToolCommands.h"
+#include "app/commands/ViewCommands.h"
+#include "app/pages/TPageControl.h"
+#include "app/shell/TMainForm.h"
+#include "editor/TRxRichEdit.h"
+#include "TFakePrompts.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+// Prompts that can look at the program while a question is on screen.
+class WatchingPrompts : public TFakePrompts
+{
+public:
+    std::function<void()> onSaveDialog;
+    std::function<void()> onConfirm;
+    Answer Confirm(QWidget *parent, const QString &text) override
+    {
+        if (onConfirm)
+            onConfirm();
+        return TFakePrompts::Confirm(parent, text);
+    }
+    QString SaveFileName(QWidget *parent, const QString &title, const QString &proposal,
+                         const QString &filter) override
+    {
+        if (onSaveDialog)
+            onSaveDialog();
+        return TFakePrompts::SaveFileName(parent, title, proposal, filter);
+    }
+};
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// A small tmpfs, so that a full disk and a read-only folder stop root as well.
+class TmpfsMount
+{
+public:
+    explicit TmpfsMount(const QString &dir, const QString &size = QStringLiteral("64k")) : m_dir(dir)
+    {
+        m_ok = QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=" + size, "tmpfs", dir})
+               == 0;
+    }
+    ~TmpfsMount()
+    {
+        if (m_ok)
+            QProcess::execute(QStringLiteral("umount"), {"-l", m_dir});
+    }
+    bool ok() const { return m_ok; }
+    bool remountReadOnly()
+    {
+        return QProcess::execute(QStringLiteral("mount"), {"-o", "remount,ro", m_dir}) == 0;
+    }
+
+private:
+    QString m_dir;
+    bool m_ok = false;
+};
+
+// Fills the file system of dir up to the last byte.
+void fillUp(const QString &dir)
+{
+    QFile filler(dir + QStringLiteral("/filler"));
+    if (!filler.open(QIODevice::WriteOnly))
+        return;
+    const QByteArray block(1024, 'x');
+    while (filler.write(block) == block.size() && filler.flush()) {
+    }
+    const QByteArray byte(1, 'x');
+    while (filler.write(byte) == 1 && filler.flush()) {
+    }
+}
+
+} // namespace
+
+class TestFileCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void openSeveralInTheDialogsOrder();
+    void openMissingFileReportsAfterwards();
+    void openFailureLeavesNoPage_data();
+    void openFailureLeavesNoPage();
+    void sameFileTwiceGivesIndependentPages();
+
+    void saveWritesAndRemovesMarker();
+    void saveWritesAnUnchangedPageToo();
+    void saveGoesToSaveAs_data();
+    void saveGoesToSaveAs();
+    void saveAsProposalFollowsLastName();
+    void saveAsNames_data();
+    void saveAsNames();
+    void saveAsOverwriteQuestion_data();
+    void saveAsOverwriteQuestion();
+    void failedWriteChangesNothing_data();
+    void failedWriteChangesNothing();
+    void fullDiskKeepsOldFile();
+    void saveKeepsPermissions();
+    void saveThroughSymlinkWritesTarget();
+
+    void saveAllOrderAndFocus();
+    void saveAllStopsAtFailedWrite();
+
+    void closeAnswers_data();
+    void closeAnswers();
+    void closeKeepsPageWhenSaveDidNotHappen_data();
+    void closeKeepsPageWhenSaveDidNotHappen();
+    void closeAllWithCancel();
+    void pageOpenedDuringQuestionIsLeftAlone_data();
+    void pageOpenedDuringQuestionIsLeftAlone();
+
+    void recentList_data();
+    void recentList();
+
+    void closeQueryCancelThenYes();
+    void closeQueryKeepsProgramWhenSaveAsCancelled();
+    void closeQueryWithoutChangesAsksNothing();
+    void exitClosesWithoutQuestion();
+
+private:
+    QString path(const QString &name) const { return m_dir->filePath(name); }
+    QString makeFile(const QString &name, const QByteArray &bytes)
+    {
+        const QString p = path(name);
+        writeFile(p, bytes);
+        return p;
+    }
+    TTabSheet *page(int i) const { return m_form->PageControl()->Page(i); }
+    int pageCount() const { return m_form->PageControl()->PageCount(); }
+    TTabSheet *active() const { return m_form->ActivePage(); }
+    // Inserts at the start of the active page's text.
+    void type(const QString &text)
+    {
+        m_form->ActiveEditor()->SetSelStart(0);
+        m_form->ActiveEditor()->SetSelText(text);
+    }
+    // The paths of the "Znovu otevřít" submenu, newest first.
+    QStringList recent() const
+    {
+        QStringList out;
+        for (const QAction *a : m_form->mmReopen->actions())
+            if (a->text().contains(QLatin1Char('\t')))
+                out << a->text().section(QLatin1Char('\t'), 1);
+        return out;
+    }
+    void openPage(const QString &file)
+    {
+        m_prompts->openAnswers.enqueue({file});
+        m_form->Files()->mmOpenClick();
+    }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<WatchingPrompts> m_prompts;
+    std::unique_ptr<TMainForm> m_form;
+};
+
+void TestFileCommands::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+void TestFileCommands::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    QDir::setCurrent(m_dir->path());
+    m_prompts = std::make_unique<WatchingPrompts>();
+    m_form = std::make_unique<TMainForm>(m_prompts.get(), nullptr);
+    m_form->show();
+    QCOMPARE(pageCount(), 1); // the untitled page 1
+}
+
+void TestFileCommands::cleanup()
+{
+    m_form.reset();
+    m_prompts.reset();
+    QDir::setCurrent(QDir::tempPath());
+    m_dir.reset();
+}
+
+// ---- opening ----
+
+void TestFileCommands::openSeveralInTheDialogsOrder()
+{
+    const QString c = makeFile("c.txt", "third\r\n");
+    const QString a = makeFile("a.txt", "first\nline\rend");
+    const QString b = makeFile("b.txt", "");
+    m_prompts->openAnswers.enqueue({c, a, b});
+    m_form->Files()->mmOpenClick();
+
+    QCOMPARE(pageCount(), 4);
+    QCOMPARE(page(0)->Caption(), QStringLiteral("bezejmenný1"));
+    const QStringList files{c, a, b};
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(page(i + 1)->Hint(), files[i]);
+        QCOMPARE(page(i + 1)->Caption(), QFileInfo(files[i]).fileName());
+        QCOMPARE(page(i + 1)->ImageIndex(), -1);
+        QVERIFY(!page(i + 1)->Editor()->Modified());
+    }
+    QCOMPARE(page(2)->Editor()->PlainText(), QStringLiteral("first\nline\nend"));
+    QCOMPARE(active(), page(3));
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("Quorvel Tosk"));
+    QVERIFY(m_prompts->errors.isEmpty());
+}
+
+void TestFileCommands::openMissingFileReportsAfterwards()
+{
+    const QString missing = path("nothing.txt");
+    m_form->Files()->OpenFile(missing);
+    QCOMPARE(pageCount(), 1);
+    QVERIFY(m_prompts->messages.isEmpty()); // not while the caller is still running
+    QTRY_COMPARE(m_prompts->messages,
+                 QStringList{QStringLiteral("Error|File '%1' does not exist").arg(missing)});
+    QCOMPARE(pageCount(), 1);
+}
+
+void TestFileCommands::openFailureLeavesNoPage_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("folder instead of file") << "folder";
+    QTest::newRow("longer than the editor holds") << "huge";
+}
+
+void TestFileCommands::openFailureLeavesNoPage()
+{
+    QFETCH(QString, kind);
+    QString bad = path("bad.txt");
+    if (kind == QLatin1String("folder")) {
+        QVERIFY(QDir().mkdir(bad));
+    } else {
+        QFile f(bad);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        const QByteArray line(1023, 'a');
+        for (int i = 0; i < 16384; ++i) // 16 Mi characters: one more than the limit allows
+            QCOMPARE(f.write(line + '\n'), qint64(1024));
+    }
+    const QString after = makeFile("after.txt", "x");
+    m_prompts->openAnswers.enqueue({bad, after});
+    m_form->Files()->mmOpenClick();
+
+    QCOMPARE(pageCount(), 1); // nothing left behind that a Save could write over the file
+    QCOMPARE(active(), page(0));
+    QCOMPARE(m_prompts->errors.size(), 1);
+    QVERIFY2(m_prompts->errors[0].startsWith(QStringLiteral("Error opening ") + bad + " - "),
+             qPrintable(m_prompts->errors[0]));
+    if (kind == QLatin1String("folder"))
+        QCOMPARE(m_prompts->errors[0],
+                 "Error opening " + bad + " - Cannot open file " + bad + ": Je to složka");
+    QVERIFY(m_form->Commands().Action("mmSave")->isEnabled());
+}
+
+void TestFileCommands::sameFileTwiceGivesIndependentPages()
+{
+    const QString f = makeFile("twice.txt", "text");
+    openPage(f);
+    openPage(f);
+    QCOMPARE(pageCount(), 3);
+    QCOMPARE(page(1)->Caption(), page(2)->Caption());
+    page(1)->Editor()->SetSelText(QStringLiteral("one "));
+    page(2)->Editor()->SetSelText(QStringLiteral("two "));
+    QVERIFY(page(1)->Editor()->Modified() && page(2)->Editor()->Modified());
+    m_form->PageControl()->SetActivePage(page(2));
+    m_form->Files()->mmSaveClick();
+    QCOMPARE(readAll(f), QByteArray("two text"));
+    QVERIFY(!page(2)->Editor()->Modified());
+    QVERIFY(page(1)->Editor()->Modified());
+    QCOMPARE(page(1)->ImageIndex(), 0);
+}
+
+// ---- saving ----
+
+void TestFileCommands::saveWritesAndRemovesMarker()
+{
+    const QString f = makeFile("s.txt", "a\nb");
+    openPage(f);
+    m_form->ActiveEditor()->SetSelStart(3);
+    m_form->ActiveEditor()->SetSelText(QStringLiteral("\nč"));
+    QCOMPARE(active()->ImageIndex(), 0);
+    m_form->Files()->mmSaveClick();
+    QCOMPARE(readAll(f), QByteArray("a\r\nb\r\n\xe8"));
+    QVERIFY(!m_form->ActiveEditor()->Modified());
+    QCOMPARE(active()->ImageIndex(), -1);
+    QCOMPARE(active()->Caption(), QStringLiteral("s.txt"));
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("Quorvel Tosk - ") + f);
+    QVERIFY(m_prompts->saveProposals.isEmpty());
+    QVERIFY(m_prompts->confirmTexts.isEmpty());
+}
+
+void TestFileCommands::saveWritesAnUnchangedPageToo()
+{
+    const QString f = makeFile("u.txt", "mine");
+    openPage(f);
+    QVERIFY(writeFile(f, "changed by someone else"));
+    m_form->Files()->mmSaveClick();
+    QCOMPARE(readAll(f), QByteArray("mine"));
+}
+
+void TestFileCommands::saveGoesToSaveAs_data()
+{
+    QTest::addColumn<bool>("untitled");
+    QTest::newRow("untitled page") << true;
+    QTest::newRow("file deleted since it was opened") << false;
+}
+
+void TestFileCommands::saveGoesToSaveAs()
+{
+    QFETCH(bool, untitled);
+    if (!untitled) {
+        const QString f = makeFile("gone.txt", "x");
+        openPage(f);
+        QVERIFY(QFile::remove(f));
+    }
+    type(QStringLiteral("kept"));
+    const QString target = path("new.txt");
+    m_prompts->saveAnswers.enqueue(target);
+    m_form->Files()->mmSaveClick();
+    QCOMPARE(m_prompts->saveProposals, QStringList{QStringLiteral("Bez názvu.Txt")});
+    QVERIFY(readAll(target).startsWith("kept"));
+    QCOMPARE(active()->Caption(), QStringLiteral("new.txt"));
+    QCOMPARE(active()->Hint(), target);
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("Quorvel Tosk - ") + target);
+
+    // From now on the page has a file: Save writes without asking again.
+    type(QStringLiteral("more "));
+    m_form->Files()->mmSaveClick();
+    QCOMPARE(m_prompts->saveProposals.size(), 1);
+    QVERIFY(readAll(target).startsWith("more kept"));
+}
+
+void TestFileCommands::saveAsProposalFollowsLastName()
+{
+    const QString first = path("zprava.doc.txt");
+    m_prompts->saveAnswers << first << QString();
+    m_form->Files()->mmSaveAsClick();
+    QVERIFY(QFileInfo::exists(first));
+    m_form->Files()->mmSaveAsClick(); // cancelled
+    QCOMPARE(m_prompts->saveProposals,
+             QStringList({QStringLiteral("Bez názvu.Txt"), QStringLiteral("zprava.Txt")}));
+    // A page opened from a file has not been saved under a name by this run yet.
+    openPage(makeFile("jina.doc", "x"));
+    m_form->Files()->mmSaveAsClick();
+    QCOMPARE(m_prompts->saveProposals.last(), QStringLiteral("Bez názvu.Txt"));
+}
+
+void TestFileCommands::saveAsNames_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("with extension") << "poznamky.txt"
+                                    << "poznamky.txt";
+    QTest::newRow("other extension kept") << "dopis.doc"
+                                          << "dopis.doc";
+    QTest::newRow("without extension") << "poznamky"
+                                       << "poznamky.txt";
+    QTest::newRow("dot only in the folder") << "a.b/poznamky"
+                                            << "a.b/poznamky.txt";
+    QTest::newRow("hidden file") << ".poznamky"
+                                 << ".poznamky";
+}
+
+void TestFileCommands::saveAsNames()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, written);
+    QDir(m_dir->path()).mkdir(QStringLiteral("a.b"));
+    type(QStringLiteral("obsah"));
+    m_prompts->saveAnswers.enqueue(path(typed));
+    m_form->Files()->mmSaveAsClick();
+    QCOMPARE(readAll(path(written)), QByteArray("obsah"));
+    QCOMPARE(active()->Hint(), path(written));
+    QCOMPARE(active()->Caption(), QFileInfo(written).fileName());
+    if (typed != written)
+        QVERIFY(!QFileInfo::exists(path(typed)));
+}
+
+void TestFileCommands::saveAsOverwriteQuestion_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::newRow("yes") << int(TPrompts::Yes);
+    QTest::newRow("no") << int(TPrompts::No);
+    QTest::newRow("cancel") << int(TPrompts::Cancel);
+}
+
+void TestFileCommands::saveAsOverwriteQuestion()
+{
+    QFETCH(int, answer);
+    const QString target = makeFile("exists.txt", "old");
+    type(QStringLiteral("new"));
+    m_prompts->saveAnswers.enqueue(target);
+    m_prompts->confirmAnswers.enqueue(TPrompts::Answer(answer));
+    m_form->Files()->mmSaveAsClick();
+    QCOMPARE(m_prompts->confirmTexts,
+             QStringList{QStringLiteral("Soubor: %1 existuje. Přepsat?").arg(target)});
+    if (answer == TPrompts::Yes) {
+        QCOMPARE(readAll(target), QByteArray("new"));
+        QCOMPARE(active()->Caption(), QStringLiteral("exists.txt"));
+        QVERIFY(!m_form->ActiveEditor()->Modified());
+        QCOMPARE(active()->ImageIndex(), -1);
+    } else {
+        QCOMPARE(readAll(target), QByteArray("old"));
+        QCOMPARE(active()->Caption(), QStringLiteral("bezejmenný1"));
+        QCOMPARE(active()->Hint(), QStringLiteral("bezejmenný1"));
+        QVERIFY(m_form->ActiveEditor()->Modified());
+        QCOMPARE(active()->ImageIndex(), 0);
+        QCOMPARE(m_form->windowTitle(), QStringLiteral("Quorvel Tosk"));
+    }
+}
+
+void TestFileCommands::failedWriteChangesNothing_data()
+{
+    QTest::addColumn<QString>("target"); // relative to the test folder
+    QTest::addColumn<bool>("needsMount");
+    QTest::addColumn<QString>("reason"); // the system's, as the message gives it
+    QTest::newRow("folder does not exist") << "missing/x.txt" << false << "Složka neexistuje";
+    QTest::newRow("name too long") << QString(300, QLatin1Char('n')) + ".txt" << false
+                                   << "Název je příliš dlouhý";
+    QTest::newRow("a file used as folder") << "orig.txt/x.txt" << false << "Část cesty není složka";
+    QTest::newRow("target is a folder") << "folder.txt" << false << "Je to složka";
+    QTest::newRow("read-only folder") << "ro/x.txt" << true << "Disk je jen pro čtení";
+    QTest::newRow("read-only file") << "ro/present.txt" << true << "Disk je jen pro čtení";
+}
+
+void TestFileCommands::failedWriteChangesNothing()
+{
+    QFETCH(QString, target);
+    QFETCH(bool, needsMount);
+    QFETCH(QString, reason);
+    const QString orig = makeFile("orig.txt", "original");
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("folder.txt")));
+    std::unique_ptr<TmpfsMount> mount;
+    if (needsMount) {
+        QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("ro")));
+        mount = std::make_unique<TmpfsMount>(path("ro"));
+        if (!mount->ok())
+            QSKIP("cannot mount a tmpfs here");
+        QVERIFY(writeFile(path("ro/present.txt"), "protected"));
+        QVERIFY(mount->remountReadOnly());
+    }
+    const QByteArray before = QFileInfo::exists(path(target)) ? readAll(path(target)) : QByteArray();
+
+    openPage(orig);
+    type(QStringLiteral("edited "));
+    const QString full = path(target);
+    m_prompts->saveAnswers.enqueue(full);
+    m_prompts->confirmAnswers.enqueue(TPrompts::Yes); // overwrite, where asked
+    m_form->Files()->mmSaveAsClick();
+
+    QCOMPARE(m_prompts->errors, QStringList{QStringLiteral("Cannot create file ") + full + ": " + reason});
+    QCOMPARE(readAll(orig), QByteArray("original"));
+    if (!before.isEmpty())
+        QCOMPARE(readAll(full), before);
+    QVERIFY(m_form->ActiveEditor()->Modified());
+    QCOMPARE(active()->ImageIndex(), 0);
+    QCOMPARE(active()->Caption(), QStringLiteral("orig.txt"));
+    QCOMPARE(active()->Hint(), orig);
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("Quorvel Tosk"));
+    QCOMPARE(m_form->ActiveEditor()->PlainText(), QStringLiteral("edited original"));
+
+    // Save on the page still writes to its own file afterwards.
+    m_form->Files()->mmSaveClick();
+    QCOMPARE(readAll(orig), QByteArray("edited original"));
+}
+
+void TestFileCommands::fullDiskKeepsOldFile()
+{
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("disk")));
+    TmpfsMount mount(path("disk"));
+    if (!mount.ok())
+        QSKIP("cannot mount a tmpfs here");
+    const QString f = path("disk/doc.txt");
+    QVERIFY(writeFile(f, "old text"));
+    openPage(f);
+    fillUp(path("disk"));
+    type(QString(20000, QLatin1Char('z'))); // far more than the few free bytes
+    m_form->Files()->mmSaveClick();
+
+    QCOMPARE(m_prompts->errors, QStringList{QStringLiteral("Cannot create file ") + f + ": Disk je plný"});
+    QCOMPARE(readAll(f), QByteArray("old text"));
+    QCOMPARE(QDir(path("disk")).entryList(QDir::Files | QDir::Hidden),
+             QStringList({QStringLiteral("doc.txt"), QStringLiteral("filler")}));
+    QVERIFY(m_form->ActiveEditor()->Modified());
+    QCOMPARE(active()->ImageIndex(), 0);
+
+    // The page closes only after an answer that does not need the disk.
+    m_prompts->confirmAnswers << TPrompts::Yes;
+    m_form->Files()->mmCloseClick();
+    QCOMPARE(pageCount(), 2);
+}
+
+void TestFileCommands::saveKeepsPermissions()
+{
+    const QString f = makeFile("perm.txt", "x");
+    const auto perms = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther;
+    QVERIFY(QFile::setPermissions(f, perms));
+    openPage(f);
+    type(QStringLiteral("y"));
+    m_form->Files()->mmSaveClick();
+    QCOMPARE(readAll(f), QByteArray("yx"));
+    QCOMPARE(QFile::permissions(f) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser), perms);
+}
+
+void TestFileCommands::saveThroughSymlinkWritesTarget()
+{
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("real")));
+    const QString target = makeFile("real/target.txt", "old");
+    const QString link = path("link.txt");
+    QVERIFY(QFile::link(target, link));
+    openPage(link);
+    type(QStringLiteral("new "));
+    m_form->Files()->mmSaveClick();
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(QFileInfo(link).symLinkTarget(), target);
+    QCOMPARE(readAll(target), QByteArray("new old"));
+    QCOMPARE(active()->Caption(), QStringLiteral("link.txt"));
+}
+
+// ---- save all ----
+
+void TestFileCommands::saveAllOrderAndFocus()
+{
+    const QString f = makeFile("file.txt", "file");
+    openPage(f);                   // page 1
+    m_form->Pages()->mmNewClick(); // page 2: bezejmenný2
+    type(QStringLiteral("second"));
+    QVERIFY(writeFile(f, "stale"));
+
+    QStringList seen; // the active page and the file's content whenever Save As opens
+    m_prompts->onSaveDialog = [&] {
+        seen << active()->Caption() + QLatin1Char('|') + QString::fromLatin1(readAll(f));
+    };
+    m_prompts->saveAnswers << QString() << path("first.txt"); // cancel, then a name
+    m_form->PageControl()->SetActivePage(page(1));
+    m_form->Files()->mmSaveAllClick();
+
+    QCOMPARE(seen, QStringList({QStringLiteral("bezejmenný2|stale"), QStringLiteral("bezejmenný1|file")}));
+    QCOMPARE(active(), page(0));
+    QCOMPARE(page(0)->Caption(), QStringLiteral("first.txt"));
+    QVERIFY(QFileInfo::exists(path("first.txt")));
+    QCOMPARE(page(2)->Caption(), QStringLiteral("bezejmenný2")); // cancelled: as it was
+    QVERIFY(page(2)->Editor()->Modified());
+    QVERIFY(m_prompts->confirmTexts.isEmpty());
+}
+
+void TestFileCommands::saveAllStopsAtFailedWrite()
+{
+    const QString a = makeFile("a.txt", "a");
+    const QString b = makeFile("b.txt", "b");
+    openPage(a);
+    openPage(b);
+    type(QStringLiteral("B"));
+    QVERIFY(QFile::remove(b));
+    QVERIFY(QDir().mkdir(b)); // b's name now belongs to a folder: its write fails
+    page(1)->Editor()->SetSelText(QStringLiteral("A"));
+    m_form->Files()->mmSaveAllClick();
+    QCOMPARE(m_prompts->errors, QStringList{QStringLiteral("Cannot create file ") + b + ": Je to složka"});
+    QCOMPARE(active(), page(2));
+    QCOMPARE(readAll(a), QByteArray("a")); // pages before the failure are left alone
+    QVERIFY(page(1)->Editor()->Modified());
+    QVERIFY(m_prompts->saveProposals.isEmpty());
+}
+
+// ---- close ----
+
+void TestFileCommands::closeAnswers_data()
+{
+    QTest::addColumn<bool>("modified");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<QByteArray>("file");
+    QTest::newRow("unmodified: no question") << false << -1 << true << QByteArray("text");
+    QTest::newRow("yes saves and closes") << true << int(TPrompts::Yes) << true << QByteArray("more text");
+    QTest::newRow("no closes unsaved") << true << int(TPrompts::No) << true << QByteArray("text");
+    QTest::newRow("cancel keeps the page") << true << int(TPrompts::Cancel) << false << QByteArray("text");
+}
+
+void TestFileCommands::closeAnswers()
+{
+    QFETCH(bool, modified);
+    QFETCH(int, answer);
+    QFETCH(bool, closed);
+    QFETCH(QByteArray, file);
+    const QString f = makeFile("c.txt", "text");
+    openPage(f);
+    if (modified)
+        type(QStringLiteral("more "));
+    if (answer >= 0)
+        m_prompts->confirmAnswers.enqueue(TPrompts::Answer(answer));
+    m_form->Files()->mmCloseClick();
+    QCOMPARE(m_prompts->confirmTexts,
+             modified ? QStringList{QStringLiteral("Soubor c.txt, byl změněn. Uložit změny?")}
+                      : QStringList());
+    QCOMPARE(pageCount(), closed ? 1 : 2);
+    QCOMPARE(readAll(f), file);
+}
+
+void TestFileCommands::closeKeepsPageWhenSaveDidNotHappen_data()
+{
+    QTest::addColumn<QString>("saveAnswer");
+    QTest::addColumn<int>("overwrite");
+    QTest::newRow("save as cancelled") << QString() << -1;
+    QTest::newRow("overwrite answered no") << "exists.txt" << int(TPrompts::No);
+    QTest::newRow("overwrite cancelled") << "exists.txt" << int(TPrompts::Cancel);
+    QTest::newRow("write fails") << "missing/x.txt" << -1;
+}
+
+void TestFileCommands::closeKeepsPageWhenSaveDidNotHappen()
+{
+    QFETCH(QString, saveAnswer);
+    QFETCH(int, overwrite);
+    makeFile("exists.txt", "old");
+    type(QStringLiteral("precious"));
+    m_prompts->confirmAnswers.enqueue(TPrompts::Yes);
+    if (overwrite >= 0)
+        m_prompts->confirmAnswers.enqueue(TPrompts::Answer(overwrite));
+    m_prompts->saveAnswers.enqueue(saveAnswer.isEmpty() ? QString() : path(saveAnswer));
+    m_form->Files()->mmCloseClick();
+    QCOMPARE(pageCount(), 1);
+    QCOMPARE(m_form->ActiveEditor()->PlainText(), QStringLiteral("precious"));
+    QVERIFY(m_form->ActiveEditor()->Modified());
+    QCOMPARE(readAll(path("exists.txt")), QByteArray("old"));
+}
+
+void TestFileCommands::closeAllWithCancel()
+{
+    type(QStringLiteral("u"));        // page 0, modified
+    openPage(makeFile("a.txt", "a")); // page 1
+    type(QStringLiteral("A"));        // modified
+    openPage(makeFile("b.txt", "b")); // page 2, unmodified
+    m_prompts->confirmAnswers << TPrompts::Cancel << TPrompts::No;
+    m_form->Files()->mmCloseAllClick();
+    QCOMPARE(m_prompts->confirmTexts,
+             QStringList({QStringLiteral("Soubor a.txt, byl změněn. Uložit změny?"),
+                          QStringLiteral("Soubor bezejmenný1, byl změněn. Uložit změny?")}));
+    QCOMPARE(pageCount(), 1);
+    QCOMPARE(active()->Caption(), QStringLiteral("a.txt"));
+    QVERIFY(active()->Editor()->Modified());
+}
+
+// A later start may open a page while a question or the save dialog is on screen; the
+// command goes on with the page it was started for.
+void TestFileCommands::pageOpenedDuringQuestionIsLeftAlone_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::newRow("save as") << "save as";
+    QTest::newRow("close, answer yes") << "close";
+    QTest::newRow("close query, answer yes") << "close query";
+}
+
+void TestFileCommands::pageOpenedDuringQuestionIsLeftAlone()
+{
+    QFETCH(QString, command);
+    const QString other = makeFile("other.txt", "other");
+    type(QStringLiteral("mine"));
+    bool opened = false;
+    auto openOther = [&] {
+        if (!opened)
+            m_form->Files()->OpenFile(other);
+        opened = true;
+    };
+    m_prompts->onSaveDialog = openOther;
+    m_prompts->onConfirm = openOther;
+    m_prompts->confirmAnswers << TPrompts::Yes;
+    m_prompts->saveAnswers << path("mine.txt");
+    if (command == QLatin1String("save as"))
+        m_form->Files()->mmSaveAsClick();
+    else if (command == QLatin1String("close"))
+        m_form->Files()->mmCloseClick();
+    else
+        QVERIFY(m_form->Files()->FormCloseQuery());
+
+    QVERIFY(opened);
+    QCOMPARE(readAll(path("mine.txt")), QByteArray("mine"));
+    QCOMPARE(readAll(other), QByteArray("other"));
+    const int otherIndex = command == QLatin1String("close") ? 0 : 1;
+    QCOMPARE(pageCount(), otherIndex + 1);
+    QCOMPARE(page(otherIndex)->Caption(), QStringLiteral("other.txt"));
+    QCOMPARE(page(otherIndex)->Hint(), other);
+    QVERIFY(!page(otherIndex)->Editor()->Modified());
+    if (otherIndex == 1)
+        QCOMPARE(page(0)->Caption(), QStringLiteral("mine.txt"));
+}
+
+// ---- the recent-files list ----
+
+void TestFileCommands::recentList_data()
+{
+    QTest::addColumn<QString>("scenario");
+    QTest::addColumn<QStringList>("expected"); // names in the test folder, newest first
+    QTest::newRow("open enters every file") << "open" << QStringList{"b.txt", "a.txt"};
+    QTest::newRow("save does not move a file") << "save" << QStringList{"b.txt", "a.txt"};
+    QTest::newRow("save as enters the name") << "save as" << QStringList{"new.txt", "b.txt", "a.txt"};
+    QTest::newRow("failed save as enters nothing") << "failed save as" << QStringList{"b.txt", "a.txt"};
+    QTest::newRow("overwrite refused enters nothing") << "refused" << QStringList{"b.txt", "a.txt"};
+    QTest::newRow("failed open enters nothing") << "failed open" << QStringList{"b.txt", "a.txt"};
+    QTest::newRow("missing file enters nothing") << "missing" << QStringList{"b.txt", "a.txt"};
+}
+
+void TestFileCommands::recentList()
+{
+    QFETCH(QString, scenario);
+    QFETCH(QStringList, expected);
+    const QString a = makeFile("a.txt", "a");
+    openPage(a);
+    openPage(makeFile("b.txt", "b"));
+    if (scenario == QLatin1String("save")) {
+        m_form->PageControl()->SetActivePage(page(1));
+        m_form->Files()->mmSaveClick();
+    } else if (scenario == QLatin1String("save as")) {
+        m_prompts->saveAnswers << path("new.txt");
+        m_form->Files()->mmSaveAsClick();
+    } else if (scenario == QLatin1String("failed save as")) {
+        m_prompts->saveAnswers << path("missing/new.txt");
+        m_form->Files()->mmSaveAsClick();
+    } else if (scenario == QLatin1String("refused")) {
+        m_prompts->saveAnswers << a;
+        m_prompts->confirmAnswers << TPrompts::No;
+        m_form->Files()->mmSaveAsClick();
+    } else if (scenario == QLatin1String("failed open")) {
+        QVERIFY(QDir().mkdir(path("dir.txt")));
+        openPage(path("dir.txt"));
+        QCOMPARE(m_prompts->errors.size(), 1);
+    } else if (scenario == QLatin1String("missing")) {
+        openPage(path("gone.txt"));
+    }
+    QStringList paths;
+    for (const QString &name : expected)
+        paths << path(name);
+    QCOMPARE(recent(), paths);
+}
+
+// ---- close query and exit ----
+
+void TestFileCommands::closeQueryCancelThenYes()
+{
+    const QString a = makeFile("a.txt", "a");
+    const QString b = makeFile("b.txt", "b");
+    openPage(a);
+    type(QStringLiteral("1"));
+    openPage(b);
+    type(QStringLiteral("2"));
+    m_form->PageControl()->SetActivePage(page(0));
+    m_prompts->confirmAnswers << TPrompts::Cancel << TPrompts::Yes;
+    QVERIFY(!m_form->close());
+    QVERIFY(m_form->isVisible());
+    QCOMPARE(m_prompts->confirmTexts,
+             QStringList({QStringLiteral("Soubor: a.txt, byl změněn. Uložit změny?"),
+                          QStringLiteral("Soubor: b.txt, byl změněn. Uložit změny?")}));
+    QCOMPARE(readAll(a), QByteArray("a"));
+    QCOMPARE(readAll(b), QByteArray("2b"));
+    QVERIFY(!page(2)->Editor()->Modified());
+    QCOMPARE(active(), page(2));
+}
+
+void TestFileCommands::closeQueryKeepsProgramWhenSaveAsCancelled()
+{
+    type(QStringLiteral("unsaved"));
+    m_prompts->confirmAnswers << TPrompts::Yes;
+    QVERIFY(!m_form->Files()->FormCloseQuery());
+    QCOMPARE(m_prompts->saveProposals.size(), 1);
+    QCOMPARE(pageCount(), 1);
+
+    // Answered "No" it may close.
+    m_prompts->confirmAnswers << TPrompts::No;
+    QVERIFY(m_form->Files()->FormCloseQuery());
+}
+
+void TestFileCommands::closeQueryWithoutChangesAsksNothing()
+{
+    openPage(makeFile("a.txt", "a"));
+    QVERIFY(m_form->Files()->FormCloseQuery());
+    QVERIFY(m_prompts->confirmTexts.isEmpty());
+}
+
+void TestFileCommands::exitClosesWithoutQuestion()
+{
+    openPage(makeFile("a.txt", "a"));
+    m_form->Files()->mmExitClick();
+    QVERIFY(!m_form->isVisible());
+    QVERIFY(m_prompts->confirmTexts.isEmpty());
+}
+
+QTEST_MAIN(TestFileCommands)
+#include "tst_filecommands.moc"

@@ -1,0 +1,433 @@
+// Recovery copies: written a moment after typing pauses, removed when the page is saved or
+// closed, offered at the next start; and the real program killed with SIGKILL, started
+// again, and ended by SIGTERM while a modal box is up.
+#include "app/commands/FileCommands.h"
+#include "app/commands/PageCommands.h"
+#include "app/files/Recovery.h"
+#include "app/files/RecoveryStore.h"
+#include "app/pages/TPageControl.h"
+#include "app/shell/TMainForm.h"
+#include "editor/TRxRichEdit.h"
+#include "text/TextFile.h"
+#include "TFakePrompts.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+RecoveryCopy parsed(const QString &path)
+{
+    RecoveryCopy copy;
+    QString problem;
+    if (!RecoveryCopy::Parse(readFile(path), &copy, &problem))
+        copy.fileName = QStringLiteral("<damaged: %1>").arg(problem);
+    return copy;
+}
+
+// Every Windows-1250 byte but NUL, CR and LF, in lines with CR LF: what a page round-trips.
+QByteArray everyByte()
+{
+    QByteArray out;
+    for (int b = 1; b < 256; ++b) {
+        if (b != '\r' && b != '\n')
+            out += char(b);
+        if (b % 32 == 0)
+            out += "\r\n";
+    }
+    return out + "\r\n";
+}
+
+QStringList copiesUnder(const QString &folder)
+{
+    QStringList out;
+    QDirIterator it(folder, {QStringLiteral("*.copy")}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        out << it.next();
+    out.sort();
+    return out;
+}
+
+} // namespace
+
+class TestRecovery : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void copyWrittenAfterPauseAndRemoved_data();
+    void copyWrittenAfterPauseAndRemoved();
+    void textChangedWhileCopyingIsCopiedAgain();
+    void leftCopiesOffered_data();
+    void leftCopiesOffered();
+    void largeCopyGetsItsCaretBack();
+    void writeAllNowKeepsEveryUnsavedPage();
+    void killedProgramsTextComesBack();
+
+private:
+    QString folder() const { return m_dir->filePath(QStringLiteral("recovery")); }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<TFakePrompts> m_prompts;
+    std::unique_ptr<RecoveryStore> m_store;
+    std::unique_ptr<TMainForm> m_form;
+};
+
+void TestRecovery::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    qRegisterMetaType<TTabSheet *>();
+}
+
+void TestRecovery::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_prompts = std::make_unique<TFakePrompts>();
+    m_store = std::make_unique<RecoveryStore>(folder());
+    QVERIFY(m_store->Open());
+    m_form = std::make_unique<TMainForm>(m_prompts.get(), nullptr);
+    m_form->RecoveryCopies()->SetStore(m_store.get());
+    m_form->RecoveryCopies()->SetPauseMs(50);
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+}
+
+void TestRecovery::cleanup()
+{
+    m_form.reset();
+    m_store.reset();
+    m_dir.reset();
+}
+
+void TestRecovery::copyWrittenAfterPauseAndRemoved_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("saved") << "save";
+    QTest::newRow("closed, answered Ne") << "close";
+}
+
+void TestRecovery::copyWrittenAfterPauseAndRemoved()
+{
+    QFETCH(QString, how);
+    const QString path = m_dir->filePath(QStringLiteral("dopis.txt"));
+    QVERIFY(writeFile(path, "V\xe1\x9e"
+                            "en\xed,\r\n")); // Windows-1250: a page of that encoding
+    m_form->Files()->OpenFile(path);
+    TRxRichEdit *editor = m_form->ActiveEditor();
+    editor->setFocus();
+    QTest::keyClicks(editor, QStringLiteral("Mily "));
+    const QString copyPath = m_store->CopyPath(1);
+    QTRY_VERIFY(QFile::exists(copyPath));
+    QCOMPARE(QFile::permissions(copyPath), QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                               | QFileDevice::ReadUser | QFileDevice::WriteUser);
+    QCOMPARE(QFileInfo(m_store->OwnFolder()).permissions() & 0077, QFileDevice::Permissions());
+    const RecoveryCopy copy = parsed(copyPath);
+    QCOMPARE(copy.fileName, path);
+    QCOMPARE(copy.caption, QStringLiteral("dopis.txt"));
+    QVERIFY(copy.hasFile);
+    QCOMPARE(copy.caret, 5);
+    QCOMPARE(copy.text, TextFile::toFileBytes(editor->PlainText()));
+    QCOMPARE(copy.signature, FileSignature::Of(path));
+
+    if (how == QLatin1String("save")) {
+        QTest::keyClick(editor, Qt::Key_S, Qt::ControlModifier);
+    } else {
+        m_prompts->confirmAnswers << TPrompts::No;
+        QTest::keyClick(editor, Qt::Key_F4, Qt::ControlModifier);
+        QCOMPARE(m_prompts->confirmTexts.size(), 1);
+    }
+    QTRY_VERIFY(!QFile::exists(copyPath));
+    QCOMPARE(copiesUnder(folder()), QStringList());
+}
+
+void TestRecovery::textChangedWhileCopyingIsCopiedAgain()
+{
+    Recovery *recovery = m_form->RecoveryCopies();
+    recovery->SetPauseMs(0);
+    TRxRichEdit *editor = m_form->ActiveEditor();
+    QString text;
+    for (int i = 0; text.size() < 4'000'000; ++i)
+        text += QStringLiteral("řádek %1 s nějakým textem\n").arg(i);
+    QSignalSpy written(recovery, &Recovery::CopyWritten);
+    editor->SetWholeText(text); // modified: a copy is due
+    // Into the slices of the snapshot, then a change at the very start.
+    QTRY_VERIFY(recovery->Busy());
+    QCoreApplication::processEvents();
+    QVERIFY(written.isEmpty());
+    editor->SetSelStart(0);
+    editor->SetSelText(QStringLiteral("Z"));
+    QVERIFY(written.wait(20000));
+    // The first copy written after the change already has it: a copy is never a mixture.
+    QCOMPARE(parsed(m_store->CopyPath(1)).text, TextFile::toFileBytes(editor->PlainText()));
+}
+
+void TestRecovery::leftCopiesOffered_data()
+{
+    QTest::addColumn<int>("choice");
+    QTest::newRow("Obnovit") << int(Recovery::Choice::Restore);
+    QTest::newRow("Zahodit") << int(Recovery::Choice::Discard);
+    QTest::newRow("box closed") << int(Recovery::Choice::Later);
+}
+
+void TestRecovery::leftCopiesOffered()
+{
+    QFETCH(int, choice);
+    const QString path = m_dir->filePath(QStringLiteral("a.txt"));
+    QVERIFY(writeFile(path, "na disku\r\n"));
+    RecoveryCopy fileCopy;
+    fileCopy.fileName = path;
+    fileCopy.caption = QStringLiteral("a.txt");
+    fileCopy.hasFile = true;
+    fileCopy.encoding = QStringLiteral("windows-1250");
+    fileCopy.caret = 7;
+    fileCopy.order = 1;
+    fileCopy.signature = FileSignature::Of(path);
+    fileCopy.text = everyByte();
+    RecoveryCopy untitled = fileCopy;
+    untitled.fileName = untitled.caption = QStringLiteral("bezejmenný3");
+    untitled.hasFile = false;
+    untitled.order = 2;
+    untitled.text = "nov\xfd\r\ntext";
+    QString problem;
+    QString deadFolder, aliveCopy;
+    {
+        // An instance that ended: its lock goes with it.
+        RecoveryStore dead(folder());
+        QVERIFY(dead.Open());
+        deadFolder = dead.OwnFolder();
+        QVERIFY(RecoveryStore::Write(dead.CopyPath(2), untitled.Serialize(), &problem));
+        QVERIFY(RecoveryStore::Write(dead.CopyPath(1), fileCopy.Serialize(), &problem));
+        QVERIFY(RecoveryStore::Write(dead.CopyPath(3), fileCopy.Serialize().chopped(1), &problem));
+    }
+    // An instance still running: never touched.
+    RecoveryStore alive(folder());
+    QVERIFY(alive.Open());
+    aliveCopy = alive.CopyPath(1);
+    QVERIFY(RecoveryStore::Write(aliveCopy, fileCopy.Serialize(), &problem));
+
+    Recovery *recovery = m_form->RecoveryCopies();
+    int asked = -1;
+    recovery->SetAsk([&](QWidget *, int count) {
+        asked = count;
+        return Recovery::Choice(choice);
+    });
+    const int restored = recovery->OfferLeftCopies();
+    QCOMPARE(asked, 2);
+    // The damaged copy is reported and kept aside, whatever the answer.
+    QCOMPARE(m_prompts->messages.size(), 1);
+    QVERIFY(m_prompts->messages.first().contains(m_store->DamagedFolder()));
+    const QStringList damaged = QDir(m_store->DamagedFolder()).entryList(QDir::Files);
+    QCOMPARE(damaged.size(), 1);
+    QCOMPARE(readFile(m_store->DamagedFolder() + QLatin1Char('/') + damaged.first()),
+             fileCopy.Serialize().chopped(1));
+    QCOMPARE(readFile(aliveCopy), fileCopy.Serialize());
+
+    TPageControl *pages = m_form->PageControl();
+    switch (Recovery::Choice(choice)) {
+    case Recovery::Choice::Restore: {
+        QCOMPARE(restored, 2);
+        QCOMPARE(pages->PageCount(), 3);
+        TTabSheet *first = pages->Page(1), *second = pages->Page(2);
+        QCOMPARE(first->Caption(), QStringLiteral("a.txt"));
+        QCOMPARE(first->Hint(), path);
+        QCOMPARE(second->Caption(), QStringLiteral("bezejmenný3"));
+        QVERIFY(!second->Doc()->HasFile());
+        QCOMPARE(pages->ActivePage(), second);
+        for (TTabSheet *page : {first, second}) {
+            QVERIFY(page->Editor()->Modified());
+            QCOMPARE(page->ImageIndex(), 0);
+        }
+        QCOMPARE(first->Editor()->SelStart(), 7);
+        // New numbers on past the restored caption.
+        m_form->Pages()->mmNewClick();
+        QCOMPARE(pages->ActivePage()->Caption(), QStringLiteral("bezejmenný4"));
+        pages->DeletePage(pages->ActivePage());
+        // Byte for byte: saved, the page writes exactly the text that was kept.
+        pages->SetActivePage(first);
+        m_form->Files()->mmSaveClick();
+        QCOMPARE(readFile(path), everyByte());
+        QCOMPARE(second->Editor()->PlainText(), QStringLiteral("nový\ntext"));
+        // The copies moved into our own folder: the saved page's went, the other stays.
+        QTRY_COMPARE(copiesUnder(m_store->OwnFolder()).size(), 1);
+        QVERIFY(!QFileInfo::exists(deadFolder));
+        break;
+    }
+    case Recovery::Choice::Discard:
+        QCOMPARE(restored, 0);
+        QCOMPARE(pages->PageCount(), 1);
+        QVERIFY(!QFileInfo::exists(deadFolder));
+        break;
+    case Recovery::Choice::Later: {
+        QCOMPARE(pages->PageCount(), 1);
+        QCOMPARE(copiesUnder(deadFolder).size(), 2);
+        // Offered again at the next start.
+        RecoveryStore next(folder());
+        QVERIFY(next.Open());
+        QCOMPARE(next.TakeLeftCopies().copies.size(), 2);
+        break;
+    }
+    }
+    QCOMPARE(copiesUnder(alive.OwnFolder()), QStringList{aliveCopy});
+}
+
+// A restored text larger than what is shown at once gets its caret back where it was.
+void TestRecovery::largeCopyGetsItsCaretBack()
+{
+    RecoveryCopy copy;
+    copy.fileName = copy.caption = QStringLiteral("bezejmenný2");
+    copy.encoding = QStringLiteral("windows-1250");
+    copy.order = 1;
+    for (int i = 0; copy.text.size() < 2 * 1024 * 1024; ++i)
+        copy.text += "\xF8\xE1"
+                     "dek "
+                     + QByteArray::number(i) + "\r\n";
+    copy.caret = int(copy.text.size() / 2 * 9 / 10);
+    {
+        RecoveryStore dead(folder());
+        QVERIFY(dead.Open());
+        QString problem;
+        QVERIFY(RecoveryStore::Write(dead.CopyPath(1), copy.Serialize(), &problem));
+    }
+    Recovery *recovery = m_form->RecoveryCopies();
+    recovery->SetAsk([](QWidget *, int) { return Recovery::Choice::Restore; });
+    QCOMPARE(recovery->OfferLeftCopies(), 1);
+    TRxRichEdit *editor = m_form->ActiveEditor();
+    QTRY_VERIFY(!editor->Loading());
+    QCOMPARE(editor->SelStart(), copy.caret);
+    QVERIFY(editor->Modified());
+}
+
+void TestRecovery::writeAllNowKeepsEveryUnsavedPage()
+{
+    Recovery *recovery = m_form->RecoveryCopies();
+    recovery->SetPauseMs(60000);
+    TRxRichEdit *editor = m_form->ActiveEditor();
+    editor->SetSelText(QStringLiteral("neuloženo"));
+    m_form->Pages()->mmNewClick(); // an unmodified page has no copy
+    recovery->WriteAllNow();
+    const QStringList copies = copiesUnder(folder());
+    QCOMPARE(copies.size(), 1);
+    QCOMPARE(parsed(copies.first()).text, QByteArray("neulo\x9e"
+                                                     "eno"));
+    QCOMPARE(parsed(copies.first()).fileName, QStringLiteral("bezejmenný1"));
+    // Nothing removes them afterwards: not the close, not closing pages.
+    recovery->DiscardAll();
+    m_form.reset();
+    QCOMPARE(copiesUnder(folder()), copies);
+}
+
+void TestRecovery::killedProgramsTextComesBack()
+{
+    const QString binary = qEnvironmentVariable("QUORTOSK_BINARY");
+    if (binary.isEmpty())
+        QSKIP("QUORTOSK_BINARY names no program");
+    const QString root = m_dir->path();
+    QDir(root).mkpath(QStringLiteral("run"));
+    QFile::setPermissions(root + QStringLiteral("/run"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    const QString file = root + QStringLiteral("/text.txt");
+    QVERIFY(writeFile(file, everyByte()));
+    const QString recovery = root + QStringLiteral("/state/quortosk/recovery");
+
+    auto start = [&](QProcess &p, const QString &name, const QStringList &args, const QString &display,
+                     bool answered = true) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), root + QStringLiteral("/run"));
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), root + QStringLiteral("/config"));
+        env.insert(QStringLiteral("XDG_STATE_HOME"), root + QStringLiteral("/state"));
+        env.insert(QStringLiteral("DISPLAY"), display);
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        env.insert(QStringLiteral("QUORTOSK_TEST_REPORT"), root + QLatin1Char('/') + name);
+        if (answered)
+            env.insert(QStringLiteral("QUORTOSK_TEST_RECOVERY"), QStringLiteral("Obnovit"));
+        p.setProcessEnvironment(env);
+        p.setWorkingDirectory(root);
+        p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        p.start(binary, args);
+    };
+    auto reported = [&](const QString &name, const QByteArray &what) {
+        return readFile(root + QLatin1Char('/') + name).contains(what);
+    };
+
+    // The first run: the page's file is deleted, so the page holds the only copy of the text.
+    QProcess first;
+    start(first, QStringLiteral("first"), {file}, QStringLiteral(":keep-a"));
+    QTRY_VERIFY_WITH_TIMEOUT(reported(QStringLiteral("first"), "ready"), 20000);
+    QVERIFY(QFile::remove(file));
+    QTRY_COMPARE_WITH_TIMEOUT(copiesUnder(recovery).size(), 1, 20000);
+    first.kill(); // SIGKILL: nothing of ours runs
+    QVERIFY(first.waitForFinished(10000));
+
+    // The next start offers it and opens it as the modified page of that file.
+    QProcess second;
+    start(second, QStringLiteral("second"), {}, QStringLiteral(":keep-a"));
+    QTRY_VERIFY_WITH_TIMEOUT(reported(QStringLiteral("second"),
+                                      "recovery\t1\npages\tbezejmenný1\t" + file.toUtf8() + "\tactive=1"),
+                             20000);
+
+    // Another instance (another display) leaves the running one's copy alone. It offers
+    // copies before its event loop runs, so once it has ended by SIGTERM it has looked.
+    QProcess other;
+    start(other, QStringLiteral("other"), {}, QStringLiteral(":keep-b"));
+    QTRY_VERIFY_WITH_TIMEOUT(reported(QStringLiteral("other"), "ready"), 20000);
+    other.terminate();
+    QVERIFY(other.waitForFinished(10000));
+    QVERIFY(!reported(QStringLiteral("other"), "recovery"));
+    QCOMPARE(copiesUnder(recovery).size(), 1);
+
+    // A modal box is up (a later start named a missing file); SIGTERM still ends the program
+    // at once, with the copy written and the settings saved.
+    QProcess later;
+    start(later, QStringLiteral("later"), {QStringLiteral("chybí.txt")}, QStringLiteral(":keep-a"));
+    QVERIFY(later.waitForFinished(10000));
+    QTRY_VERIFY_WITH_TIMEOUT(reported(QStringLiteral("second"), "open\t"), 10000);
+    QTest::qWait(500);
+    second.terminate();
+    QVERIFY(second.waitForFinished(10000));
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second.exitCode(), 0);
+    QVERIFY(QFile::exists(root + QStringLiteral("/config/quortosk/quortosk.ini")));
+    const QStringList copies = copiesUnder(recovery);
+    QCOMPARE(copies.size(), 1);
+    const RecoveryCopy copy = parsed(copies.first());
+    QCOMPARE(copy.fileName, file);
+    QCOMPARE(copy.text, everyByte()); // the text as it was, byte for byte, after two runs
+
+    // SIGTERM while the recovery question itself is up, before the main loop runs: the
+    // program still ends, and the copy waits for the next start.
+    QProcess asking;
+    start(asking, QStringLiteral("asking"), {}, QStringLiteral(":keep-a"), false);
+    QTRY_VERIFY_WITH_TIMEOUT(reported(QStringLiteral("asking"), "ready"), 20000);
+    QTest::qWait(500);
+    asking.terminate();
+    QVERIFY(asking.waitForFinished(10000));
+    QCOMPARE(asking.exitCode(), 0);
+    QCOMPARE(copiesUnder(recovery).size(), 1);
+    QCOMPARE(parsed(copiesUnder(recovery).first()).text, everyByte());
+}
+
+QTEST_MAIN(TestRecovery)
+#include "tst_recovery.moc"

@@ -15,11 +15,12 @@ inline bool WriteBytes(const QString &path, const QByteArray &bytes)
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
-// The file's bytes; empty when it cannot be read.
-inline QByteArray ReadBytes(const QString &path)
+// The file's bytes; `unreadable` when it cannot be read (give a marker where an empty file
+// is a possible answer).
+inline QByteArray ReadBytes(const QString &path, const QByteArray &unreadable = {})
 {
     QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : unreadable;
 }
 
 // UTF-8 text in another character set, converted by iconv itself (empty when iconv fails).

@@ -1,6 +1,7 @@
 // The Hunspell binding against the installed Czech dictionary and tiny dictionaries made
 // here: verification, offsets, the option rules, the lists, the custom dictionary, the
 // dictionary's own encoding and where dictionaries are looked for.
+#include "TestFiles.h"
 #include "spell/SpellDictionaries.h"
 #include "spell/THunspellSpeller.h"
 
@@ -31,19 +32,6 @@ Result verify(TAbstractSpeller &sp, const QString &text)
     return r;
 }
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 QByteArray latin2(const QString &text)
 {
     QStringEncoder enc("ISO-8859-2");
@@ -54,10 +42,10 @@ QByteArray latin2(const QString &text)
 // A tiny ISO-8859-2 dictionary: five words, Czech letters in the TRY line.
 void makeLatin2Dictionary(const QString &folder, const QString &extraAff = {})
 {
-    writeFile(
+    QVERIFY(TestFiles::WriteBytes(
         folder + "/cs_CZ.aff",
-        latin2(QStringLiteral("SET ISO8859-2\nTRY ůňřěíáýžčšeaoiu\nMAP 2\nMAP uů\nMAP nň\n") + extraAff));
-    writeFile(folder + "/cs_CZ.dic", latin2(QStringLiteral("5\nžluťoučký\nkůň\nřeřicha\núpěl\nďábel\n")));
+        latin2(QStringLiteral("SET ISO8859-2\nTRY ůňřěíáýžčšeaoiu\nMAP 2\nMAP uů\nMAP nň\n") + extraAff)));
+    QVERIFY(TestFiles::WriteBytes(folder + "/cs_CZ.dic", latin2(QStringLiteral("5\nžluťoučký\nkůň\nřeřicha\núpěl\nďábel\n"))));
 }
 
 const QString SystemAff = QStringLiteral("/usr/share/hunspell/cs_CZ.aff");
@@ -312,34 +300,35 @@ void TestHunspellSpeller::customDictionaryOutlastsTheBinding()
         sp->GetSuggestions(QStringLiteral("Quorvelůw"), list);
         QVERIFY2(list.contains(word), qPrintable(list.join(u','))); // suggested from the custom dictionary
     }
-    QCOMPARE(readFile(dir.filePath("CUSTOM.DIC")), word.toUtf8() + "\n");
+    QCOMPARE(TestFiles::ReadBytes(dir.filePath("CUSTOM.DIC")), word.toUtf8() + "\n");
     auto sp = czech(S::DefaultOptions, dir.path());
     QCOMPARE(verify(*sp, word).status, 0);
     sp->AddToCustomDictionary(word); // already there: not written twice
-    QCOMPARE(readFile(dir.filePath("CUSTOM.DIC")), word.toUtf8() + "\n");
+    QCOMPARE(TestFiles::ReadBytes(dir.filePath("CUSTOM.DIC")), word.toUtf8() + "\n");
 }
 
 void TestHunspellSpeller::customDictionaryKeepsOtherLines()
 {
     QTemporaryDir dir;
-    writeFile(dir.filePath("CUSTOM.DIC"), "prvnix\r\n\ndruhyx"); // no break after the last word
+    // No break after the last word.
+    QVERIFY(TestFiles::WriteBytes(dir.filePath("CUSTOM.DIC"), "prvnix\r\n\ndruhyx"));
     auto sp = czech(S::DefaultOptions, dir.path());
     QCOMPARE(verify(*sp, QStringLiteral("prvnix druhyx")).status, 0);
     sp->AddToCustomDictionary(QStringLiteral("třetíx"));
-    QCOMPARE(readFile(dir.filePath("CUSTOM.DIC")),
+    QCOMPARE(TestFiles::ReadBytes(dir.filePath("CUSTOM.DIC")),
              QByteArray("prvnix\r\n\ndruhyx\n") + QStringLiteral("třetíx\n").toUtf8());
 }
 
 void TestHunspellSpeller::damagedCustomDictionary()
 {
     QTemporaryDir dir;
-    writeFile(dir.filePath("CUSTOM.DIC"), "dobréx\n\xff\xfe\x80zlé\nposlednix\n");
+    QVERIFY(TestFiles::WriteBytes(dir.filePath("CUSTOM.DIC"), "dobréx\n\xff\xfe\x80zlé\nposlednix\n"));
     auto sp = czech(S::DefaultOptions, dir.path());
     QVERIFY(sp->CustomDictionaryProblem().contains(QStringLiteral("CUSTOM.DIC")));
     QCOMPARE(verify(*sp, QStringLiteral("poslednix")).status, 0); // what could be read is used
     QCOMPARE(verify(*sp, QStringLiteral("pes přílš")).status, 1); // and checking goes on
     sp->AddToCustomDictionary(QStringLiteral("novéx"));
-    QVERIFY(readFile(dir.filePath("CUSTOM.DIC")).startsWith("dobréx\n\xff\xfe\x80zlé\n")); // nothing lost
+    QVERIFY(TestFiles::ReadBytes(dir.filePath("CUSTOM.DIC")).startsWith("dobréx\n\xff\xfe\x80zlé\n")); // nothing lost
 }
 
 void TestHunspellSpeller::customDictionaryNotAFile()
@@ -382,7 +371,7 @@ void TestHunspellSpeller::eightBitDictionary()
     QVERIFY(list.isEmpty());
     // The custom dictionary is UTF-8 whatever the dictionary's encoding.
     sp.AddToCustomDictionary(QStringLiteral("čůřěx"));
-    QCOMPARE(readFile(dir.filePath("CUSTOM.DIC")), QStringLiteral("čůřěx\n").toUtf8());
+    QCOMPARE(TestFiles::ReadBytes(dir.filePath("CUSTOM.DIC")), QStringLiteral("čůřěx\n").toUtf8());
     THunspellSpeller again(S::Czech, S::DefaultOptions, dir.filePath("cs_CZ.aff"), dir.filePath("cs_CZ.dic"),
                            dir.path());
     QCOMPARE(verify(again, QStringLiteral("kůň čůřěx")).status, 0);
@@ -426,8 +415,8 @@ void TestHunspellSpeller::damagedDictionary()
     QFETCH(QByteArray, dic);
     QFETCH(QString, named);
     QTemporaryDir dir;
-    writeFile(dir.filePath("cs_CZ.aff"), aff);
-    writeFile(dir.filePath("cs_CZ.dic"), dic);
+    QVERIFY(TestFiles::WriteBytes(dir.filePath("cs_CZ.aff"), aff));
+    QVERIFY(TestFiles::WriteBytes(dir.filePath("cs_CZ.dic"), dic));
     try {
         THunspellSpeller sp(S::Czech, S::DefaultOptions, dir.filePath("cs_CZ.aff"), dir.filePath("cs_CZ.dic"),
                             dir.path());
@@ -471,9 +460,9 @@ void TestHunspellSpeller::lookupOrder()
         QVERIFY(QDir(root.path()).mkdir(n));
     for (const QString &h : holding) {
         const QString folder = root.filePath(h.section('-', 0, 0));
-        writeFile(folder + "/cs_CZ.dic", "1\npes\n");
+        QVERIFY(TestFiles::WriteBytes(folder + "/cs_CZ.dic", "1\npes\n"));
         if (!h.endsWith("dic-only"))
-            writeFile(folder + "/cs_CZ.aff", "SET UTF-8\n");
+            QVERIFY(TestFiles::WriteBytes(folder + "/cs_CZ.aff", "SET UTF-8\n"));
     }
     QString storedPath;
     if (stored == "folder")

@@ -1,6 +1,7 @@
 // The F7 command end to end: the controller finds the dictionary (or says there is none),
 // checks the active page with the real Czech dictionary, and keeps added words in the
 // settings folder.
+#include "TestFiles.h"
 #include "editor/TRxRichEdit.h"
 #include "settings/TSettingsKeys.h"
 #include "settings/TSettingsStore.h"
@@ -18,13 +19,6 @@
 #include <QTest>
 
 namespace {
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 } // namespace
 
@@ -164,8 +158,8 @@ void TestSpellCommands::addedWordOutlastsTheProgram()
 void TestSpellCommands::storedDictionaryIsUsed()
 {
     QTemporaryDir dict;
-    writeFile(dict.filePath("cs_CZ.aff"), "SET UTF-8\n");
-    writeFile(dict.filePath("cs_CZ.dic"), QStringLiteral("2\nkůň\núpěl\n").toUtf8());
+    QVERIFY(TestFiles::WriteBytes(dict.filePath("cs_CZ.aff"), "SET UTF-8\n"));
+    QVERIFY(TestFiles::WriteBytes(dict.filePath("cs_CZ.dic"), QStringLiteral("2\nkůň\núpěl\n").toUtf8()));
     {
         TSettingsSession s(*m_store);
         s.WriteString(SettingsKeys::Spelling, SettingsKeys::SpellDictionary, dict.path());
@@ -180,8 +174,8 @@ void TestSpellCommands::storedDictionaryIsUsed()
 void TestSpellCommands::damagedDictionaryIsReported()
 {
     QTemporaryDir dict;
-    writeFile(dict.filePath("cs_CZ.aff"), "SET UTF-8\n");
-    writeFile(dict.filePath("cs_CZ.dic"), "this is no word list\n");
+    QVERIFY(TestFiles::WriteBytes(dict.filePath("cs_CZ.aff"), "SET UTF-8\n"));
+    QVERIFY(TestFiles::WriteBytes(dict.filePath("cs_CZ.dic"), "this is no word list\n"));
     {
         TSettingsSession s(*m_store);
         s.WriteString(SettingsKeys::Spelling, SettingsKeys::SpellDictionary, dict.filePath("cs_CZ.dic"));
@@ -202,7 +196,7 @@ void TestSpellCommands::damagedCustomDictionaryIsReportedAndCheckGoesOn()
 {
     if (!QFile::exists("/usr/share/hunspell/cs_CZ.dic"))
         QSKIP("hunspell-cs is not installed");
-    writeFile(m_home.filePath("config/quortosk/CUSTOM.DIC"), "Quorvelův\n\xc3\x28\n");
+    QVERIFY(TestFiles::WriteBytes(m_home.filePath("config/quortosk/CUSTOM.DIC"), "Quorvelův\n\xc3\x28\n"));
     auto c = commands();
     setText("Quorvelův editor přílš");
     c->mmSpellClick();

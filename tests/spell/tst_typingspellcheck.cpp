@@ -2,6 +2,7 @@
 // is underlined (only on screen, not the word being typed), what the right click offers
 // and does, the stored check mark with the dictionary read after the window shows, and a
 // machine without a dictionary.
+#include "TestFiles.h"
 #include "app/commands/CommandTable.h"
 #include "app/shell/TMainForm.h"
 #include "app/pages/TPageControl.h"
@@ -32,19 +33,6 @@
 namespace {
 
 using Word = VisibleSpellCheck::Word;
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
-}
 
 // The words of the page text, each with its position.
 QStringList wordsAt(const TRxRichEdit *editor, const QList<Word> &words)
@@ -174,11 +162,12 @@ void TestTypingSpellCheck::initTestCase()
     QVERIFY(m_home.isValid());
     // A dictionary of our own comes first ($DICPATH); the user's data folder is empty.
     QVERIFY(QDir().mkpath(dictFolder()));
-    writeFile(dictFolder() + "/cs_CZ.aff", "SET UTF-8\nTRY aeiouyspkl\n");
-    writeFile(dictFolder() + "/cs_CZ.dic",
-              QStringLiteral("17\npes\npas\npis\npos\npus\npys\nkočka\ndům\nje\na\nvelký\nmalý\ntext\nřádek\n"
-                             "konec\nstrom\nles\n")
-                  .toUtf8());
+    QVERIFY(TestFiles::WriteBytes(dictFolder() + "/cs_CZ.aff", "SET UTF-8\nTRY aeiouyspkl\n"));
+    QVERIFY(TestFiles::WriteBytes(
+        dictFolder() + "/cs_CZ.dic",
+        QStringLiteral("17\npes\npas\npis\npos\npus\npys\nkočka\ndům\nje\na\nvelký\nmalý\ntext\nřádek\n"
+                       "konec\nstrom\nles\n")
+            .toUtf8()));
     qputenv("DICPATH", dictFolder().toUtf8());
     qputenv("XDG_DATA_HOME", m_home.filePath("data").toUtf8());
 }
@@ -354,9 +343,9 @@ void TestTypingSpellCheck::menuItemsAct()
     QTRY_COMPARE(underlinedWords(), underlinedAfter);
     QTRY_COMPARE(names(menu->actions()).first(), QStringLiteral("pmaClose"));
     if (customDictAfter.isEmpty())
-        QVERIFY(!QFile::exists(customDict()) || readFile(customDict()).isEmpty());
+        QVERIFY(!QFile::exists(customDict()) || TestFiles::ReadBytes(customDict()).isEmpty());
     else
-        QCOMPARE(readFile(customDict()), customDictAfter);
+        QCOMPARE(TestFiles::ReadBytes(customDict()), customDictAfter);
     if (itemName == "pmaSpellSuggestion") {
         // One undo step brings the word back.
         editor()->Undo();
@@ -392,7 +381,7 @@ void TestTypingSpellCheck::checkMarkIsStoredAndDictionaryReadAfterShowing()
     QVERIFY(!item()->isChecked());
     switchOn();
     m_form->close();
-    QCOMPARE(readFile(m_home.filePath("config/quortosk.ini")).contains("mmAutoSpell_Checked=True"), true);
+    QCOMPARE(TestFiles::ReadBytes(m_home.filePath("config/quortosk.ini")).contains("mmAutoSpell_Checked=True"), true);
     m_form.reset();
 
     m_form = std::make_unique<TMainForm>(&m_prompts, m_store.get());
@@ -411,7 +400,7 @@ void TestTypingSpellCheck::checkMarkIsStoredAndDictionaryReadAfterShowing()
     item()->trigger();
     QTRY_VERIFY(!m_form->TypingSpell()->IsOn());
     m_form->close();
-    QVERIFY(readFile(m_home.filePath("config/quortosk.ini")).contains("mmAutoSpell_Checked=False"));
+    QVERIFY(TestFiles::ReadBytes(m_home.filePath("config/quortosk.ini")).contains("mmAutoSpell_Checked=False"));
 }
 
 void TestTypingSpellCheck::noDictionaryIsToldOnceAndNothingElseChanges()

@@ -52,12 +52,6 @@ QByteArray inSet(int set)
     return bytes;
 }
 
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
 } // namespace
 
 class TstEncodingCommands : public QObject
@@ -164,7 +158,7 @@ private slots:
         QFile::remove(path);
         QVERIFY(makeFile(QStringLiteral("utf8.txt"), "stale").size() > 0);
         save();
-        QCOMPARE(readAll(path), bytes);
+        QCOMPARE(TestFiles::ReadBytes(path, "<unreadable>"), bytes);
         QVERIFY(!editor()->Modified());
     }
 
@@ -184,12 +178,12 @@ private slots:
         type(QString::fromUtf8("жé\xF0\x9F\x98\x80"));
         QCOMPARE(editor()->PlainText(), QString::fromUtf8("жé\xF0\x9F\x98\x80čaj\n"));
         save();
-        QCOMPARE(readAll(utf8), QByteArray("жé\xF0\x9F\x98\x80čaj\n")); // LF kept: the file had only LF
+        QCOMPARE(TestFiles::ReadBytes(utf8, "<unreadable>"), QByteArray("жé\xF0\x9F\x98\x80čaj\n")); // LF kept: the file had only LF
         m_form->PageControl()->SetActivePageIndex(1);
         QCOMPARE(panel(), QStringLiteral("Windows-1250"));
         QVERIFY(action("mmKodWin1250")->isChecked());
         save();
-        QCOMPARE(readAll(cp), QByteArray("?\xe9\xe8\x61j\r\n"));
+        QCOMPARE(TestFiles::ReadBytes(cp, "<unreadable>"), QByteArray("?\xe9\xe8\x61j\r\n"));
     }
 
     // A file in another Czech set shows the bar; "Převést do Windows 1250" gives the right
@@ -222,11 +216,11 @@ private slots:
         QCOMPARE(editor()->PlainText(), QString::fromUtf8(Prose));
         QVERIFY(editor()->Modified());
         QVERIFY(!EncodingCommands::GuessBar(m_form->ActivePage()));
-        QCOMPARE(readAll(path), bytes);
+        QCOMPARE(TestFiles::ReadBytes(path, "<unreadable>"), bytes);
         undo();
         QCOMPARE(editor()->PlainText(), garbled);
         save(); // a Windows-1250 page writes CR LF
-        QCOMPARE(readAll(path), QByteArray(bytes).replace("\n", "\r\n"));
+        QCOMPARE(TestFiles::ReadBytes(path, "<unreadable>"), QByteArray(bytes).replace("\n", "\r\n"));
     }
 
     void keepClosesTheBar()
@@ -284,7 +278,7 @@ private slots:
         QCOMPARE(editor()->PlainText(), QString::fromUtf8(bytes));
         QCOMPARE(doc()->Format(), (TextFile::Format{Encoding::Utf8, false, true}));
         save();
-        QCOMPARE(readAll(path), bytes);
+        QCOMPARE(TestFiles::ReadBytes(path, "<unreadable>"), bytes);
     }
 
     // A file that is not UTF-8 cannot be re-read as UTF-8: the page stays as it was.
@@ -326,12 +320,12 @@ private slots:
         undo();
         QCOMPARE(doc()->TextEncoding(), Encoding::Utf8);
         QCOMPARE(editor()->PlainText(), typed);
-        QCOMPARE(readAll(path), QByteArray("мир \xF0\x9F\x98\x80 čaj\r\n"));
+        QCOMPARE(TestFiles::ReadBytes(path, "<unreadable>"), QByteArray("мир \xF0\x9F\x98\x80 čaj\r\n"));
 
         m_prompts->confirmAnswers.enqueue(TPrompts::Yes);
         action("mmKodWin1250")->trigger();
         save();
-        QCOMPARE(readAll(path), QByteArray("x??? ? \xe8\x61j\r\n"));
+        QCOMPARE(TestFiles::ReadBytes(path, "<unreadable>"), QByteArray("x??? ? \xe8\x61j\r\n"));
     }
 
     // A modified Windows-1250 page writes UTF-8 from its next save: nothing to lose, no
@@ -345,13 +339,13 @@ private slots:
         QVERIFY(m_prompts->confirmTexts.isEmpty());
         QCOMPARE(doc()->TextEncoding(), Encoding::Utf8);
         QCOMPARE(editor()->PlainText(), QStringLiteral("řčaj\n"));
-        QCOMPARE(readAll(path), QByteArray("\xe8\x61j\r\n"));
+        QCOMPARE(TestFiles::ReadBytes(path, "<unreadable>"), QByteArray("\xe8\x61j\r\n"));
         save();
-        QCOMPARE(readAll(path), QByteArray("řčaj\r\n"));
+        QCOMPARE(TestFiles::ReadBytes(path, "<unreadable>"), QByteArray("řčaj\r\n"));
         const QString copy = m_dir->filePath(QStringLiteral("copy.txt"));
         m_prompts->saveAnswers.enqueue(copy);
         QTest::keyClick(m_form.get(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(readAll(copy), QByteArray("řčaj\r\n"));
+        QCOMPARE(TestFiles::ReadBytes(copy, "<unreadable>"), QByteArray("řčaj\r\n"));
     }
 
     // A UTF-16 file is refused with a clear message and no page.

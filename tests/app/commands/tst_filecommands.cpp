@@ -1,5 +1,6 @@
 // The file commands of the main window, driven through the prompt seam: open, save,
 // save as, save all, close, close all and the close query, and failed writes.
+#include "TestFiles.h"
 #include "app/commands/CommandTable.h"
 #include "app/commands/EditCommands.h"
 #include "app/commands/FileCommands.h"
@@ -46,18 +47,6 @@ public:
         return TFakePrompts::SaveFileName(parent, title, proposal, filter);
     }
 };
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
 
 // A small tmpfs, so that a full disk and a read-only folder stop root as well.
 class TmpfsMount
@@ -154,7 +143,7 @@ private:
     QString makeFile(const QString &name, const QByteArray &bytes)
     {
         const QString p = path(name);
-        writeFile(p, bytes);
+        TestFiles::WriteBytes(p, bytes);
         return p;
     }
     TTabSheet *page(int i) const { return m_form->PageControl()->Page(i); }
@@ -293,7 +282,7 @@ void TestFileCommands::sameFileTwiceGivesIndependentPages()
     QVERIFY(page(1)->Editor()->Modified() && page(2)->Editor()->Modified());
     m_form->PageControl()->SetActivePage(page(2));
     m_form->Files()->mmSaveClick();
-    QCOMPARE(readAll(f), QByteArray("two text"));
+    QCOMPARE(TestFiles::ReadBytes(f, "<unreadable>"), QByteArray("two text"));
     QVERIFY(!page(2)->Editor()->Modified());
     QVERIFY(page(1)->Editor()->Modified());
     QCOMPARE(page(1)->ImageIndex(), 0);
@@ -309,7 +298,7 @@ void TestFileCommands::saveWritesAndRemovesMarker()
     m_form->ActiveEditor()->SetSelText(QStringLiteral("\nč"));
     QCOMPARE(active()->ImageIndex(), 0);
     m_form->Files()->mmSaveClick();
-    QCOMPARE(readAll(f), QByteArray("a\r\nb\r\n\xe8"));
+    QCOMPARE(TestFiles::ReadBytes(f, "<unreadable>"), QByteArray("a\r\nb\r\n\xe8"));
     QVERIFY(!m_form->ActiveEditor()->Modified());
     QCOMPARE(active()->ImageIndex(), -1);
     QCOMPARE(active()->Caption(), QStringLiteral("s.txt"));
@@ -322,9 +311,9 @@ void TestFileCommands::saveWritesAnUnchangedPageToo()
 {
     const QString f = makeFile("u.txt", "mine");
     openPage(f);
-    QVERIFY(writeFile(f, "changed by someone else"));
+    QVERIFY(TestFiles::WriteBytes(f, "changed by someone else"));
     m_form->Files()->mmSaveClick();
-    QCOMPARE(readAll(f), QByteArray("mine"));
+    QCOMPARE(TestFiles::ReadBytes(f, "<unreadable>"), QByteArray("mine"));
 }
 
 void TestFileCommands::saveGoesToSaveAs_data()
@@ -347,7 +336,7 @@ void TestFileCommands::saveGoesToSaveAs()
     m_prompts->saveAnswers.enqueue(target);
     m_form->Files()->mmSaveClick();
     QCOMPARE(m_prompts->saveProposals, QStringList{QStringLiteral("Bez názvu.Txt")});
-    QVERIFY(readAll(target).startsWith("kept"));
+    QVERIFY(TestFiles::ReadBytes(target, "<unreadable>").startsWith("kept"));
     QCOMPARE(active()->Caption(), QStringLiteral("new.txt"));
     QCOMPARE(active()->Hint(), target);
     QCOMPARE(m_form->windowTitle(), QStringLiteral("Quorvel Tosk - ") + target);
@@ -356,7 +345,7 @@ void TestFileCommands::saveGoesToSaveAs()
     type(QStringLiteral("more "));
     m_form->Files()->mmSaveClick();
     QCOMPARE(m_prompts->saveProposals.size(), 1);
-    QVERIFY(readAll(target).startsWith("more kept"));
+    QVERIFY(TestFiles::ReadBytes(target, "<unreadable>").startsWith("more kept"));
 }
 
 void TestFileCommands::saveAsProposalFollowsLastName()
@@ -398,7 +387,7 @@ void TestFileCommands::saveAsNames()
     type(QStringLiteral("obsah"));
     m_prompts->saveAnswers.enqueue(path(typed));
     m_form->Files()->mmSaveAsClick();
-    QCOMPARE(readAll(path(written)), QByteArray("obsah"));
+    QCOMPARE(TestFiles::ReadBytes(path(written), "<unreadable>"), QByteArray("obsah"));
     QCOMPARE(active()->Hint(), path(written));
     QCOMPARE(active()->Caption(), QFileInfo(written).fileName());
     if (typed != written)
@@ -424,12 +413,12 @@ void TestFileCommands::saveAsOverwriteQuestion()
     QCOMPARE(m_prompts->confirmTexts,
              QStringList{QStringLiteral("Soubor: %1 existuje. Přepsat?").arg(target)});
     if (answer == TPrompts::Yes) {
-        QCOMPARE(readAll(target), QByteArray("new"));
+        QCOMPARE(TestFiles::ReadBytes(target, "<unreadable>"), QByteArray("new"));
         QCOMPARE(active()->Caption(), QStringLiteral("exists.txt"));
         QVERIFY(!m_form->ActiveEditor()->Modified());
         QCOMPARE(active()->ImageIndex(), -1);
     } else {
-        QCOMPARE(readAll(target), QByteArray("old"));
+        QCOMPARE(TestFiles::ReadBytes(target, "<unreadable>"), QByteArray("old"));
         QCOMPARE(active()->Caption(), QStringLiteral("bezejmenný1"));
         QCOMPARE(active()->Hint(), QStringLiteral("bezejmenný1"));
         QVERIFY(m_form->ActiveEditor()->Modified());
@@ -465,10 +454,10 @@ void TestFileCommands::failedWriteChangesNothing()
         mount = std::make_unique<TmpfsMount>(path("ro"));
         if (!mount->ok())
             QSKIP("cannot mount a tmpfs here");
-        QVERIFY(writeFile(path("ro/present.txt"), "protected"));
+        QVERIFY(TestFiles::WriteBytes(path("ro/present.txt"), "protected"));
         QVERIFY(mount->remountReadOnly());
     }
-    const QByteArray before = QFileInfo::exists(path(target)) ? readAll(path(target)) : QByteArray();
+    const QByteArray before = QFileInfo::exists(path(target)) ? TestFiles::ReadBytes(path(target), "<unreadable>") : QByteArray();
 
     openPage(orig);
     type(QStringLiteral("edited "));
@@ -478,9 +467,9 @@ void TestFileCommands::failedWriteChangesNothing()
     m_form->Files()->mmSaveAsClick();
 
     QCOMPARE(m_prompts->errors, QStringList{QStringLiteral("Cannot create file ") + full + ": " + reason});
-    QCOMPARE(readAll(orig), QByteArray("original"));
+    QCOMPARE(TestFiles::ReadBytes(orig, "<unreadable>"), QByteArray("original"));
     if (!before.isEmpty())
-        QCOMPARE(readAll(full), before);
+        QCOMPARE(TestFiles::ReadBytes(full, "<unreadable>"), before);
     QVERIFY(m_form->ActiveEditor()->Modified());
     QCOMPARE(active()->ImageIndex(), 0);
     QCOMPARE(active()->Caption(), QStringLiteral("orig.txt"));
@@ -490,7 +479,7 @@ void TestFileCommands::failedWriteChangesNothing()
 
     // Save on the page still writes to its own file afterwards.
     m_form->Files()->mmSaveClick();
-    QCOMPARE(readAll(orig), QByteArray("edited original"));
+    QCOMPARE(TestFiles::ReadBytes(orig, "<unreadable>"), QByteArray("edited original"));
 }
 
 void TestFileCommands::fullDiskKeepsOldFile()
@@ -500,14 +489,14 @@ void TestFileCommands::fullDiskKeepsOldFile()
     if (!mount.ok())
         QSKIP("cannot mount a tmpfs here");
     const QString f = path("disk/doc.txt");
-    QVERIFY(writeFile(f, "old text"));
+    QVERIFY(TestFiles::WriteBytes(f, "old text"));
     openPage(f);
     fillUp(path("disk"));
     type(QString(20000, QLatin1Char('z'))); // far more than the few free bytes
     m_form->Files()->mmSaveClick();
 
     QCOMPARE(m_prompts->errors, QStringList{QStringLiteral("Cannot create file ") + f + ": Disk je plný"});
-    QCOMPARE(readAll(f), QByteArray("old text"));
+    QCOMPARE(TestFiles::ReadBytes(f, "<unreadable>"), QByteArray("old text"));
     QCOMPARE(QDir(path("disk")).entryList(QDir::Files | QDir::Hidden),
              QStringList({QStringLiteral("doc.txt"), QStringLiteral("filler")}));
     QVERIFY(m_form->ActiveEditor()->Modified());
@@ -527,7 +516,7 @@ void TestFileCommands::saveKeepsPermissions()
     openPage(f);
     type(QStringLiteral("y"));
     m_form->Files()->mmSaveClick();
-    QCOMPARE(readAll(f), QByteArray("yx"));
+    QCOMPARE(TestFiles::ReadBytes(f, "<unreadable>"), QByteArray("yx"));
     QCOMPARE(QFile::permissions(f) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser), perms);
 }
 
@@ -542,7 +531,7 @@ void TestFileCommands::saveThroughSymlinkWritesTarget()
     m_form->Files()->mmSaveClick();
     QVERIFY(QFileInfo(link).isSymLink());
     QCOMPARE(QFileInfo(link).symLinkTarget(), target);
-    QCOMPARE(readAll(target), QByteArray("new old"));
+    QCOMPARE(TestFiles::ReadBytes(target, "<unreadable>"), QByteArray("new old"));
     QCOMPARE(active()->Caption(), QStringLiteral("link.txt"));
 }
 
@@ -554,11 +543,11 @@ void TestFileCommands::saveAllOrderAndFocus()
     openPage(f);                   // page 1
     m_form->Pages()->mmNewClick(); // page 2: bezejmenný2
     type(QStringLiteral("second"));
-    QVERIFY(writeFile(f, "stale"));
+    QVERIFY(TestFiles::WriteBytes(f, "stale"));
 
     QStringList seen; // the active page and the file's content whenever Save As opens
     m_prompts->onSaveDialog = [&] {
-        seen << active()->Caption() + QLatin1Char('|') + QString::fromLatin1(readAll(f));
+        seen << active()->Caption() + QLatin1Char('|') + QString::fromLatin1(TestFiles::ReadBytes(f, "<unreadable>"));
     };
     m_prompts->saveAnswers << QString() << path("first.txt"); // cancel, then a name
     m_form->PageControl()->SetActivePage(page(1));
@@ -586,7 +575,7 @@ void TestFileCommands::saveAllStopsAtFailedWrite()
     m_form->Files()->mmSaveAllClick();
     QCOMPARE(m_prompts->errors, QStringList{QStringLiteral("Cannot create file ") + b + ": Je to složka"});
     QCOMPARE(active(), page(2));
-    QCOMPARE(readAll(a), QByteArray("a")); // pages before the failure are left alone
+    QCOMPARE(TestFiles::ReadBytes(a, "<unreadable>"), QByteArray("a")); // pages before the failure are left alone
     QVERIFY(page(1)->Editor()->Modified());
     QVERIFY(m_prompts->saveProposals.isEmpty());
 }
@@ -622,7 +611,7 @@ void TestFileCommands::closeAnswers()
              modified ? QStringList{QStringLiteral("Soubor c.txt, byl změněn. Uložit změny?")}
                       : QStringList());
     QCOMPARE(pageCount(), closed ? 1 : 2);
-    QCOMPARE(readAll(f), file);
+    QCOMPARE(TestFiles::ReadBytes(f, "<unreadable>"), file);
 }
 
 void TestFileCommands::closeKeepsPageWhenSaveDidNotHappen_data()
@@ -649,7 +638,7 @@ void TestFileCommands::closeKeepsPageWhenSaveDidNotHappen()
     QCOMPARE(pageCount(), 1);
     QCOMPARE(m_form->ActiveEditor()->PlainText(), QStringLiteral("precious"));
     QVERIFY(m_form->ActiveEditor()->Modified());
-    QCOMPARE(readAll(path("exists.txt")), QByteArray("old"));
+    QCOMPARE(TestFiles::ReadBytes(path("exists.txt"), "<unreadable>"), QByteArray("old"));
 }
 
 void TestFileCommands::closeAllWithCancel()
@@ -701,8 +690,8 @@ void TestFileCommands::pageOpenedDuringQuestionIsLeftAlone()
         QVERIFY(m_form->Files()->FormCloseQuery());
 
     QVERIFY(opened);
-    QCOMPARE(readAll(path("mine.txt")), QByteArray("mine"));
-    QCOMPARE(readAll(other), QByteArray("other"));
+    QCOMPARE(TestFiles::ReadBytes(path("mine.txt"), "<unreadable>"), QByteArray("mine"));
+    QCOMPARE(TestFiles::ReadBytes(other, "<unreadable>"), QByteArray("other"));
     const int otherIndex = command == QLatin1String("close") ? 0 : 1;
     QCOMPARE(pageCount(), otherIndex + 1);
     QCOMPARE(page(otherIndex)->Caption(), QStringLiteral("other.txt"));
@@ -777,8 +766,8 @@ void TestFileCommands::closeQueryCancelThenYes()
     QCOMPARE(m_prompts->confirmTexts,
              QStringList({QStringLiteral("Soubor: a.txt, byl změněn. Uložit změny?"),
                           QStringLiteral("Soubor: b.txt, byl změněn. Uložit změny?")}));
-    QCOMPARE(readAll(a), QByteArray("a"));
-    QCOMPARE(readAll(b), QByteArray("2b"));
+    QCOMPARE(TestFiles::ReadBytes(a, "<unreadable>"), QByteArray("a"));
+    QCOMPARE(TestFiles::ReadBytes(b, "<unreadable>"), QByteArray("2b"));
     QVERIFY(!page(2)->Editor()->Modified());
     QCOMPARE(active(), page(2));
 }

@@ -1,6 +1,7 @@
 // Changes on disk made by another program: the bar above the page for a changed file (page
 // unmodified or modified) and for a deleted one, with real writers on the real file system;
 // the reload as one undo step; our own saves raising no bar; files dropped on the window.
+#include "TestFiles.h"
 #include "app/commands/FileCommands.h"
 #include "app/files/FileWatch.h"
 #include "app/pages/TPageBar.h"
@@ -24,18 +25,6 @@
 #include <memory>
 
 namespace {
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
 
 // Another program at work on the file: a shell command with the file's name in $F.
 bool otherProgram(const QString &command, const QString &file)
@@ -130,7 +119,7 @@ void TestFileWatch::cleanup()
 TTabSheet *TestFileWatch::open(const QByteArray &bytes, const QString &name)
 {
     const QString path = m_dir->filePath(name);
-    if (!writeFile(path, bytes))
+    if (!TestFiles::WriteBytes(path, bytes))
         return nullptr;
     m_form->Files()->OpenFile(path);
     return m_form->ActivePage();
@@ -293,7 +282,7 @@ void TestFileWatch::deletedFileSavedBackOrPageClosed()
     QVERIFY(otherProgram(QStringLiteral("rm \"$F\""), path));
     QTRY_VERIFY(bar(page));
     click(bar(page), QStringLiteral("Uložit"));
-    QCOMPARE(readFile(path), QByteArray("z\xf9stane\r\n"));
+    QCOMPARE(TestFiles::ReadBytes(path, "<unreadable>"), QByteArray("z\xf9stane\r\n"));
     QVERIFY(!page->Editor()->Modified());
     QTRY_VERIFY(!bar(page));
     QVERIFY(m_prompts->errors.isEmpty());
@@ -347,7 +336,7 @@ void TestFileWatch::droppedFilesOpenAsPages()
     QFETCH(bool, onEditor);
     const QString a = m_dir->filePath(QStringLiteral("první.txt"));
     const QString b = m_dir->filePath(QStringLiteral("druhý.txt"));
-    QVERIFY(writeFile(a, "A\r\n") && writeFile(b, "B\r\n"));
+    QVERIFY(TestFiles::WriteBytes(a, "A\r\n") && TestFiles::WriteBytes(b, "B\r\n"));
     QWidget *target = onEditor ? m_form->ActiveEditor()->viewport() : static_cast<QWidget *>(m_form.get());
     const QString before = m_form->ActiveEditor()->PlainText();
     QMimeData data;

@@ -1,6 +1,7 @@
 // Recovery copies: written a moment after typing pauses, removed when the page is saved or
 // closed, offered at the next start; and the real program killed with SIGKILL, started
 // again, and ended by SIGTERM while a modal box is up.
+#include "TestFiles.h"
 #include "app/commands/FileCommands.h"
 #include "app/commands/PageCommands.h"
 #include "app/files/Recovery.h"
@@ -24,23 +25,11 @@
 
 namespace {
 
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 RecoveryCopy parsed(const QString &path)
 {
     RecoveryCopy copy;
     QString problem;
-    if (!RecoveryCopy::Parse(readFile(path), &copy, &problem))
+    if (!RecoveryCopy::Parse(TestFiles::ReadBytes(path), &copy, &problem))
         copy.fileName = QStringLiteral("<damaged: %1>").arg(problem);
     return copy;
 }
@@ -132,7 +121,7 @@ void TestRecovery::copyWrittenAfterPauseAndRemoved()
 {
     QFETCH(QString, how);
     const QString path = m_dir->filePath(QStringLiteral("dopis.txt"));
-    QVERIFY(writeFile(path, "V\xe1\x9e"
+    QVERIFY(TestFiles::WriteBytes(path, "V\xe1\x9e"
                             "en\xed,\r\n")); // Windows-1250: a page of that encoding
     m_form->Files()->OpenFile(path);
     TRxRichEdit *editor = m_form->ActiveEditor();
@@ -195,7 +184,7 @@ void TestRecovery::leftCopiesOffered()
 {
     QFETCH(int, choice);
     const QString path = m_dir->filePath(QStringLiteral("a.txt"));
-    QVERIFY(writeFile(path, "na disku\r\n"));
+    QVERIFY(TestFiles::WriteBytes(path, "na disku\r\n"));
     RecoveryCopy fileCopy;
     fileCopy.fileName = path;
     fileCopy.caption = QStringLiteral("a.txt");
@@ -240,9 +229,9 @@ void TestRecovery::leftCopiesOffered()
     QVERIFY(m_prompts->messages.first().contains(m_store->DamagedFolder()));
     const QStringList damaged = QDir(m_store->DamagedFolder()).entryList(QDir::Files);
     QCOMPARE(damaged.size(), 1);
-    QCOMPARE(readFile(m_store->DamagedFolder() + QLatin1Char('/') + damaged.first()),
+    QCOMPARE(TestFiles::ReadBytes(m_store->DamagedFolder() + QLatin1Char('/') + damaged.first()),
              fileCopy.Serialize().chopped(1));
-    QCOMPARE(readFile(aliveCopy), fileCopy.Serialize());
+    QCOMPARE(TestFiles::ReadBytes(aliveCopy), fileCopy.Serialize());
 
     TPageControl *pages = m_form->PageControl();
     switch (Recovery::Choice(choice)) {
@@ -267,7 +256,7 @@ void TestRecovery::leftCopiesOffered()
         // Byte for byte: saved, the page writes exactly the text that was kept.
         pages->SetActivePage(first);
         m_form->Files()->mmSaveClick();
-        QCOMPARE(readFile(path), everyByte());
+        QCOMPARE(TestFiles::ReadBytes(path), everyByte());
         QCOMPARE(second->Editor()->PlainText(), QStringLiteral("nový\ntext"));
         // The copies moved into our own folder: the saved page's went, the other stays.
         QTRY_COMPARE(copiesUnder(m_store->OwnFolder()).size(), 1);
@@ -348,7 +337,7 @@ void TestRecovery::killedProgramsTextComesBack()
     QFile::setPermissions(root + QStringLiteral("/run"),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     const QString file = root + QStringLiteral("/text.txt");
-    QVERIFY(writeFile(file, everyByte()));
+    QVERIFY(TestFiles::WriteBytes(file, everyByte()));
     const QString recovery = root + QStringLiteral("/state/quortosk/recovery");
 
     auto start = [&](QProcess &p, const QString &name, const QStringList &args, const QString &display,
@@ -369,7 +358,7 @@ void TestRecovery::killedProgramsTextComesBack()
         p.start(binary, args);
     };
     auto reported = [&](const QString &name, const QByteArray &what) {
-        return readFile(root + QLatin1Char('/') + name).contains(what);
+        return TestFiles::ReadBytes(root + QLatin1Char('/') + name).contains(what);
     };
 
     // The first run: the page's file is deleted, so the page holds the only copy of the text.

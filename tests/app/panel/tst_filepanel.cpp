@@ -1,6 +1,7 @@
 // The side panel on the shown main window: a folder with Czech file names, a hidden file, an
 // executable and a subfolder; files opened by Enter and double clicks, keys that only
 // navigate, the folder tree, the drive list, the splitters and the start folder.
+#include "TestFiles.h"
 #include "app/commands/CommandTable.h"
 #include "app/commands/FileCommands.h"
 #include "app/commands/PageCommands.h"
@@ -45,13 +46,6 @@ QStringList recentFiles(const TMainForm &form)
             paths << a->statusTip();
     }
     return paths;
-}
-
-void write(const QString &path, const QByteArray &bytes = "text")
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
 }
 
 } // namespace
@@ -112,9 +106,9 @@ void TestFilePanel::init()
     QVERIFY(QDir().mkpath(data(QStringLiteral("Šablony"))));
     QVERIFY(QDir().mkpath(data(QStringLiteral("Prázdná"))));
     for (const QString &name : Listed)
-        write(data(name));
-    write(data(QStringLiteral(".skrytý.txt")));
-    write(data(QStringLiteral("Šablony/vzor.txt")));
+        QVERIFY(TestFiles::WriteBytes(data(name), "text"));
+    QVERIFY(TestFiles::WriteBytes(data(QStringLiteral(".skrytý.txt")), "text"));
+    QVERIFY(TestFiles::WriteBytes(data(QStringLiteral("Šablony/vzor.txt")), "text"));
     QVERIFY(QFile::setPermissions(data(QStringLiteral("spustit.sh")),
                                   QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     m_store = std::make_unique<TSettingsStore>(configFile());

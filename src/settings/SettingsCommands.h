@@ -7,7 +7,7 @@
 
 class QWidget;
 class TPrompts;
-class TRxRichEdit;
+class EditorAppearance;
 class TSettingsStore;
 
 // The settings command "&Nastavení..." (F8, speed bar "Nastavení"): opens TfrmNASTAV
@@ -16,11 +16,9 @@ class SettingsCommands : public QObject
 {
     Q_OBJECT
 public:
-    // editvzor2: the template editor; activeEditor: the active page's editor or null;
-    // rebuildTagMenu: what OK calls with the tag names and hot-key texts when the list is
+    // appearance: the editors' look (the template and the active page); rebuildTagMenu: what OK calls with the tag names and hot-key texts when the list is
     // not empty (TagCommands::RebuildTagMenu); settings may be null.
-    SettingsCommands(TRxRichEdit *editvzor2, std::function<TRxRichEdit *()> activeEditor,
-                     TfrmNASTAV::TagMenuBuilder rebuildTagMenu, TPrompts *prompts, QWidget *window,
+    SettingsCommands(EditorAppearance *appearance, TfrmNASTAV::TagMenuBuilder rebuildTagMenu, TPrompts *prompts, QWidget *window,
                      TSettingsStore *settings, QObject *parent = nullptr);
 
     void mmNASTAVClick();
@@ -29,8 +27,7 @@ public:
     std::function<void(TfrmNASTAV *)> DialogCreated;
 
 private:
-    TRxRichEdit *m_template;
-    std::function<TRxRichEdit *()> m_activeEditor;
+    EditorAppearance *m_appearance;
     TfrmNASTAV::TagMenuBuilder m_rebuildTagMenu;
     TPrompts *m_prompts;
     QWidget *m_window;

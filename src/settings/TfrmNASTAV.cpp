@@ -3,7 +3,7 @@
 #include "common/TErrorText.h"
 #include "common/TPrompts.h"
 #include "text/TextFile.h"
-#include "editor/TRxRichEdit.h"
+#include "settings/EditorAppearance.h"
 #include "settings/HotKeyText.h"
 #include "settings/THotKeyEdit.h"
 #include "settings/TLaunchers.h"
@@ -72,9 +72,9 @@ QString listText(const QString &name)
 
 } // namespace
 
-TfrmNASTAV::TfrmNASTAV(TRxRichEdit *editvzor2, TRxRichEdit *activeEditor, TagMenuBuilder rebuildTagMenu,
-                       TPrompts *prompts, TSettingsStore *settings, QWidget *parent)
-    : QDialog(parent), m_template(editvzor2), m_active(activeEditor),
+TfrmNASTAV::TfrmNASTAV(EditorAppearance *appearance, TagMenuBuilder rebuildTagMenu, TPrompts *prompts,
+                       TSettingsStore *settings, QWidget *parent)
+    : QDialog(parent), m_appearance(appearance),
       m_rebuildTagMenu(std::move(rebuildTagMenu)), m_prompts(prompts), m_settings(settings)
 {
     setObjectName(QStringLiteral("frmNASTAV"));
@@ -306,10 +306,11 @@ QWidget *TfrmNASTAV::createZkratky()
 void TfrmNASTAV::FormCreate()
 {
     // The sample starts as the template: font, text colour, background.
-    if (m_template) {
-        setSampleFont(m_template->font());
-        setSampleColor(QPalette::Text, m_template->palette().color(QPalette::Active, QPalette::Text));
-        setSampleColor(QPalette::Base, m_template->palette().color(QPalette::Active, QPalette::Base));
+    if (m_appearance) {
+        const EditorLook look = m_appearance->Look();
+        setSampleFont(look.font);
+        setSampleColor(QPalette::Text, look.text);
+        setSampleColor(QPalette::Base, look.background);
     }
     showColor(SampleBackground());
     PageControl1->setCurrentIndex(0);
@@ -512,15 +513,8 @@ void TfrmNASTAV::btnOKClick()
 {
     if (HotKey2->hasFocus())
         HotKey2Exit(); // Enter in the field: the key shown is the key meant
-    const QFont font = edit_vzor->font();
-    const QColor text = SampleTextColor(), background = SampleBackground();
-    for (TRxRichEdit *editor : {m_template, m_active}) {
-        if (!editor)
-            continue;
-        editor->setFont(font);
-        setColor(editor, QPalette::Text, text);
-        setColor(editor, QPalette::Base, background);
-    }
+    if (m_appearance)
+        m_appearance->Apply({edit_vzor->font(), SampleTextColor(), SampleBackground()});
     if (!m_tags.IsEmpty() && m_rebuildTagMenu)
         m_rebuildTagMenu(m_tags.Names(), m_tags.HotKeys());
     accept();

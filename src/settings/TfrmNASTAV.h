@@ -19,12 +19,12 @@ class QTabWidget;
 class QToolButton;
 class THotKeyEdit;
 class TPrompts;
-class TRxRichEdit;
+class EditorAppearance;
 class TSettingsStore;
 
 // "Nastavení": the editors' font and colours, the user tags and the launchers to the
-// program. Created for each opening and shown modally. OK gives the template editor and
-// the active page's editor the sample's font and colours and rebuilds the tag menu;
+// program. Created for each opening and shown modally. OK gives the editors the sample's font
+// and colours (through `appearance`: the template and the active page) and rebuilds the tag menu;
 // closing in any way saves the four tag lists.
 class TfrmNASTAV : public QDialog
 {
@@ -35,10 +35,9 @@ public:
     // The font dialog: the chosen font, or nullopt when cancelled.
     using FontChooser = std::function<std::optional<QFont>(QWidget *parent, const QFont &font)>;
 
-    // editvzor2: the template whose font and colours new pages copy (read and written);
-    // activeEditor: the active page's editor, may be null; settings may be null.
-    TfrmNASTAV(TRxRichEdit *editvzor2, TRxRichEdit *activeEditor, TagMenuBuilder rebuildTagMenu,
-               TPrompts *prompts, TSettingsStore *settings, QWidget *parent = nullptr);
+    // appearance: the look new pages copy (read at opening, written by OK); settings may be null.
+    TfrmNASTAV(EditorAppearance *appearance, TagMenuBuilder rebuildTagMenu, TPrompts *prompts,
+               TSettingsStore *settings, QWidget *parent = nullptr);
     // The hot-key field may lose the focus while the dialog is taken apart: it must not
     // reach this (by then no longer whole) dialog.
     ~TfrmNASTAV() override;
@@ -121,8 +120,7 @@ private:
     void showColor(const QColor &color);
     void showTagFields(const QString &name, const QString &start, const QString &end);
 
-    TRxRichEdit *m_template;
-    TRxRichEdit *m_active;
+    EditorAppearance *m_appearance;
     TagMenuBuilder m_rebuildTagMenu;
     TPrompts *m_prompts;
     TSettingsStore *m_settings;

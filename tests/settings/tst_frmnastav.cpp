@@ -4,6 +4,7 @@
 #include "settings/TagCommands.h"
 #include "editor/TRxRichEdit.h"
 #include "settings/HotKeyText.h"
+#include "settings/EditorAppearance.h"
 #include "settings/SettingsCommands.h"
 #include "settings/TfrmNASTAV.h"
 #include "settings/THotKeyEdit.h"
@@ -103,12 +104,14 @@ class TestFrmNastav : public QObject
     std::unique_ptr<TSettingsStore> m_store;
     TFakePrompts m_prompts;
     std::unique_ptr<TRxRichEdit> m_template;
+    std::unique_ptr<WidgetAppearance> m_appearance;
     QList<QStringList> m_rebuilt; // names, then hot keys, per OK that rebuilt the menu
 
     std::unique_ptr<TfrmNASTAV> open(TRxRichEdit *active = nullptr)
     {
+        m_appearance = std::make_unique<WidgetAppearance>(m_template.get(), [active] { return active; });
         auto dialog = std::make_unique<TfrmNASTAV>(
-            m_template.get(), active,
+            m_appearance.get(),
             [this](const QStringList &names, const QStringList &hotKeys) { m_rebuilt << names << hotKeys; },
             &m_prompts, m_store.get());
         dialog->show();
@@ -625,8 +628,9 @@ void TestFrmNastav::settingsCommandOpensAndRebuildsTheMenu()
     TagCommands tags([&page] { return &page; }, &m_prompts, &window, m_store.get());
     tags.BuildTagMenu(&mmUZIV, {QKeySequence(Qt::CTRL | Qt::Key_C)});
     QCOMPARE(mmUZIV.actions().size(), 1);
+    WidgetAppearance appearance(m_template.get(), [&page] { return &page; });
     SettingsCommands settings(
-        m_template.get(), [&page] { return &page; },
+        &appearance,
         [&tags](const QStringList &names, const QStringList &hotKeys) {
             tags.RebuildTagMenu(names, hotKeys);
         },

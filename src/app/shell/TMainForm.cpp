@@ -18,6 +18,7 @@
 #include "app/pages/TPageControl.h"
 #include "app/shell/TStatusPanels.h"
 #include "editor/TRxRichEdit.h"
+#include "settings/EditorAppearance.h"
 #include "settings/SettingsCommands.h"
 #include "settings/TagCommands.h"
 #include "settings/TLanguageChoice.h"
@@ -112,8 +113,9 @@ void TMainForm::createControllers()
     connect(m_pages, &PageCommands::PageCreated, m_typingSpell,
             [this](TTabSheet *page) { m_typingSpell->WatchEditor(page->Editor()); });
     m_tags = new TagCommands([this] { return ActiveEditor(); }, m_prompts, this, m_settings, this);
+    m_appearance = std::make_unique<WidgetAppearance>(editvzor2, [this] { return ActiveEditor(); });
     m_settingsDialog = new SettingsCommands(
-        editvzor2, [this] { return ActiveEditor(); },
+        m_appearance.get(),
         [this](const QStringList &names, const QStringList &keys) { m_tags->RebuildTagMenu(names, keys); },
         m_prompts, this, m_settings, this);
     m_view = new ViewCommands({ToolBar, StatusBar, pnlLEVY, PageControl1}, m_prompts, m_settings, this, this);

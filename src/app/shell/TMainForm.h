@@ -15,6 +15,7 @@ class TagCommands;
 class TypingSpellCheck;
 class CommandTable;
 class EditCommands;
+class EditorAppearance;
 class EncodingCommands;
 class FileCommands;
 class FileDrop;
@@ -121,6 +122,7 @@ private:
     TypingSpellCheck *m_typingSpell = nullptr;
     TagCommands *m_tags = nullptr;
     SettingsCommands *m_settingsDialog = nullptr;
+    std::unique_ptr<EditorAppearance> m_appearance; // what the settings dialog reaches of the editors
     TStatusPanels *m_statusPanels = nullptr;
     EncodingCommands *m_encodings = nullptr;
     FileWatch *m_fileWatch = nullptr;

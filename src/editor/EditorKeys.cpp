@@ -30,13 +30,13 @@ bool Keeps(QKeyCombination key)
     }
     using S = QKeySequence;
     static const S::StandardKey moving[] = {
-        S::MoveToNextChar,        S::MoveToPreviousChar,    S::MoveToNextWord,         S::MoveToPreviousWord,
-        S::MoveToNextLine,        S::MoveToPreviousLine,    S::MoveToNextPage,         S::MoveToPreviousPage,
-        S::MoveToStartOfLine,     S::MoveToEndOfLine,       S::MoveToStartOfBlock,     S::MoveToEndOfBlock,
-        S::MoveToStartOfDocument, S::MoveToEndOfDocument,   S::SelectNextChar,         S::SelectPreviousChar,
-        S::SelectNextWord,        S::SelectPreviousWord,    S::SelectNextLine,         S::SelectPreviousLine,
-        S::SelectNextPage,        S::SelectPreviousPage,    S::SelectStartOfLine,      S::SelectEndOfLine,
-        S::SelectStartOfBlock,    S::SelectEndOfBlock,      S::SelectStartOfDocument,  S::SelectEndOfDocument,
+        S::MoveToNextChar,        S::MoveToPreviousChar,  S::MoveToNextWord,        S::MoveToPreviousWord,
+        S::MoveToNextLine,        S::MoveToPreviousLine,  S::MoveToNextPage,        S::MoveToPreviousPage,
+        S::MoveToStartOfLine,     S::MoveToEndOfLine,     S::MoveToStartOfBlock,    S::MoveToEndOfBlock,
+        S::MoveToStartOfDocument, S::MoveToEndOfDocument, S::SelectNextChar,        S::SelectPreviousChar,
+        S::SelectNextWord,        S::SelectPreviousWord,  S::SelectNextLine,        S::SelectPreviousLine,
+        S::SelectNextPage,        S::SelectPreviousPage,  S::SelectStartOfLine,     S::SelectEndOfLine,
+        S::SelectStartOfBlock,    S::SelectEndOfBlock,    S::SelectStartOfDocument, S::SelectEndOfDocument,
     };
     const QKeyCombination plain(mods, key.key());
     for (S::StandardKey standard : moving)

@@ -577,7 +577,8 @@ bool TRxRichEdit::event(QEvent *e)
 bool TRxRichEdit::isWindowKey(const QKeyEvent *e) const
 {
     const QKeyCombination k = e->keyCombination();
-    return m_windowKeys && m_windowKeys(QKeyCombination(k.keyboardModifiers() & ~Qt::KeypadModifier, k.key()));
+    return m_windowKeys
+           && m_windowKeys(QKeyCombination(k.keyboardModifiers() & ~Qt::KeypadModifier, k.key()));
 }
 
 void TRxRichEdit::keyPressEvent(QKeyEvent *e)

@@ -82,7 +82,10 @@ public:
 
     // The keys the window's commands and tags take: the editor leaves them to the window,
     // also those it would take itself, and a key whose command is disabled does nothing.
-    void SetWindowKeys(std::function<bool(QKeyCombination)> windowKeys) { m_windowKeys = std::move(windowKeys); }
+    void SetWindowKeys(std::function<bool(QKeyCombination)> windowKeys)
+    {
+        m_windowKeys = std::move(windowKeys);
+    }
 
     // The editor's own hint: empty at creation, set by Save As to the full path.
     QString Hint() const { return m_document->SavedName(); }

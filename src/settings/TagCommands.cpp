@@ -112,9 +112,11 @@ bool TagCommands::TakesKey(QKeyCombination key) const
 {
     if (!m_menu)
         return false;
+    const Qt::KeyboardModifiers mods = key.keyboardModifiers() & ~Qt::KeypadModifier;
     for (const QAction *item : m_menu->actions())
         for (const QKeySequence &s : item->shortcuts())
-            if (s.count() == 1 && s[0] == key)
+            if (s.count() == 1 && s[0].key() == key.key()
+                && (s[0].keyboardModifiers() & ~Qt::KeypadModifier) == mods)
                 return true;
     return false;
 }

@@ -35,7 +35,7 @@ public:
     // The same from the settings dialog's lists (its OK), into the menu last built.
     void RebuildTagMenu(const QStringList &names, const QStringList &hotKeys);
 
-    // Whether a tag has this key now.
+    // Whether a tag has this key now (the keypad's keys as the main ones).
     bool TakesKey(QKeyCombination key) const;
 
     // Appends one tag item: caption (a "-" alone is a separator line, "&" marks the

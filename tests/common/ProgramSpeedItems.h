@@ -10,7 +10,8 @@
 
 // The speed bar's items as the main window's command table makes them, each bound to the
 // action `actionOf` gives for its component name (none: no action).
-inline QList<TSpeedBarItem> ProgramSpeedItems(const std::function<QAction *(const QString &name)> &actionOf = {})
+inline QList<TSpeedBarItem>
+ProgramSpeedItems(const std::function<QAction *(const QString &name)> &actionOf = {})
 {
     TFakePrompts prompts;
     TMainForm form(&prompts, nullptr);

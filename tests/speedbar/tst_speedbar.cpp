@@ -1,12 +1,12 @@
 // The speed bar on a shown main window: its first layout, clicks, the customising dialog
 // and its drags, moving the bar to each side, and the stored layout.
+#include "ProgramSpeedItems.h"
 #include "settings/TFormStorage.h"
 #include "settings/TSettingsStore.h"
 #include "speedbar/CommandImages.h"
 #include "speedbar/TSpeedBar.h"
 #include "speedbar/TSpeedbarSetupWindow.h"
 #include "speedbar/TSpeedButton.h"
-#include "ProgramSpeedItems.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,10 +1,10 @@
 // The speed bar's rules without widgets: the snap grid, placing, the docking triangles,
 // the orientation swap and the stored layout.
 #include "common/TErrorText.h"
+#include "ProgramSpeedItems.h"
 #include "settings/TSettingsStore.h"
 #include "speedbar/SpeedGrid.h"
 #include "speedbar/TSpeedBarModel.h"
-#include "ProgramSpeedItems.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -25,8 +25,8 @@
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QScrollBar>
-#include <QStandardPaths>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 

@@ -155,14 +155,6 @@ QAction *CommandTable::Action(const QString &name)
     return stray;
 }
 
-QMenu *CommandTable::Menu(const QString &name)
-{
-    if (QMenu *menu = m_menus.value(name))
-        return menu;
-    problem(QStringLiteral("no menu named %1").arg(name));
-    return AddMenu({name, name, std::nullopt, true});
-}
-
 QList<TSpeedBarItem> CommandTable::SpeedBarItems()
 {
     QList<TSpeedBarItem> items;

@@ -89,7 +89,8 @@ struct ItemBinding
 template <typename Source, typename Signal>
 ItemBinding MarkOf(Source *source, bool (Source::*get)() const, Signal signal)
 {
-    return {[source, get] { return (source->*get)(); }, {},
+    return {[source, get] { return (source->*get)(); },
+            {},
             [source, signal](QObject *context, std::function<void()> changed) {
                 QObject::connect(source, signal, context, std::move(changed));
             }};
@@ -99,7 +100,8 @@ ItemBinding MarkOf(Source *source, bool (Source::*get)() const, Signal signal)
 template <typename Source, typename Signal>
 ItemBinding CaptionOf(Source *source, QString (Source::*get)() const, Signal signal)
 {
-    return {{}, [source, get] { return (source->*get)(); },
+    return {{},
+            [source, get] { return (source->*get)(); },
             [source, signal](QObject *context, std::function<void()> changed) {
                 QObject::connect(source, signal, context, std::move(changed));
             }};
@@ -155,8 +157,6 @@ public:
     // The action of a place by its component name. A name not in the table is recorded as a
     // problem and answered with a detached, disabled action, never a null pointer.
     QAction *Action(const QString &name);
-    QMenu *Menu(const QString &name);
-    bool Has(const QString &name) const { return m_places.contains(name); }
 
     // The speed bar's buttons, in the order of the rows, each with its place's action.
     QList<TSpeedBarItem> SpeedBarItems();

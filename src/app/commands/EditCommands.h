@@ -15,7 +15,8 @@ class EditCommands : public QObject
 public:
     // `message` shows a short message (the status bar's hint panel); false when it is not
     // shown.
-    EditCommands(PageCommands *pages, std::function<bool(const QString &)> message, QObject *parent = nullptr);
+    EditCommands(PageCommands *pages, std::function<bool(const QString &)> message,
+                 QObject *parent = nullptr);
 
     // The check mark of "Zalo&mit řádky": the wrap state of new pages (on at first).
     bool WrapMark() const { return m_wrap; }

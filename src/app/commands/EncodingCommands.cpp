@@ -22,8 +22,8 @@ namespace {
 const char *const GuessProperty = "encodingGuess";
 } // namespace
 
-EncodingCommands::EncodingCommands(PageCommands *pages, TPrompts *prompts, QWidget *window, QStatusBar *statusBar,
-                                   QObject *parent)
+EncodingCommands::EncodingCommands(PageCommands *pages, TPrompts *prompts, QWidget *window,
+                                   QStatusBar *statusBar, QObject *parent)
     : QObject(parent), m_pages(pages), m_prompts(prompts), m_window(window)
 {
     setObjectName(QStringLiteral("EncodingCommands"));

@@ -44,14 +44,13 @@ MainCommands::Menus MainCommands::AddMenus(CommandTable &t)
     m.Nstroje1 = t.AddMenu({"Nstroje1", tr("&Nástroje")});
     m.mmHelp = t.AddMenu({"mmHelp", tr("Nápo&věda")});
     // The recent files (TMRUManager) and the languages (ViewCommands) fill their own.
-    m.mmReopen = t.AddMenu({.name = "mmReopen",
-                            .title = tr("Znovu otevřít"),
-                            .spot = in("mmFile", 0),
-                            .startsDisabled = true});
+    m.mmReopen = t.AddMenu(
+        {.name = "mmReopen", .title = tr("Znovu otevřít"), .spot = in("mmFile", 0), .startsDisabled = true});
     m.mmKodovani = t.AddMenu(
         {.name = "mmKodovani", .title = tr("Kó&dování"), .spot = in("mmFile", 1), .pageOnly = true});
     m.ss1 = t.AddMenu({.name = "ss1", .title = tr("Velikos&t"), .spot = in("mmEdit", 3), .pageOnly = true});
-    m.mmLANGUAGE = t.AddMenu({.name = "mmLANGUAGE", .title = tr("&Jazyková verze"), .spot = in("Nstroje1", 1)});
+    m.mmLANGUAGE =
+        t.AddMenu({.name = "mmLANGUAGE", .title = tr("&Jazyková verze"), .spot = in("Nstroje1", 1)});
     // A right click in a page, and on the tabs.
     m.pmActivePage = t.AddMenu({.name = "pmActivePage", .popup = true});
     m.pmMAINPAGE = t.AddMenu({.name = "pmMAINPAGE", .popup = true});
@@ -157,7 +156,8 @@ void MainCommands::AddRows(CommandTable &t, const Controllers &c)
            .caption = tr("Nastavení t&iskárny..."),
            .handler = run(c.printing, &PrintCommands::mmPrinterSetupClick),
            .menu = in("mmFile", 3),
-           .speed = SpeedPlace{"SpeedItem9", Soubor, QT_TRANSLATE_NOOP("TSpeedBar", "Nastavení tiskárny"), 8, -1}});
+           .speed = SpeedPlace{"SpeedItem9", Soubor, QT_TRANSLATE_NOOP("TSpeedBar", "Nastavení tiskárny"), 8,
+                               -1}});
     t.Add({.name = "mmExit",
            .caption = tr("&Konec"),
            .handler = run(f, &FileCommands::mmExitClick),
@@ -212,13 +212,14 @@ void MainCommands::AddRows(CommandTable &t, const Controllers &c)
            .menu = in("mmEdit", 2),
            .page = PagePlace{"pmaFind", tr("Najít"), PmSearch},
            .speed = SpeedPlace{"SpeedItem15", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Najít"), 14, -1}});
-    t.Add({.name = "mmFindAgain",
-           .caption = tr("&Hledat další"),
-           .handler = run(x, &TextToolCommands::mmFindAgainClick),
-           .keys = {K(Qt::Key_F3)},
-           .enabling = E::PageOpen,
-           .menu = in("mmEdit", 2),
-           .speed = SpeedPlace{"SpeedItem16", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Hledat další"), 15, -1}});
+    t.Add(
+        {.name = "mmFindAgain",
+         .caption = tr("&Hledat další"),
+         .handler = run(x, &TextToolCommands::mmFindAgainClick),
+         .keys = {K(Qt::Key_F3)},
+         .enabling = E::PageOpen,
+         .menu = in("mmEdit", 2),
+         .speed = SpeedPlace{"SpeedItem16", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Hledat další"), 15, -1}});
     t.Add({.name = "mmReplace",
            .caption = tr("Zaměn&it..."),
            .handler = run(x, &TextToolCommands::mmReplaceClick),
@@ -240,22 +241,24 @@ void MainCommands::AddRows(CommandTable &t, const Controllers &c)
            .keys = {K(ctrl | Qt::Key_D)},
            .enabling = E::PageOpen,
            .menu = in("mmEdit", 3),
-           .speed = SpeedPlace{"SpeedItem19", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Vložit datum a čas"), 18,
-                               -1}});
+           .speed = SpeedPlace{"SpeedItem19", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Vložit datum a čas"),
+                               18, -1}});
     t.Add({.name = "UpperItem1",
            .caption = tr("&Velká písmena"),
            .handler = run(x, &TextToolCommands::UpperItem1Click),
            .keys = {K(ctrl | shift | Qt::Key_V)},
            .enabling = E::PageOpen,
            .menu = in("ss1", 0),
-           .speed = SpeedPlace{"SpeedItem20", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Velká písmena"), 19, -1}});
-    t.Add({.name = "LowerItem1",
-           .caption = tr("&Malá písmena"),
-           .handler = run(x, &TextToolCommands::LowerItem1Click),
-           .keys = {K(ctrl | shift | Qt::Key_M)},
-           .enabling = E::PageOpen,
-           .menu = in("ss1", 0),
-           .speed = SpeedPlace{"SpeedItem21", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Malá písmena"), 20, -1}});
+           .speed =
+               SpeedPlace{"SpeedItem20", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Velká písmena"), 19, -1}});
+    t.Add(
+        {.name = "LowerItem1",
+         .caption = tr("&Malá písmena"),
+         .handler = run(x, &TextToolCommands::LowerItem1Click),
+         .keys = {K(ctrl | shift | Qt::Key_M)},
+         .enabling = E::PageOpen,
+         .menu = in("ss1", 0),
+         .speed = SpeedPlace{"SpeedItem21", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Malá písmena"), 20, -1}});
     t.Add({.name = "InvertItem1",
            .caption = tr("&Inverze"),
            .handler = run(x, &TextToolCommands::InvertItem1Click),
@@ -269,27 +272,30 @@ void MainCommands::AddRows(CommandTable &t, const Controllers &c)
            .enabling = E::PageOpen,
            .menu = in("mmEdit", 4),
            .speed = SpeedPlace{"SpeedItem23", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Vybrat vše"), 22, -1}});
-    t.Add({.name = "itmWrap",
-           .caption = tr("Zalo&mit řádky"),
-           .handler = run(e, &EditCommands::itmWrapClick),
-           .keys = {K(ctrl | Qt::Key_W)},
-           .enabling = E::PageOpen,
-           .menu = in("mmEdit", 4),
-           .speed = SpeedPlace{"SpeedItem24", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Zalomit řádky"), 23, -1},
-           .binding = MarkOf(e, &EditCommands::WrapMark, &EditCommands::WrapMarkChanged)});
+    t.Add(
+        {.name = "itmWrap",
+         .caption = tr("Zalo&mit řádky"),
+         .handler = run(e, &EditCommands::itmWrapClick),
+         .keys = {K(ctrl | Qt::Key_W)},
+         .enabling = E::PageOpen,
+         .menu = in("mmEdit", 4),
+         .speed = SpeedPlace{"SpeedItem24", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Zalomit řádky"), 23, -1},
+         .binding = MarkOf(e, &EditCommands::WrapMark, &EditCommands::WrapMarkChanged)});
 
     // "&Zobrazit"
     t.Add({.name = "mmTOOLBAR",
            .caption = tr("&Panel nástrojů"),
            .handler = run(v, &ViewCommands::mmTOOLBARClick),
            .menu = in("mmView", 0),
-           .speed = SpeedPlace{"SpeedItem25", Zobrazit, QT_TRANSLATE_NOOP("TSpeedBar", "Panel nástrojů"), 24, -1},
+           .speed =
+               SpeedPlace{"SpeedItem25", Zobrazit, QT_TRANSLATE_NOOP("TSpeedBar", "Panel nástrojů"), 24, -1},
            .binding = MarkOf(v, &ViewCommands::ToolBarMark, &ViewCommands::MarksChanged)});
     t.Add({.name = "mmStatusBar",
            .caption = tr("&Stavový řádek"),
            .handler = run(v, &ViewCommands::mmStatusBarClick),
            .menu = in("mmView", 0),
-           .speed = SpeedPlace{"SpeedItem26", Zobrazit, QT_TRANSLATE_NOOP("TSpeedBar", "Stavový řádek"), 25, -1},
+           .speed =
+               SpeedPlace{"SpeedItem26", Zobrazit, QT_TRANSLATE_NOOP("TSpeedBar", "Stavový řádek"), 25, -1},
            .binding = MarkOf(v, &ViewCommands::StatusBarMark, &ViewCommands::MarksChanged)});
     t.Add({.name = "mmSpeed",
            .caption = tr("SpeedP&anel"),
@@ -347,12 +353,13 @@ void MainCommands::AddRows(CommandTable &t, const Controllers &c)
            .caption = tr("N&astavit panel nástrojů..."),
            .handler = run(c.speedBar, &TSpeedBar::Customize),
            .menu = in("Nstroje1", 2)});
-    t.Add({.name = "mmNASTAV",
-           .caption = tr("&Nastavení..."),
-           .handler = run(c.settings, &SettingsCommands::mmNASTAVClick),
-           .keys = {K(Qt::Key_F8)},
-           .menu = in("Nstroje1", 2),
-           .speed = SpeedPlace{"SpeedItem30", Nastroje, QT_TRANSLATE_NOOP("TSpeedBar", "Nastavení"), 29, 243}});
+    t.Add(
+        {.name = "mmNASTAV",
+         .caption = tr("&Nastavení..."),
+         .handler = run(c.settings, &SettingsCommands::mmNASTAVClick),
+         .keys = {K(Qt::Key_F8)},
+         .menu = in("Nstroje1", 2),
+         .speed = SpeedPlace{"SpeedItem30", Nastroje, QT_TRANSLATE_NOOP("TSpeedBar", "Nastavení"), 29, 243}});
     t.Add({.name = "mmAbout",
            .caption = tr("O pro&gramu..."),
            .handler = run(c.about, &AboutCommands::mmAboutClick),
@@ -377,11 +384,12 @@ void MainCommands::AddRows(CommandTable &t, const Controllers &c)
            .handler = run(p, &PageCommands::zalvpred1Click),
            .keys = {K(ctrl | Qt::Key_Tab), K(ctrl | Qt::Key_PageDown)},
            .page = PagePlace{"zalvpred1Item", QStringLiteral("zalvpred"), PmEnd, true}});
-    t.Add({.name = "zalzpet1",
-           .caption = QStringLiteral("zalzpet"),
-           .handler = run(p, &PageCommands::zalzpet1Click),
-           .keys = {K(ctrl | shift | Qt::Key_Tab), K(ctrl | shift | Qt::Key_Backtab), K(ctrl | Qt::Key_PageUp)},
-           .page = PagePlace{"zalzpet1Item", QStringLiteral("zalzpet"), PmEnd, true}});
+    t.Add(
+        {.name = "zalzpet1",
+         .caption = QStringLiteral("zalzpet"),
+         .handler = run(p, &PageCommands::zalzpet1Click),
+         .keys = {K(ctrl | shift | Qt::Key_Tab), K(ctrl | shift | Qt::Key_Backtab), K(ctrl | Qt::Key_PageUp)},
+         .page = PagePlace{"zalzpet1Item", QStringLiteral("zalzpet"), PmEnd, true}});
 
     t.FillMenus();
 }

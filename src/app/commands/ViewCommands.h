@@ -35,11 +35,11 @@ public:
     // (the stored mark and the stored visibility of the status bar may differ). The
     // multi-row mark and the tab item's caption start as they are and follow only their
     // own items, not a restored tab layout.
-    bool ToolBarMark() const { return m_toolBar; }       // mmTOOLBAR
-    bool StatusBarMark() const { return m_statusBar; }   // mmStatusBar
-    bool SidePanelMark() const { return m_sidePanel; }   // mmSpeed
-    bool MultiLineMark() const { return m_multiLine; }   // mmMultiLine
-    QString TabsCaption() const;                         // mmZALOZKY
+    bool ToolBarMark() const { return m_toolBar; }     // mmTOOLBAR
+    bool StatusBarMark() const { return m_statusBar; } // mmStatusBar
+    bool SidePanelMark() const { return m_sidePanel; } // mmSpeed
+    bool MultiLineMark() const { return m_multiLine; } // mmMultiLine
+    QString TabsCaption() const;                       // mmZALOZKY
     void SetToolBarMark(bool on);
     void SetStatusBarMark(bool on);
     void SetSidePanelMark(bool on);

@@ -124,7 +124,9 @@ void TMainForm::createControllers()
     // Every editor leaves the keys of the commands and of the tags to the window.
     m_pages = new PageCommands(
         PageControl1, editvzor2, pmActivePage,
-        [this](QKeyCombination key) { return m_commands->TakesKey(key) || (m_tags && m_tags->TakesKey(key)); },
+        [this](QKeyCombination key) {
+            return m_commands->TakesKey(key) || (m_tags && m_tags->TakesKey(key));
+        },
         this);
     m_files = new FileCommands(
         m_pages, m_prompts, this, [this](const QString &name, int data) { AddToRecent(name, data); },

@@ -151,8 +151,9 @@ void TMainForm::initSettings()
     TStoredProperties &p = FormStorage1->Properties();
     // A check mark: its controller keeps it.
     auto checked = [](auto *controller, auto get, auto set) {
-        return std::make_pair(std::function<bool()>([controller, get] { return (controller->*get)(); }),
-                              std::function<void(bool)>([controller, set](bool v) { (controller->*set)(v); }));
+        return std::make_pair(
+            std::function<bool()>([controller, get] { return (controller->*get)(); }),
+            std::function<void(bool)>([controller, set](bool v) { (controller->*set)(v); }));
     };
     auto shown = [this](QWidget *w) {
         return std::make_pair(std::function<bool()>([this, w] { return w->isVisibleTo(this); }),
@@ -164,7 +165,8 @@ void TMainForm::initSettings()
     };
 
     add(K::itmWrap_Checked, checked(m_edits, &EditCommands::WrapMark, &EditCommands::SetWrapMark));
-    add(K::mmStatusBar_Checked, checked(m_view, &ViewCommands::StatusBarMark, &ViewCommands::SetStatusBarMark));
+    add(K::mmStatusBar_Checked,
+        checked(m_view, &ViewCommands::StatusBarMark, &ViewCommands::SetStatusBarMark));
     add(K::StatusBar_Visible, shown(StatusBar));
     p.AddTruth(
         K::PageControl1_MultiLine, [this] { return PageControl1->MultiLine(); },

@@ -10,13 +10,11 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPlainTextDocumentLayout>
-#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QTimer>
 #include <QElapsedTimer>
-#include <QWheelEvent>
 
 #include <utility>
 

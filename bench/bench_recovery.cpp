@@ -55,7 +55,7 @@ int main(int argc, char **argv)
     TRxRichEdit templateEditor;
     TPageControl pages;
     pages.resize(900, 700);
-    PageCommands pageCommands(&pages, &templateEditor);
+    PageCommands pageCommands(&pages, &templateEditor, nullptr, {});
     Recovery recovery(&pageCommands, nullptr, &pages);
     recovery.SetStore(&store);
     recovery.SetPauseMs(1000);

@@ -10,13 +10,11 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPlainTextDocumentLayout>
-#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QTimer>
 #include <QElapsedTimer>
-#include <QWheelEvent>
 
 #include <utility>
 
@@ -24,40 +22,6 @@ namespace {
 
 constexpr int MarginWidth = 8;
 constexpr int MaxLineText = 4096;
-
-// The keys of the edit menu's items: the window's actions take them, never the text control,
-// so that a disabled item's key does nothing.
-bool isMenuKey(const QKeyEvent *e)
-{
-    const QKeyCombination k = e->keyCombination();
-    static const QKeyCombination keys[] = {
-        QKeyCombination(Qt::ControlModifier, Qt::Key_Z), QKeyCombination(Qt::ControlModifier, Qt::Key_X),
-        QKeyCombination(Qt::ControlModifier, Qt::Key_C), QKeyCombination(Qt::ControlModifier, Qt::Key_V),
-        QKeyCombination(Qt::ControlModifier, Qt::Key_A), QKeyCombination(Qt::ControlModifier, Qt::Key_Y),
-        QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z),
-    };
-    for (const auto &key : keys)
-        if (k == key)
-            return true;
-    return false;
-}
-
-// Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PgDn and Ctrl+PgUp switch pages; the text control would take
-// them as a tab or a move.
-bool isPageSwitchKey(const QKeyEvent *e)
-{
-    return (e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab || e->key() == Qt::Key_PageDown
-            || e->key() == Qt::Key_PageUp)
-        && (e->modifiers() & Qt::ControlModifier);
-}
-
-const QRegularExpression &urlPattern()
-{
-    static const QRegularExpression re(
-        QStringLiteral(R"((?:(?:https?|ftp|file)://|mailto:|www\.)[^\s<>"]+[^\s<>".,;:!?)\]'])"),
-        QRegularExpression::CaseInsensitiveOption);
-    return re;
-}
 
 } // namespace
 
@@ -580,67 +544,6 @@ void TRxRichEdit::Redo()
     redo();
 }
 
-// ---- zoom ----
-
-namespace {
-constexpr qreal MinZoomedPoints = 4;
-constexpr qreal MaxZoomedPoints = 96;
-} // namespace
-
-void TRxRichEdit::zoomTo(int steps)
-{
-    if (m_zoomSteps == 0)
-        m_unzoomedFont = font();
-    const qreal base = m_unzoomedFont.pointSizeF();
-    if (base <= 0)
-        return; // a font in pixels: not zoomed
-    steps = int(qBound(MinZoomedPoints - base, qreal(steps), MaxZoomedPoints - base));
-    if (steps == m_zoomSteps)
-        return;
-    m_zoomSteps = steps;
-    QFont f = m_unzoomedFont;
-    f.setPointSizeF(base + steps);
-    setFont(f);
-}
-
-void TRxRichEdit::ZoomIn()
-{
-    zoomTo(m_zoomSteps + 1);
-}
-
-void TRxRichEdit::ZoomOut()
-{
-    zoomTo(m_zoomSteps - 1);
-}
-
-void TRxRichEdit::ResetZoom()
-{
-    if (m_zoomSteps == 0)
-        return;
-    m_zoomSteps = 0;
-    setFont(m_unzoomedFont);
-}
-
-void TRxRichEdit::wheelEvent(QWheelEvent *e)
-{
-    if (!(e->modifiers() & Qt::ControlModifier)) {
-        m_wheelZoom = 0;
-        QPlainTextEdit::wheelEvent(e);
-        return;
-    }
-    // One step per notch; touchpads send small angles that add up.
-    m_wheelZoom += e->angleDelta().y();
-    while (m_wheelZoom >= 120) {
-        m_wheelZoom -= 120;
-        ZoomIn();
-    }
-    while (m_wheelZoom <= -120) {
-        m_wheelZoom += 120;
-        ZoomOut();
-    }
-    e->accept();
-}
-
 int TRxRichEdit::roomLeft() const
 {
     return MaxLength - TextLength();
@@ -660,18 +563,26 @@ void TRxRichEdit::onContentsChange(int, int removed, int added)
 
 bool TRxRichEdit::event(QEvent *e)
 {
-    if (e->type() == QEvent::ShortcutOverride
-        && (isMenuKey(static_cast<QKeyEvent *>(e)) || isPageSwitchKey(static_cast<QKeyEvent *>(e)))) {
+    // The window's keys go to its commands and tags, also those the text control would take
+    // for itself (Ctrl+Z, Ctrl+A, ...).
+    if (e->type() == QEvent::ShortcutOverride && isWindowKey(static_cast<QKeyEvent *>(e))) {
         e->ignore();
         return true;
     }
     return QPlainTextEdit::event(e);
 }
 
+bool TRxRichEdit::isWindowKey(const QKeyEvent *e) const
+{
+    const QKeyCombination k = e->keyCombination();
+    return m_windowKeys
+           && m_windowKeys(QKeyCombination(k.keyboardModifiers() & ~Qt::KeypadModifier, k.key()));
+}
+
 void TRxRichEdit::keyPressEvent(QKeyEvent *e)
 {
-    if (isMenuKey(e)) {
-        e->accept(); // the item was disabled: the key does nothing
+    if (isWindowKey(e)) {
+        e->accept(); // its command is disabled: the key does nothing
         return;
     }
     if (Loading()) {
@@ -759,108 +670,4 @@ void TRxRichEdit::changeEvent(QEvent *e)
     QPlainTextEdit::changeEvent(e);
     if (e->type() == QEvent::FontChange)
         invalidateLineCounts();
-}
-
-void TRxRichEdit::paintEvent(QPaintEvent *e)
-{
-    QPlainTextEdit::paintEvent(e);
-    drawLinks();
-}
-
-// Web addresses are underlined in the link colour; clicking one does nothing.
-void TRxRichEdit::drawLinks()
-{
-    QPainter painter(viewport());
-    painter.setPen(QPen(palette().color(QPalette::Link), 1));
-    const QPointF offset = contentOffset();
-    const int bottom = viewport()->height();
-    for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
-        const QRectF geom = blockBoundingGeometry(block).translated(offset);
-        if (geom.top() > bottom)
-            break;
-        if (!block.isVisible() || block.length() > 100000)
-            continue;
-        const QString text = block.text();
-        if (!text.contains(QLatin1String("://")) && !text.contains(QLatin1String("www."), Qt::CaseInsensitive)
-            && !text.contains(QLatin1String("mailto:"), Qt::CaseInsensitive))
-            continue;
-        const QTextLayout *tl = block.layout();
-        if (!tl || tl->lineCount() == 0)
-            continue;
-        auto it = urlPattern().globalMatch(text);
-        while (it.hasNext()) {
-            const auto m = it.next();
-            const int s = int(m.capturedStart()), t = int(m.capturedEnd());
-            for (int i = 0; i < tl->lineCount(); ++i) {
-                const QTextLine line = tl->lineAt(i);
-                const int ls = line.textStart(), le = ls + line.textLength();
-                if (le <= s || ls >= t)
-                    continue;
-                const qreal x1 = line.cursorToX(qMax(s, ls)), x2 = line.cursorToX(qMin(t, le));
-                const qreal y = geom.top() + line.y() + line.ascent() + 1.5;
-                painter.drawLine(QPointF(geom.left() + x1, y), QPointF(geom.left() + x2, y));
-            }
-        }
-    }
-}
-
-void TRxRichEdit::selectDisplayLineAt(int y, bool extend)
-{
-    QTextCursor at = cursorForPosition(QPoint(0, y));
-    QTextCursor start = at, end = at;
-    start.movePosition(QTextCursor::StartOfLine);
-    end.movePosition(QTextCursor::EndOfLine);
-    if (end.atBlockEnd() && !end.atEnd())
-        end.movePosition(QTextCursor::NextCharacter);
-    QTextCursor c = textCursor();
-    if (extend) {
-        const int anchor = c.anchor();
-        c.setPosition(anchor);
-        c.setPosition(end.position() >= anchor ? end.position() : start.position(), QTextCursor::KeepAnchor);
-    } else {
-        c.setPosition(start.position());
-        c.setPosition(end.position(), QTextCursor::KeepAnchor);
-    }
-    setTextCursor(c);
-    setFocus(Qt::MouseFocusReason);
-}
-
-void TRxRichEdit::mousePressEvent(QMouseEvent *e)
-{
-    QPlainTextEdit::mousePressEvent(e);
-    m_wordAnchor = (e->button() == Qt::LeftButton && !(e->modifiers() & Qt::ShiftModifier))
-        ? textCursor().position()
-        : -1;
-}
-
-// Dragging past the word where the drag began selects whole words.
-void TRxRichEdit::mouseMoveEvent(QMouseEvent *e)
-{
-    QPlainTextEdit::mouseMoveEvent(e);
-    if (m_wordAnchor < 0 || !(e->buttons() & Qt::LeftButton))
-        return;
-    QTextCursor c = textCursor();
-    const int pos = c.position();
-    QTextCursor w(document());
-    w.setPosition(m_wordAnchor);
-    w.select(QTextCursor::WordUnderCursor);
-    const int wordStart = w.hasSelection() ? w.selectionStart() : m_wordAnchor;
-    const int wordEnd = w.hasSelection() ? w.selectionEnd() : m_wordAnchor;
-    if (pos >= wordStart && pos <= wordEnd)
-        return;
-    QTextCursor p(document());
-    p.setPosition(pos);
-    p.select(QTextCursor::WordUnderCursor);
-    c.setPosition(pos > wordEnd ? wordStart : wordEnd);
-    if (p.hasSelection())
-        c.setPosition(pos > wordEnd ? p.selectionEnd() : p.selectionStart(), QTextCursor::KeepAnchor);
-    else
-        c.setPosition(pos, QTextCursor::KeepAnchor);
-    setTextCursor(c);
-}
-
-void TRxRichEdit::mouseReleaseEvent(QMouseEvent *e)
-{
-    QPlainTextEdit::mouseReleaseEvent(e);
-    m_wordAnchor = -1;
 }

@@ -80,6 +80,13 @@ public:
     bool WordWrap() const;
     void SetWordWrap(bool wrap);
 
+    // The keys the window's commands and tags take: the editor leaves them to the window,
+    // also those it would take itself, and a key whose command is disabled does nothing.
+    void SetWindowKeys(std::function<bool(QKeyCombination)> windowKeys)
+    {
+        m_windowKeys = std::move(windowKeys);
+    }
+
     // The editor's own hint: empty at creation, set by Save As to the full path.
     QString Hint() const { return m_document->SavedName(); }
 
@@ -119,6 +126,7 @@ protected:
 private:
     friend class TSelectionMargin;
     void onContentsChange(int from, int removed, int added);
+    bool isWindowKey(const QKeyEvent *e) const;
     int lineInBlock(const QTextBlock &block, int offset) const;
     bool displayLine(int line, QTextBlock *block, int *start, int *length) const;
     void invalidateLineCounts();
@@ -141,6 +149,7 @@ private:
     int m_afterLoadAnchor = -1, m_afterLoadCaret = -1;
     class QTimer *m_loadTimer = nullptr;
 
+    std::function<bool(QKeyCombination)> m_windowKeys;
     TSelectionMargin *m_margin = nullptr;
     Document *m_document = nullptr;
     int m_holdChanges = 0;

@@ -2,6 +2,7 @@
 
 #include "common/TErrorText.h"
 #include "common/TPrompts.h"
+#include "editor/EditorKeys.h"
 #include "editor/TRxRichEdit.h"
 #include "settings/HotKeyText.h"
 #include "settings/TTagList.h"
@@ -91,7 +92,7 @@ QAction *TagCommands::AddTagMenuItem(const QString &name, const QString &hotKey,
         const QList<QKeySequence> shortcuts = HotKeyText::Shortcuts(*key);
         bool free = true;
         for (const QKeySequence &s : shortcuts)
-            free = free && !m_used.contains(s[0]);
+            free = free && !m_used.contains(s[0]) && !EditorKeys::Keeps(s[0]);
         if (free) {
             item->setShortcuts(shortcuts);
             for (const QKeySequence &s : shortcuts)
@@ -105,6 +106,19 @@ QAction *TagCommands::AddTagMenuItem(const QString &name, const QString &hotKey,
     connect(item, &QAction::triggered, this, [this, number] { usertagClick(number); });
     m_menu->addAction(item);
     return item;
+}
+
+bool TagCommands::TakesKey(QKeyCombination key) const
+{
+    if (!m_menu)
+        return false;
+    const Qt::KeyboardModifiers mods = key.keyboardModifiers() & ~Qt::KeypadModifier;
+    for (const QAction *item : m_menu->actions())
+        for (const QKeySequence &s : item->shortcuts())
+            if (s.count() == 1 && s[0].key() == key.key()
+                && (s[0].keyboardModifiers() & ~Qt::KeypadModifier) == mods)
+                return true;
+    return false;
 }
 
 void TagCommands::usertagClick(int number)

@@ -26,12 +26,17 @@ public:
 
     // Empties the menu and fills it with the stored tags (names and hot keys as stored
     // now). `taken` are the keys that stay with others: every command's shortcut and the
-    // main menu titles' mnemonics (Alt+letter). A tag whose key is taken, or already given
-    // to an earlier tag, gets no shortcut (the key is still shown in its caption); choosing
-    // it from the menu works. The menu and the keys are remembered for RebuildTagMenu.
+    // main menu titles' mnemonics (Alt+letter); the keys an editor keeps for moving and
+    // selecting (EditorKeys) stay with the editor too. A tag whose key is taken, or already
+    // given to an earlier tag, gets no shortcut (the key is still shown in its caption);
+    // choosing it from the menu works. The menu and the keys are remembered for
+    // RebuildTagMenu.
     void BuildTagMenu(QMenu *mmUZIV, const QList<QKeySequence> &taken);
     // The same from the settings dialog's lists (its OK), into the menu last built.
     void RebuildTagMenu(const QStringList &names, const QStringList &hotKeys);
+
+    // Whether a tag has this key now (the keypad's keys as the main ones).
+    bool TakesKey(QKeyCombination key) const;
 
     // Appends one tag item: caption (a "-" alone is a separator line, "&" marks the
     // accelerator), the key parsed from the hot-key text, and the tag's number.

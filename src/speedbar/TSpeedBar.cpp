@@ -3,7 +3,6 @@
 #include "settings/TFormStorage.h"
 #include "settings/TSettingsKeys.h"
 #include "speedbar/CommandImages.h"
-#include "speedbar/SpeedItems.h"
 #include "speedbar/TSpeedbarSetupWindow.h"
 #include "speedbar/TSpeedButton.h"
 
@@ -178,16 +177,6 @@ void TSpeedBar::SetItems(const QList<TSpeedBarItem> &items)
     }
     relayout();
     emit LayoutChanged();
-}
-
-QList<TSpeedBarItem>
-TSpeedBar::ProgramItems(const std::function<QAction *(const TSpeedItemRow &row)> &actionOf)
-{
-    QList<TSpeedBarItem> items;
-    for (const TSpeedItemRow &row : SpeedItems::Rows())
-        items.append({SpeedItems::Section(row), QLatin1String(row.name), SpeedItems::Caption(row), row.image,
-                      actionOf ? actionOf(row) : nullptr, row.designLeft});
-    return items;
 }
 
 TSpeedButton *TSpeedBar::Button(const QString &name) const

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "settings/TStoreLink.h"
-#include "speedbar/SpeedItems.h"
 #include "speedbar/TSpeedBarModel.h"
 
 #include <memory>
@@ -39,13 +38,9 @@ public:
     explicit TSpeedBar(QWidget *parent = nullptr);
     ~TSpeedBar() override;
 
-    // The commands, in section order; replaces any earlier ones and returns to the designed
-    // layout.
+    // The commands, in section order (the main window's come from its command table);
+    // replaces any earlier ones and returns to the designed layout.
     void SetItems(const QList<TSpeedBarItem> &items);
-    // The program's thirty items (SpeedItems::Rows), each with the action `actionOf` gives
-    // for its row (row.name "savebutton", row.command "mmSave"); a null action runs nothing.
-    static QList<TSpeedBarItem>
-    ProgramItems(const std::function<QAction *(const TSpeedItemRow &row)> &actionOf);
 
     // Opens the customising dialog, or brings up the one already open (restoring it if
     // minimised).

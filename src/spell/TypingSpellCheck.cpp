@@ -24,39 +24,20 @@ QString textOf(const TRxRichEdit *editor, const VisibleSpellCheck::Word &w)
 } // namespace
 
 TypingSpellCheck::TypingSpellCheck(std::function<TRxRichEdit *()> activeEditor, SpellerSource *source,
-                                   TPrompts *prompts, QWidget *window, QObject *parent)
+                                   TPrompts *prompts, QWidget *window, QMenu *pageMenu, QObject *parent)
     : QObject(parent), m_activeEditor(std::move(activeEditor)), m_source(source), m_prompts(prompts),
-      m_window(window)
+      m_window(window), m_menu(pageMenu)
 {
     setObjectName(QStringLiteral("TypingSpellCheck"));
     connect(m_source, &SpellerSource::Loaded, this, &TypingSpellCheck::recheck);
     connect(m_source, &SpellerSource::ListsChanged, this, &TypingSpellCheck::recheck);
     connect(m_source, &SpellerSource::LoadFailed, this, &TypingSpellCheck::loadFailed);
-}
-
-void TypingSpellCheck::SetItem(QAction *mmAutoSpell)
-{
-    m_item = mmAutoSpell;
-    m_item->setChecked(m_on);
-    // The command table takes back the toggle a click makes before the handler runs, and
-    // the settings set the mark directly: the state follows the mark once it has settled.
-    connect(m_item, &QAction::toggled, this,
-            [this] { QTimer::singleShot(0, this, &TypingSpellCheck::followItem); });
-}
-
-void TypingSpellCheck::followItem()
-{
-    if (m_item)
-        SetOn(m_item->isChecked());
-}
-
-void TypingSpellCheck::SetPageMenu(QMenu *pmActivePage)
-{
-    m_menu = pmActivePage;
-    connect(m_menu, &QMenu::aboutToShow, this, &TypingSpellCheck::fillMenu);
-    // After the chosen item has run: the menu hides before it triggers.
-    connect(m_menu, &QMenu::aboutToHide, this,
-            [this] { QTimer::singleShot(0, this, &TypingSpellCheck::clearMenu); });
+    if (m_menu) {
+        connect(m_menu, &QMenu::aboutToShow, this, &TypingSpellCheck::fillMenu);
+        // After the chosen item has run: the menu hides before it triggers.
+        connect(m_menu, &QMenu::aboutToHide, this,
+                [this] { QTimer::singleShot(0, this, &TypingSpellCheck::clearMenu); });
+    }
 }
 
 void TypingSpellCheck::WatchEditor(TRxRichEdit *editor)
@@ -85,11 +66,10 @@ void TypingSpellCheck::mmAutoSpellClick()
 
 void TypingSpellCheck::SetOn(bool on)
 {
-    if (m_item && m_item->isChecked() != on)
-        m_item->setChecked(on);
     if (on == m_on)
         return;
     m_on = on;
+    emit OnChanged();
     m_editors.removeAll(nullptr);
     for (VisibleSpellCheck *check : checks())
         check->SetActive(on);

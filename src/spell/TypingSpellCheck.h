@@ -24,28 +24,25 @@ class TypingSpellCheck : public QObject
 public:
     static constexpr int MaxSuggestions = 5;
 
+    // `pageMenu` ("pmActivePage") gets the items for an underlined word.
     TypingSpellCheck(std::function<TRxRichEdit *()> activeEditor, SpellerSource *source, TPrompts *prompts,
-                     QWidget *window, QObject *parent = nullptr);
+                     QWidget *window, QMenu *pageMenu, QObject *parent = nullptr);
 
-    // The item's check mark is the state: a mark set from outside (restored settings)
-    // switches the check too, once control returns to the event loop.
-    void SetItem(QAction *mmAutoSpell);
-    // The page menu ("pmActivePage") that gets the items for an underlined word.
-    void SetPageMenu(QMenu *pmActivePage);
     // Every page's editor, when the page is made.
     void WatchEditor(TRxRichEdit *editor);
 
     // Switches the check on or off.
     void mmAutoSpellClick();
 
+    // The item's check mark shows the state; restored settings set it.
     bool IsOn() const { return m_on; }
     void SetOn(bool on);
 
 signals:
+    void OnChanged();
     void MenuItemsAdded(); // the page menu has the items for an underlined word
 
 private:
-    void followItem();
     void loadFailed(const QString &message, bool notInstalled);
     void recheck();
     void fillMenu();
@@ -56,7 +53,6 @@ private:
     SpellerSource *m_source;
     TPrompts *m_prompts;
     QWidget *m_window;
-    QPointer<QAction> m_item;
     QPointer<QMenu> m_menu;
     QList<QPointer<TRxRichEdit>> m_editors;
     QList<QAction *> m_menuItems;

@@ -1,9 +1,9 @@
 // The speed bar on a shown main window: its first layout, clicks, the customising dialog
 // and its drags, moving the bar to each side, and the stored layout.
+#include "ProgramSpeedItems.h"
 #include "settings/TFormStorage.h"
 #include "settings/TSettingsStore.h"
 #include "speedbar/CommandImages.h"
-#include "speedbar/SpeedItems.h"
 #include "speedbar/TSpeedBar.h"
 #include "speedbar/TSpeedbarSetupWindow.h"
 #include "speedbar/TSpeedButton.h"
@@ -26,12 +26,12 @@ Q_DECLARE_METATYPE(TBarSide)
 namespace {
 
 // A plain main window with a menu bar, a text area and the speed bar docked at the top,
-// its thirty items bound to actions named after the commands they run.
+// the program's thirty items bound to actions of their component names.
 struct Window
 {
     std::unique_ptr<QMainWindow> window = std::make_unique<QMainWindow>();
     TSpeedBar *bar = nullptr;
-    QHash<QString, QAction *> actions; // by command name
+    QHash<QString, QAction *> actions; // by component name
 
     Window()
     {
@@ -40,14 +40,12 @@ struct Window
         window->resize(500, 400);
         bar = new TSpeedBar(window.get());
         window->addToolBar(Qt::TopToolBarArea, bar);
-        for (const TSpeedItemRow &row : SpeedItems::Rows()) {
-            auto *action = new QAction(SpeedItems::Caption(row), window.get());
-            action->setObjectName(QLatin1String(row.command));
-            actions.insert(action->objectName(), action);
-        }
-        const QList<TSpeedBarItem> items = TSpeedBar::ProgramItems(
-            [this](const TSpeedItemRow &row) { return actions.value(QLatin1String(row.command)); });
-        bar->SetItems(items);
+        bar->SetItems(ProgramSpeedItems([this](const QString &name) {
+            auto *action = new QAction(name, window.get());
+            action->setObjectName(name);
+            actions.insert(name, action);
+            return action;
+        }));
     }
     bool show(bool withBar = true)
     {
@@ -209,13 +207,13 @@ void TestSpeedBar::clickRunsTheAction()
 {
     Window w;
     QVERIFY(w.show());
-    QSignalSpy nastav(w.actions.value("mmNASTAV"), &QAction::triggered);
-    QSignalSpy exit(w.actions.value("mmExit"), &QAction::triggered);
+    QSignalSpy nastav(w.actions.value("SpeedItem30"), &QAction::triggered);
+    QSignalSpy exit(w.actions.value("SpeedItem10"), &QAction::triggered);
     QTest::mouseClick(w.button("SpeedItem30"), Qt::LeftButton);
     QCOMPARE(nastav.count(), 1);
     QCOMPARE(exit.count(), 0);
     // A switch runs as its menu item does: the check mark turns.
-    QAction *wrap = w.actions.value("itmWrap");
+    QAction *wrap = w.actions.value("SpeedItem24");
     wrap->setCheckable(true);
     w.bar->DropItem(w.bar->Layout().IndexOf("SpeedItem24"), w.canvas()->mapToGlobal(QPoint(300, 3)));
     QTest::mouseClick(w.button("SpeedItem24"), Qt::LeftButton);
@@ -226,7 +224,7 @@ void TestSpeedBar::buttonFollowsItsActionsEnabledState()
 {
     Window w;
     QVERIFY(w.show());
-    QAction *save = w.actions.value("mmSave");
+    QAction *save = w.actions.value("savebutton");
     QSignalSpy saved(save, &QAction::triggered);
     save->setEnabled(false);
     QVERIFY(!w.button("savebutton")->isEnabled());
@@ -242,10 +240,10 @@ void TestSpeedBar::customisingPicksUpInsteadOfRunning()
 {
     Window w;
     QVERIFY(w.show());
-    QAction *save = w.actions.value("mmSave");
+    QAction *save = w.actions.value("savebutton");
     save->setEnabled(false);
     QSignalSpy done(w.bar, &TSpeedBar::CustomizeDone);
-    QSignalSpy created(w.actions.value("mmNew"), &QAction::triggered);
+    QSignalSpy created(w.actions.value("SpeedItem1"), &QAction::triggered);
     w.bar->Customize();
     QVERIFY(w.bar->Customizing());
     QVERIFY(w.button("savebutton")->isEnabled());

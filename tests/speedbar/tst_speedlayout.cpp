@@ -1,9 +1,9 @@
 // The speed bar's rules without widgets: the snap grid, placing, the docking triangles,
 // the orientation swap and the stored layout.
 #include "common/TErrorText.h"
+#include "ProgramSpeedItems.h"
 #include "settings/TSettingsStore.h"
 #include "speedbar/SpeedGrid.h"
-#include "speedbar/SpeedItems.h"
 #include "speedbar/TSpeedBarModel.h"
 
 #include <QTemporaryDir>
@@ -19,15 +19,16 @@ constexpr int Ppi = 96;
 // The program's thirty items in their designed places.
 TSpeedBarModel designed()
 {
+    static const QList<TSpeedBarItem> program = ProgramSpeedItems();
     QList<TSpeedItem> items;
-    for (const TSpeedItemRow &row : SpeedItems::Rows()) {
+    for (const TSpeedBarItem &from : program) {
         TSpeedItem item;
-        item.section = SpeedItems::Section(row);
-        item.name = QLatin1String(row.name);
-        item.caption = SpeedItems::Caption(row);
-        item.image = row.image;
-        item.shown = row.designLeft >= 0;
-        item.pos = QPoint(item.shown ? row.designLeft : 3, 3);
+        item.section = from.section;
+        item.name = from.name;
+        item.caption = from.caption;
+        item.image = from.image;
+        item.shown = from.designLeft >= 0;
+        item.pos = QPoint(item.shown ? from.designLeft : 3, 3);
         items.append(item);
     }
     TSpeedBarModel model;
@@ -454,5 +455,5 @@ void TestSpeedLayout::damagedValueFallsBackToDesign()
     QCOMPARE(shownButtons(model), shownButtons(designed()));
 }
 
-QTEST_GUILESS_MAIN(TestSpeedLayout)
+QTEST_MAIN(TestSpeedLayout) // the items come from a main window's command table
 #include "tst_speedlayout.moc"

@@ -1,29 +1,23 @@
 #include "app/commands/CommandEnabler.h"
 
-#include "app/commands/CommandTable.h"
 #include "app/commands/PageCommands.h"
 #include "app/pages/TPageControl.h"
 #include "editor/TRxRichEdit.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QMenu>
 #include <QMimeData>
 
 CommandEnabler::CommandEnabler(CommandTable *table, PageCommands *pages, QObject *parent)
     : QObject(parent), m_table(table), m_pages(pages)
 {
     setObjectName(QStringLiteral("CommandEnabler"));
+    m_state.saveButton = true;
     connect(pages, &PageCommands::PageCountChanged, this, &CommandEnabler::UpdateCommands);
     connect(pages, &PageCommands::ActivePageChanged, this, &CommandEnabler::activePageChanged);
     connect(pages, &PageCommands::PageCreated, this, &CommandEnabler::editorCreated);
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &CommandEnabler::UpdateCommands);
-}
-
-void CommandEnabler::AddPageMenu(QAction *menuAction)
-{
-    m_pageMenus << menuAction;
+    connect(table, &CommandTable::StateWanted, this, &CommandEnabler::UpdateCommands);
 }
 
 void CommandEnabler::UpdateCommands()
@@ -35,14 +29,13 @@ void CommandEnabler::UpdateCommands()
         state.canRedo = editor->CanRedo();
         state.selection = editor->SelLength() > 0;
         state.utf8Page = editor->Doc()->TextEncoding() == TextFile::Encoding::Utf8;
+        state.modified = editor->Modified();
     }
     const QMimeData *mime = QApplication::clipboard()->mimeData();
     state.canPaste = mime && mime->hasText();
-    m_table->Apply(state);
-    for (QAction *menu : std::as_const(m_pageMenus))
-        menu->setEnabled(state.pageOpen);
-    if (m_saveButton && !state.pageOpen)
-        m_saveButton->setEnabled(false);
+    state.saveButton = m_state.saveButton && state.pageOpen;
+    m_state = state;
+    m_table->Apply(m_state);
 }
 
 void CommandEnabler::activePageChanged(TTabSheet *page)
@@ -63,29 +56,19 @@ void CommandEnabler::activePageChanged(TTabSheet *page)
 
 void CommandEnabler::editorCreated(TTabSheet *page)
 {
-    connect(page->Editor(), &TRxRichEdit::SelectionChanged, this, [this] {
-        if (m_saveButton)
-            m_saveButton->setEnabled(true);
-    });
-}
-
-void CommandEnabler::WatchFileMenu(QMenu *fileMenu, QAction *save)
-{
-    connect(fileMenu, &QMenu::aboutToShow, this, [this, save] {
-        TRxRichEdit *editor = m_pages->ActiveEditor();
-        save->setEnabled(editor && editor->Modified());
-    });
-    // Queued: an item chosen from the menu is triggered after the menu hides.
-    connect(fileMenu, &QMenu::aboutToHide, this, &CommandEnabler::UpdateCommands, Qt::QueuedConnection);
-}
-
-void CommandEnabler::SetSaveButton(QAction *saveButton)
-{
-    m_saveButton = saveButton;
+    connect(page->Editor(), &TRxRichEdit::SelectionChanged, this, [this] { setSaveButton(true); });
 }
 
 void CommandEnabler::PageSaved()
 {
-    if (m_saveButton)
-        m_saveButton->setEnabled(false);
+    setSaveButton(false);
+}
+
+void CommandEnabler::setSaveButton(bool on)
+{
+    if (m_state.saveButton == on)
+        return;
+    // The rest of the state is as last read: every other part of it has its own signal.
+    m_state.saveButton = on;
+    m_table->Apply(m_state);
 }

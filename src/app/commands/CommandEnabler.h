@@ -1,35 +1,27 @@
 #pragma once
 
+#include "app/commands/CommandTable.h"
+
 #include <QList>
 #include <QMetaObject>
 #include <QObject>
 #include <QPointer>
 
-class CommandTable;
 class PageCommands;
-class QAction;
-class QMenu;
 class TRxRichEdit;
 class TTabSheet;
 
 // Keeps the command table's enabling current from signals: the page count, the active
-// editor's undo, redo and copy availability, the clipboard. Re-wired when the active page changes.
+// editor's undo, redo and copy availability, the clipboard, the menus the table watches.
+// Re-wired when the active page changes.
 class CommandEnabler : public QObject
 {
     Q_OBJECT
 public:
     CommandEnabler(CommandTable *table, PageCommands *pages, QObject *parent = nullptr);
 
-    // Menu titles and submenus usable only while a page is open ("Úpr&avy", "Velikos&t").
-    void AddPageMenu(QAction *menuAction);
-
-    // "&Uložit" shows greyed inside the open "&Soubor" menu while the active page is
-    // unmodified; the item (and Ctrl+S) is enabled again as soon as the menu closes.
-    void WatchFileMenu(QMenu *fileMenu, QAction *save);
-
-    // The speed bar's save button: disabled after a save and while no page is open,
-    // enabled again when the caret or selection of an editor moves.
-    void SetSaveButton(QAction *saveButton);
+    // The speed bar's save button goes grey after a save (until the caret or selection of
+    // an editor moves).
     void PageSaved();
 
     // Re-reads the state and applies every rule (UpdateCommands).
@@ -38,11 +30,11 @@ public:
 private:
     void activePageChanged(TTabSheet *page);
     void editorCreated(TTabSheet *page);
+    void setSaveButton(bool on);
 
     CommandTable *m_table;
     PageCommands *m_pages;
-    QList<QAction *> m_pageMenus;
     QPointer<TRxRichEdit> m_editor;
     QList<QMetaObject::Connection> m_editorLinks;
-    QPointer<QAction> m_saveButton;
+    CommandState m_state; // as last read
 };

@@ -1,10 +1,16 @@
 #include "app/commands/CommandTable.h"
 
-#include <QAction>
-#include <QMenu>
-#include <QWidget>
+#include "speedbar/CommandImages.h"
+#include "speedbar/TSpeedBar.h"
 
-CommandTable::CommandTable(QWidget *window) : QObject(window), m_window(window)
+#include <algorithm>
+#include <QAction>
+#include <QCoreApplication>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+CommandTable::CommandTable(QMainWindow *window) : QObject(window), m_window(window)
 {
     setObjectName(QStringLiteral("Commands"));
 }
@@ -19,107 +25,165 @@ void CommandTable::problem(const QString &text)
 #endif
 }
 
+QMenu *CommandTable::AddMenu(const MenuRow &row)
+{
+    QMenu *menu = nullptr;
+    if (row.spot || row.popup) {
+        menu = new QMenu(row.title, m_window);
+    } else {
+        menu = m_window->menuBar()->addMenu(row.title);
+        m_window->menuBar()->setObjectName(QStringLiteral("mmMainMenu"));
+    }
+    menu->setObjectName(row.name);
+    if (m_menus.contains(row.name))
+        problem(QStringLiteral("menu %1 is declared twice").arg(row.name));
+    m_menus.insert(row.name, menu);
+    if (row.spot) {
+        menu->menuAction()->setObjectName(row.name + QLatin1String("Item"));
+        m_entries << Entry{row.spot->menu, row.spot->group, menu->menuAction(), true};
+    }
+    if (row.pageOnly)
+        m_pageOnlyMenus << menu;
+    if (row.startsDisabled)
+        menu->setEnabled(false);
+    return menu;
+}
+
 void CommandTable::Add(const CommandRow &row)
 {
     const int index = int(m_rows.size());
     m_rows << row;
-    for (const CommandPlace &place : row.places)
-        addPlace(index, place);
+    QAction *main = addPlace(index, Kind::Main, row.name, row.caption);
+    main->setShortcuts(row.keys);
+    main->setShortcutContext(Qt::WindowShortcut);
+    m_window->addAction(main); // keys work while the menu bar is hidden too
+    const ItemBinding &binding = row.binding;
+    if (binding.checked || binding.caption) {
+        main->setCheckable(bool(binding.checked));
+        auto show = [main, binding] {
+            if (binding.checked)
+                main->setChecked(binding.checked());
+            if (binding.caption)
+                main->setText(binding.caption());
+        };
+        show();
+        if (binding.watch)
+            binding.watch(main, show);
+        // The toggle QAction makes before `triggered` is replaced by the controller's state.
+        connect(main, &QAction::triggered, main, show);
+    }
+    if (row.menu)
+        m_entries << Entry{row.menu->menu, row.menu->group, main, false};
+    if (row.page) {
+        QAction *item = addPlace(index, Kind::Page, row.page->name, row.page->caption);
+        item->setVisible(!row.page->hidden);
+        m_entries << Entry{QStringLiteral("pmActivePage"), row.page->group, item, false};
+    }
+    if (row.speed) {
+        addPlace(index, Kind::Speed, QLatin1String(row.speed->name),
+                 QCoreApplication::translate("TSpeedBar", row.speed->caption));
+        main->setIcon(CommandImage(row.speed->image));
+    }
 }
 
-void CommandTable::AddPlace(const QString &command, const CommandPlace &place, int image)
+QAction *CommandTable::addPlace(int index, Kind kind, const QString &name, const QString &caption)
 {
-    const auto it = m_rowOf.find(command);
-    if (it == m_rowOf.end()) {
-        problem(QStringLiteral("no command named %1 for %2").arg(command, place.name));
-        return;
-    }
-    CommandRow &row = m_rows[*it];
-    row.places << place;
-    if (image >= 0)
-        row.image = image;
-    addPlace(*it, place);
-}
-
-void CommandTable::addPlace(int index, const CommandPlace &place)
-{
-    const CommandRow &row = m_rows.at(index);
-    if (m_actions.contains(place.name)) {
-        problem(QStringLiteral("%1 is in the table twice").arg(place.name));
-        return;
-    }
-    auto *action = new QAction(place.caption, m_window);
-    action->setObjectName(place.name);
-    action->setVisible(!place.hidden);
-    if (place.place == Place::MainMenu) {
-        action->setShortcuts(row.shortcuts);
-        action->setShortcutContext(Qt::WindowShortcut);
-        action->setCheckable(row.checkable);
-        m_window->addAction(action); // keys work while the menu bar is hidden too
-    }
-    const auto handler = row.handler;
-    if (action->isCheckable()) {
-        connect(action, &QAction::triggered, this, [action, handler] {
-            action->setChecked(!action->isChecked());
-            if (handler)
-                handler();
-        });
-    } else if (handler) {
+    auto *action = new QAction(caption, m_window);
+    action->setObjectName(name);
+    if (m_places.contains(name))
+        problem(QStringLiteral("%1 is in the table twice").arg(name));
+    // Connected before any binding: the handler runs first, then the mark follows the state.
+    if (const auto handler = m_rows.at(index).handler)
         connect(action, &QAction::triggered, this, [handler] { handler(); });
-    }
-    if (row.enabling == Enabling::Unbuilt)
-        action->setEnabled(false);
-    m_actions.insert(place.name, action);
-    m_rowOf.insert(place.name, index);
-    m_placeOf.insert(place.name, place.place);
-    m_order << place.name;
+    m_places.insert(name, {index, kind, action});
+    return action;
 }
 
-void CommandTable::AddSubmenu(QMenu *menu)
+void CommandTable::FillMenus()
 {
-    m_submenus.insert(menu->objectName(), menu);
+    QList<Entry> entries = m_entries;
+    std::stable_sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) {
+        if (a.menu != b.menu)
+            return a.menu < b.menu;
+        return a.group != b.group ? a.group < b.group : a.submenu < b.submenu;
+    });
+    QMenu *menu = nullptr;
+    int group = 0;
+    for (const Entry &e : std::as_const(entries)) {
+        QMenu *target = m_menus.value(e.menu);
+        if (!target) {
+            problem(QStringLiteral("no menu named %1 for %2").arg(e.menu, e.action->objectName()));
+            continue;
+        }
+        if (target == menu && e.group != group)
+            target->addSeparator();
+        menu = target;
+        group = e.group;
+        target->addAction(e.action);
+    }
+    m_entries.clear();
+    for (const CommandRow &row : std::as_const(m_rows))
+        if (row.enabling == Enabling::SaveItem && row.menu)
+            if (QMenu *m = m_menus.value(row.menu->menu))
+                watchSaveMenu(m);
+}
+
+void CommandTable::watchSaveMenu(QMenu *menu)
+{
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] {
+        m_openMenus.insert(menu);
+        emit StateWanted();
+    });
+    // Queued: an item chosen from the menu is triggered after the menu hides.
+    connect(
+        menu, &QMenu::aboutToHide, this,
+        [this, menu] {
+            m_openMenus.remove(menu);
+            emit StateWanted();
+        },
+        Qt::QueuedConnection);
 }
 
 QAction *CommandTable::Action(const QString &name)
 {
-    if (QAction *action = m_actions.value(name))
-        return action;
+    if (const auto it = m_places.constFind(name); it != m_places.cend())
+        return it->action;
     problem(QStringLiteral("no command named %1").arg(name));
     auto *stray = new QAction(name, this);
     stray->setEnabled(false);
-    m_actions.insert(name, stray); // asked once, reported once
+    m_places.insert(name, {-1, Kind::Speed, stray}); // asked once, reported once
     return stray;
 }
 
-const CommandRow *CommandTable::RowOf(const QString &name) const
+QList<TSpeedBarItem> CommandTable::SpeedBarItems()
 {
-    const auto it = m_rowOf.find(name);
-    return it == m_rowOf.end() ? nullptr : &m_rows.at(*it);
-}
-
-void CommandTable::FillMenu(QMenu *menu, const QStringList &layout)
-{
-    for (const QString &item : layout) {
-        if (item == QLatin1String("-"))
-            menu->addSeparator();
-        else if (QMenu *sub = m_submenus.value(item))
-            menu->addMenu(sub);
-        else
-            menu->addAction(Action(item));
+    QList<TSpeedBarItem> items;
+    for (const CommandRow &row : std::as_const(m_rows)) {
+        if (!row.speed)
+            continue;
+        const SpeedPlace &s = *row.speed;
+        items << TSpeedBarItem{QCoreApplication::translate("TSpeedBar", s.section),
+                               QLatin1String(s.name),
+                               QCoreApplication::translate("TSpeedBar", s.caption),
+                               s.image,
+                               Action(QLatin1String(s.name)),
+                               s.designLeft};
     }
+    return items;
 }
 
 void CommandTable::Apply(const CommandState &state)
 {
-    for (auto it = m_rowOf.cbegin(); it != m_rowOf.cend(); ++it) {
-        const Enabling rule = m_rows.at(it.value()).enabling;
-        if (m_placeOf.value(it.key()) == Place::SpeedBar) {
-            if (rule == Enabling::Unbuilt)
-                m_actions.value(it.key())->setEnabled(false);
+    for (const PlaceRef &place : std::as_const(m_places)) {
+        if (place.row < 0)
+            continue; // a stray action stays disabled
+        const CommandRow &row = m_rows.at(place.row);
+        if (place.kind == Kind::Speed) {
+            place.action->setEnabled(!row.speed->ownRule || state.saveButton);
             continue;
         }
         bool on = true;
-        switch (rule) {
+        switch (row.enabling) {
         case Enabling::Always:
             break;
         case Enabling::PageOpen:
@@ -140,18 +204,32 @@ void CommandTable::Apply(const CommandState &state)
         case Enabling::NotUtf8:
             on = !state.utf8Page;
             break;
-        case Enabling::Unbuilt:
-            on = false;
+        case Enabling::SaveItem:
+            on = state.pageOpen;
+            if (place.kind == Kind::Main && row.menu && m_openMenus.contains(m_menus.value(row.menu->menu)))
+                on = on && state.modified;
             break;
         }
-        m_actions.value(it.key())->setEnabled(on);
+        place.action->setEnabled(on);
     }
+    for (QMenu *menu : std::as_const(m_pageOnlyMenus))
+        menu->menuAction()->setEnabled(state.pageOpen);
 }
 
 QList<QKeySequence> CommandTable::Shortcuts() const
 {
     QList<QKeySequence> keys;
     for (const CommandRow &row : m_rows)
-        keys += row.shortcuts;
+        keys += row.keys;
     return keys;
+}
+
+bool CommandTable::TakesKey(QKeyCombination key) const
+{
+    const QKeyCombination plain(key.keyboardModifiers() & ~Qt::KeypadModifier, key.key());
+    for (const CommandRow &row : m_rows)
+        for (const QKeySequence &seq : row.keys)
+            if (seq.count() == 1 && seq[0] == plain)
+                return true;
+    return false;
 }

@@ -1,23 +1,21 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <QHash>
 #include <QKeySequence>
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
 class QAction;
+class QMainWindow;
 class QMenu;
-class QWidget;
+struct TSpeedBarItem;
 
-// Where a command appears. Each place has its own component name and caption; the main
-// menu's item carries the shortcut and lives on the window, so its key works while the menu
-// bar is hidden.
-enum class Place { MainMenu, PageMenu, SpeedBar };
-
-// When a command can run; the state behind each rule follows signals (CommandState).
+// When a command can run; the state behind each rule follows signals (CommandEnabler).
 enum class Enabling {
     Always,
     PageOpen,  // a page is open
@@ -26,28 +24,103 @@ enum class Enabling {
     Selection, // the active editor has a selection
     CanPaste,  // a page is open and the clipboard holds text
     NotUtf8,   // the active page (if any) is not a UTF-8 page: tools that work through Windows-1250
-    Unbuilt,   // its part of the program does not exist yet: always disabled
+    // A page is open. Inside its open menu the main item shows greyed while the page is
+    // unmodified; outside the menu its key keeps working (Ctrl+S always saves).
+    SaveItem,
 };
 
-struct CommandPlace
+// Where an item or a submenu stands: in the menu of that object name, in a numbered group.
+// A menu lists its groups in rising order, each group's items in the order of the rows and
+// then its submenus, with a separator line between two groups.
+struct MenuSpot
 {
-    Place place;
-    QString name; // component name: the action's object name
-    QString caption;
-    bool hidden = false; // listed in its menu but not shown
+    QString menu;
+    int group = 0;
 };
 
-// One command: its handler, shortcut, image, enabling rule, and the places it appears in.
+// A menu of the window: a title of the menu bar (no spot, not a pop-up), a submenu (at its
+// spot) or a pop-up menu.
+struct MenuRow
+{
+    QString name; // object name
+    QString title;
+    std::optional<MenuSpot> spot;
+    bool popup = false;
+    bool pageOnly = false;       // usable only while a page is open ("Úpr&avy", "Velikos&t")
+    bool startsDisabled = false; // enabled by the part that fills it ("Znovu otevřít")
+};
+
+// The command's item in the page menu ("pmActivePage"), with its own name and caption. A
+// hidden item is listed but not shown.
+struct PagePlace
+{
+    QString name;
+    QString caption;
+    int group = 0;
+    bool hidden = false;
+};
+
+// The command's button on the speed bar. Section and caption are untranslated source texts
+// of the translation context "TSpeedBar"; the name is the key of the stored layout.
+struct SpeedPlace
+{
+    const char *name;
+    const char *section;
+    const char *caption;
+    int image;      // CommandImage number; the command's main item shows it too
+    int designLeft; // left on the first layout (top 3), -1 if not on it
+    // The save button's own rule: greyed after a save and while no page is open, enabled
+    // again when the caret or selection of an editor moves. Other buttons stay enabled
+    // (they do nothing without a page).
+    bool ownRule = false;
+};
+
+// What the main item shows of state its controller keeps: a check mark (`checked`), or a
+// caption that names the state (`caption`). `watch` connects `changed` to the signal that
+// tells the state may have changed.
+struct ItemBinding
+{
+    std::function<bool()> checked;
+    std::function<QString()> caption;
+    std::function<void(QObject *context, std::function<void()> changed)> watch;
+};
+
+// The check mark shows `(source->*get)()`, following `signal`.
+template <typename Source, typename Signal>
+ItemBinding MarkOf(Source *source, bool (Source::*get)() const, Signal signal)
+{
+    return {[source, get] { return (source->*get)(); },
+            {},
+            [source, signal](QObject *context, std::function<void()> changed) {
+                QObject::connect(source, signal, context, std::move(changed));
+            }};
+}
+
+// The caption is `(source->*get)()`, following `signal`.
+template <typename Source, typename Signal>
+ItemBinding CaptionOf(Source *source, QString (Source::*get)() const, Signal signal)
+{
+    return {{},
+            [source, get] { return (source->*get)(); },
+            [source, signal](QObject *context, std::function<void()> changed) {
+                QObject::connect(source, signal, context, std::move(changed));
+            }};
+}
+
+// One command. Its main item carries the keys and the check mark; without a menu spot it
+// lives on the window only, for its keys. The page menu item and the speed bar button, where
+// the command has them, run the same handler.
 struct CommandRow
 {
+    QString name; // component name of the main item: the QAction's object name
+    QString caption;
     std::function<void()> handler;
-    QList<QKeySequence> shortcuts;
-    int image = -1;
+    QList<QKeySequence> keys;
     Enabling enabling = Enabling::Always;
-    // A check-marked item whose handler sets the mark itself (handlers are called directly
-    // too): the toggle QAction makes before `triggered` is taken back first.
-    bool checkable = false;
-    QList<CommandPlace> places;
+    std::optional<MenuSpot> menu;
+    std::optional<PagePlace> page;
+    std::optional<SpeedPlace> speed;
+    ItemBinding binding; // checkable commands: what the check mark shows
 };
 
 // What the enabling rules depend on.
@@ -58,57 +131,74 @@ struct CommandState
     bool canRedo = false;
     bool selection = false;
     bool canPaste = false;
-    bool utf8Page = false; // the active page is a UTF-8 page
+    bool utf8Page = false;   // the active page is a UTF-8 page
+    bool modified = false;   // the active page is modified
+    bool saveButton = false; // the save button's own rule (SpeedPlace::ownRule)
 };
 
-// The program's commands: one row each, with one QAction per place sharing the row's
-// handler. Menus are filled from the table by component name; a name that is not in the
-// table is a fault reported by Problems() (and fatal in a debug build).
+// The program's commands and menus: one row each, one QAction per place sharing the row's
+// handler. The menus are made empty when declared and filled by FillMenus from the rows'
+// spots; a name that is not in the table is a fault reported by Problems() (and fatal in a
+// debug build).
 class CommandTable : public QObject
 {
     Q_OBJECT
 public:
-    explicit CommandTable(QWidget *window);
+    explicit CommandTable(QMainWindow *window);
 
+    // Makes the menu now (a title of the menu bar is added to the bar at once).
+    QMenu *AddMenu(const MenuRow &row);
+    // Makes the row's actions. The main item lives on the window, so its keys work while the
+    // menu bar is hidden.
     void Add(const CommandRow &row);
-    // Another place of the command whose main-menu item is `command` (the speed bar's
-    // buttons are added to the rows this way), with the row's image number.
-    void AddPlace(const QString &command, const CommandPlace &place, int image);
-    // A submenu that menu layouts name by its object name.
-    void AddSubmenu(QMenu *menu);
+    // Puts every item and submenu at its spot.
+    void FillMenus();
 
     // The action of a place by its component name. A name not in the table is recorded as a
     // problem and answered with a detached, disabled action, never a null pointer.
     QAction *Action(const QString &name);
-    bool Has(const QString &name) const { return m_actions.contains(name); }
-    // All component names, in the order they were added.
-    QStringList Names() const { return m_order; }
-    // The row an action belongs to (nullptr for names not in the table).
-    const CommandRow *RowOf(const QString &name) const;
 
-    // Fills a menu with the items named in `layout`: component names, "-" for a separator,
-    // the object name of a submenu added with AddSubmenu.
-    void FillMenu(QMenu *menu, const QStringList &layout);
+    // The speed bar's buttons, in the order of the rows, each with its place's action.
+    QList<TSpeedBarItem> SpeedBarItems();
 
-    // Enables every action by its row's rule. Speed bar places stay enabled (their buttons do
-    // nothing without a page) unless the command is not built; the save button keeps its
-    // own rule (CommandEnabler).
+    // Enables every action and the page-only menus by their rules.
     void Apply(const CommandState &state);
 
     QStringList Problems() const { return m_problems; }
-    // Every shortcut the commands use.
+    // Every key of the commands, and whether a key is one of them.
     QList<QKeySequence> Shortcuts() const;
+    bool TakesKey(QKeyCombination key) const;
+
+signals:
+    // A menu with a SaveItem opened or closed: the rules want the state read again.
+    void StateWanted();
 
 private:
-    void problem(const QString &text);
-    void addPlace(int row, const CommandPlace &place);
+    enum class Kind { Main, Page, Speed };
+    struct PlaceRef
+    {
+        int row;
+        Kind kind;
+        QAction *action;
+    };
+    struct Entry // an item or a submenu waiting for FillMenus
+    {
+        QString menu;
+        int group;
+        QAction *action;
+        bool submenu; // a submenu stands after the items of its group
+    };
 
-    QWidget *m_window;
+    void problem(const QString &text);
+    QAction *addPlace(int row, Kind kind, const QString &name, const QString &caption);
+    void watchSaveMenu(QMenu *menu);
+
+    QMainWindow *m_window;
     QList<CommandRow> m_rows;
-    QHash<QString, QAction *> m_actions;
-    QHash<QString, int> m_rowOf;
-    QHash<QString, Place> m_placeOf;
-    QHash<QString, QMenu *> m_submenus;
-    QStringList m_order;
+    QHash<QString, PlaceRef> m_places;
+    QHash<QString, QMenu *> m_menus;
+    QList<QMenu *> m_pageOnlyMenus;
+    QList<Entry> m_entries;
+    QSet<QMenu *> m_openMenus; // menus with a SaveItem that are open now
     QStringList m_problems;
 };

@@ -3,14 +3,22 @@
 #include "app/commands/PageCommands.h"
 #include "editor/TRxRichEdit.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QMimeData>
 
-EditCommands::EditCommands(PageCommands *pages, QObject *parent) : QObject(parent), m_pages(pages)
+EditCommands::EditCommands(PageCommands *pages, std::function<bool(const QString &)> message, QObject *parent)
+    : QObject(parent), m_pages(pages), m_message(std::move(message))
 {
     setObjectName(QStringLiteral("EditCommands"));
+}
+
+void EditCommands::SetWrapMark(bool wrap)
+{
+    if (wrap == m_wrap)
+        return;
+    m_wrap = wrap;
+    emit WrapMarkChanged();
 }
 
 void EditCommands::mmUndoClick()
@@ -57,12 +65,11 @@ void EditCommands::mmSelectAllClick()
 
 void EditCommands::itmWrapClick()
 {
-    const bool wrap = !(m_wrap && m_wrap->isChecked());
+    const bool wrap = !m_wrap;
     m_pages->TemplateEditor()->SetWordWrap(wrap);
     if (TRxRichEdit *editor = m_pages->ActiveEditor())
         editor->SetWordWrap(wrap);
-    if (m_wrap)
-        m_wrap->setChecked(wrap);
+    SetWrapMark(wrap);
     // Ctrl+W is easily hit by habit (it closes a page elsewhere): say what it did.
     if (m_message)
         m_message(wrap ? tr("Zalamování řádků zapnuto") : tr("Zalamování řádků vypnuto"));

@@ -4,7 +4,6 @@
 #include <QObject>
 
 class PageCommands;
-class QAction;
 
 // The editing commands of the active page: undo and redo, clipboard, select all, word wrap,
 // and the zoom of the page's text.
@@ -14,12 +13,14 @@ class EditCommands : public QObject
 {
     Q_OBJECT
 public:
-    explicit EditCommands(PageCommands *pages, QObject *parent = nullptr);
+    // `message` shows a short message (the status bar's hint panel); false when it is not
+    // shown.
+    EditCommands(PageCommands *pages, std::function<bool(const QString &)> message,
+                 QObject *parent = nullptr);
 
-    // The check mark of "Zalo&mit řádky" holds the wrap state of new pages.
-    void SetWrapAction(QAction *wrap) { m_wrap = wrap; }
-    // Where a short message goes (the status bar's hint panel); false when it is not shown.
-    void SetMessageSink(std::function<bool(const QString &)> sink) { m_message = std::move(sink); }
+    // The check mark of "Zalo&mit řádky": the wrap state of new pages (on at first).
+    bool WrapMark() const { return m_wrap; }
+    void SetWrapMark(bool wrap);
 
     void mmUndoClick();
     void mmRedoClick();
@@ -32,8 +33,11 @@ public:
     void mmZoomOutClick();
     void mmZoomResetClick();
 
+signals:
+    void WrapMarkChanged();
+
 private:
     PageCommands *m_pages;
-    QAction *m_wrap = nullptr;
     std::function<bool(const QString &)> m_message;
+    bool m_wrap = true;
 };

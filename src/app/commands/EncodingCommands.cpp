@@ -11,7 +11,6 @@
 #include "text/CzechSets.h"
 #include "text/Konverze.h"
 
-#include <QAction>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
@@ -23,18 +22,16 @@ namespace {
 const char *const GuessProperty = "encodingGuess";
 } // namespace
 
-EncodingCommands::EncodingCommands(PageCommands *pages, TPrompts *prompts, QWidget *window, QObject *parent)
+EncodingCommands::EncodingCommands(PageCommands *pages, TPrompts *prompts, QWidget *window,
+                                   QStatusBar *statusBar, QObject *parent)
     : QObject(parent), m_pages(pages), m_prompts(prompts), m_window(window)
 {
     setObjectName(QStringLiteral("EncodingCommands"));
     connect(pages, &PageCommands::PageCreated, this, &EncodingCommands::WatchPage);
     connect(pages, &PageCommands::ActivePageChanged, this, &EncodingCommands::refresh);
     connect(pages, &PageCommands::PageCountChanged, this, &EncodingCommands::refresh);
-}
 
-void EncodingCommands::SetStatusBar(QStatusBar *bar)
-{
-    m_panel = new QLabel(bar);
+    m_panel = new QLabel(statusBar);
     m_panel->setObjectName(QStringLiteral("StatusPanelEncoding"));
     m_panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     m_panel->setContentsMargins(2, 0, 2, 0);
@@ -45,15 +42,20 @@ void EncodingCommands::SetStatusBar(QStatusBar *bar)
     m_panel->setMinimumWidth(qMax(fm.horizontalAdvance(TextFile::encodingName(Encoding::Windows1250)),
                                   fm.horizontalAdvance(TextFile::encodingName(Encoding::Utf8)))
                              + 2 * m_panel->frameWidth() + 8);
-    bar->addPermanentWidget(m_panel);
+    statusBar->addPermanentWidget(m_panel);
     refresh();
 }
 
-void EncodingCommands::SetItems(QAction *windows1250, QAction *utf8)
+bool EncodingCommands::Windows1250Shown() const
 {
-    m_windows1250 = windows1250;
-    m_utf8 = utf8;
-    refresh();
+    const TTabSheet *page = m_pages->ActivePage();
+    return page && page->Doc() && page->Doc()->TextEncoding() == Encoding::Windows1250;
+}
+
+bool EncodingCommands::Utf8Shown() const
+{
+    const TTabSheet *page = m_pages->ActivePage();
+    return page && page->Doc() && page->Doc()->TextEncoding() == Encoding::Utf8;
 }
 
 void EncodingCommands::WatchPage(TTabSheet *page)
@@ -82,12 +84,7 @@ void EncodingCommands::refresh()
 {
     TTabSheet *page = m_pages->ActivePage();
     const Document *doc = page ? page->Doc() : nullptr;
-    if (m_panel)
-        m_panel->setText(doc ? TextFile::encodingName(doc->TextEncoding()) : QString());
-    if (m_windows1250)
-        m_windows1250->setChecked(doc && doc->TextEncoding() == Encoding::Windows1250);
-    if (m_utf8)
-        m_utf8->setChecked(doc && doc->TextEncoding() == Encoding::Utf8);
+    m_panel->setText(doc ? TextFile::encodingName(doc->TextEncoding()) : QString());
     emit EncodingShown();
 }
 

@@ -6,7 +6,6 @@
 #include <QPointer>
 
 class PageCommands;
-class QAction;
 class QLabel;
 class QStatusBar;
 class QWidget;
@@ -22,13 +21,14 @@ class EncodingCommands : public QObject
 {
     Q_OBJECT
 public:
-    EncodingCommands(PageCommands *pages, TPrompts *prompts, QWidget *window, QObject *parent = nullptr);
+    // The panel goes to the right end of `statusBar`.
+    EncodingCommands(PageCommands *pages, TPrompts *prompts, QWidget *window, QStatusBar *statusBar,
+                     QObject *parent = nullptr);
 
-    // The panel goes to the right end of the status bar.
-    void SetStatusBar(QStatusBar *bar);
     QLabel *Panel() const { return m_panel; }
-    // The submenu's items, check-marked for the active page's encoding.
-    void SetItems(QAction *windows1250, QAction *utf8);
+    // The check marks of the submenu's items: the active page's encoding.
+    bool Windows1250Shown() const;
+    bool Utf8Shown() const;
 
     // Follows a new page's document: its encoding, and the guess made when a file is read.
     void WatchPage(TTabSheet *page);
@@ -59,5 +59,4 @@ private:
     TPrompts *m_prompts;
     QWidget *m_window;
     QLabel *m_panel = nullptr;
-    QPointer<QAction> m_windows1250, m_utf8;
 };

@@ -10,26 +10,15 @@
 #include "app/commands/TextToolCommands.h"
 #include "app/commands/ViewCommands.h"
 #include "settings/SettingsCommands.h"
-#include "speedbar/CommandImages.h"
-#include "speedbar/SpeedItems.h"
 #include "speedbar/TSpeedBar.h"
 #include "spell/SpellCommands.h"
 #include "spell/TypingSpellCheck.h"
 
-#include <QMainWindow>
-#include <QMenu>
-#include <QMenuBar>
-
 namespace {
 
-CommandPlace menu(const char *name, const QString &caption)
+MenuSpot in(const char *menu, int group)
 {
-    return {Place::MainMenu, QLatin1String(name), caption};
-}
-
-CommandPlace page(const char *name, const QString &caption, bool hidden = false)
-{
-    return {Place::PageMenu, QLatin1String(name), caption, hidden};
+    return {QLatin1String(menu), group};
 }
 
 template <typename Controller> std::function<void()> run(Controller *c, void (Controller::*handler)())
@@ -37,401 +26,370 @@ template <typename Controller> std::function<void()> run(Controller *c, void (Co
     return [c, handler] { (c->*handler)(); };
 }
 
+// The speed bar's sections.
+const char *const Soubor = QT_TRANSLATE_NOOP("TSpeedBar", "Soubor");
+const char *const Upravy = QT_TRANSLATE_NOOP("TSpeedBar", "Úpravy");
+const char *const Zobrazit = QT_TRANSLATE_NOOP("TSpeedBar", "Zobrazit");
+const char *const Nastroje = QT_TRANSLATE_NOOP("TSpeedBar", "Nástroje");
+
 } // namespace
+
+MainCommands::Menus MainCommands::AddMenus(CommandTable &t)
+{
+    Menus m;
+    m.mmFile = t.AddMenu({"mmFile", tr("&Soubor")});
+    m.mmEdit = t.AddMenu({.name = "mmEdit", .title = tr("Úpr&avy"), .pageOnly = true});
+    m.mmView = t.AddMenu({"mmView", tr("&Zobrazit")});
+    m.mmUZIV = t.AddMenu({"mmUZIV", tr("Z&kratky")}); // the user tags (TagCommands)
+    m.Nstroje1 = t.AddMenu({"Nstroje1", tr("&Nástroje")});
+    m.mmHelp = t.AddMenu({"mmHelp", tr("Nápo&věda")});
+    // The recent files (TMRUManager) and the languages (ViewCommands) fill their own.
+    m.mmReopen = t.AddMenu(
+        {.name = "mmReopen", .title = tr("Znovu otevřít"), .spot = in("mmFile", 0), .startsDisabled = true});
+    m.mmKodovani = t.AddMenu(
+        {.name = "mmKodovani", .title = tr("Kó&dování"), .spot = in("mmFile", 1), .pageOnly = true});
+    m.ss1 = t.AddMenu({.name = "ss1", .title = tr("Velikos&t"), .spot = in("mmEdit", 3), .pageOnly = true});
+    m.mmLANGUAGE =
+        t.AddMenu({.name = "mmLANGUAGE", .title = tr("&Jazyková verze"), .spot = in("Nstroje1", 1)});
+    // A right click in a page, and on the tabs.
+    m.pmActivePage = t.AddMenu({.name = "pmActivePage", .popup = true});
+    m.pmMAINPAGE = t.AddMenu({.name = "pmMAINPAGE", .popup = true});
+    return m;
+}
 
 void MainCommands::AddRows(CommandTable &t, const Controllers &c)
 {
     using K = QKeySequence;
+    using E = Enabling;
     const auto ctrl = Qt::CTRL, shift = Qt::SHIFT;
     auto *f = c.files;
     auto *e = c.edits;
     auto *x = c.textTools;
     auto *v = c.view;
     auto *p = c.pages;
-    using E = Enabling;
+    auto *k = c.encodings;
+    // Page menu groups: closing, clipboard, files, searching, the end.
+    enum { PmClose, PmClipboard, PmFiles, PmSearch, PmEnd };
+
+    // The speed bar's items come in the order of the rows: the first layout from the left
+    // is Nový, Otevřít, Uložit, Zavřít, Tisk, Vyjmout, Kopírovat, Vložit, Zpět, Nastavení,
+    // Konec, with 8-pixel gaps after Zavřít, Tisk and Zpět.
 
     // "&Soubor"
-    t.Add({run(p, &PageCommands::mmNewClick),
-           {K(ctrl | Qt::Key_N)},
-           -1,
-           E::Always,
-           false,
-           {menu("mmNew", tr("&Nový")), page("pmaNew", tr("Nový"))}});
-    t.Add({run(f, &FileCommands::mmOpenClick),
-           {K(ctrl | Qt::Key_O)},
-           -1,
-           E::Always,
-           false,
-           {menu("mmOpen", tr("&Otevřít")), page("pmaOpen", tr("Otevřít"))}});
-    t.Add({run(f, &FileCommands::mmSaveClick),
-           {K(ctrl | Qt::Key_S)},
-           -1,
-           E::PageOpen,
-           false,
-           {menu("mmSave", tr("&Uložit")), page("pmaSave", tr("Uložit"))}});
-    t.Add({run(f, &FileCommands::mmSaveAsClick),
-           {K(ctrl | shift | Qt::Key_S)},
-           -1,
-           E::PageOpen,
-           false,
-           {menu("mmSaveAs", tr("Uložit j&ako...")), page("pmaSaveAs", tr("Uložit jako..."))}});
-    t.Add({run(f, &FileCommands::mmSaveAllClick),
-           {},
-           -1,
-           E::PageOpen,
-           false,
-           {menu("mmSaveAll", tr("U&ložit vše")), page("pmaSaveAll", tr("Uložit vše"))}});
-    t.Add({run(f, &FileCommands::mmCloseClick),
-           {K(ctrl | Qt::Key_F4)},
-           -1,
-           E::PageOpen,
-           false,
-           {menu("mmClose", tr("&Zavřít")), page("pmaClose", tr("Zavřít"))}});
-    t.Add({run(f, &FileCommands::mmCloseAllClick),
-           {},
-           -1,
-           E::PageOpen,
-           false,
-           {menu("mmCloseAll", tr("Zavřít vš&e")), page("pmaCloseAll", tr("Zavřít vše"))}});
-    if (EncodingCommands *k = c.encodings) {
-        t.Add({run(k, &EncodingCommands::mmKodWin1250Click),
-               {},
-               -1,
-               E::PageOpen,
-               true,
-               {menu("mmKodWin1250", tr("Windows 1250"))}});
-        t.Add({run(k, &EncodingCommands::mmKodUtf8Click),
-               {},
-               -1,
-               E::PageOpen,
-               true,
-               {menu("mmKodUtf8", tr("UTF-8"))}});
-    }
-    t.Add({run(c.printing, &PrintCommands::mmPrintClick),
-           {K(ctrl | Qt::Key_P)},
-           -1,
-           E::PageOpen,
-           false,
-           {menu("mmPrint", tr("&Tisk..."))}});
-    t.Add({run(c.printing, &PrintCommands::mmPrintPreviewClick),
-           {},
-           -1,
-           E::PageOpen,
-           false,
-           {menu("mmPrintPreview", tr("Ná&hled tisku..."))}});
-    t.Add({run(c.printing, &PrintCommands::mmPrinterSetupClick),
-           {},
-           -1,
-           E::Always,
-           false,
-           {menu("mmPrinterSetup", tr("Nastavení t&iskárny..."))}});
-    t.Add({run(f, &FileCommands::mmExitClick),
-           {K(Qt::ALT | Qt::Key_F4), K(ctrl | Qt::Key_Q)},
-           -1,
-           E::Always,
-           false,
-           {menu("mmExit", tr("&Konec")), page("pmaExit", tr("&Konec"))}});
+    t.Add({.name = "mmNew",
+           .caption = tr("&Nový"),
+           .handler = run(p, &PageCommands::mmNewClick),
+           .keys = {K(ctrl | Qt::Key_N)},
+           .menu = in("mmFile", 0),
+           .page = PagePlace{"pmaNew", tr("Nový"), PmFiles},
+           .speed = SpeedPlace{"SpeedItem1", Soubor, QT_TRANSLATE_NOOP("TSpeedBar", "Nový"), 0, 3}});
+    t.Add({.name = "mmOpen",
+           .caption = tr("&Otevřít"),
+           .handler = run(f, &FileCommands::mmOpenClick),
+           .keys = {K(ctrl | Qt::Key_O)},
+           .menu = in("mmFile", 0),
+           .page = PagePlace{"pmaOpen", tr("Otevřít"), PmFiles},
+           .speed = SpeedPlace{"SpeedItem2", Soubor, QT_TRANSLATE_NOOP("TSpeedBar", "Otevřít"), 1, 27}});
+    t.Add({.name = "mmSave",
+           .caption = tr("&Uložit"),
+           .handler = run(f, &FileCommands::mmSaveClick),
+           .keys = {K(ctrl | Qt::Key_S)},
+           .enabling = E::SaveItem,
+           .menu = in("mmFile", 1),
+           .page = PagePlace{"pmaSave", tr("Uložit"), PmFiles},
+           .speed = SpeedPlace{"savebutton", Soubor, QT_TRANSLATE_NOOP("TSpeedBar", "Uložit"), 2, 51, true}});
+    t.Add({.name = "mmSaveAs",
+           .caption = tr("Uložit j&ako..."),
+           .handler = run(f, &FileCommands::mmSaveAsClick),
+           .keys = {K(ctrl | shift | Qt::Key_S)},
+           .enabling = E::PageOpen,
+           .menu = in("mmFile", 1),
+           .page = PagePlace{"pmaSaveAs", tr("Uložit jako..."), PmFiles},
+           .speed = SpeedPlace{"SpeedItem4", Soubor, QT_TRANSLATE_NOOP("TSpeedBar", "Uložit jako"), 3, -1}});
+    t.Add({.name = "mmSaveAll",
+           .caption = tr("U&ložit vše"),
+           .handler = run(f, &FileCommands::mmSaveAllClick),
+           .enabling = E::PageOpen,
+           .menu = in("mmFile", 1),
+           .page = PagePlace{"pmaSaveAll", tr("Uložit vše"), PmFiles},
+           .speed = SpeedPlace{"SpeedItem5", Soubor, QT_TRANSLATE_NOOP("TSpeedBar", "Uložit vše"), 4, -1}});
+    t.Add({.name = "mmKodWin1250",
+           .caption = tr("Windows 1250"),
+           .handler = run(k, &EncodingCommands::mmKodWin1250Click),
+           .enabling = E::PageOpen,
+           .menu = in("mmKodovani", 0),
+           .binding = MarkOf(k, &EncodingCommands::Windows1250Shown, &EncodingCommands::EncodingShown)});
+    t.Add({.name = "mmKodUtf8",
+           .caption = tr("UTF-8"),
+           .handler = run(k, &EncodingCommands::mmKodUtf8Click),
+           .enabling = E::PageOpen,
+           .menu = in("mmKodovani", 0),
+           .binding = MarkOf(k, &EncodingCommands::Utf8Shown, &EncodingCommands::EncodingShown)});
+    t.Add({.name = "mmClose",
+           .caption = tr("&Zavřít"),
+           .handler = run(f, &FileCommands::mmCloseClick),
+           .keys = {K(ctrl | Qt::Key_F4)},
+           .enabling = E::PageOpen,
+           .menu = in("mmFile", 2),
+           .page = PagePlace{"pmaClose", tr("Zavřít"), PmClose},
+           .speed = SpeedPlace{"SpeedItem6", Soubor, QT_TRANSLATE_NOOP("TSpeedBar", "Zavřít"), 5, 75}});
+    t.Add({.name = "mmCloseAll",
+           .caption = tr("Zavřít vš&e"),
+           .handler = run(f, &FileCommands::mmCloseAllClick),
+           .enabling = E::PageOpen,
+           .menu = in("mmFile", 2),
+           .page = PagePlace{"pmaCloseAll", tr("Zavřít vše"), PmClose},
+           .speed = SpeedPlace{"SpeedItem7", Soubor, QT_TRANSLATE_NOOP("TSpeedBar", "Zavřít vše"), 6, -1}});
+    t.Add({.name = "mmPrint",
+           .caption = tr("&Tisk..."),
+           .handler = run(c.printing, &PrintCommands::mmPrintClick),
+           .keys = {K(ctrl | Qt::Key_P)},
+           .enabling = E::PageOpen,
+           .menu = in("mmFile", 3),
+           .speed = SpeedPlace{"SpeedItem8", Soubor, QT_TRANSLATE_NOOP("TSpeedBar", "Tisk"), 7, 107}});
+    t.Add({.name = "mmPrintPreview",
+           .caption = tr("Ná&hled tisku..."),
+           .handler = run(c.printing, &PrintCommands::mmPrintPreviewClick),
+           .enabling = E::PageOpen,
+           .menu = in("mmFile", 3)});
+    t.Add({.name = "mmPrinterSetup",
+           .caption = tr("Nastavení t&iskárny..."),
+           .handler = run(c.printing, &PrintCommands::mmPrinterSetupClick),
+           .menu = in("mmFile", 3),
+           .speed = SpeedPlace{"SpeedItem9", Soubor, QT_TRANSLATE_NOOP("TSpeedBar", "Nastavení tiskárny"), 8,
+                               -1}});
+    t.Add({.name = "mmExit",
+           .caption = tr("&Konec"),
+           .handler = run(f, &FileCommands::mmExitClick),
+           .keys = {K(Qt::ALT | Qt::Key_F4), K(ctrl | Qt::Key_Q)},
+           .menu = in("mmFile", 4),
+           .page = PagePlace{"pmaExit", tr("&Konec"), PmEnd},
+           .speed = SpeedPlace{"SpeedItem10", Soubor, QT_TRANSLATE_NOOP("TSpeedBar", "Konec"), 9, 267}});
 
     // "Úpr&avy"
-    t.Add({run(e, &EditCommands::mmUndoClick),
-           {K(ctrl | Qt::Key_Z)},
-           -1,
-           E::CanUndo,
-           false,
-           {menu("mmUndo", tr("&Zpět"))}});
-    t.Add({run(e, &EditCommands::mmRedoClick),
-           {K(ctrl | Qt::Key_Y), K(ctrl | shift | Qt::Key_Z)},
-           -1,
-           E::CanRedo,
-           false,
-           {menu("mmRedo", tr("Znovu"))}});
-    t.Add({run(e, &EditCommands::mmCutClick),
-           {K(ctrl | Qt::Key_X)},
-           -1,
-           E::Selection,
-           false,
-           {menu("mmCut", tr("&Vyjmout")), page("pmaCut", tr("Vyjmout"))}});
-    t.Add({run(e, &EditCommands::mmCopyClick),
-           {K(ctrl | Qt::Key_C)},
-           -1,
-           E::Selection,
-           false,
-           {menu("mmCopy", tr("&Kopírovat")), page("pmaCopy", tr("Kopírovat"))}});
-    t.Add({run(e, &EditCommands::mmPasteClick),
-           {K(ctrl | Qt::Key_V)},
-           -1,
-           E::CanPaste,
-           false,
-           {menu("mmPaste", tr("V&ložit")), page("pmaPaste", tr("Vložit"))}});
-    t.Add({run(x, &TextToolCommands::mmFindClick),
-           {K(ctrl | Qt::Key_F)},
-           -1,
-           E::PageOpen,
-           false,
-           {menu("mmFind", tr("&Najít...")), page("pmaFind", tr("Najít"))}});
-    t.Add({run(x, &TextToolCommands::mmFindAgainClick),
-           {K(Qt::Key_F3)},
-           -1,
-           E::PageOpen,
-           false,
-           {menu("mmFindAgain", tr("&Hledat další"))}});
-    t.Add({run(x, &TextToolCommands::mmReplaceClick),
-           {K(ctrl | Qt::Key_H)},
-           -1,
-           E::PageOpen,
-           false,
-           {menu("mmReplace", tr("Zaměn&it...")), page("pmaReplace", tr("Zaměnit"))}});
-    t.Add({run(x, &TextToolCommands::mmGOTOClick),
-           {K(ctrl | Qt::Key_G)},
-           -1,
-           E::PageOpen,
-           false,
-           {menu("mmGOTO", tr("Přejít na..."))}});
-    t.Add({run(x, &TextToolCommands::Vloitdatumaas1Click),
-           {K(ctrl | Qt::Key_D)},
-           -1,
-           E::PageOpen,
-           false,
-           {menu("Vloitdatumaas1", tr("Vložit &datum a čas"))}});
-    t.Add({run(x, &TextToolCommands::UpperItem1Click),
-           {K(ctrl | shift | Qt::Key_V)},
-           -1,
-           E::PageOpen,
-           false,
-           {menu("UpperItem1", tr("&Velká písmena"))}});
-    t.Add({run(x, &TextToolCommands::LowerItem1Click),
-           {K(ctrl | shift | Qt::Key_M)},
-           -1,
-           E::PageOpen,
-           false,
-           {menu("LowerItem1", tr("&Malá písmena"))}});
-    t.Add({run(x, &TextToolCommands::InvertItem1Click),
-           {},
-           -1,
-           E::PageOpen,
-           false,
-           {menu("InvertItem1", tr("&Inverze"))}});
-    t.Add({run(e, &EditCommands::mmSelectAllClick),
-           {K(ctrl | Qt::Key_A)},
-           -1,
-           E::PageOpen,
-           false,
-           {menu("mmSelectAll", tr("Vybr&at vše"))}});
-    t.Add({run(e, &EditCommands::itmWrapClick),
-           {K(ctrl | Qt::Key_W)},
-           -1,
-           E::PageOpen,
-           true,
-           {menu("itmWrap", tr("Zalo&mit řádky"))}});
+    t.Add({.name = "mmUndo",
+           .caption = tr("&Zpět"),
+           .handler = run(e, &EditCommands::mmUndoClick),
+           .keys = {K(ctrl | Qt::Key_Z)},
+           .enabling = E::CanUndo,
+           .menu = in("mmEdit", 0),
+           .speed = SpeedPlace{"SpeedItem11", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Zpět"), 10, 211}});
+    t.Add({.name = "mmRedo",
+           .caption = tr("Znovu"),
+           .handler = run(e, &EditCommands::mmRedoClick),
+           .keys = {K(ctrl | Qt::Key_Y), K(ctrl | shift | Qt::Key_Z)},
+           .enabling = E::CanRedo,
+           .menu = in("mmEdit", 0)});
+    t.Add({.name = "mmCut",
+           .caption = tr("&Vyjmout"),
+           .handler = run(e, &EditCommands::mmCutClick),
+           .keys = {K(ctrl | Qt::Key_X)},
+           .enabling = E::Selection,
+           .menu = in("mmEdit", 1),
+           .page = PagePlace{"pmaCut", tr("Vyjmout"), PmClipboard},
+           .speed = SpeedPlace{"SpeedItem12", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Vyjmout"), 11, 139}});
+    t.Add({.name = "mmCopy",
+           .caption = tr("&Kopírovat"),
+           .handler = run(e, &EditCommands::mmCopyClick),
+           .keys = {K(ctrl | Qt::Key_C)},
+           .enabling = E::Selection,
+           .menu = in("mmEdit", 1),
+           .page = PagePlace{"pmaCopy", tr("Kopírovat"), PmClipboard},
+           .speed = SpeedPlace{"SpeedItem13", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Kopírovat"), 12, 163}});
+    t.Add({.name = "mmPaste",
+           .caption = tr("V&ložit"),
+           .handler = run(e, &EditCommands::mmPasteClick),
+           .keys = {K(ctrl | Qt::Key_V)},
+           .enabling = E::CanPaste,
+           .menu = in("mmEdit", 1),
+           .page = PagePlace{"pmaPaste", tr("Vložit"), PmClipboard},
+           .speed = SpeedPlace{"SpeedItem14", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Vložit"), 13, 187}});
+    t.Add({.name = "mmFind",
+           .caption = tr("&Najít..."),
+           .handler = run(x, &TextToolCommands::mmFindClick),
+           .keys = {K(ctrl | Qt::Key_F)},
+           .enabling = E::PageOpen,
+           .menu = in("mmEdit", 2),
+           .page = PagePlace{"pmaFind", tr("Najít"), PmSearch},
+           .speed = SpeedPlace{"SpeedItem15", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Najít"), 14, -1}});
+    t.Add(
+        {.name = "mmFindAgain",
+         .caption = tr("&Hledat další"),
+         .handler = run(x, &TextToolCommands::mmFindAgainClick),
+         .keys = {K(Qt::Key_F3)},
+         .enabling = E::PageOpen,
+         .menu = in("mmEdit", 2),
+         .speed = SpeedPlace{"SpeedItem16", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Hledat další"), 15, -1}});
+    t.Add({.name = "mmReplace",
+           .caption = tr("Zaměn&it..."),
+           .handler = run(x, &TextToolCommands::mmReplaceClick),
+           .keys = {K(ctrl | Qt::Key_H)},
+           .enabling = E::PageOpen,
+           .menu = in("mmEdit", 2),
+           .page = PagePlace{"pmaReplace", tr("Zaměnit"), PmSearch},
+           .speed = SpeedPlace{"SpeedItem17", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Zaměnit"), 16, -1}});
+    t.Add({.name = "mmGOTO",
+           .caption = tr("Přejít na..."),
+           .handler = run(x, &TextToolCommands::mmGOTOClick),
+           .keys = {K(ctrl | Qt::Key_G)},
+           .enabling = E::PageOpen,
+           .menu = in("mmEdit", 2),
+           .speed = SpeedPlace{"SpeedItem18", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Přejít na"), 17, -1}});
+    t.Add({.name = "Vloitdatumaas1",
+           .caption = tr("Vložit &datum a čas"),
+           .handler = run(x, &TextToolCommands::Vloitdatumaas1Click),
+           .keys = {K(ctrl | Qt::Key_D)},
+           .enabling = E::PageOpen,
+           .menu = in("mmEdit", 3),
+           .speed = SpeedPlace{"SpeedItem19", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Vložit datum a čas"),
+                               18, -1}});
+    t.Add({.name = "UpperItem1",
+           .caption = tr("&Velká písmena"),
+           .handler = run(x, &TextToolCommands::UpperItem1Click),
+           .keys = {K(ctrl | shift | Qt::Key_V)},
+           .enabling = E::PageOpen,
+           .menu = in("ss1", 0),
+           .speed =
+               SpeedPlace{"SpeedItem20", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Velká písmena"), 19, -1}});
+    t.Add(
+        {.name = "LowerItem1",
+         .caption = tr("&Malá písmena"),
+         .handler = run(x, &TextToolCommands::LowerItem1Click),
+         .keys = {K(ctrl | shift | Qt::Key_M)},
+         .enabling = E::PageOpen,
+         .menu = in("ss1", 0),
+         .speed = SpeedPlace{"SpeedItem21", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Malá písmena"), 20, -1}});
+    t.Add({.name = "InvertItem1",
+           .caption = tr("&Inverze"),
+           .handler = run(x, &TextToolCommands::InvertItem1Click),
+           .enabling = E::PageOpen,
+           .menu = in("ss1", 0),
+           .speed = SpeedPlace{"SpeedItem22", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Inverze"), 21, -1}});
+    t.Add({.name = "mmSelectAll",
+           .caption = tr("Vybr&at vše"),
+           .handler = run(e, &EditCommands::mmSelectAllClick),
+           .keys = {K(ctrl | Qt::Key_A)},
+           .enabling = E::PageOpen,
+           .menu = in("mmEdit", 4),
+           .speed = SpeedPlace{"SpeedItem23", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Vybrat vše"), 22, -1}});
+    t.Add(
+        {.name = "itmWrap",
+         .caption = tr("Zalo&mit řádky"),
+         .handler = run(e, &EditCommands::itmWrapClick),
+         .keys = {K(ctrl | Qt::Key_W)},
+         .enabling = E::PageOpen,
+         .menu = in("mmEdit", 4),
+         .speed = SpeedPlace{"SpeedItem24", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Zalomit řádky"), 23, -1},
+         .binding = MarkOf(e, &EditCommands::WrapMark, &EditCommands::WrapMarkChanged)});
 
     // "&Zobrazit"
-    t.Add({run(v, &ViewCommands::mmTOOLBARClick),
-           {},
-           -1,
-           E::Always,
-           true,
-           {menu("mmTOOLBAR", tr("&Panel nástrojů"))}});
-    t.Add({run(v, &ViewCommands::mmStatusBarClick),
-           {},
-           -1,
-           E::Always,
-           true,
-           {menu("mmStatusBar", tr("&Stavový řádek"))}});
-    t.Add({run(v, &ViewCommands::mmSpeedClick),
-           {K(Qt::Key_F9)},
-           -1,
-           E::Always,
-           true,
-           {menu("mmSpeed", tr("SpeedP&anel"))}});
+    t.Add({.name = "mmTOOLBAR",
+           .caption = tr("&Panel nástrojů"),
+           .handler = run(v, &ViewCommands::mmTOOLBARClick),
+           .menu = in("mmView", 0),
+           .speed =
+               SpeedPlace{"SpeedItem25", Zobrazit, QT_TRANSLATE_NOOP("TSpeedBar", "Panel nástrojů"), 24, -1},
+           .binding = MarkOf(v, &ViewCommands::ToolBarMark, &ViewCommands::MarksChanged)});
+    t.Add({.name = "mmStatusBar",
+           .caption = tr("&Stavový řádek"),
+           .handler = run(v, &ViewCommands::mmStatusBarClick),
+           .menu = in("mmView", 0),
+           .speed =
+               SpeedPlace{"SpeedItem26", Zobrazit, QT_TRANSLATE_NOOP("TSpeedBar", "Stavový řádek"), 25, -1},
+           .binding = MarkOf(v, &ViewCommands::StatusBarMark, &ViewCommands::MarksChanged)});
+    t.Add({.name = "mmSpeed",
+           .caption = tr("SpeedP&anel"),
+           .handler = run(v, &ViewCommands::mmSpeedClick),
+           .keys = {K(Qt::Key_F9)},
+           .menu = in("mmView", 0),
+           .speed = SpeedPlace{"SpeedItem27", Zobrazit, QT_TRANSLATE_NOOP("TSpeedBar", "SpeedPanel"), 26, -1},
+           .binding = MarkOf(v, &ViewCommands::SidePanelMark, &ViewCommands::MarksChanged)});
     // The text of the active page larger or smaller (Ctrl+wheel too); each page keeps its own.
-    t.Add({run(e, &EditCommands::mmZoomInClick),
-           {K(ctrl | Qt::Key_Plus), K(ctrl | Qt::Key_Equal)},
-           -1,
-           E::PageOpen,
-           false,
-           {menu("mmZoomIn", tr("&Zvětšit text"))}});
-    t.Add({run(e, &EditCommands::mmZoomOutClick),
-           {K(ctrl | Qt::Key_Minus)},
-           -1,
-           E::PageOpen,
-           false,
-           {menu("mmZoomOut", tr("Z&menšit text"))}});
-    t.Add({run(e, &EditCommands::mmZoomResetClick),
-           {K(ctrl | Qt::Key_0)},
-           -1,
-           E::PageOpen,
-           false,
-           {menu("mmZoomReset", tr("Pů&vodní velikost textu"))}});
+    t.Add({.name = "mmZoomIn",
+           .caption = tr("&Zvětšit text"),
+           .handler = run(e, &EditCommands::mmZoomInClick),
+           .keys = {K(ctrl | Qt::Key_Plus), K(ctrl | Qt::Key_Equal)},
+           .enabling = E::PageOpen,
+           .menu = in("mmView", 1)});
+    t.Add({.name = "mmZoomOut",
+           .caption = tr("Z&menšit text"),
+           .handler = run(e, &EditCommands::mmZoomOutClick),
+           .keys = {K(ctrl | Qt::Key_Minus)},
+           .enabling = E::PageOpen,
+           .menu = in("mmView", 1)});
+    t.Add({.name = "mmZoomReset",
+           .caption = tr("Pů&vodní velikost textu"),
+           .handler = run(e, &EditCommands::mmZoomResetClick),
+           .keys = {K(ctrl | Qt::Key_0)},
+           .enabling = E::PageOpen,
+           .menu = in("mmView", 1)});
 
     // "&Nástroje" and "Nápo&věda"
-    t.Add({run(x, &TextToolCommands::mmKonverzeClick),
-           {},
-           -1,
-           E::NotUtf8,
-           false,
-           {menu("mmKonverze", tr("&Konverze..."))}});
-    t.Add({run(c.spelling, &SpellCommands::mmSpellClick),
-           {K(Qt::Key_F7)},
-           -1,
-           E::PageOpen,
-           false,
-           {menu("mmSpell", tr("&Pravopis..."))}});
-    t.Add({run(c.typingSpell, &TypingSpellCheck::mmAutoSpellClick),
-           {},
-           -1,
-           E::Always,
-           true,
-           {menu("mmAutoSpell", tr("Kon&trolovat při psaní"))}});
-    t.Add({run(x, &TextToolCommands::KonverzezT6021Click),
-           {K(ctrl | shift | Qt::Key_T)},
-           -1,
-           E::NotUtf8,
-           false,
-           {menu("KonverzezT6021", tr("Konverze z T602"))}});
-    TSpeedBar *bar = c.speedBar;
-    t.Add({[bar] { bar->Customize(); },
-           {},
-           -1,
-           E::Always,
-           false,
-           {menu("mmTOOLEDIT", tr("N&astavit panel nástrojů..."))}});
-    t.Add({run(c.settings, &SettingsCommands::mmNASTAVClick),
-           {K(Qt::Key_F8)},
-           -1,
-           E::Always,
-           false,
-           {menu("mmNASTAV", tr("&Nastavení..."))}});
-    t.Add({run(c.about, &AboutCommands::mmAboutClick),
-           {},
-           -1,
-           E::Always,
-           false,
-           {menu("mmAbout", tr("O pro&gramu..."))}});
+    t.Add({.name = "mmKonverze",
+           .caption = tr("&Konverze..."),
+           .handler = run(x, &TextToolCommands::mmKonverzeClick),
+           .enabling = E::NotUtf8,
+           .menu = in("Nstroje1", 0),
+           .speed = SpeedPlace{"SpeedItem28", Nastroje, QT_TRANSLATE_NOOP("TSpeedBar", "Konverze"), 27, -1}});
+    t.Add({.name = "mmSpell",
+           .caption = tr("&Pravopis..."),
+           .handler = run(c.spelling, &SpellCommands::mmSpellClick),
+           .keys = {K(Qt::Key_F7)},
+           .enabling = E::PageOpen,
+           .menu = in("Nstroje1", 0),
+           .speed = SpeedPlace{"SpeedItem29", Nastroje, QT_TRANSLATE_NOOP("TSpeedBar", "Pravopis"), 28, -1}});
+    t.Add({.name = "mmAutoSpell",
+           .caption = tr("Kon&trolovat při psaní"),
+           .handler = run(c.typingSpell, &TypingSpellCheck::mmAutoSpellClick),
+           .menu = in("Nstroje1", 0),
+           .binding = MarkOf(c.typingSpell, &TypingSpellCheck::IsOn, &TypingSpellCheck::OnChanged)});
+    t.Add({.name = "KonverzezT6021",
+           .caption = tr("Konverze z T602"),
+           .handler = run(x, &TextToolCommands::KonverzezT6021Click),
+           .keys = {K(ctrl | shift | Qt::Key_T)},
+           .enabling = E::NotUtf8,
+           .menu = in("Nstroje1", 0)});
+    t.Add({.name = "mmTOOLEDIT",
+           .caption = tr("N&astavit panel nástrojů..."),
+           .handler = run(c.speedBar, &TSpeedBar::Customize),
+           .menu = in("Nstroje1", 2)});
+    t.Add(
+        {.name = "mmNASTAV",
+         .caption = tr("&Nastavení..."),
+         .handler = run(c.settings, &SettingsCommands::mmNASTAVClick),
+         .keys = {K(Qt::Key_F8)},
+         .menu = in("Nstroje1", 2),
+         .speed = SpeedPlace{"SpeedItem30", Nastroje, QT_TRANSLATE_NOOP("TSpeedBar", "Nastavení"), 29, 243}});
+    t.Add({.name = "mmAbout",
+           .caption = tr("O pro&gramu..."),
+           .handler = run(c.about, &AboutCommands::mmAboutClick),
+           .menu = in("mmHelp", 0)});
 
-    // The tab menu.
-    t.Add({run(v, &ViewCommands::mmZALOZKYClick),
-           {},
-           -1,
-           E::Always,
-           false,
-           {menu("mmZALOZKY", tr("Záložky dole"))}});
-    t.Add({run(v, &ViewCommands::mmMultiLineClick),
-           {},
-           -1,
-           E::Always,
-           true,
-           {menu("mmMultiLine", tr("Viceřádkový režim"))}});
+    // The tab menu. The caption of "Záložky dole" names where the next choice puts the tabs.
+    t.Add({.name = "mmZALOZKY",
+           .caption = tr("Záložky dole"),
+           .handler = run(v, &ViewCommands::mmZALOZKYClick),
+           .menu = in("pmMAINPAGE", 0),
+           .binding = CaptionOf(v, &ViewCommands::TabsCaption, &ViewCommands::MarksChanged)});
+    t.Add({.name = "mmMultiLine",
+           .caption = tr("Viceřádkový režim"),
+           .handler = run(v, &ViewCommands::mmMultiLineClick),
+           .menu = in("pmMAINPAGE", 0),
+           .binding = MarkOf(v, &ViewCommands::MultiLineMark, &ViewCommands::MarksChanged)});
 
     // Page switching: keys of the window; the page menu lists the items hidden. Some
     // keyboards report Ctrl+Shift+Tab as Ctrl+Backtab. Ctrl+PgDn and Ctrl+PgUp as elsewhere.
-    t.Add({run(p, &PageCommands::zalvpred1Click),
-           {K(ctrl | Qt::Key_Tab), K(ctrl | Qt::Key_PageDown)},
-           -1,
-           E::Always,
-           false,
-           {menu("zalvpred1", QStringLiteral("zalvpred")),
-            page("zalvpred1Item", QStringLiteral("zalvpred"), true)}});
-    t.Add({run(p, &PageCommands::zalzpet1Click),
-           {K(ctrl | shift | Qt::Key_Tab), K(ctrl | shift | Qt::Key_Backtab), K(ctrl | Qt::Key_PageUp)},
-           -1,
-           E::Always,
-           false,
-           {menu("zalzpet1", QStringLiteral("zalzpet")),
-            page("zalzpet1Item", QStringLiteral("zalzpet"), true)}});
+    t.Add({.name = "zalvpred1",
+           .caption = QStringLiteral("zalvpred"),
+           .handler = run(p, &PageCommands::zalvpred1Click),
+           .keys = {K(ctrl | Qt::Key_Tab), K(ctrl | Qt::Key_PageDown)},
+           .page = PagePlace{"zalvpred1Item", QStringLiteral("zalvpred"), PmEnd, true}});
+    t.Add(
+        {.name = "zalzpet1",
+         .caption = QStringLiteral("zalzpet"),
+         .handler = run(p, &PageCommands::zalzpet1Click),
+         .keys = {K(ctrl | shift | Qt::Key_Tab), K(ctrl | shift | Qt::Key_Backtab), K(ctrl | Qt::Key_PageUp)},
+         .page = PagePlace{"zalzpet1Item", QStringLiteral("zalzpet"), PmEnd, true}});
 
-    // The speed bar's buttons run the commands of the same captions; the menu items show
-    // the same images.
-    for (const TSpeedItemRow &row : SpeedItems::Rows()) {
-        t.AddPlace(QLatin1String(row.command),
-                   {Place::SpeedBar, QLatin1String(row.name), SpeedItems::Caption(row)}, row.image);
-        t.Action(QLatin1String(row.command))->setIcon(CommandImage(row.image));
-    }
-}
-
-QList<TSpeedBarItem> MainCommands::SpeedBarItems(CommandTable &t)
-{
-    QList<TSpeedBarItem> items;
-    for (const TSpeedItemRow &row : SpeedItems::Rows())
-        items << TSpeedBarItem{SpeedItems::Section(row),          QLatin1String(row.name),
-                               SpeedItems::Caption(row),          row.image,
-                               t.Action(QLatin1String(row.name)), row.designLeft};
-    return items;
-}
-
-namespace {
-QMenu *addMenu(QMenuBar *bar, const char *name, const QString &title)
-{
-    QMenu *m = bar->addMenu(title);
-    m->setObjectName(QLatin1String(name));
-    return m;
-}
-
-QMenu *submenu(CommandTable &table, QWidget *parent, const char *name, const QString &title)
-{
-    auto *m = new QMenu(title, parent);
-    m->setObjectName(QLatin1String(name));
-    table.AddSubmenu(m);
-    return m;
-}
-} // namespace
-
-MainCommands::Menus MainCommands::BuildMenus(CommandTable &t, QMainWindow *window)
-{
-    Menus m;
-    QMenuBar *bar = window->menuBar();
-    bar->setObjectName(QStringLiteral("mmMainMenu"));
-
-    m.mmReopen = submenu(t, window, "mmReopen", tr("Znovu otevřít"));
-    m.mmReopen->menuAction()->setObjectName(QStringLiteral("mmReopenItem"));
-    m.mmReopen->setEnabled(false);
-    m.ss1 = submenu(t, window, "ss1", tr("Velikos&t"));
-    m.mmLANGUAGE = submenu(t, window, "mmLANGUAGE", tr("&Jazyková verze"));
-
-    QStringList fileItems = {"mmNew",          "mmOpen",         "mmReopen",  "-",
-                             "mmSave",         "mmSaveAs",       "mmSaveAll", "-",
-                             "mmClose",        "mmCloseAll",     "-",         "mmPrint",
-                             "mmPrintPreview", "mmPrinterSetup", "-",         "mmExit"};
-    if (t.Has(QStringLiteral("mmKodUtf8"))) {
-        m.mmKodovani = submenu(t, window, "mmKodovani", tr("Kó&dování"));
-        t.FillMenu(m.mmKodovani, {"mmKodWin1250", "mmKodUtf8"});
-        fileItems.insert(fileItems.indexOf(QStringLiteral("mmSaveAll")) + 1, QStringLiteral("mmKodovani"));
-        m.mmKodWin1250 = t.Action(QStringLiteral("mmKodWin1250"));
-        m.mmKodUtf8 = t.Action(QStringLiteral("mmKodUtf8"));
-    }
-    m.mmFile = addMenu(bar, "mmFile", tr("&Soubor"));
-    t.FillMenu(m.mmFile, fileItems);
-    m.mmEdit = addMenu(bar, "mmEdit", tr("Úpr&avy"));
-    t.FillMenu(m.ss1, {"UpperItem1", "LowerItem1", "InvertItem1"});
-    t.FillMenu(m.mmEdit,
-               {"mmUndo", "mmRedo", "-", "mmCut", "mmCopy", "mmPaste", "-", "mmFind", "mmFindAgain",
-                "mmReplace", "mmGOTO", "-", "Vloitdatumaas1", "ss1", "-", "mmSelectAll", "itmWrap"});
-    m.mmView = addMenu(bar, "mmView", tr("&Zobrazit"));
-    t.FillMenu(m.mmView,
-               {"mmTOOLBAR", "mmStatusBar", "mmSpeed", "-", "mmZoomIn", "mmZoomOut", "mmZoomReset"});
-    m.mmUZIV = addMenu(bar, "mmUZIV", tr("Z&kratky"));
-    m.Nstroje1 = addMenu(bar, "Nstroje1", tr("&Nástroje"));
-    t.FillMenu(m.Nstroje1, {"mmKonverze", "mmSpell", "mmAutoSpell", "KonverzezT6021", "-", "mmLANGUAGE", "-",
-                            "mmTOOLEDIT", "mmNASTAV"});
-    m.mmHelp = addMenu(bar, "mmHelp", tr("Nápo&věda"));
-    t.FillMenu(m.mmHelp, {"mmAbout"});
-
-    m.pmActivePage = new QMenu(window);
-    m.pmActivePage->setObjectName(QStringLiteral("pmActivePage"));
-    t.FillMenu(m.pmActivePage, {"pmaClose", "pmaCloseAll", "-", "pmaCut", "pmaCopy", "pmaPaste", "-",
-                                "pmaNew", "pmaOpen", "pmaSave", "pmaSaveAs", "pmaSaveAll", "-", "pmaFind",
-                                "pmaReplace", "-", "pmaExit", "zalvpred1Item", "zalzpet1Item"});
-    m.pmMAINPAGE = new QMenu(window);
-    m.pmMAINPAGE->setObjectName(QStringLiteral("pmMAINPAGE"));
-    t.FillMenu(m.pmMAINPAGE, {"mmZALOZKY", "mmMultiLine"});
-
-    m.itmWrap = t.Action(QStringLiteral("itmWrap"));
-    m.mmTOOLBAR = t.Action(QStringLiteral("mmTOOLBAR"));
-    m.mmStatusBar = t.Action(QStringLiteral("mmStatusBar"));
-    m.mmSpeed = t.Action(QStringLiteral("mmSpeed"));
-    m.mmZALOZKY = t.Action(QStringLiteral("mmZALOZKY"));
-    m.mmMultiLine = t.Action(QStringLiteral("mmMultiLine"));
-    m.mmSave = t.Action(QStringLiteral("mmSave"));
-    m.savebutton = t.Action(QStringLiteral("savebutton"));
-    m.mmAutoSpell = t.Action(QStringLiteral("mmAutoSpell"));
-    return m;
+    t.FillMenus();
 }

@@ -2,29 +2,38 @@
 
 class AboutCommands;
 class CommandTable;
-class PrintCommands;
-class SettingsCommands;
-class SpellCommands;
-class TypingSpellCheck;
-class TSpeedBar;
-struct TSpeedBarItem;
 class EditCommands;
 class EncodingCommands;
 class FileCommands;
 class PageCommands;
-class QAction;
-class QMainWindow;
+class PrintCommands;
 class QMenu;
+class SettingsCommands;
+class SpellCommands;
 class TextToolCommands;
+class TSpeedBar;
+class TypingSpellCheck;
 class ViewCommands;
 
 #include <QCoreApplication>
 
-// The program's command table and the menus built from it.
+// The program's menus and commands: one declaration each, from which the command table
+// makes the menu bar, the page menu, the tab menu and the speed bar's items.
 class MainCommands
 {
     Q_DECLARE_TR_FUNCTIONS(MainCommands)
 public:
+    // The menus, made empty first so that the controllers can be given the ones they fill
+    // or show; AddRows fills them.
+    struct Menus
+    {
+        QMenu *mmFile = nullptr, *mmEdit = nullptr, *mmView = nullptr, *mmUZIV = nullptr, *Nstroje1 = nullptr,
+              *mmHelp = nullptr, *mmReopen = nullptr, *ss1 = nullptr, *mmLANGUAGE = nullptr,
+              *mmKodovani = nullptr;
+        QMenu *pmActivePage = nullptr, *pmMAINPAGE = nullptr;
+    };
+    static Menus AddMenus(CommandTable &table);
+
     struct Controllers
     {
         PageCommands *pages = nullptr;
@@ -40,26 +49,7 @@ public:
         TypingSpellCheck *typingSpell = nullptr;
         EncodingCommands *encodings = nullptr;
     };
-
-    // One row per command: handler, shortcut, enabling rule, places with names and captions.
+    // One row per command: name, caption, handler, keys, enabling rule, its places in the
+    // menus, the page menu and the speed bar, and what a check mark shows. Fills the menus.
     static void AddRows(CommandTable &table, const Controllers &c);
-
-    // The main menus the window's menu bar holds, with the submenus other parts fill.
-    struct Menus
-    {
-        QMenu *mmFile = nullptr, *mmEdit = nullptr, *mmView = nullptr, *mmUZIV = nullptr, *Nstroje1 = nullptr,
-              *mmHelp = nullptr, *mmReopen = nullptr, *ss1 = nullptr, *mmLANGUAGE = nullptr,
-              *mmKodovani = nullptr;
-        QMenu *pmActivePage = nullptr, *pmMAINPAGE = nullptr;
-        // Items whose state other parts keep.
-        QAction *itmWrap = nullptr, *mmTOOLBAR = nullptr, *mmStatusBar = nullptr, *mmSpeed = nullptr,
-                *mmZALOZKY = nullptr, *mmMultiLine = nullptr, *mmSave = nullptr, *savebutton = nullptr,
-                *mmAutoSpell = nullptr, *mmKodWin1250 = nullptr, *mmKodUtf8 = nullptr;
-    };
-
-    // The speed bar's buttons, each with its place's action from the table.
-    static QList<TSpeedBarItem> SpeedBarItems(CommandTable &table);
-
-    // Builds the menu bar, the page menu and the tab menu from the table.
-    static Menus BuildMenus(CommandTable &table, QMainWindow *window);
 };

@@ -5,8 +5,10 @@
 
 #include <QMenu>
 
-PageCommands::PageCommands(TPageControl *pages, TRxRichEdit *templateEditor, QObject *parent)
-    : QObject(parent), m_pages(pages), m_template(templateEditor)
+PageCommands::PageCommands(TPageControl *pages, TRxRichEdit *templateEditor, QMenu *pageMenu,
+                           std::function<bool(QKeyCombination)> windowKeys, QObject *parent)
+    : QObject(parent), m_pages(pages), m_template(templateEditor), m_pageMenu(pageMenu),
+      m_windowKeys(std::move(windowKeys))
 {
     setObjectName(QStringLiteral("PageCommands"));
     connect(m_pages, &TPageControl::ActivePageChanged, this, [this](TTabSheet *page) {
@@ -52,6 +54,7 @@ void PageCommands::SetupEditor(TRxRichEdit *editor)
     }
     editor->setPalette(pal);
     editor->SetModified(false);
+    editor->SetWindowKeys(m_windowKeys);
     editor->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(editor, &QWidget::customContextMenuRequested, this, [this, editor](const QPoint &pos) {
         if (m_pageMenu)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <QKeyCombination>
 #include <QObject>
 
 class QMenu;
@@ -13,7 +15,10 @@ class PageCommands : public QObject
 {
     Q_OBJECT
 public:
-    PageCommands(TPageControl *pages, TRxRichEdit *templateEditor, QObject *parent = nullptr);
+    // `pageMenu` opens on a right click in an editor. `windowKeys` tells the keys the window's
+    // commands and tags take: every editor leaves them to the window.
+    PageCommands(TPageControl *pages, TRxRichEdit *templateEditor, QMenu *pageMenu,
+                 std::function<bool(QKeyCombination)> windowKeys, QObject *parent = nullptr);
 
     TPageControl *Pages() const { return m_pages; }
     TRxRichEdit *TemplateEditor() const { return m_template; }
@@ -24,12 +29,10 @@ public:
     // so no two pages share a caption.
     void NoteUntitledCaption(const QString &caption);
 
-    // The page menu that a right click in an editor opens.
-    void SetPageMenu(QMenu *menu) { m_pageMenu = menu; }
-
     // A new page with its editor, appended and not yet active.
     TTabSheet *CreatePage(const QString &caption);
-    // Gives an editor the template's wrap, font and colours.
+    // Gives an editor the template's wrap, font and colours, the page menu and the window's
+    // keys.
     void SetupEditor(TRxRichEdit *editor);
     // Removes a page (when it fails to load) and makes `previous` active again.
     void DiscardPage(TTabSheet *page, TTabSheet *previous);
@@ -50,6 +53,7 @@ private:
 
     TPageControl *m_pages;
     TRxRichEdit *m_template;
-    QMenu *m_pageMenu = nullptr;
+    QMenu *m_pageMenu;
+    std::function<bool(QKeyCombination)> m_windowKeys;
     int m_untitledCount = 0; // never decreases
 };

@@ -33,8 +33,9 @@ template <typename Convert> void convertSelection(TRxRichEdit *editor, Convert c
 
 } // namespace
 
-TextToolCommands::TextToolCommands(PageCommands *pages, TPrompts *prompts, QWidget *window, QObject *parent)
-    : QObject(parent), m_pages(pages), m_prompts(prompts), m_window(window)
+TextToolCommands::TextToolCommands(PageCommands *pages, TPrompts *prompts, QWidget *window,
+                                   std::function<bool(const QString &)> message, QObject *parent)
+    : QObject(parent), m_message(std::move(message)), m_pages(pages), m_prompts(prompts), m_window(window)
 {
     setObjectName(QStringLiteral("TextToolCommands"));
 }

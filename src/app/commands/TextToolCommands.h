@@ -16,11 +16,10 @@ class TextToolCommands : public QObject
 {
     Q_OBJECT
 public:
-    TextToolCommands(PageCommands *pages, TPrompts *prompts, QWidget *window, QObject *parent = nullptr);
-
-    // Where the searches' messages ("Nenalezeno", "Zaměněno: n") go: the status bar's hint
-    // panel; when it answers false (hidden), the dialog that searched shows them.
-    void SetMessageSink(std::function<bool(const QString &)> sink) { m_message = std::move(sink); }
+    // `message` takes the searches' messages ("Nenalezeno", "Zaměněno: n"): the status bar's
+    // hint panel; when it answers false (hidden), the dialog that searched shows them.
+    TextToolCommands(PageCommands *pages, TPrompts *prompts, QWidget *window,
+                     std::function<bool(const QString &)> message, QObject *parent = nullptr);
 
     void mmFindClick();
     void mmFindAgainClick();

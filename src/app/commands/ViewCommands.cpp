@@ -18,53 +18,69 @@ ViewCommands::ViewCommands(const Parts &parts, TPrompts *prompts, TSettingsStore
     setObjectName(QStringLiteral("ViewCommands"));
 }
 
-void ViewCommands::SetItems(const Items &items)
+QString ViewCommands::TabsCaption() const
 {
-    m_items = items;
-    m_items.tabs->setText(tr("Záložky dole"));
+    return m_tabsDownNext ? tr("Záložky dole") : tr("Záložky nahoře");
 }
 
-namespace {
-// Flips a check mark and shows or hides its widget to match.
-void flip(QAction *item, QWidget *widget)
+void ViewCommands::setMark(bool &mark, bool on)
 {
-    item->setChecked(!item->isChecked());
-    widget->setVisible(item->isChecked());
+    if (mark == on)
+        return;
+    mark = on;
+    emit MarksChanged();
 }
-} // namespace
 
+void ViewCommands::SetToolBarMark(bool on)
+{
+    setMark(m_toolBar, on);
+}
+
+void ViewCommands::SetStatusBarMark(bool on)
+{
+    setMark(m_statusBar, on);
+}
+
+void ViewCommands::SetSidePanelMark(bool on)
+{
+    setMark(m_sidePanel, on);
+}
+
+// Each switch flips its mark and shows or hides its widget to match the mark.
 void ViewCommands::mmTOOLBARClick()
 {
-    flip(m_items.toolBar, m_parts.toolBar);
+    setMark(m_toolBar, !m_toolBar);
+    m_parts.toolBar->setVisible(m_toolBar);
 }
 
 void ViewCommands::mmStatusBarClick()
 {
-    flip(m_items.statusBar, m_parts.statusBar);
+    setMark(m_statusBar, !m_statusBar);
+    m_parts.statusBar->setVisible(m_statusBar);
 }
 
 void ViewCommands::mmSpeedClick()
 {
-    flip(m_items.sidePanel, m_parts.sidePanel);
+    setMark(m_sidePanel, !m_sidePanel);
+    m_parts.sidePanel->setVisible(m_sidePanel);
 }
 
 void ViewCommands::mmZALOZKYClick()
 {
     // The caption is the state: it names where the next choice puts the tabs.
-    const bool toBottom = m_items.tabs->text() == tr("Záložky dole");
-    m_parts.pages->SetTabsAtBottom(toBottom);
-    m_items.tabs->setText(toBottom ? tr("Záložky nahoře") : tr("Záložky dole"));
+    m_parts.pages->SetTabsAtBottom(m_tabsDownNext);
+    setMark(m_tabsDownNext, !m_tabsDownNext);
 }
 
 void ViewCommands::mmMultiLineClick()
 {
-    m_items.multiLine->setChecked(!m_items.multiLine->isChecked());
-    m_parts.pages->SetMultiLine(m_items.multiLine->isChecked());
+    setMark(m_multiLine, !m_multiLine);
+    m_parts.pages->SetMultiLine(m_multiLine);
 }
 
 void ViewCommands::FillLanguageMenu(const QStringList &folders)
 {
-    QMenu *menu = m_items.languageMenu;
+    QMenu *menu = m_parts.languageMenu;
     menu->clear();
     delete m_languageGroup.data();
     m_languageGroup = new QActionGroup(menu);

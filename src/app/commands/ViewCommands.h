@@ -18,28 +18,31 @@ class ViewCommands : public QObject
 {
     Q_OBJECT
 public:
-    // The widgets the switches show and hide.
+    // The widgets the switches show and hide, and the language submenu.
     struct Parts
     {
         QWidget *toolBar = nullptr;
         QWidget *statusBar = nullptr;
         QWidget *sidePanel = nullptr;
         TPageControl *pages = nullptr;
-    };
-    // The items whose check mark or caption is the state, and the language submenu.
-    struct Items
-    {
-        QAction *toolBar = nullptr;    // mmTOOLBAR
-        QAction *statusBar = nullptr;  // mmStatusBar
-        QAction *sidePanel = nullptr;  // mmSpeed
-        QAction *tabs = nullptr;       // mmZALOZKY
-        QAction *multiLine = nullptr;  // mmMultiLine
         QMenu *languageMenu = nullptr; // mmLANGUAGE
     };
 
     ViewCommands(const Parts &parts, TPrompts *prompts, TSettingsStore *settings, QWidget *window,
                  QObject *parent = nullptr);
-    void SetItems(const Items &items);
+
+    // The check marks are the switches' state, kept and stored apart from the widgets
+    // (the stored mark and the stored visibility of the status bar may differ). The
+    // multi-row mark and the tab item's caption start as they are and follow only their
+    // own items, not a restored tab layout.
+    bool ToolBarMark() const { return m_toolBar; }     // mmTOOLBAR
+    bool StatusBarMark() const { return m_statusBar; } // mmStatusBar
+    bool SidePanelMark() const { return m_sidePanel; } // mmSpeed
+    bool MultiLineMark() const { return m_multiLine; } // mmMultiLine
+    QString TabsCaption() const;                       // mmZALOZKY
+    void SetToolBarMark(bool on);
+    void SetStatusBarMark(bool on);
+    void SetSidePanelMark(bool on);
 
     void mmTOOLBARClick();
     void mmStatusBarClick();
@@ -52,11 +55,16 @@ public:
     // check mark on the one in use; disabled when there is none.
     void FillLanguageMenu(const QStringList &folders);
 
+signals:
+    void MarksChanged(); // a check mark or the tab item's caption
+
 private:
+    void setMark(bool &mark, bool on);
     void languageItemClick(QAction *item, const QString &code); // empty code: "[default]"
 
     Parts m_parts;
-    Items m_items;
+    bool m_toolBar = false, m_statusBar = false, m_sidePanel = false, m_multiLine = false;
+    bool m_tabsDownNext = true; // the tab item offers "Záložky dole"
     TPrompts *m_prompts;
     TSettingsStore *m_settings;
     QWidget *m_window;

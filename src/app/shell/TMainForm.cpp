@@ -48,6 +48,7 @@ TMainForm::TMainForm(TPrompts *prompts, TSettingsStore *settings, QWidget *paren
 
     createLayout();
     createStatusBar();
+    createMenus();
     createControllers();
     createCommands();
     initSettings();
@@ -96,20 +97,49 @@ void TMainForm::createStatusBar()
     StatusBar->hide();
 }
 
+void TMainForm::createMenus()
+{
+    // Empty at first: the controllers are given the menus they fill or show, and the
+    // command table fills the rest once the controllers are there.
+    m_commands = new CommandTable(this);
+    m_menus = MainCommands::AddMenus(*m_commands);
+    mmFile = m_menus.mmFile;
+    mmEdit = m_menus.mmEdit;
+    mmView = m_menus.mmView;
+    mmUZIV = m_menus.mmUZIV;
+    Nstroje1 = m_menus.Nstroje1;
+    mmHelp = m_menus.mmHelp;
+    mmReopen = m_menus.mmReopen;
+    ss1 = m_menus.ss1;
+    mmLANGUAGE = m_menus.mmLANGUAGE;
+    pmActivePage = m_menus.pmActivePage;
+    pmMAINPAGE = m_menus.pmMAINPAGE;
+}
+
 void TMainForm::createControllers()
 {
-    m_pages = new PageCommands(PageControl1, editvzor2, this);
+    // The status bar follows every editor's caret itself, from the moment its page is made.
+    m_statusPanels = new TStatusPanels(StatusBar, this, [this] { return ActiveEditor(); });
+    // Short messages of the commands go to the status bar's hint panel.
+    const auto statusMessage = [this](const QString &text) { return m_statusPanels->ShowMessage(text); };
+    // Every editor leaves the keys of the commands and of the tags to the window.
+    m_pages = new PageCommands(
+        PageControl1, editvzor2, pmActivePage,
+        [this](QKeyCombination key) {
+            return m_commands->TakesKey(key) || (m_tags && m_tags->TakesKey(key));
+        },
+        this);
     m_files = new FileCommands(
         m_pages, m_prompts, this, [this](const QString &name, int data) { AddToRecent(name, data); },
         [this] { WriteStartDir(); }, this);
-    m_edits = new EditCommands(m_pages, this);
-    m_textTools = new TextToolCommands(m_pages, m_prompts, this, this);
+    m_edits = new EditCommands(m_pages, statusMessage, this);
+    m_textTools = new TextToolCommands(m_pages, m_prompts, this, statusMessage, this);
     m_printing = new PrintCommands([this] { return ActiveEditor(); }, m_prompts, this, this);
     m_about = new AboutCommands(
         this, AboutInfo::LanguageCode(m_settings ? LanguageChoice::Read(*m_settings) : QString()), this);
     m_spelling = new SpellCommands([this] { return ActiveEditor(); }, m_prompts, this, m_settings, this);
-    m_typingSpell =
-        new TypingSpellCheck([this] { return ActiveEditor(); }, m_spelling->Source(), m_prompts, this, this);
+    m_typingSpell = new TypingSpellCheck([this] { return ActiveEditor(); }, m_spelling->Source(), m_prompts,
+                                         this, pmActivePage, this);
     connect(m_pages, &PageCommands::PageCreated, m_typingSpell,
             [this](TTabSheet *page) { m_typingSpell->WatchEditor(page->Editor()); });
     m_tags = new TagCommands([this] { return ActiveEditor(); }, m_prompts, this, m_settings, this);
@@ -118,22 +148,16 @@ void TMainForm::createControllers()
         m_appearance.get(),
         [this](const QStringList &names, const QStringList &keys) { m_tags->RebuildTagMenu(names, keys); },
         m_prompts, this, m_settings, this);
-    m_view = new ViewCommands({ToolBar, StatusBar, pnlLEVY, PageControl1}, m_prompts, m_settings, this, this);
+    m_view = new ViewCommands({ToolBar, StatusBar, pnlLEVY, PageControl1, mmLANGUAGE}, m_prompts, m_settings,
+                              this, this);
 
-    // The status bar follows every editor's caret itself, from the moment its page is made.
-    m_statusPanels = new TStatusPanels(StatusBar, this, [this] { return ActiveEditor(); });
     connect(m_pages, &PageCommands::PageCreated, m_statusPanels, &TStatusPanels::WatchPage);
     // Panel 4 shows the new page's insert mode at the next idle moment.
     connect(m_pages, &PageCommands::ActivePageChanged, m_statusPanels, &TStatusPanels::ScheduleIdle);
-    m_encodings = new EncodingCommands(m_pages, m_prompts, this, this);
-    m_encodings->SetStatusBar(StatusBar);
+    m_encodings = new EncodingCommands(m_pages, m_prompts, this, StatusBar, this);
     connect(PageControl1, &TPageControl::TabContextMenuRequested, this,
             [this](const QPoint &pos) { pmMAINPAGE->popup(pos); });
     connect(PageControl1, &TPageControl::PageCloseRequested, m_files, &FileCommands::ClosePage);
-    // Short messages of the commands go to the status bar's hint panel.
-    const auto statusMessage = [this](const QString &text) { return m_statusPanels->ShowMessage(text); };
-    m_edits->SetMessageSink(statusMessage);
-    m_textTools->SetMessageSink(statusMessage);
 
     // Changes on disk, recovery copies, files dropped on the window.
     m_fileWatch = new FileWatch(m_prompts, this,
@@ -150,31 +174,11 @@ void TMainForm::createControllers()
 
 void TMainForm::createCommands()
 {
-    m_commands = new CommandTable(this);
     MainCommands::AddRows(*m_commands, {m_pages, m_files, m_edits, m_view, m_textTools, m_printing, m_about,
                                         ToolBar, m_spelling, m_settingsDialog, m_typingSpell, m_encodings});
-    m_menus = MainCommands::BuildMenus(*m_commands, this);
-    const MainCommands::Menus &menus = m_menus;
-    mmFile = menus.mmFile;
-    mmEdit = menus.mmEdit;
-    mmView = menus.mmView;
-    mmUZIV = menus.mmUZIV;
-    Nstroje1 = menus.Nstroje1;
-    mmHelp = menus.mmHelp;
-    mmReopen = menus.mmReopen;
-    ss1 = menus.ss1;
-    mmLANGUAGE = menus.mmLANGUAGE;
-    pmActivePage = menus.pmActivePage;
-    pmMAINPAGE = menus.pmMAINPAGE;
-    m_pages->SetPageMenu(pmActivePage);
-    m_typingSpell->SetItem(menus.mmAutoSpell);
-    m_typingSpell->SetPageMenu(pmActivePage);
-    ToolBar->SetItems(MainCommands::SpeedBarItems(*m_commands));
-
-    m_edits->SetWrapAction(menus.itmWrap);
-    menus.itmWrap->setChecked(true);
-    m_view->SetItems(
-        {menus.mmTOOLBAR, menus.mmStatusBar, menus.mmSpeed, menus.mmZALOZKY, menus.mmMultiLine, mmLANGUAGE});
+    // The speed bar is one of the parts the view commands show and hide, made with the
+    // layout; its items are the table's.
+    ToolBar->SetItems(m_commands->SpeedBarItems());
     m_view->FillLanguageMenu(Languages::SearchFolders());
 
     // The user tags: no tag takes a key a command or a menu title already has.
@@ -183,14 +187,7 @@ void TMainForm::createCommands()
         taken << QKeySequence::mnemonic(title->text());
     m_tags->BuildTagMenu(mmUZIV, taken);
 
-    m_encodings->SetItems(menus.mmKodWin1250, menus.mmKodUtf8);
-
     m_enabler = new CommandEnabler(m_commands, m_pages, this);
-    m_enabler->AddPageMenu(mmEdit->menuAction());
-    m_enabler->AddPageMenu(ss1->menuAction());
-    m_enabler->AddPageMenu(menus.mmKodovani->menuAction());
-    m_enabler->WatchFileMenu(mmFile, menus.mmSave);
-    m_enabler->SetSaveButton(menus.savebutton);
     connect(m_files, &FileCommands::Saved, m_enabler, &CommandEnabler::PageSaved);
     m_enabler->UpdateCommands();
 }
@@ -202,7 +199,7 @@ void TMainForm::showEvent(QShowEvent *e)
         return;
     m_shown = true;
     RestoreSettings();
-    editvzor2->SetWordWrap(m_menus.itmWrap->isChecked());
+    editvzor2->SetWordWrap(m_edits->WrapMark());
     // FormShow: the untitled page numbered 1.
     m_pages->mmNewClick();
     // The panels show the caret at once, not only after it first moves.

@@ -85,6 +85,7 @@ protected:
     void closeEvent(QCloseEvent *e) override;
 
 private:
+    void createMenus();
     void createControllers();
     void createCommands();
     void createLayout();

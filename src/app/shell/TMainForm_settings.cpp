@@ -1,7 +1,9 @@
 // Settings of the main window: form storage, recent files, the side panel's start folder.
 #include "app/shell/TMainForm.h"
 
+#include "app/commands/EditCommands.h"
 #include "app/commands/FileCommands.h"
+#include "app/commands/ViewCommands.h"
 #include "app/files/TMRUManager.h"
 #include "app/pages/TPageControl.h"
 #include "common/TErrorText.h"
@@ -12,8 +14,9 @@
 #include "settings/TSettingsKeys.h"
 #include "settings/TSettingsStore.h"
 #include "settings/TStoreLink.h"
-
 #include "speedbar/TSpeedBar.h"
+#include "spell/TypingSpellCheck.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -146,9 +149,11 @@ void TMainForm::initSettings()
     FormStorage1->AddLink(ToolBar);
 
     TStoredProperties &p = FormStorage1->Properties();
-    auto checked = [](QAction *action) {
-        return std::make_pair(std::function<bool()>([action] { return action->isChecked(); }),
-                              std::function<void(bool)>([action](bool v) { action->setChecked(v); }));
+    // A check mark: its controller keeps it.
+    auto checked = [](auto *controller, auto get, auto set) {
+        return std::make_pair(
+            std::function<bool()>([controller, get] { return (controller->*get)(); }),
+            std::function<void(bool)>([controller, set](bool v) { (controller->*set)(v); }));
     };
     auto shown = [this](QWidget *w) {
         return std::make_pair(std::function<bool()>([this, w] { return w->isVisibleTo(this); }),
@@ -159,8 +164,9 @@ void TMainForm::initSettings()
         p.AddTruth(name, b.first, b.second);
     };
 
-    add(K::itmWrap_Checked, checked(m_menus.itmWrap));
-    add(K::mmStatusBar_Checked, checked(m_menus.mmStatusBar));
+    add(K::itmWrap_Checked, checked(m_edits, &EditCommands::WrapMark, &EditCommands::SetWrapMark));
+    add(K::mmStatusBar_Checked,
+        checked(m_view, &ViewCommands::StatusBarMark, &ViewCommands::SetStatusBarMark));
     add(K::StatusBar_Visible, shown(StatusBar));
     p.AddTruth(
         K::PageControl1_MultiLine, [this] { return PageControl1->MultiLine(); },
@@ -169,7 +175,7 @@ void TMainForm::initSettings()
         K::pnlLEVY_Width, [part] { return part->levyWidth->Width(); },
         [part](qint32 v) { part->levyWidth->SetWidth(v); });
     add(K::pnlLEVY_Visible, shown(pnlLEVY));
-    add(K::mmSpeed_Checked, checked(m_menus.mmSpeed));
+    add(K::mmSpeed_Checked, checked(m_view, &ViewCommands::SidePanelMark, &ViewCommands::SetSidePanelMark));
     p.AddInteger(
         K::pnlDIRS_Height, [this] { return pnlLEVY->DirsHeight(); },
         [this](qint32 v) { pnlLEVY->SetDirsHeight(v); });
@@ -189,7 +195,7 @@ void TMainForm::initSettings()
     p.AddInteger(
         K::DriveComboBox1_Width, [this] { return pnlLEVY->DriveWidth(); },
         [this](qint32 v) { pnlLEVY->SetDriveWidth(v); });
-    add(K::mmTOOLBAR_Checked, checked(m_menus.mmTOOLBAR));
+    add(K::mmTOOLBAR_Checked, checked(m_view, &ViewCommands::ToolBarMark, &ViewCommands::SetToolBarMark));
     p.AddFont(
         K::editvzor2_Font, [part] { return part->templateFont(); },
         [part](const TFontValues &v) { part->setTemplateFont(v); });
@@ -203,7 +209,7 @@ void TMainForm::initSettings()
             setEditorColor(editvzor2, QPalette::Base, C::ColorFromTColor(v, QGuiApplication::palette()));
         });
     add(K::ToolBar_Visible, shown(ToolBar));
-    add(K::mmAutoSpell_Checked, checked(m_menus.mmAutoSpell));
+    add(K::mmAutoSpell_Checked, checked(m_typingSpell, &TypingSpellCheck::IsOn, &TypingSpellCheck::SetOn));
 }
 
 TFontValues TMainForm::SettingsPart::templateFont() const

@@ -474,6 +474,20 @@ private slots:
         QVERIFY(!save->isEnabled());
     }
 
+    // Tags "t0", "t1", ... that put "<" and ">" around the selection, on these hot keys.
+    static void writeTags(TSettingsStore &store, const QStringList &keys)
+    {
+        TSettingsSession s(store);
+        for (int i = 0; i < keys.size(); ++i) {
+            s.WriteString(SettingsKeys::TagNames, SettingsKeys::ListItem.arg(i),
+                          QStringLiteral("t%1").arg(i));
+            s.WriteString(SettingsKeys::TagHotKeys, SettingsKeys::ListItem.arg(i), keys[i]);
+            s.WriteString(SettingsKeys::TagStarts, SettingsKeys::ListItem.arg(i), QStringLiteral("<"));
+            s.WriteString(SettingsKeys::TagEnds, SettingsKeys::ListItem.arg(i), QStringLiteral(">"));
+        }
+        s.Close();
+    }
+
     // A user tag never takes a key of a command or a menu title: over every key of the
     // table, the command keeps it; a tag on a free key works by its key.
     void tagsLeaveTheCommandsTheirKeys()
@@ -488,17 +502,7 @@ private slots:
                 keys << HotKeyText::Write(key[0]);
         }
         keys << QStringLiteral("Alt+A") << QStringLiteral("Ctrl+Shift+Q");
-        {
-            TSettingsSession s(store);
-            for (int i = 0; i < keys.size(); ++i) {
-                s.WriteString(SettingsKeys::TagNames, SettingsKeys::ListItem.arg(i),
-                              QStringLiteral("t%1").arg(i));
-                s.WriteString(SettingsKeys::TagHotKeys, SettingsKeys::ListItem.arg(i), keys[i]);
-                s.WriteString(SettingsKeys::TagStarts, SettingsKeys::ListItem.arg(i), QStringLiteral("<"));
-                s.WriteString(SettingsKeys::TagEnds, SettingsKeys::ListItem.arg(i), QStringLiteral(">"));
-            }
-            s.Close();
-        }
+        writeTags(store, keys);
         TFakePrompts prompts;
         TMainForm form(&prompts, &store);
         form.show();
@@ -520,6 +524,45 @@ private slots:
         QTRY_VERIFY(form.mmEdit->isVisible());
         form.mmEdit->close();
         form.ActiveEditor()->SetModified(false);
+    }
+
+    // Nor a key the editor keeps for moving the caret and selecting: such a tag gets no
+    // shortcut (its caption still names the key), and the key keeps moving and selecting in
+    // the shown window's page, with no tag text put in. Regression: a tag on Ctrl+Shift+Home
+    // showed its key in "Z&kratky" while the editor took the key and selected to the start,
+    // so the next key typed replaced the whole page.
+    void tagsLeaveTheEditorItsKeys()
+    {
+        QTemporaryDir dir;
+        TSettingsStore store(dir.filePath(QStringLiteral("q.ini")));
+        writeTags(store, {QStringLiteral("Shift+Ctrl+Home"), QStringLiteral("Ctrl+Left"),
+                          QStringLiteral("Ctrl+Shift+Q")});
+        TFakePrompts prompts;
+        TMainForm form(&prompts, &store);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const QList<QAction *> items = form.mmUZIV->actions();
+        QCOMPARE(items.size(), 3);
+        QVERIFY(items[0]->shortcuts().isEmpty());
+        QVERIFY(items[0]->text().endsWith(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Home).toString()));
+        QVERIFY(items[1]->shortcuts().isEmpty());
+        QCOMPARE(items[2]->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Q));
+
+        TRxRichEdit *e = form.ActiveEditor();
+        e->SetWholeText(QStringLiteral("abc def\nghi"));
+        e->SetSelStart(11);
+        QTest::keyClick(e, Qt::Key_Home, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(e->SelStart(), 0);
+        QCOMPARE(e->SelLength(), 11);
+        QTest::keyClick(e, Qt::Key_Right);
+        QTest::keyClick(e, Qt::Key_Left, Qt::ControlModifier);
+        QCOMPARE(e->SelStart(), 8);
+        QCOMPARE(e->SelLength(), 0);
+        QCOMPARE(e->PlainText(), QStringLiteral("abc def\nghi\n"));
+        // The tag on a free key still works by its key.
+        QTest::keyClick(e, Qt::Key_Q, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(e->PlainText(), QStringLiteral("abc def\n<>ghi\n"));
+        e->SetModified(false);
     }
 
     // Undo, cut, copy and paste follow the active editor as it changes, without any menu

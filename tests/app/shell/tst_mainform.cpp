@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTest>
@@ -67,6 +68,28 @@ private slots:
         QVERIFY(!form.pmActivePage->actions().at(18)->isVisible());
         QCOMPARE(form.pmMAINPAGE->actions().size(), 2);
         QVERIFY(form.Commands().Action("itmWrap")->isChecked());
+        // The main menus by component name, submenus in brackets.
+        std::function<QString(QMenu *)> layout = [&layout](QMenu *menu) {
+            QStringList items;
+            for (QAction *a : menu->actions())
+                items << (a->isSeparator() ? QString("-")
+                          : a->menu()      ? a->menu()->objectName() + "[" + layout(a->menu()) + "]"
+                                           : a->objectName());
+            return items.join(' ');
+        };
+        QCOMPARE(layout(form.mmFile), QString("mmNew mmOpen mmReopen[] - mmSave mmSaveAs mmSaveAll "
+                                              "mmKodovani[mmKodWin1250 mmKodUtf8] - mmClose mmCloseAll - "
+                                              "mmPrint mmPrintPreview mmPrinterSetup - mmExit"));
+        QCOMPARE(layout(form.mmEdit), QString("mmUndo mmRedo - mmCut mmCopy mmPaste - mmFind mmFindAgain "
+                                              "mmReplace mmGOTO - Vloitdatumaas1 ss1[UpperItem1 LowerItem1 "
+                                              "InvertItem1] - mmSelectAll itmWrap"));
+        QCOMPARE(layout(form.mmView),
+                 QString("mmTOOLBAR mmStatusBar mmSpeed - mmZoomIn mmZoomOut mmZoomReset"));
+        // The languages found depend on the installation.
+        QCOMPARE(layout(form.Nstroje1).remove(QRegularExpression("\\[[^]]*\\]")),
+                 QString("mmKonverze mmSpell mmAutoSpell KonverzezT6021 - mmLANGUAGE - mmTOOLEDIT mmNASTAV"));
+        QCOMPARE(layout(form.mmHelp), QString("mmAbout"));
+        QCOMPARE(layout(form.pmMAINPAGE), QString("mmZALOZKY mmMultiLine"));
         QCOMPARE(form.windowTitle(), QString("Quorvel Tosk"));
     }
 

@@ -56,7 +56,8 @@ void CommandEnabler::activePageChanged(TTabSheet *page)
             << connect(m_editor, &QPlainTextEdit::undoAvailable, this, &CommandEnabler::UpdateCommands)
             << connect(m_editor, &QPlainTextEdit::redoAvailable, this, &CommandEnabler::UpdateCommands)
             << connect(m_editor, &QPlainTextEdit::copyAvailable, this, &CommandEnabler::UpdateCommands)
-            << connect(m_editor->Doc(), &Document::FormatChanged, this, &CommandEnabler::UpdateCommands);
+            << connect(m_editor->Doc(), &Document::FormatChanged, this, &CommandEnabler::UpdateCommands)
+            << connect(m_editor->Doc(), &Document::ModifiedChanged, this, &CommandEnabler::showSaveInFileMenu);
     }
     UpdateCommands();
 }
@@ -71,12 +72,21 @@ void CommandEnabler::editorCreated(TTabSheet *page)
 
 void CommandEnabler::WatchFileMenu(QMenu *fileMenu, QAction *save)
 {
-    connect(fileMenu, &QMenu::aboutToShow, this, [this, save] {
-        TRxRichEdit *editor = m_pages->ActiveEditor();
-        save->setEnabled(editor && editor->Modified());
+    m_fileMenu = fileMenu;
+    m_save = save;
+    connect(fileMenu, &QMenu::aboutToShow, this, [this] {
+        const TTabSheet *page = m_pages->ActivePage();
+        m_save->setEnabled(page && page->Doc()->Modified());
     });
     // Queued: an item chosen from the menu is triggered after the menu hides.
     connect(fileMenu, &QMenu::aboutToHide, this, &CommandEnabler::UpdateCommands, Qt::QueuedConnection);
+}
+
+// The open menu follows the active page's flag; closed, the item is left to the rules above.
+void CommandEnabler::showSaveInFileMenu(bool modified)
+{
+    if (m_fileMenu && m_save && m_fileMenu->isVisible())
+        m_save->setEnabled(modified);
 }
 
 void CommandEnabler::SetSaveButton(QAction *saveButton)

@@ -24,7 +24,8 @@ public:
     void AddPageMenu(QAction *menuAction);
 
     // "&Uložit" shows greyed inside the open "&Soubor" menu while the active page is
-    // unmodified; the item (and Ctrl+S) is enabled again as soon as the menu closes.
+    // unmodified (following its document's flag); the item (and Ctrl+S) is enabled again
+    // as soon as the menu closes.
     void WatchFileMenu(QMenu *fileMenu, QAction *save);
 
     // The speed bar's save button: disabled after a save and while no page is open,
@@ -38,6 +39,7 @@ public:
 private:
     void activePageChanged(TTabSheet *page);
     void editorCreated(TTabSheet *page);
+    void showSaveInFileMenu(bool modified);
 
     CommandTable *m_table;
     PageCommands *m_pages;
@@ -45,4 +47,6 @@ private:
     QPointer<TRxRichEdit> m_editor;
     QList<QMetaObject::Connection> m_editorLinks;
     QPointer<QAction> m_saveButton;
+    QPointer<QMenu> m_fileMenu;
+    QPointer<QAction> m_save;
 };

@@ -519,7 +519,7 @@ private slots:
         QTest::keyClick(e, Qt::Key_A, Qt::AltModifier);
         QTRY_VERIFY(form.mmEdit->isVisible());
         form.mmEdit->close();
-        form.ActiveEditor()->SetModified(false);
+        form.ActiveEditor()->Doc()->SetModified(false);
     }
 
     // Undo, cut, copy and paste follow the active editor as it changes, without any menu

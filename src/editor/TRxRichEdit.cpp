@@ -128,6 +128,7 @@ TRxRichEdit::~TRxRichEdit()
     for (const auto &link : std::as_const(m_documentLinks))
         disconnect(link);
     document()->disconnect(this);
+    document()->documentLayout()->setPaintDevice(nullptr); // the viewport goes with us
     disconnect(this, &QPlainTextEdit::cursorPositionChanged, nullptr, nullptr);
     disconnect(this, &QPlainTextEdit::selectionChanged, nullptr, nullptr);
     disconnect(this, &TRxRichEdit::Changed, nullptr, nullptr);
@@ -159,6 +160,7 @@ void TRxRichEdit::showDocument(Document *document)
         viewport()->resize(size);
     }
     document->Text()->setDefaultFont(font());
+    document->Text()->documentLayout()->setPaintDevice(viewport());
     m_lines = new TDisplayLines(this, document);
     m_lastAnchor = m_lastPosition = -1;
     m_documentLinks

@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QTextCursor>
+#include <QTextCharFormat>
 #include <QTextDocument>
 
 #include <utility>
@@ -28,7 +29,17 @@ void TextLoader::Start(TextFile::PendingText text)
     }
     ++m_taking;
     m_text->setUndoRedoEnabled(false); // empties the history too
+    // As QPlainTextEdit::setPlainText does it: the first slice (and so every later one,
+    // which takes the format before it) gets the document's format explicitly, in the same
+    // edit block. Left with the blocks' implicit format, the caret's first jump into the
+    // first slice of a 16 MB text took about 10 ms instead of 1 to 2 (bench_editor).
+    QTextCursor formatCursor(m_text);
+    const QTextCharFormat format = formatCursor.charFormat();
+    formatCursor.beginEditBlock();
     m_text->setPlainText(text.Next(FirstSlice));
+    formatCursor.select(QTextCursor::Document);
+    formatCursor.setCharFormat(format);
+    formatCursor.endEditBlock();
     --m_taking;
     if (text.AtEnd()) {
         m_text->setUndoRedoEnabled(true);

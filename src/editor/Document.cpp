@@ -41,6 +41,21 @@ QString Document::PlainText() const
     return TextCommands::DocumentText(*m_text);
 }
 
+QString Document::WholeText() const
+{
+    const QString text = PlainText();
+    QString out;
+    out.reserve(text.size() + text.size() / 16 + 2);
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\n'))
+            out.append(QLatin1String("\r\n"));
+        else
+            out.append(c);
+    }
+    out.append(QLatin1String("\r\n"));
+    return out;
+}
+
 int Document::TextLength() const
 {
     return m_text->characterCount() - 1;

@@ -30,6 +30,8 @@ public:
     // The whole text with "\n" between lines (no trailing break added); a text still
     // coming in is taken in first.
     QString PlainText() const;
+    // The document's lines, each followed by CR LF.
+    QString WholeText() const;
     // Characters in the text, a line break counting one.
     int TextLength() const;
     // Replaces the whole text as a load does (not undoable, undo history emptied, the
@@ -52,6 +54,8 @@ public:
     void SetFormat(const TextFile::Format &format);
     // Text as this page can hold it: on Windows-1250 pages what the set lacks becomes "?".
     QString Storable(const QString &text) const { return TextFile::storable(text, m_format.encoding); }
+    // Text as it enters this document: breaks as "\n", what the encoding lacks as "?".
+    QString StorableText(const QString &text) const { return Storable(TextFile::normalizeBreaks(text)); }
     // The Czech 8-bit set the last file read seems to be in (a conversion set number), 0
     // when none was guessed.
     int GuessedSet() const { return m_guessedSet; }

@@ -141,36 +141,37 @@ TRxRichEdit::~TRxRichEdit()
 
 // ---- the document shown ----
 
-void TRxRichEdit::showDocument(Document *document)
+void TRxRichEdit::showDocument(Document *shown)
 {
     for (const auto &link : std::as_const(m_documentLinks))
         disconnect(link);
     m_documentLinks.clear();
+    document()->documentLayout()->setPaintDevice(nullptr); // the text shown so far
     delete m_lines;
-    m_document = document;
+    m_document = shown;
     if (isVisible()) {
-        setDocument(document->Text());
+        setDocument(shown->Text());
     } else {
         // The text is laid out at the viewport's width. Unshown, the editor has no width yet:
         // as for a text of its own, nothing is wrapped until it is shown or resized, or a
         // long line would be wrapped at a width no one sees, and laid out so at every change.
         const QSize size = viewport()->size();
         viewport()->resize(0, size.height()); // hidden: no resize event until shown
-        setDocument(document->Text());
+        setDocument(shown->Text());
         viewport()->resize(size);
     }
-    document->Text()->setDefaultFont(font());
-    document->Text()->documentLayout()->setPaintDevice(viewport());
-    m_lines = new TDisplayLines(this, document);
+    shown->Text()->setDefaultFont(font());
+    shown->Text()->documentLayout()->setPaintDevice(viewport());
+    m_lines = new TDisplayLines(this, shown);
     m_lastAnchor = m_lastPosition = -1;
     m_documentLinks
-        << connect(document, &Document::Changed, this, [this] { emit Changed(this); })
-        << connect(document, &Document::TextAboutToBeReplaced, this, &TRxRichEdit::textAboutToBeReplaced)
-        << connect(document, &Document::TextReplaced, this, &TRxRichEdit::textReplaced)
-        << connect(document, &Document::LoadProgress, this, &TRxRichEdit::followLoading)
+        << connect(shown, &Document::Changed, this, [this] { emit Changed(this); })
+        << connect(shown, &Document::TextAboutToBeReplaced, this, &TRxRichEdit::textAboutToBeReplaced)
+        << connect(shown, &Document::TextReplaced, this, &TRxRichEdit::textReplaced)
+        << connect(shown, &Document::LoadProgress, this, &TRxRichEdit::followLoading)
         // Never left showing a freed text: should the document go first, an empty one of
         // our own takes its place.
-        << connect(document, &QObject::destroyed, this, [this] { showDocument(new Document(this)); });
+        << connect(shown, &QObject::destroyed, this, [this] { showDocument(new Document(this)); });
     followLoading();
 }
 
@@ -255,11 +256,6 @@ QString TRxRichEdit::SelText() const
     QString s = textCursor().selectedText();
     s.replace(QChar::ParagraphSeparator, QLatin1Char('\r'));
     return s;
-}
-
-QString TRxRichEdit::StorableText(const QString &text) const
-{
-    return m_document->Storable(TextFile::normalizeBreaks(text));
 }
 
 QString TRxRichEdit::prepareInsert(const QString &text, int replacing) const
@@ -411,21 +407,6 @@ int TRxRichEdit::LineCount() const
 }
 
 // ---- whole text ----
-
-QString TRxRichEdit::WholeText() const
-{
-    const QString text = PlainText();
-    QString out;
-    out.reserve(text.size() + text.size() / 16 + 2);
-    for (const QChar c : text) {
-        if (c == QLatin1Char('\n'))
-            out.append(QLatin1String("\r\n"));
-        else
-            out.append(c);
-    }
-    out.append(QLatin1String("\r\n"));
-    return out;
-}
 
 void TRxRichEdit::SetWholeText(const QString &text)
 {

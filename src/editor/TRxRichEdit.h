@@ -59,13 +59,13 @@ public:
     int LineCount() const;             // a last empty line does not count
 
     // Whole text.
-    QString WholeText() const;         // document lines each followed by CR LF
+    QString WholeText() const { return m_document->WholeText(); } // lines each followed by CR LF
     void ClearText() { m_document->Clear(); } // empties text, modified flag and undo history
     void SetWholeText(const QString &text); // not undoable; one change event at the end
 
     // Text as it enters this editor: breaks as "\n", characters the page's encoding cannot
     // store as "?".
-    QString StorableText(const QString &text) const;
+    QString StorableText(const QString &text) const { return m_document->StorableText(text); }
 
     // Characters in the text, a line break counting one.
     int TextLength() const { return m_document->TextLength(); }

@@ -164,14 +164,15 @@ void TRxRichEdit::showDocument(Document *shown)
     shown->Text()->documentLayout()->setPaintDevice(viewport());
     m_lines = new TDisplayLines(this, shown);
     m_lastAnchor = m_lastPosition = -1;
-    m_documentLinks
-        << connect(shown, &Document::Changed, this, [this] { emit Changed(this); })
-        << connect(shown, &Document::TextAboutToBeReplaced, this, &TRxRichEdit::textAboutToBeReplaced)
-        << connect(shown, &Document::TextReplaced, this, &TRxRichEdit::textReplaced)
-        << connect(shown, &Document::LoadProgress, this, &TRxRichEdit::followLoading)
-        // Never left showing a freed text: should the document go first, an empty one of
-        // our own takes its place.
-        << connect(shown, &QObject::destroyed, this, [this] { showDocument(new Document(this)); });
+    m_documentLinks << connect(shown, &Document::Changed, this, [this] { emit Changed(this); })
+                    << connect(shown, &Document::TextAboutToBeReplaced, this,
+                               &TRxRichEdit::textAboutToBeReplaced)
+                    << connect(shown, &Document::TextReplaced, this, &TRxRichEdit::textReplaced)
+                    << connect(shown, &Document::LoadProgress, this, &TRxRichEdit::followLoading);
+    // Never left showing a freed text: should the document go first, an empty one of our own
+    // takes its place.
+    m_documentLinks << connect(shown, &QObject::destroyed, this,
+                               [this] { showDocument(new Document(this)); });
     followLoading();
 }
 

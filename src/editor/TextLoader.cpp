@@ -3,8 +3,8 @@
 #include "common/FreeMemory.h"
 
 #include <QElapsedTimer>
-#include <QTextCursor>
 #include <QTextCharFormat>
+#include <QTextCursor>
 #include <QTextDocument>
 
 #include <utility>

@@ -26,7 +26,9 @@ private slots:
         m_small = m_dir.filePath("small.txt");
         QVERIFY(TestFiles::WriteBytes(m_small, "alfa\r\nbeta\r\n"));
         for (int i = 0; m_bigBytes.size() < 3 * 1024 * 1024; ++i)
-            m_bigBytes += "\xf8\xe1" "dek " + QByteArray::number(i) + "\r\n";
+            m_bigBytes += "\xf8\xe1"
+                          "dek "
+                          + QByteArray::number(i) + "\r\n";
         m_big = m_dir.filePath("big.txt");
         QVERIFY(TestFiles::WriteBytes(m_big, m_bigBytes));
     }
@@ -42,7 +44,7 @@ private slots:
         doc.Load(path);
         QVERIFY(!doc.Modified());
         QCOMPARE(flag.size(), 0);
-        QCOMPARE(changed.size(), 0); // a load is no edit...
+        QCOMPARE(changed.size(), 0);  // a load is no edit...
         QVERIFY(!contents.isEmpty()); // ...but a change of the text all the same
 
         QTextCursor c(doc.Text());

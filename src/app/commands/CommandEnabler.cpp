@@ -57,7 +57,8 @@ void CommandEnabler::activePageChanged(TTabSheet *page)
             << connect(m_editor, &QPlainTextEdit::redoAvailable, this, &CommandEnabler::UpdateCommands)
             << connect(m_editor, &QPlainTextEdit::copyAvailable, this, &CommandEnabler::UpdateCommands)
             << connect(m_editor->Doc(), &Document::FormatChanged, this, &CommandEnabler::UpdateCommands)
-            << connect(m_editor->Doc(), &Document::ModifiedChanged, this, &CommandEnabler::showSaveInFileMenu);
+            << connect(m_editor->Doc(), &Document::ModifiedChanged, this,
+                       &CommandEnabler::showSaveInFileMenu);
     }
     UpdateCommands();
 }

@@ -1,8 +1,8 @@
 // The modified marker on the shown window, one case per way a page becomes modified or
 // unmodified. Each case looks at all that shows it: the image on the page's tab, the
 // document's flag and the close query (which asks about exactly the modified pages).
-#include "app/commands/FileCommands.h"
 #include "app/commands/CommandTable.h"
+#include "app/commands/FileCommands.h"
 #include "app/files/FileWatch.h"
 #include "app/files/Recovery.h"
 #include "app/files/RecoveryStore.h"
@@ -70,10 +70,7 @@ class TestModifiedMarker : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        QStandardPaths::setTestModeEnabled(true);
-    }
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     void init()
     {
@@ -211,7 +208,8 @@ private slots:
         copy.encoding = QStringLiteral("windows-1250");
         copy.order = 1;
         copy.signature = FileSignature::Of(path);
-        copy.text = "alfa a v\xed" "c\r\n";
+        copy.text = "alfa a v\xed"
+                    "c\r\n";
         {
             RecoveryStore ended(m_dir->filePath(QStringLiteral("recovery")));
             QVERIFY(ended.Open());

@@ -112,7 +112,7 @@ TRxRichEdit *freshPage(TMainForm &form, const QString &text)
     TRxRichEdit *editor = form.ActiveEditor();
     editor->setPlainText(text);
     editor->document()->clearUndoRedoStacks();
-    editor->SetModified(false);
+    editor->Doc()->SetModified(false);
     editor->SetSelStart(0);
     settle();
     return editor;

@@ -1,11 +1,94 @@
 #include "editor/Document.h"
 
+#include "editor/TextLoader.h"
+#include "text/TextCommands.h"
 #include "text/TextFile.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QPlainTextDocumentLayout>
+#include <QTextDocument>
 
-Document::Document(DocumentText *text, QObject *parent) : QObject(parent), m_text(text) {}
+Document::Document(QObject *parent) : QObject(parent)
+{
+    m_text = new QTextDocument(this);
+    m_text->setDocumentLayout(new QPlainTextDocumentLayout(m_text));
+    m_text->setUndoRedoEnabled(true);
+    m_loader = new TextLoader(m_text, this);
+    // Ours first: whoever hears of a change finds the flag already set.
+    connect(m_text, &QTextDocument::contentsChange, this, &Document::onContentsChange);
+    connect(m_text, &QTextDocument::contentsChange, this, &Document::ContentsChange);
+    connect(m_text, &QTextDocument::contentsChanged, this, [this] {
+        if (m_edited && !m_loader->Taking()) {
+            m_edited = false;
+            emit Changed();
+        }
+    });
+    connect(m_loader, &TextLoader::Progress, this, &Document::LoadProgress);
+}
+
+void Document::onContentsChange(int, int removed, int added)
+{
+    if ((removed == 0 && added == 0) || m_loader->Taking())
+        return;
+    m_edited = true;
+    SetModified(true);
+}
+
+QString Document::PlainText() const
+{
+    m_loader->Finish();
+    return TextCommands::DocumentText(*m_text);
+}
+
+QString Document::WholeText() const
+{
+    const QString text = PlainText();
+    QString out;
+    out.reserve(text.size() + text.size() / 16 + 2);
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\n'))
+            out.append(QLatin1String("\r\n"));
+        else
+            out.append(c);
+    }
+    out.append(QLatin1String("\r\n"));
+    return out;
+}
+
+int Document::TextLength() const
+{
+    return m_text->characterCount() - 1;
+}
+
+void Document::ReplaceText(TextFile::PendingText text)
+{
+    emit TextAboutToBeReplaced();
+    m_loader->Start(std::move(text));
+    m_edited = false;
+    emit TextReplaced();
+}
+
+void Document::Clear()
+{
+    ReplaceText(TextFile::PendingText());
+    SetModified(false);
+}
+
+bool Document::Loading() const
+{
+    return m_loader->Loading();
+}
+
+void Document::FinishLoad()
+{
+    m_loader->Finish();
+}
+
+void Document::AfterLoad(std::function<void()> whenWhole)
+{
+    m_loader->AfterLoad(std::move(whenWhole));
+}
 
 void Document::SetUntitled(const QString &caption)
 {
@@ -34,9 +117,9 @@ void Document::Load(const QString &fileName)
     // Taken before the reading: a change while we read then still shows as a change.
     const FileSignature before = FileSignature::Of(fileName);
     TextFile::Opened opened = TextFile::openText(fileName); // throws; nothing changed then
-    SetFormat(opened.format); // first: the editor takes the text as this encoding holds it
+    SetFormat(opened.format); // first: the text comes in as this encoding holds it
     m_guessedSet = opened.guessedSet;
-    m_text->TakeLoadedText(std::move(opened.text));
+    ReplaceText(std::move(opened.text));
     m_fileName = fileName;
     m_hasFile = true;
     SetModified(false);
@@ -59,14 +142,14 @@ void Document::SetSignature(const FileSignature &signature)
 void Document::Recover(const QString &text, const QString &fileName, bool hasFile,
                        const FileSignature &signature)
 {
-    m_text->TakeLoadedText(TextFile::PendingText(text));
+    ReplaceText(TextFile::PendingText(text));
     if (hasFile) {
         m_fileName = fileName;
         m_hasFile = true;
     } else {
         SetUntitled(fileName);
     }
-    SetModified(true);
+    SetModified(true); // the copy holds changes its file does not
     SetSignature(hasFile ? signature : FileSignature());
 }
 
@@ -87,7 +170,7 @@ void Document::SaveAs(const QString &fileName)
 
 void Document::write(const QString &fileName)
 {
-    TextFile::writeFile(fileName, m_text->TextForSave(), m_format); // atomic: a failure keeps the old file
+    TextFile::writeFile(fileName, PlainText(), m_format); // atomic: a failure keeps the old file
     m_lastSave = QDateTime::currentDateTime();
     SetModified(false);
     // Our own write, as the file watcher will find it when its notice comes.

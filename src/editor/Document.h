@@ -7,27 +7,38 @@
 #include <QObject>
 #include <QString>
 
-// The side of an editor that a document reads and writes: its text with "\n" between lines.
-class DocumentText
-{
-public:
-    virtual ~DocumentText() = default;
-    virtual QString TextForSave() const = 0;
-    // Replaces the whole text after a load: not undoable, caret at the start. The editor
-    // may take it in piece by piece.
-    virtual void TakeLoadedText(TextFile::PendingText text) = 0;
-};
+#include <functional>
 
-// One page's document: its file identity (the path as opened or saved, or the untitled
-// caption), the encoding, the modified flag and the last save, and loading and saving.
-// The page and its editor share it; the editor itself does no file I/O.
+class QTextDocument;
+class TextLoader;
+
+// One page's document: its text, its file identity (the path as opened or saved, or the
+// untitled caption), the encoding, the modified flag and the last save, and loading and
+// saving. The page owns it and outlives the editor that shows it; the editor shows and edits
+// the text and does no file I/O. Whatever watches the text (the file watch, the recovery
+// copies, the line counter, the spell checks) connects here, not to an editor.
 class Document : public QObject
 {
     Q_OBJECT
 public:
     using Encoding = TextFile::Encoding;
 
-    explicit Document(DocumentText *text, QObject *parent = nullptr);
+    explicit Document(QObject *parent = nullptr);
+
+    // The text: plain text, laid out for a QPlainTextEdit. Lines are its blocks.
+    QTextDocument *Text() const { return m_text; }
+    // The whole text with "\n" between lines (no trailing break added); a text still
+    // coming in is taken in first.
+    QString PlainText() const;
+    // The document's lines, each followed by CR LF.
+    QString WholeText() const;
+    // Characters in the text, a line break counting one.
+    int TextLength() const;
+    // Replaces the whole text as a load does (not undoable, undo history emptied, the
+    // flag left as it is): the editor puts its caret at the start.
+    void ReplaceText(TextFile::PendingText text);
+    // Empties the text, the modified flag and the undo history.
+    void Clear();
 
     // The page's hint: the path as opened or saved, or "bezejmenný<n>" while untitled.
     QString FileName() const { return m_fileName; }
@@ -43,15 +54,21 @@ public:
     void SetFormat(const TextFile::Format &format);
     // Text as this page can hold it: on Windows-1250 pages what the set lacks becomes "?".
     QString Storable(const QString &text) const { return TextFile::storable(text, m_format.encoding); }
+    // Text as it enters this document: breaks as "\n", what the encoding lacks as "?".
+    QString StorableText(const QString &text) const { return Storable(TextFile::normalizeBreaks(text)); }
     // The Czech 8-bit set the last file read seems to be in (a conversion set number), 0
     // when none was guessed.
     int GuessedSet() const { return m_guessedSet; }
     QDateTime LastSave() const { return m_lastSave; }
 
+    // Unsaved changes: set by every edit of the text, undo and redo included (undoing back
+    // to the saved text leaves it set); cleared by Load, Save and Save As. A command that
+    // re-reads the file into the page clears it; one that must make the page count as
+    // changed without an edit sets it. Everything that shows it follows ModifiedChanged.
     bool Modified() const { return m_modified; }
     void SetModified(bool modified);
 
-    // Reads the file into the editor; throws TError and leaves everything as it was when the
+    // Reads the file into the text; throws TError and leaves everything as it was when the
     // file cannot be read. The document then names the file and is unmodified.
     void Load(const QString &fileName);
     // Writes the text atomically to its file or to a new name; throws TError on failure,
@@ -59,11 +76,20 @@ public:
     void Save();
     void SaveAs(const QString &fileName);
 
+    // A large text is shown from its start at once and taken in slice by slice between
+    // events (TextLoader); meanwhile the page is read-only. The services that need the
+    // whole text take in the rest at once first.
+    bool Loading() const;
+    void FinishLoad();
+    // Runs `whenWhole` at once, or when the text being taken in is whole; a new load or
+    // the document's end drops it.
+    void AfterLoad(std::function<void()> whenWhole);
+
     // The file as our last load or save left it (size, time, inode): a file found otherwise
     // was changed by another program.
     FileSignature Signature() const { return m_signature; }
     void SetSignature(const FileSignature &signature);
-    // Reads the document's file as Load would, without touching the editor; the file's
+    // Reads the document's file as Load would, without touching the text; the file's
     // signature from before the reading goes to *signature. Throws TError.
     QString ReadFileText(FileSignature *signature) const;
     // A text kept from an earlier run: shown as a modified page named after its file (or
@@ -73,15 +99,28 @@ public:
 signals:
     void ModifiedChanged(bool modified);
     void FormatChanged();
-    // A file was read into the editor.
+    // A file was read into the text.
     void Loaded();
     // After a load, a save, a recovery or a new signature: the file or its known state changed.
     void SignatureChanged();
 
+    // Every change of the text, loads included, as QTextDocument::contentsChange reports it.
+    void ContentsChange(int from, int removed, int added);
+    // After each edit of the text (not a load), once per edit block.
+    void Changed();
+    // Around a replacement of the whole text (a load, a recovered copy, Clear).
+    void TextAboutToBeReplaced();
+    void TextReplaced();
+    // How much of a large text is in, in percent; 100 when the load ends.
+    void LoadProgress(int percent);
+
 private:
+    void onContentsChange(int from, int removed, int added);
     void write(const QString &fileName);
 
-    DocumentText *m_text;
+    QTextDocument *m_text = nullptr;
+    TextLoader *m_loader = nullptr;
+    bool m_edited = false; // an edit since the last Changed
     QString m_fileName;
     QString m_savedName;
     bool m_hasFile = false;

@@ -1,5 +1,7 @@
 #include "editor/TDisplayLines.h"
 
+#include "editor/Document.h"
+
 #include <QElapsedTimer>
 #include <QResizeEvent>
 #include <QPlainTextDocumentLayout>
@@ -7,12 +9,13 @@
 #include <QTextBlock>
 #include <QTextLayout>
 
-TDisplayLines::TDisplayLines(QPlainTextEdit *edit) : QObject(edit), m_edit(edit)
+TDisplayLines::TDisplayLines(QPlainTextEdit *edit, Document *document)
+    : QObject(edit), m_edit(edit), m_text(document->Text())
 {
     m_idle.setSingleShot(true);
     m_idle.setInterval(0);
     connect(&m_idle, &QTimer::timeout, this, &TDisplayLines::idleStep);
-    connect(edit->document(), &QTextDocument::contentsChange, this, &TDisplayLines::onContentsChange);
+    connect(document, &Document::ContentsChange, this, &TDisplayLines::onContentsChange);
     m_viewport = edit->viewport();
     m_viewport->installEventFilter(this);
 }
@@ -73,17 +76,17 @@ bool TDisplayLines::prepareMetrics()
 {
     if (m_metricsReady)
         return true;
-    auto *layout = qobject_cast<QPlainTextDocumentLayout *>(m_edit->document()->documentLayout());
+    auto *layout = qobject_cast<QPlainTextDocumentLayout *>(m_text->documentLayout());
     if (!layout)
         return false;
-    const QTextBlock first = m_edit->document()->firstBlock();
+    const QTextBlock first = m_text->firstBlock();
     layout->ensureBlockLayout(first);
     if (!first.layout() || first.layout()->lineCount() == 0)
         return false;
     m_lineWidth = first.layout()->lineAt(0).width();
-    const QFontMetricsF fm(m_edit->document()->defaultFont());
+    const QFontMetricsF fm(m_text->defaultFont());
     m_charWidth = qMax(fm.maxWidth(), fm.horizontalAdvance(QLatin1Char('W')));
-    m_tabWidth = qMax(m_edit->document()->defaultTextOption().tabStopDistance(), m_charWidth);
+    m_tabWidth = qMax(m_text->defaultTextOption().tabStopDistance(), m_charWidth);
     m_metricsReady = true;
     return true;
 }
@@ -114,8 +117,8 @@ void TDisplayLines::countBlock(const QTextBlock &block)
             if (!fits) {
                 if (text.isNull())
                     text = b.text();
-                QTextLayout scratch(text, m_edit->document()->defaultFont());
-                scratch.setTextOption(m_edit->document()->defaultTextOption());
+                QTextLayout scratch(text, m_text->defaultFont());
+                scratch.setTextOption(m_text->defaultTextOption());
                 scratch.setCacheEnabled(false);
                 scratch.beginLayout();
                 lines = 0;
@@ -143,7 +146,7 @@ void TDisplayLines::tellEditor()
     if (!m_countsChanged)
         return;
     m_countsChanged = false;
-    if (QAbstractTextDocumentLayout *layout = m_edit->document()->documentLayout())
+    if (QAbstractTextDocumentLayout *layout = m_text->documentLayout())
         emit layout->documentSizeChanged(layout->documentSize());
 }
 
@@ -151,8 +154,8 @@ bool TDisplayLines::ensureThrough(int pos, qint64 budgetNs)
 {
     if (!prepareMetrics())
         return true; // nothing laid out yet: every block counts as one line
-    QTextDocument *doc = m_edit->document();
-    m_viewFrom = m_edit->document()->findBlock(m_edit->cursorForPosition(QPoint(0, 0)).position()).position();
+    QTextDocument *doc = m_text;
+    m_viewFrom = m_text->findBlock(m_edit->cursorForPosition(QPoint(0, 0)).position()).position();
     m_viewTo = m_edit->cursorForPosition(QPoint(m_edit->viewport()->width(), m_edit->viewport()->height())).position();
     if (m_dirtyFrom >= 0) {
         const QTextBlock last = doc->findBlock(qMin(m_dirtyTo, m_countedTo));
@@ -187,14 +190,14 @@ bool TDisplayLines::ensureThrough(int pos, qint64 budgetNs)
 
 void TDisplayLines::ensureAll()
 {
-    ensureThrough(m_edit->document()->characterCount());
+    ensureThrough(m_text->characterCount());
 }
 
 void TDisplayLines::idleStep()
 {
     if (!m_edit->isVisible() || !prepareMetrics())
         return; // resumes with the next query or invalidation
-    QTextDocument *doc = m_edit->document();
+    QTextDocument *doc = m_text;
     const int end = doc->characterCount();
     if (m_countedTo >= end)
         return;

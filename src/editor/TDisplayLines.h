@@ -4,12 +4,15 @@
 #include <QPointer>
 #include <QTimer>
 
+class Document;
 class QPlainTextEdit;
 class QTextBlock;
+class QTextDocument;
 
-// Keeps the display-line count of each block of an editor exact, so that the line of a
-// position is found from the document's running sums (QTextBlock::firstLineNumber) instead
-// of laying out the whole text on every caret move.
+// Keeps the display-line count of each block of a document exact for the editor that shows
+// it, so that the line of a position is found from the document's running sums
+// (QTextBlock::firstLineNumber) instead of laying out the whole text on every caret move.
+// It follows the document's changes; the editor gives the width, the font and the wrap.
 //
 // Counts are made exact from the start of the text up to a mark that grows on demand (a
 // query counts up to the block it asks about) and in the background in short idle slices.
@@ -18,7 +21,7 @@ class QTextBlock;
 class TDisplayLines : public QObject
 {
 public:
-    explicit TDisplayLines(QPlainTextEdit *edit);
+    TDisplayLines(QPlainTextEdit *edit, Document *document);
     ~TDisplayLines() override;
 
     void invalidate();          // width, font or wrap changed; the text was replaced
@@ -38,6 +41,7 @@ private:
     void tellEditor();
 
     QPlainTextEdit *m_edit;
+    QTextDocument *m_text;
     QPointer<QWidget> m_viewport; // watched for width changes; kept, not asked of a dying editor
     QTimer m_idle;
     int m_countedTo = 0;        // blocks starting before this position are exact

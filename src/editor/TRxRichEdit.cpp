@@ -1,20 +1,20 @@
 #include "editor/TRxRichEdit.h"
 
-#include "common/FreeMemory.h"
-
 #include "editor/TDisplayLines.h"
-#include "text/TextCommands.h"
 #include "text/TextFile.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QElapsedTimer>
 #include <QMimeData>
 #include <QPainter>
 #include <QPlainTextDocumentLayout>
+#include <QPointer>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QTimer>
-#include <QElapsedTimer>
+#include <QWheelEvent>
 
 #include <utility>
 
@@ -55,16 +55,18 @@ private:
     TRxRichEdit *m_editor;
 };
 
-TRxRichEdit::TRxRichEdit(QWidget *parent) : QPlainTextEdit(parent)
+TRxRichEdit::TRxRichEdit(QWidget *parent) : TRxRichEdit(nullptr, parent) {}
+
+TRxRichEdit::TRxRichEdit(Document *document, QWidget *parent) : QPlainTextEdit(parent)
 {
+    m_margin = new TSelectionMargin(this);
+    showDocument(document ? document : new Document(this));
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     setTabChangesFocus(false);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setContextMenuPolicy(Qt::NoContextMenu);
-    document()->setUndoRedoEnabled(true);
-    m_document = new Document(this, this);
 
     // The selection stays visible while the find dialogs have the focus.
     QPalette pal = palette();
@@ -72,18 +74,8 @@ TRxRichEdit::TRxRichEdit(QWidget *parent) : QPlainTextEdit(parent)
     pal.setColor(QPalette::Inactive, QPalette::HighlightedText,
                  pal.color(QPalette::Active, QPalette::HighlightedText));
     setPalette(pal);
-
-    m_lines = new TDisplayLines(this);
-    m_margin = new TSelectionMargin(this);
     setViewportMargins(MarginWidth, 0, 0, 0);
 
-    connect(document(), &QTextDocument::contentsChange, this, &TRxRichEdit::onContentsChange);
-    connect(document(), &QTextDocument::contentsChanged, this, [this] {
-        if (m_textChanged && m_holdChanges == 0) {
-            m_textChanged = false;
-            emit Changed(this);
-        }
-    });
     auto selectionMoved = [this] {
         const QTextCursor c = textCursor();
         if (c.anchor() == m_lastAnchor && c.position() == m_lastPosition)
@@ -100,94 +92,85 @@ TRxRichEdit::TRxRichEdit(QWidget *parent) : QPlainTextEdit(parent)
 TRxRichEdit::~TRxRichEdit()
 {
     // Nothing of ours may run while the base class takes the widget apart: the line counter
-    // watches the viewport, and the document's signals reach our handlers.
+    // watches the viewport, and the document (which may outlive us) reaches our handlers.
+    for (const auto &link : std::as_const(m_documentLinks))
+        disconnect(link);
     document()->disconnect(this);
+    document()->documentLayout()->setPaintDevice(nullptr); // the viewport goes with us
     disconnect(this, &QPlainTextEdit::cursorPositionChanged, nullptr, nullptr);
     disconnect(this, &QPlainTextEdit::selectionChanged, nullptr, nullptr);
     disconnect(this, &TRxRichEdit::Changed, nullptr, nullptr);
     disconnect(this, &TRxRichEdit::SelectionChanged, nullptr, nullptr);
     disconnect(this, &TRxRichEdit::OverwriteChanged, nullptr, nullptr);
-    disconnect(this, &TRxRichEdit::LoadProgress, nullptr, nullptr);
     disconnect(this, &TRxRichEdit::LoadBlocked, nullptr, nullptr);
     delete m_lines;
     m_lines = nullptr;
 }
 
-// ---- files ----
+// ---- the document shown ----
 
-QString TRxRichEdit::TextForSave() const
+void TRxRichEdit::showDocument(Document *shown)
 {
-    return PlainText();
+    for (const auto &link : std::as_const(m_documentLinks))
+        disconnect(link);
+    m_documentLinks.clear();
+    document()->documentLayout()->setPaintDevice(nullptr); // the text shown so far
+    delete m_lines;
+    m_document = shown;
+    if (isVisible()) {
+        setDocument(shown->Text());
+    } else {
+        // The text is laid out at the viewport's width. Unshown, the editor has no width yet:
+        // as for a text of its own, nothing is wrapped until it is shown or resized, or a
+        // long line would be wrapped at a width no one sees, and laid out so at every change.
+        const QSize size = viewport()->size();
+        viewport()->resize(0, size.height()); // hidden: no resize event until shown
+        setDocument(shown->Text());
+        viewport()->resize(size);
+    }
+    shown->Text()->setDefaultFont(font());
+    shown->Text()->documentLayout()->setPaintDevice(viewport());
+    m_lines = new TDisplayLines(this, shown);
+    m_lastAnchor = m_lastPosition = -1;
+    m_documentLinks << connect(shown, &Document::Changed, this, [this] { emit Changed(this); })
+                    << connect(shown, &Document::TextAboutToBeReplaced, this,
+                               &TRxRichEdit::textAboutToBeReplaced)
+                    << connect(shown, &Document::TextReplaced, this, &TRxRichEdit::textReplaced)
+                    << connect(shown, &Document::LoadProgress, this, &TRxRichEdit::followLoading);
+    // Never left showing a freed text: should the document go first, an empty one of our own
+    // takes its place.
+    m_documentLinks << connect(shown, &QObject::destroyed, this,
+                               [this] { showDocument(new Document(this)); });
+    followLoading();
 }
 
-namespace {
-constexpr qsizetype FirstSlice = 64 * 1024;   // shown at once: more than any screen holds
-constexpr qsizetype LaterSlice = 64 * 1024;   // taken in between events
-constexpr qint64 SliceBudgetNs = 5 * 1000000; // per turn of the event loop
-} // namespace
-
-void TRxRichEdit::TakeLoadedText(TextFile::PendingText text)
+void TRxRichEdit::textAboutToBeReplaced()
 {
-    cancelLoad();
-    // A large text is shown from its start at once and taken in slice by slice between
-    // events, each slice decoded from the file's bytes only then; none of it enters the
-    // undo history or the modified flag.
     ++m_holdChanges;
-    document()->setUndoRedoEnabled(false);
     setUpdatesEnabled(false);
-    setPlainText(text.Next(FirstSlice));
+}
+
+void TRxRichEdit::textReplaced()
+{
     moveCursor(QTextCursor::Start);
     setUpdatesEnabled(true);
     --m_holdChanges;
-    m_textChanged = false;
     invalidateLineCounts();
     m_lastAnchor = m_lastPosition = -1;
-    if (!text.AtEnd()) {
-        m_pending = std::move(text);
-        m_loading = true;
-        setReadOnly(true);
-        // The caret still moves with the keys, so the user can read on while the rest comes.
-        setTextInteractionFlags(textInteractionFlags() | Qt::TextSelectableByKeyboard);
-        if (!m_loadTimer) {
-            m_loadTimer = new QTimer(this);
-            m_loadTimer->setInterval(0);
-            connect(m_loadTimer, &QTimer::timeout, this, [this] { loadSlices(SliceBudgetNs); });
-        }
-        m_loadTimer->start();
-        emit LoadProgress(this, m_pending.Percent());
-    } else {
-        document()->setUndoRedoEnabled(true);
-    }
-    emit SelectionChanged(this);
+    if (m_holdChanges == 0)
+        emit SelectionChanged(this);
 }
 
-void TRxRichEdit::loadSlices(qint64 budgetNs)
+// Read-only while the text comes in; the caret still moves with the keys, so the user can
+// read on while the rest comes.
+void TRxRichEdit::followLoading()
 {
-    if (!Loading())
+    const bool loading = m_document->Loading();
+    if (loading == isReadOnly())
         return;
-    QElapsedTimer clock;
-    clock.start();
-    ++m_holdChanges;
-    QTextCursor end(document());
-    end.movePosition(QTextCursor::End);
-    // Each slice starts with the break before its first line.
-    while (!m_pending.AtEnd() && (budgetNs < 0 || clock.nsecsElapsed() < budgetNs))
-        end.insertText(m_pending.Next(LaterSlice));
-    --m_holdChanges;
-    m_textChanged = false;
-    if (!m_pending.AtEnd()) {
-        emit LoadProgress(this, m_pending.Percent());
-        return;
-    }
-    std::function<void()> place = std::exchange(m_afterLoad, nullptr);
-    const QTextCursor caret = textCursor();
-    const bool caretStayed = caret.anchor() == m_afterLoadAnchor && caret.position() == m_afterLoadCaret;
-    cancelLoad(); // all in: the text is whole
-    if (place && caretStayed)
-        place();
-    // The slices and the grown buffers' old copies, once this turn has let go of them.
-    QTimer::singleShot(0, this, [] { FreeMemory::GiveBack(); });
-    emit LoadProgress(this, 100);
+    setReadOnly(loading);
+    if (loading)
+        setTextInteractionFlags(textInteractionFlags() | Qt::TextSelectableByKeyboard);
 }
 
 void TRxRichEdit::AfterLoad(std::function<void()> place)
@@ -196,33 +179,15 @@ void TRxRichEdit::AfterLoad(std::function<void()> place)
         place();
         return;
     }
-    m_afterLoad = std::move(place);
-    m_afterLoadAnchor = textCursor().anchor();
-    m_afterLoadCaret = textCursor().position();
-}
-
-void TRxRichEdit::FinishLoad()
-{
-    loadSlices(-1);
-}
-
-void TRxRichEdit::cancelLoad()
-{
-    if (m_loadTimer)
-        m_loadTimer->stop();
-    if (!m_loading)
-        return;
-    m_pending = TextFile::PendingText();
-    m_afterLoad = nullptr;
-    m_loading = false;
-    setReadOnly(false);
-    document()->setUndoRedoEnabled(true);
-}
-
-void TRxRichEdit::ensureLoaded() const
-{
-    if (Loading())
-        const_cast<TRxRichEdit *>(this)->FinishLoad();
+    const QTextCursor c = textCursor();
+    m_document->AfterLoad([self = QPointer<TRxRichEdit>(this), place = std::move(place), anchor = c.anchor(),
+                           caret = c.position()] {
+        if (!self)
+            return;
+        const QTextCursor now = self->textCursor();
+        if (now.anchor() == anchor && now.position() == caret)
+            place();
+    });
 }
 
 // ---- selection ----
@@ -236,11 +201,6 @@ int TRxRichEdit::SelLength() const
 {
     const QTextCursor c = textCursor();
     return c.selectionEnd() - c.selectionStart();
-}
-
-int TRxRichEdit::TextLength() const
-{
-    return document()->characterCount() - 1;
 }
 
 void TRxRichEdit::SetSelStart(int pos)
@@ -265,11 +225,6 @@ QString TRxRichEdit::SelText() const
     QString s = textCursor().selectedText();
     s.replace(QChar::ParagraphSeparator, QLatin1Char('\r'));
     return s;
-}
-
-QString TRxRichEdit::StorableText(const QString &text) const
-{
-    return m_document->Storable(TextFile::normalizeBreaks(text));
 }
 
 QString TRxRichEdit::prepareInsert(const QString &text, int replacing) const
@@ -422,42 +377,8 @@ int TRxRichEdit::LineCount() const
 
 // ---- whole text ----
 
-QString TRxRichEdit::PlainText() const
-{
-    ensureLoaded();
-    return TextCommands::DocumentText(*document());
-}
-
-QString TRxRichEdit::WholeText() const
-{
-    const QString text = PlainText();
-    QString out;
-    out.reserve(text.size() + text.size() / 16 + 2);
-    for (const QChar c : text) {
-        if (c == QLatin1Char('\n'))
-            out.append(QLatin1String("\r\n"));
-        else
-            out.append(c);
-    }
-    out.append(QLatin1String("\r\n"));
-    return out;
-}
-
-void TRxRichEdit::ClearText()
-{
-    cancelLoad();
-    ++m_holdChanges;
-    clear();
-    document()->clearUndoRedoStacks();
-    --m_holdChanges;
-    m_textChanged = false;
-    m_document->SetModified(false);
-    invalidateLineCounts();
-}
-
 void TRxRichEdit::SetWholeText(const QString &text)
 {
-    cancelLoad();
     QString lines = TextFile::normalizeBreaks(text);
     if (lines.endsWith(QLatin1Char('\n')))
         lines.chop(1);
@@ -467,10 +388,9 @@ void TRxRichEdit::SetWholeText(const QString &text)
     if (lines.size() > MaxLength)
         lines.truncate(MaxLength);
     ++m_holdChanges;
-    setPlainText(lines);
+    m_document->ReplaceText(TextFile::PendingText(lines));
+    m_document->FinishLoad(); // whole at once
     --m_holdChanges;
-    invalidateLineCounts();
-    m_textChanged = false;
     m_document->SetModified(true);
     emit Changed(this);
     emit SelectionChanged(this);
@@ -505,12 +425,6 @@ void TRxRichEdit::ReplaceRange(int from, int length, const QString &text)
         caret.setPosition(from); // the anchor rode along with the insertion
         setTextCursor(caret);
     }
-}
-
-void TRxRichEdit::SetModified(bool modified)
-{
-    m_document->SetModified(modified);
-    document()->setModified(modified);
 }
 
 bool TRxRichEdit::WordWrap() const
@@ -550,16 +464,6 @@ int TRxRichEdit::roomLeft() const
 }
 
 // ---- events ----
-
-void TRxRichEdit::onContentsChange(int, int removed, int added)
-{
-    if (removed == 0 && added == 0)
-        return;
-    if (m_holdChanges == 0) {
-        m_document->SetModified(true);
-        m_textChanged = true;
-    }
-}
 
 bool TRxRichEdit::event(QEvent *e)
 {

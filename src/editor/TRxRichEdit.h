@@ -13,24 +13,27 @@ class TSelectionMargin;
 // page's encoding can store (Windows-1250 pages turn other characters into "?").
 // Positions are QTextCursor positions (a line break is one position); "lines" are display
 // lines, so with word wrap on a long line counts once per wrapped piece.
-// Other code touches the text only through the services below.
-class TRxRichEdit : public QPlainTextEdit, private DocumentText
+// Other code touches the text only through the services below. The text itself, its
+// modified flag and its loading belong to the Document shown.
+class TRxRichEdit : public QPlainTextEdit
 {
     Q_OBJECT
 public:
     static constexpr int MaxLength = 0xFFFFFF;
 
+    // Shows a document of its own (the template editor, a preview, tests).
     explicit TRxRichEdit(QWidget *parent = nullptr);
+    // Shows `document`, which its owner keeps beyond this editor (a page's document).
+    explicit TRxRichEdit(Document *document, QWidget *parent = nullptr);
     ~TRxRichEdit() override;
 
-    // The document shown: file identity, modified flag, loading and saving.
+    // The document shown: text, file identity, modified flag, loading and saving.
     Document *Doc() const { return m_document; }
 
-    // A large file is shown from its start at once and taken in slice by slice between
-    // events; meanwhile the page is read-only. The services that need the whole text (and
-    // Ctrl+End) take in the rest at once first.
-    bool Loading() const { return m_loading; }
-    void FinishLoad();
+    // While the document takes a large text in (Document::Loading) the editor is
+    // read-only; the services that need the whole text (and Ctrl+End) take in the rest first.
+    bool Loading() const { return m_document->Loading(); }
+    void FinishLoad() { m_document->FinishLoad(); }
     // Runs `place` (which puts the caret and the view back) at once, or when the text being
     // taken in is whole: then only if the caret has not moved meanwhile, so a user who went
     // elsewhere during the load stays there. A new load or closing the page drops it.
@@ -56,26 +59,26 @@ public:
     int LineCount() const;             // a last empty line does not count
 
     // Whole text.
-    QString WholeText() const;         // document lines each followed by CR LF
-    void ClearText();                  // empties text, modified flag and undo history
+    QString WholeText() const { return m_document->WholeText(); } // lines each followed by CR LF
+    void ClearText() { m_document->Clear(); } // empties text, modified flag and undo history
     void SetWholeText(const QString &text); // not undoable; one change event at the end
 
     // Text as it enters this editor: breaks as "\n", characters the page's encoding cannot
     // store as "?".
-    QString StorableText(const QString &text) const;
+    QString StorableText(const QString &text) const { return m_document->StorableText(text); }
 
     // Characters in the text, a line break counting one.
-    int TextLength() const;
+    int TextLength() const { return m_document->TextLength(); }
 
     // The document's text with "\n" between lines (no trailing break added).
-    QString PlainText() const;
+    QString PlainText() const { return m_document->PlainText(); }
 
     // Replaces the range [from, from+length) by text as one undo step; positions as in
     // the document. Used by commands that rewrite large parts of the text.
     void ReplaceRange(int from, int length, const QString &text);
 
+    // The document's flag; only the document changes it.
     bool Modified() const { return m_document->Modified(); }
-    void SetModified(bool modified);
 
     bool WordWrap() const;
     void SetWordWrap(bool wrap);
@@ -106,7 +109,6 @@ signals:
     void Changed(TRxRichEdit *editor);          // after every change of the text
     void SelectionChanged(TRxRichEdit *editor); // after every change of selection or caret
     void OverwriteChanged(bool overwrite);      // the Insert key switched modes
-    void LoadProgress(TRxRichEdit *editor, int percent); // 100: the whole text is in
     void LoadBlocked(TRxRichEdit *editor);      // typing while the text is still coming in
 
 protected:
@@ -125,8 +127,11 @@ protected:
 
 private:
     friend class TSelectionMargin;
-    void onContentsChange(int from, int removed, int added);
     bool isWindowKey(const QKeyEvent *e) const;
+    void showDocument(Document *document);
+    void textAboutToBeReplaced();
+    void textReplaced();
+    void followLoading();
     int lineInBlock(const QTextBlock &block, int offset) const;
     bool displayLine(int line, QTextBlock *block, int *start, int *length) const;
     void invalidateLineCounts();
@@ -137,23 +142,13 @@ private:
     void drawLinks();
     void zoomTo(int steps);
 
-    QString TextForSave() const override;
-    void TakeLoadedText(TextFile::PendingText text) override;
-    void loadSlices(qint64 budgetNs); // budget -1: all that is left
-    void cancelLoad();
-    void ensureLoaded() const;
-
-    TextFile::PendingText m_pending; // what the document does not hold yet while loading
-    bool m_loading = false;
-    std::function<void()> m_afterLoad; // see AfterLoad
-    int m_afterLoadAnchor = -1, m_afterLoadCaret = -1;
-    class QTimer *m_loadTimer = nullptr;
+    void ensureLoaded() const { m_document->FinishLoad(); }
 
     std::function<bool(QKeyCombination)> m_windowKeys;
     TSelectionMargin *m_margin = nullptr;
     Document *m_document = nullptr;
-    int m_holdChanges = 0;
-    bool m_textChanged = false;
+    QList<QMetaObject::Connection> m_documentLinks;
+    int m_holdChanges = 0; // selection events held while the document replaces its text
     int m_lastAnchor = -1, m_lastPosition = -1;
     TDisplayLines *m_lines = nullptr;
     int m_wordAnchor = -1; // start of the word where a mouse drag began

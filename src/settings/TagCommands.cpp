@@ -148,7 +148,7 @@ void TagCommands::WrapSelection(TRxRichEdit *editor, const QString &before, cons
     if (b.isEmpty() && a.isEmpty()) {
         // The selection replaced by itself: nothing changes but the caret and the flag.
         editor->SetSelStart(start);
-        editor->SetModified(true);
+        editor->Doc()->SetModified(true);
         return;
     }
     // Only the two texts go in; the selected text stays where it is, so even a huge

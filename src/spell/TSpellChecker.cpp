@@ -116,8 +116,7 @@ void TSpellChecker::Check(TRxRichEdit *editor)
         disconnect(m_editorGone);
         m_editor = editor;
         // Any change of the text, ours or not, may move the block last read.
-        m_editorChanges =
-            connect(editor->document(), &QTextDocument::contentsChange, this, [this] { forgetBlock(); });
+        m_editorChanges = connect(editor->Doc(), &Document::ContentsChange, this, [this] { forgetBlock(); });
         // A page closed during the check ends it.
         m_editorGone = connect(editor, &QObject::destroyed, this, [this] { finish(); });
     }
@@ -145,7 +144,7 @@ void TSpellChecker::Check(TRxRichEdit *editor)
 
 const QString &TSpellChecker::blockAt(int pos, int *blockPos)
 {
-    const QTextBlock b = m_editor->document()->findBlock(pos);
+    const QTextBlock b = m_editor->Doc()->Text()->findBlock(pos);
     if (b.position() != m_blockPos) {
         m_block = b.text();
         m_blockPos = b.position();

@@ -15,7 +15,7 @@ namespace {
 
 QString textOf(const TRxRichEdit *editor, const VisibleSpellCheck::Word &w)
 {
-    QTextCursor c(editor->document());
+    QTextCursor c(editor->Doc()->Text());
     c.setPosition(w.start);
     c.setPosition(w.start + w.length, QTextCursor::KeepAnchor);
     return c.selectedText();

@@ -37,7 +37,7 @@ VisibleSpellCheck::VisibleSpellCheck(TRxRichEdit *editor, std::function<TAbstrac
     setObjectName(QStringLiteral("VisibleSpellCheck"));
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &VisibleSpellCheck::CheckNow);
-    connect(editor->document(), &QTextDocument::contentsChange, this, [this](int from, int, int added) {
+    connect(editor->Doc(), &Document::ContentsChange, this, [this](int from, int, int added) {
         m_lastEdit = from + added;
         if (m_active)
             m_timer.start(TypingPause); // each change puts the check off again
@@ -53,7 +53,7 @@ VisibleSpellCheck::VisibleSpellCheck(TRxRichEdit *editor, std::function<TAbstrac
     };
     connect(editor->verticalScrollBar(), &QScrollBar::valueChanged, this, scrolled);
     // Wrapping switched or another font: other text may come into view.
-    connect(editor->document()->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged, this,
+    connect(editor->Doc()->Text()->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged, this,
             scrolled);
     connect(editor->horizontalScrollBar(), &QScrollBar::valueChanged, this, scrolled);
     editor->installEventFilter(this);
@@ -182,7 +182,7 @@ void VisibleSpellCheck::setUnderlines(const QList<Word> &words)
     const QTextCharFormat format = underlineFormat();
     for (const Word &w : words) {
         QTextEdit::ExtraSelection s;
-        s.cursor = QTextCursor(m_editor->document());
+        s.cursor = QTextCursor(m_editor->Doc()->Text());
         s.cursor.setPosition(w.start);
         s.cursor.setPosition(w.start + w.length, QTextCursor::KeepAnchor);
         s.format = format;

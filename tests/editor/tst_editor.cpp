@@ -203,7 +203,7 @@ private slots:
         QVERIFY(e.Modified());
         QCOMPARE(changed.count(), 2);
         QVERIFY(moved.count() >= 2);
-        e.SetModified(false);
+        e.Doc()->SetModified(false);
         e.Undo();
         QCOMPARE(e.PlainText(), QString());
         QVERIFY(e.Modified());

@@ -47,7 +47,7 @@ void TestEditorEdits::apply()
 
     TRxRichEdit editor;
     editor.setPlainText(text);
-    editor.SetModified(false);
+    editor.Doc()->SetModified(false);
     editor.document()->clearUndoRedoStacks();
     QSignalSpy changes(&editor, &TRxRichEdit::Changed);
     if (inPlace)

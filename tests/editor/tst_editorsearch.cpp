@@ -48,7 +48,7 @@ class TestEditorSearch : public QObject
         m_editor = std::make_unique<TRxRichEdit>();
         m_editor->resize(400, 300);
         m_editor->setPlainText(text);
-        m_editor->SetModified(false);
+        m_editor->Doc()->SetModified(false);
         m_editor->document()->clearUndoRedoStacks();
         m_editor->show();
         return *m_editor;

@@ -47,9 +47,9 @@ private slots:
         QVERIFY(e->Loading());
         QVERIFY(e->isReadOnly());
         QVERIFY(e->document()->characterCount() < m_bytes.size() / 2);
-        QSignalSpy progress(e.get(), &TRxRichEdit::LoadProgress);
+        QSignalSpy progress(e->Doc(), &Document::LoadProgress);
         QTRY_VERIFY_WITH_TIMEOUT(!e->Loading(), 30000);
-        QCOMPARE(progress.last().at(1).toInt(), 100);
+        QCOMPARE(progress.last().at(0).toInt(), 100);
         QVERIFY(!e->isReadOnly());
         QVERIFY(!e->Modified());
         QVERIFY(!e->CanUndo());

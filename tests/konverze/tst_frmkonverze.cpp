@@ -64,7 +64,7 @@ class TestFrmKonverze : public QObject
     {
         m_editor = std::make_unique<TRxRichEdit>();
         m_editor->setPlainText(text);
-        m_editor->SetModified(false);
+        m_editor->Doc()->SetModified(false);
         m_editor->document()->clearUndoRedoStacks();
         return *m_editor;
     }

@@ -80,7 +80,7 @@ class TestTagCommands : public QObject
     {
         editor->setPlainText(text);
         editor->document()->clearUndoRedoStacks();
-        editor->SetModified(false);
+        editor->Doc()->SetModified(false);
         editor->SetSelStart(selStart);
         editor->SetSelLength(selLength);
         return editor;
@@ -300,7 +300,7 @@ void TestTagCommands::textThatWouldOutgrowTheEditorIsRefused()
     editor.setPlainText(line.repeated(TRxRichEdit::MaxLength / 100));
     const int full = editor.TextLength();
     QVERIFY(full + 100 * 1024 > TRxRichEdit::MaxLength);
-    editor.SetModified(false);
+    editor.Doc()->SetModified(false);
     tags.usertagClick(0);
     QCOMPARE(editor.TextLength(), full);
     QVERIFY(!editor.Modified());

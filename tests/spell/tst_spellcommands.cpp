@@ -43,7 +43,7 @@ class TestSpellCommands : public QObject
     void setText(const QString &text)
     {
         m_editor->setPlainText(text);
-        m_editor->SetModified(false);
+        m_editor->Doc()->SetModified(false);
         m_editor->SetSelStart(0);
     }
 

@@ -161,7 +161,7 @@ class TestSpellerDialog : public QObject
     void setUp(const QString &text, int caret = 0, int selLength = 0)
     {
         m_editor->setPlainText(text);
-        m_editor->SetModified(false);
+        m_editor->Doc()->SetModified(false);
         m_editor->document()->clearUndoRedoStacks();
         m_editor->SetSelStart(caret);
         m_editor->SetSelLength(selLength);

@@ -112,7 +112,7 @@ class TestTypingSpellCheck : public QObject
     {
         editor()->SetWholeText(text);
         editor()->SetSelStart(0);
-        editor()->SetModified(false);
+        editor()->Doc()->SetModified(false);
     }
     // The centre of the character at pos, in the viewport.
     QPoint pointAt(int pos) const

@@ -42,7 +42,7 @@ class TestTextCommands : public QObject
         TRxRichEdit *editor = m_form->ActiveEditor();
         if (editor) {
             editor->setPlainText(text);
-            editor->SetModified(false);
+            editor->Doc()->SetModified(false);
             editor->document()->clearUndoRedoStacks();
         }
         return editor;

@@ -29,7 +29,7 @@ void CommandEnabler::UpdateCommands()
         state.canRedo = editor->CanRedo();
         state.selection = editor->SelLength() > 0;
         state.utf8Page = editor->Doc()->TextEncoding() == TextFile::Encoding::Utf8;
-        state.modified = editor->Modified();
+        state.modified = editor->Doc()->Modified();
     }
     const QMimeData *mime = QApplication::clipboard()->mimeData();
     state.canPaste = mime && mime->hasText();
@@ -49,7 +49,9 @@ void CommandEnabler::activePageChanged(TTabSheet *page)
             << connect(m_editor, &QPlainTextEdit::undoAvailable, this, &CommandEnabler::UpdateCommands)
             << connect(m_editor, &QPlainTextEdit::redoAvailable, this, &CommandEnabler::UpdateCommands)
             << connect(m_editor, &QPlainTextEdit::copyAvailable, this, &CommandEnabler::UpdateCommands)
-            << connect(m_editor->Doc(), &Document::FormatChanged, this, &CommandEnabler::UpdateCommands);
+            << connect(m_editor->Doc(), &Document::FormatChanged, this, &CommandEnabler::UpdateCommands)
+            // An open "&Soubor" menu follows the page's flag.
+            << connect(m_editor->Doc(), &Document::ModifiedChanged, this, &CommandEnabler::UpdateCommands);
     }
     UpdateCommands();
 }

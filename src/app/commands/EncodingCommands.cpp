@@ -163,7 +163,7 @@ void EncodingCommands::SetPageEncoding(TTabSheet *page, Encoding encoding)
         return;
     }
 
-    if (!editor->Modified() && doc->HasFile() && QFileInfo::exists(doc->FileName())) {
+    if (!doc->Modified() && doc->HasFile() && QFileInfo::exists(doc->FileName())) {
         // Nothing typed is lost: the file is read again, as the chosen encoding reads it.
         TextFile::Decoded decoded;
         try {
@@ -174,8 +174,7 @@ void EncodingCommands::SetPageEncoding(TTabSheet *page, Encoding encoding)
             return;
         }
         EncodingSwitch::Apply(editor, decoded.format, &decoded.text);
-        editor->SetModified(false);
-        page->SetImageIndex(-1);
+        doc->SetModified(false); // the page is its file again, one undo step away from before
         refresh();
         return;
     }

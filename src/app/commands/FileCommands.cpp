@@ -76,7 +76,6 @@ bool FileCommands::loadFileToNewPage(const QString &fileName)
         throw;
     }
     page->Editor()->setFocus();
-    page->Editor()->SetModified(false);
     return true;
 }
 
@@ -158,7 +157,6 @@ void FileCommands::mmOpenClick()
 void FileCommands::afterSave(TTabSheet *page, const QString &fileName)
 {
     page->SetCaption(QFileInfo(fileName).fileName());
-    page->SetImageIndex(-1);
     m_window->setWindowTitle(CaptionPrefix + fileName);
     emit Saved(page);
 }
@@ -176,7 +174,6 @@ FileCommands::SaveResult FileCommands::savePage(TTabSheet *page)
         m_prompts->ShowError(m_window, e.message());
         return SaveResult::Failed;
     }
-    page->Editor()->SetModified(false);
     afterSave(page, doc->FileName());
     return SaveResult::Saved;
 }
@@ -202,7 +199,6 @@ FileCommands::SaveResult FileCommands::savePageAs(TTabSheet *page)
         m_prompts->ShowError(m_window, e.message());
         return SaveResult::Failed;
     }
-    page->Editor()->SetModified(false);
     m_addToRecent(fileName, 1);
     afterSave(page, fileName);
     return SaveResult::Saved;
@@ -218,7 +214,6 @@ bool FileCommands::SaveInPlace(TTabSheet *page)
         m_prompts->ShowError(m_window, e.message());
         return false;
     }
-    page->Editor()->SetModified(false);
     afterSave(page, page->Doc()->FileName());
     return true;
 }
@@ -265,7 +260,7 @@ bool FileCommands::closePageAsking(TTabSheet *page)
 {
     if (!page)
         return false;
-    if (page->Editor() && page->Editor()->Modified()) {
+    if (page->Doc()->Modified()) {
         switch (
             m_prompts->Confirm(m_window, tr("Soubor %1, byl změněn. Uložit změny?").arg(page->Caption()))) {
         case TPrompts::Yes:
@@ -320,7 +315,7 @@ bool FileCommands::FormCloseQuery()
     TPageControl *pages = m_pages->Pages();
     for (int i = 0; i < pages->PageCount(); ++i) {
         TTabSheet *page = pages->Page(i);
-        if (!page->Editor() || !page->Editor()->Modified())
+        if (!page->Doc()->Modified())
             continue;
         switch (
             m_prompts->Confirm(m_window, tr("Soubor: %1, byl změněn. Uložit změny?").arg(page->Caption()))) {

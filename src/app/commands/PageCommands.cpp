@@ -33,8 +33,7 @@ TTabSheet *PageCommands::CreatePage(const QString &caption)
 {
     auto *page = new TTabSheet;
     page->SetCaption(caption);
-    page->SetImageIndex(-1);
-    auto *editor = new TRxRichEdit;
+    auto *editor = new TRxRichEdit(page->Doc());
     page->SetEditor(editor);
     SetupEditor(editor);
     m_pages->AddPage(page);
@@ -53,23 +52,12 @@ void PageCommands::SetupEditor(TRxRichEdit *editor)
         pal.setColor(group, QPalette::Text, m_template->palette().color(group, QPalette::Text));
     }
     editor->setPalette(pal);
-    editor->SetModified(false);
     editor->SetWindowKeys(m_windowKeys);
     editor->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(editor, &QWidget::customContextMenuRequested, this, [this, editor](const QPoint &pos) {
         if (m_pageMenu)
             m_pageMenu->popup(editor->mapToGlobal(pos));
     });
-    connect(editor, &TRxRichEdit::Changed, this, &PageCommands::markModified);
-}
-
-// The marker goes on the page of the editor that changed; that is the active page for
-// typing, but a find dialog may change a page in the background.
-void PageCommands::markModified(TRxRichEdit *editor)
-{
-    auto *page = editor ? qobject_cast<TTabSheet *>(editor->parentWidget()) : nullptr;
-    if (page && editor->Modified() && page->ImageIndex() != 0)
-        page->SetImageIndex(0);
 }
 
 void PageCommands::DiscardPage(TTabSheet *page, TTabSheet *previous)
@@ -112,7 +100,6 @@ void PageCommands::mmNewClick()
     page->Doc()->SetUntitled(name);
     m_pages->SetActivePage(page);
     page->Editor()->setFocus();
-    page->Editor()->SetModified(false);
 }
 
 void PageCommands::zalvpred1Click()

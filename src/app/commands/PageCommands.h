@@ -49,8 +49,6 @@ signals:
     void ActivePageChanged(TTabSheet *page);
 
 private:
-    void markModified(TRxRichEdit *editor);
-
     TPageControl *m_pages;
     TRxRichEdit *m_template;
     QMenu *m_pageMenu;

@@ -225,9 +225,7 @@ void FileWatch::showDeleted(PageState *state)
         state->kind = BarKind::Deleted;
         // The text is now the only copy: closing the page or the program asks first.
         state->editedBeforeDeletion = page->Doc()->Modified();
-        if (page->Editor())
-            page->Editor()->SetModified(true);
-        page->SetImageIndex(0);
+        page->Doc()->SetModified(true);
         TPageBar *bar = barFor(state, tr("Soubor byl na disku smazán."));
         bar->AddButton(tr("Uložit"), [this, page] {
             if (m_actions.saveInPlace && page)
@@ -296,8 +294,7 @@ void FileWatch::reloadUndoable(PageState *state)
     const CaretPlace caret = CaretPlace::Of(editor);
     editor->ReplaceRange(0, editor->TextLength(), text); // one undo step: Ctrl+Z brings the old text
     caret.Restore(editor);
-    editor->SetModified(false);
-    page->SetImageIndex(-1);
+    page->Doc()->SetModified(false); // the page is its file again
     state->keptSeen = false;
     page->Doc()->SetSignature(signature); // checks again: the bar goes unless it changed meanwhile
     emit Reloaded(page);
@@ -315,8 +312,6 @@ void FileWatch::reloadWhole(PageState *state)
         return;
     }
     editor->AfterLoad([editor, caret] { caret.Restore(editor); });
-    editor->SetModified(false);
-    page->SetImageIndex(-1);
     state->keptSeen = false;
     check(state);
     emit Reloaded(page);

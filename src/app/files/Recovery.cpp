@@ -87,7 +87,7 @@ bool Recovery::Busy() const
 
 void Recovery::WatchPage(TTabSheet *page)
 {
-    if (!page || !page->Editor() || m_states.contains(page))
+    if (!page || m_states.contains(page))
         return;
     auto *state = new PageState;
     state->page = page;
@@ -95,11 +95,10 @@ void Recovery::WatchPage(TTabSheet *page)
     state->pause->setSingleShot(true);
     connect(state->pause, &QTimer::timeout, this, [this, state] { schedule(state); });
     m_states.insert(page, state);
-    connect(page->Editor()->document(), &QTextDocument::contentsChange, this,
-            [this, state](int, int removed, int added) {
-                if (removed != 0 || added != 0)
-                    textChanged(state);
-            });
+    connect(page->Doc(), &Document::ContentsChange, this, [this, state](int, int removed, int added) {
+        if (removed != 0 || added != 0)
+            textChanged(state);
+    });
     connect(page->Doc(), &Document::ModifiedChanged, this,
             [this, state](bool modified) { modifiedChanged(state, modified); });
     connect(page, &QObject::destroyed, this, [this, page] { pageGone(page); });
@@ -198,7 +197,7 @@ void Recovery::sliceStep()
             if (!state || !page->Doc()->Modified())
                 continue;
             m_snapshot.state = state;
-            m_snapshot.total = page->Editor()->document()->characterCount() - 1;
+            m_snapshot.total = page->Doc()->TextLength();
             m_snapshot.text.reserve(m_snapshot.total);
             m_snapshot.changesAtStart = state->changes;
         }
@@ -206,7 +205,7 @@ void Recovery::sliceStep()
             return;
     }
     Snapshot &s = m_snapshot;
-    QTextDocument *doc = s.state->page->Editor()->document();
+    QTextDocument *doc = s.state->page->Doc()->Text();
     QTextCursor cursor(doc);
     qint64 longestChunk = 0;
     // A chunk is begun only when one as long as the longest so far still fits the budget.
@@ -237,7 +236,7 @@ RecoveryCopy Recovery::recordFor(PageState *state) const
     record.caption = page->Caption();
     record.hasFile = doc->HasFile();
     record.encoding = copyEncodingName(doc->TextEncoding());
-    record.caret = page->Editor()->SelStart();
+    record.caret = page->Editor() ? page->Editor()->SelStart() : 0;
     record.order = m_pages->Pages()->IndexOf(page);
     record.signature = doc->Signature();
     return record;
@@ -314,7 +313,7 @@ void Recovery::WriteAllNow()
         if (state->id == 0)
             state->id = m_store->NewId();
         RecoveryCopy record = recordFor(state);
-        record.text = encodeText(record.encoding, state->page->Editor()->PlainText());
+        record.text = encodeText(record.encoding, state->page->Doc()->PlainText());
         QString problem;
         // A failed write leaves the copy taken after the last pause, if there is one.
         if (RecoveryStore::Write(m_store->CopyPath(state->id), record.Serialize(), &problem))
@@ -394,9 +393,7 @@ int Recovery::OfferLeftCopies()
             page->Doc()->SetFormat(utf8);
         }
         page->Doc()->Recover(decodeText(copy.encoding, copy.text), copy.fileName, copy.hasFile,
-                             copy.signature);
-        editor->SetModified(true);
-        page->SetImageIndex(0);
+                             copy.signature); // a modified page, with its marker
         const int caret = copy.caret;
         editor->AfterLoad([editor, caret] { editor->SetSelStart(caret); });
         m_pages->Pages()->SetActivePage(page);

@@ -16,10 +16,20 @@ TTabSheet::TTabSheet(QWidget *parent) : QWidget(parent)
 {
     m_layout = new QVBoxLayout(this);
     m_layout->setContentsMargins(0, 0, 0, 0);
+    m_document = new Document(this);
+    connect(m_document, &Document::ModifiedChanged, this,
+            [this](bool modified) { setImageIndex(modified ? 0 : -1); });
+}
+
+TTabSheet::~TTabSheet()
+{
+    // The editor goes first: it must never show a document already freed.
+    delete m_editor;
 }
 
 void TTabSheet::SetEditor(TRxRichEdit *editor)
 {
+    Q_ASSERT(editor->Doc() == m_document);
     m_editor = editor;
     editor->setParent(this);
     m_layout->addWidget(editor);
@@ -39,14 +49,9 @@ QList<TPageBar *> TTabSheet::Bars() const
     return findChildren<TPageBar *>(QString(), Qt::FindDirectChildrenOnly);
 }
 
-Document *TTabSheet::Doc() const
-{
-    return m_editor ? m_editor->Doc() : nullptr;
-}
-
 QString TTabSheet::Hint() const
 {
-    return m_editor ? m_editor->Doc()->FileName() : QString();
+    return m_document->FileName();
 }
 
 void TTabSheet::SetCaption(const QString &caption)
@@ -55,7 +60,7 @@ void TTabSheet::SetCaption(const QString &caption)
     emit CaptionChanged(this);
 }
 
-void TTabSheet::SetImageIndex(int index)
+void TTabSheet::setImageIndex(int index)
 {
     if (m_imageIndex == index)
         return;

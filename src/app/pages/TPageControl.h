@@ -8,25 +8,28 @@ class TTabStrip;
 class TRxRichEdit;
 class Document;
 
-// One document page: its tab caption, its hint (the document's file identity) and the
-// modified marker image; its one child is its editor.
+// One document page: its document, the editor that shows it (its one child widget), its
+// tab caption, its hint (the document's file identity) and the modified marker image.
 class TTabSheet : public QWidget
 {
     Q_OBJECT
 public:
     explicit TTabSheet(QWidget *parent = nullptr);
+    ~TTabSheet() override;
 
     TRxRichEdit *Editor() const { return m_editor; }
-    void SetEditor(TRxRichEdit *editor); // the page takes ownership
+    // The page takes ownership; the editor shows the page's document.
+    void SetEditor(TRxRichEdit *editor);
 
     QString Caption() const { return m_caption; }
     void SetCaption(const QString &caption);
     // The document's file identity: the path as opened or saved, or the untitled caption.
     QString Hint() const;
-    // The document the page and its editor share.
-    Document *Doc() const;
+    // The page's document: made with the page, gone after its editor.
+    Document *Doc() const { return m_document; }
+    // The modified marker: 0 while the document is modified, -1 otherwise; it follows the
+    // document's flag and nothing else.
     int ImageIndex() const { return m_imageIndex; }
-    void SetImageIndex(int index);
 
     // A message bar above the editor; the page takes ownership. Bars stack in the order
     // they come; a dismissed bar deletes itself.
@@ -38,6 +41,9 @@ signals:
     void ImageIndexChanged(TTabSheet *page);
 
 private:
+    void setImageIndex(int index);
+
+    Document *m_document = nullptr;
     TRxRichEdit *m_editor = nullptr;
     QVBoxLayout *m_layout = nullptr;
     QString m_caption;

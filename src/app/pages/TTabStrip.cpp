@@ -104,6 +104,11 @@ void TTabStrip::setTabText(int index, const QString &text)
     contentsChanged();
 }
 
+QIcon TTabStrip::tabIcon(int index) const
+{
+    return index >= 0 && index < m_tabs.size() ? m_tabs.at(index).icon : QIcon();
+}
+
 void TTabStrip::setTabIcon(int index, const QIcon &icon)
 {
     if (index < 0 || index >= m_tabs.size())

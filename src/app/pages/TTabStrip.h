@@ -24,6 +24,7 @@ public:
 
     QString tabText(int index) const;
     void setTabText(int index, const QString &text);
+    QIcon tabIcon(int index) const;
     void setTabIcon(int index, const QIcon &icon); // null icon = no image
 
     int currentIndex() const;        // -1 when there are no tabs

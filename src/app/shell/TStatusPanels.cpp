@@ -84,7 +84,7 @@ void TStatusPanels::WatchPage(TTabSheet *page)
         return;
     connect(editor, &TRxRichEdit::SelectionChanged, this, &TStatusPanels::ShowCaret);
     // A large file coming in: how far it is, and why typing does nothing yet.
-    connect(editor, &TRxRichEdit::LoadProgress, this, [this](TRxRichEdit *, int percent) {
+    connect(page->Doc(), &Document::LoadProgress, this, [this](int percent) {
         ShowHint(percent < 100 ? tr("Načítá se: %1 %").arg(percent) : QString());
     });
     connect(editor, &TRxRichEdit::LoadBlocked, this, [this](TRxRichEdit *e) {

@@ -523,7 +523,7 @@ private slots:
         QTest::keyClick(e, Qt::Key_A, Qt::AltModifier);
         QTRY_VERIFY(form.mmEdit->isVisible());
         form.mmEdit->close();
-        form.ActiveEditor()->SetModified(false);
+        form.ActiveEditor()->Doc()->SetModified(false);
     }
 
     // Nor a key the editor keeps for moving the caret and selecting: such a tag gets no
@@ -562,7 +562,7 @@ private slots:
         // The tag on a free key still works by its key.
         QTest::keyClick(e, Qt::Key_Q, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(e->PlainText(), QStringLiteral("abc def\n<>ghi\n"));
-        e->SetModified(false);
+        e->Doc()->SetModified(false);
     }
 
     // Undo, cut, copy and paste follow the active editor as it changes, without any menu

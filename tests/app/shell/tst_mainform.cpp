@@ -165,7 +165,8 @@ private slots:
         QVERIFY(form->mmEdit->menuAction()->isEnabled());
     }
 
-    // Typing shows the marker; undoing back to the saved text leaves it until a save.
+    // Typing shows the marker; undoing back to the saved text leaves it; it goes with the
+    // document's flag.
     void modifiedMarker()
     {
         auto form = shownForm();
@@ -177,8 +178,8 @@ private slots:
         form->ActiveEditor()->Undo();
         QCOMPARE(form->ActiveEditor()->PlainText(), QString());
         QCOMPARE(page->ImageIndex(), 0);
-        form->ActiveEditor()->SetModified(false);
-        QCOMPARE(page->ImageIndex(), 0); // only a save takes the marker away
+        form->ActiveEditor()->Doc()->SetModified(false);
+        QCOMPARE(page->ImageIndex(), -1);
         emit form->mmFile->aboutToShow();
         QVERIFY(!form->Commands().Action("mmSave")->isEnabled());
         emit form->mmFile->aboutToHide();

@@ -1,0 +1,282 @@
+// The modified marker on the shown window, one case per way a page becomes modified or
+// unmodified. Each case looks at all that shows it: the image on the page's tab, the
+// document's flag and the close query (which asks about exactly the modified pages).
+#include "app/commands/CommandTable.h"
+#include "app/commands/FileCommands.h"
+#include "app/files/FileWatch.h"
+#include "app/files/Recovery.h"
+#include "app/files/RecoveryStore.h"
+#include "app/pages/TPageBar.h"
+#include "app/pages/TPageControl.h"
+#include "app/pages/TTabStrip.h"
+#include "app/shell/TMainForm.h"
+#include "editor/TRxRichEdit.h"
+#include "settings/TSettingsKeys.h"
+#include "settings/TSettingsStore.h"
+#include "TestFiles.h"
+#include "TFakePrompts.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace K = SettingsKeys;
+
+class TestModifiedMarker : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<TSettingsStore> m_store;
+    std::unique_ptr<TFakePrompts> m_prompts;
+    std::unique_ptr<RecoveryStore> m_recovery;
+    std::unique_ptr<TMainForm> m_form;
+
+    // A page opened on a file of these bytes, shown and active.
+    TTabSheet *open(const QByteArray &bytes, const QString &name = QStringLiteral("a.txt"))
+    {
+        const QString path = m_dir->filePath(name);
+        if (!TestFiles::WriteBytes(path, bytes))
+            return nullptr;
+        m_form->Files()->OpenFile(path);
+        m_form->ActiveEditor()->setFocus();
+        return m_form->ActivePage();
+    }
+    QAction *action(const char *name) const { return m_form->Commands().Action(QString::fromLatin1(name)); }
+
+    // Empty when the tab's image, the document's flag and the close query all say `marked`.
+    QString disagreement(TTabSheet *page, bool marked)
+    {
+        TPageControl *pages = m_form->PageControl();
+        const bool image = !pages->TabStrip()->tabIcon(pages->IndexOf(page)).isNull();
+        const bool flag = page->Doc()->Modified();
+        // Unanswered, the query is cancelled: nothing is saved or closed.
+        m_prompts->confirmTexts.clear();
+        m_form->Files()->FormCloseQuery();
+        const bool asked = m_prompts->confirmTexts.join(QLatin1Char('\n')).contains(page->Caption());
+        m_prompts->confirmTexts.clear();
+        if (image == marked && flag == marked && asked == marked && (page->ImageIndex() == 0) == marked)
+            return {};
+        return QStringLiteral("expected %1: tab image %2, flag %3, close query %4")
+            .arg(marked ? "modified" : "unmodified")
+            .arg(image)
+            .arg(flag)
+            .arg(asked);
+    }
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+        // One tag whose texts are both empty, on F12.
+        m_store = std::make_unique<TSettingsStore>(m_dir->filePath(QStringLiteral("cfg/QUORTOSK.ini")));
+        {
+            TSettingsSession s(*m_store);
+            s.WriteString(K::TagNames, K::ListItem.arg(0), QStringLiteral("Nic"));
+            s.WriteString(K::TagHotKeys, K::ListItem.arg(0), QStringLiteral("F12"));
+            s.WriteString(K::TagStarts, K::ListItem.arg(0), QString());
+            s.WriteString(K::TagEnds, K::ListItem.arg(0), QString());
+        }
+        m_prompts = std::make_unique<TFakePrompts>();
+        m_recovery = std::make_unique<RecoveryStore>(m_dir->filePath(QStringLiteral("recovery")));
+        QVERIFY(m_recovery->Open());
+        m_form = std::make_unique<TMainForm>(m_prompts.get(), m_store.get());
+        m_form->RecoveryCopies()->SetStore(m_recovery.get());
+        m_form->Watch()->SetSettleMs(20);
+        m_form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    }
+
+    void cleanup()
+    {
+        m_form.reset();
+        m_recovery.reset();
+        m_store.reset();
+        m_dir.reset();
+    }
+
+    void typingSetsIt()
+    {
+        TTabSheet *page = open("alfa\r\n");
+        QVERIFY(page);
+        QVERIFY2(disagreement(page, false).isEmpty(), qPrintable(disagreement(page, false)));
+        QTest::keyClicks(page->Editor(), QStringLiteral("x"));
+        QVERIFY2(disagreement(page, true).isEmpty(), qPrintable(disagreement(page, true)));
+    }
+
+    // Undo is a change like any other: back at the saved text the page still counts as
+    // changed until it is saved; so does redo.
+    void undoBackToTheSavedTextKeepsIt()
+    {
+        TTabSheet *page = open("alfa\r\n");
+        QVERIFY(page);
+        TRxRichEdit *editor = page->Editor();
+        QTest::keyClicks(editor, QStringLiteral("x"));
+        QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(editor->PlainText(), QStringLiteral("alfa\n"));
+        QVERIFY2(disagreement(page, true).isEmpty(), qPrintable(disagreement(page, true)));
+        QTest::keyClick(editor, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY2(disagreement(page, false).isEmpty(), qPrintable(disagreement(page, false)));
+        QTest::keyClick(editor, Qt::Key_Y, Qt::ControlModifier); // redo of the typing
+        QCOMPARE(editor->PlainText(), QStringLiteral("xalfa\n"));
+        QVERIFY2(disagreement(page, true).isEmpty(), qPrintable(disagreement(page, true)));
+    }
+
+    // Ctrl+S clears it; a save that fails leaves it (the text is not on disk).
+    void saveClearsIt()
+    {
+        TTabSheet *page = open("alfa\r\n");
+        QVERIFY(page);
+        QTest::keyClicks(page->Editor(), QStringLiteral("x"));
+        QTest::keyClick(page->Editor(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(TestFiles::ReadBytes(page->Hint()), QByteArray("xalfa\r\n"));
+        QVERIFY2(disagreement(page, false).isEmpty(), qPrintable(disagreement(page, false)));
+
+        QTest::keyClicks(page->Editor(), QStringLiteral("y"));
+        m_prompts->saveAnswers << m_dir->filePath(QStringLiteral("missing/folder/b.txt"));
+        m_form->Files()->mmSaveAsClick();
+        QCOMPARE(m_prompts->errors.size(), 1);
+        QVERIFY2(disagreement(page, true).isEmpty(), qPrintable(disagreement(page, true)));
+    }
+
+    // The file changed on disk, the page was edited: reloading makes the page its file
+    // again. The reload is an undo step, and taking it back is a change.
+    void reloadFromDiskClearsIt()
+    {
+        TTabSheet *page = open("alfa\r\n");
+        QVERIFY(page);
+        QTest::keyClicks(page->Editor(), QStringLiteral("x"));
+        QVERIFY(TestFiles::WriteBytes(page->Hint(), "beta\r\n"));
+        QTRY_VERIFY(m_form->Watch()->BarOf(page));
+        QPushButton *reload = nullptr;
+        for (QPushButton *b : m_form->Watch()->BarOf(page)->Buttons())
+            if (b->text() == QStringLiteral("Načíst znovu (zahodit změny)"))
+                reload = b;
+        QVERIFY(reload);
+        QTest::mouseClick(reload, Qt::LeftButton);
+        QCOMPARE(page->Editor()->PlainText(), QStringLiteral("beta\n"));
+        QVERIFY2(disagreement(page, false).isEmpty(), qPrintable(disagreement(page, false)));
+        page->Editor()->setFocus();
+        QTest::keyClick(page->Editor(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(page->Editor()->PlainText(), QStringLiteral("xalfa\n"));
+        QVERIFY2(disagreement(page, true).isEmpty(), qPrintable(disagreement(page, true)));
+    }
+
+    // A file deleted on disk leaves the page as the only copy of its text.
+    void deletionOnDiskSetsIt()
+    {
+        TTabSheet *page = open("alfa\r\n");
+        QVERIFY(page);
+        QVERIFY(QFile::remove(page->Hint()));
+        QTRY_VERIFY(m_form->Watch()->BarOf(page));
+        QVERIFY2(disagreement(page, true).isEmpty(), qPrintable(disagreement(page, true)));
+    }
+
+    // An unmodified page read again in another encoding is its file, read differently: the
+    // changed text leaves no marker. Undoing the step is a change.
+    void encodingSwitchReReadsWithoutIt()
+    {
+        TTabSheet *page = open("\xc4\x8d\x61j\n", QStringLiteral("u.txt")); // "čaj" in UTF-8
+        QVERIFY(page);
+        QCOMPARE(page->Doc()->TextEncoding(), TextFile::Encoding::Utf8);
+        action("mmKodWin1250")->trigger();
+        QCOMPARE(page->Doc()->TextEncoding(), TextFile::Encoding::Windows1250);
+        QCOMPARE(page->Editor()->PlainText(), QStringLiteral("ÄŤaj\n"));
+        QVERIFY2(disagreement(page, false).isEmpty(), qPrintable(disagreement(page, false)));
+        QTest::keyClick(page->Editor(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(page->Doc()->TextEncoding(), TextFile::Encoding::Utf8);
+        QVERIFY2(disagreement(page, true).isEmpty(), qPrintable(disagreement(page, true)));
+    }
+
+    // A text kept from a run that ended without saving comes back as a modified page.
+    void restoredCopySetsIt()
+    {
+        const QString path = m_dir->filePath(QStringLiteral("a.txt"));
+        QVERIFY(TestFiles::WriteBytes(path, "alfa\r\n"));
+        RecoveryCopy copy;
+        copy.fileName = path;
+        copy.caption = QStringLiteral("a.txt");
+        copy.hasFile = true;
+        copy.encoding = QStringLiteral("windows-1250");
+        copy.order = 1;
+        copy.signature = FileSignature::Of(path);
+        copy.text = "alfa a v\xed"
+                    "c\r\n";
+        {
+            RecoveryStore ended(m_dir->filePath(QStringLiteral("recovery")));
+            QVERIFY(ended.Open());
+            QString problem;
+            QVERIFY(RecoveryStore::Write(ended.CopyPath(1), copy.Serialize(), &problem));
+        }
+        m_form->RecoveryCopies()->SetAsk([](QWidget *, int) { return Recovery::Choice::Restore; });
+        QCOMPARE(m_form->RecoveryCopies()->OfferLeftCopies(), 1);
+        TTabSheet *page = m_form->ActivePage();
+        QCOMPARE(page->Caption(), QStringLiteral("a.txt"));
+        QCOMPARE(page->Editor()->PlainText(), QStringLiteral("alfa a víc\n"));
+        QVERIFY2(disagreement(page, true).isEmpty(), qPrintable(disagreement(page, true)));
+    }
+
+    // A tag with both texts empty changes no text, yet marks the page, as it always set the
+    // flag; the marker now shows it too.
+    void emptyTagSetsIt()
+    {
+        TTabSheet *page = open("alfa\r\n");
+        QVERIFY(page);
+        page->Editor()->SetSelStart(1);
+        page->Editor()->SetSelLength(2);
+        QTest::keyClick(page->Editor(), Qt::Key_F12);
+        QCOMPARE(page->Editor()->PlainText(), QStringLiteral("alfa\n"));
+        QCOMPARE(page->Editor()->SelStart(), 1);
+        QCOMPARE(page->Editor()->SelLength(), 0);
+        QVERIFY2(disagreement(page, true).isEmpty(), qPrintable(disagreement(page, true)));
+    }
+
+    // "&Uložit" in the open "&Soubor" menu follows the active page's flag, also when it
+    // changes while the menu is open; Ctrl+S works again once the menu closes.
+    void saveItemInTheOpenFileMenuFollowsIt()
+    {
+        TTabSheet *page = open("alfa\r\n");
+        QVERIFY(page);
+        QAction *save = action("mmSave");
+        m_form->mmFile->popup(m_form->mapToGlobal(QPoint(10, 10)));
+        QTRY_VERIFY(m_form->mmFile->isVisible());
+        QVERIFY(!save->isEnabled());
+        page->Editor()->SetSelText(QStringLiteral("x")); // a change made while the menu is open
+        QVERIFY(save->isEnabled());
+        page->Doc()->Save();
+        QVERIFY(!save->isEnabled());
+        m_form->mmFile->hide();
+        QTRY_VERIFY(save->isEnabled());
+    }
+
+    // Closing a page destroys its editor before its document, also while the text still
+    // comes in; the other pages keep theirs.
+    void closingAPageWhileItsTextComesIn()
+    {
+        QByteArray big;
+        while (big.size() < 3 * 1024 * 1024)
+            big += "radek textu, ktery se nacita po kouskach\r\n";
+        TTabSheet *first = open("alfa\r\n");
+        TTabSheet *page = open(big, QStringLiteral("big.txt"));
+        QVERIFY(first && page);
+        QVERIFY(page->Editor()->Loading());
+        QVERIFY(page->Editor()->isReadOnly());
+        QTest::keyClick(page->Editor(), Qt::Key_F4, Qt::ControlModifier); // "&Zavřít"
+        QCOMPARE(m_form->PageControl()->IndexOf(page), -1);
+        QTest::qWait(20); // the load's timer would fire now
+        QCOMPARE(m_form->ActivePage(), first);
+        QTest::keyClicks(first->Editor(), QStringLiteral("x"));
+        QCOMPARE(first->Editor()->PlainText(), QStringLiteral("xalfa\n"));
+    }
+};
+
+QTEST_MAIN(TestModifiedMarker)
+#include "tst_modifiedmarker.moc"

@@ -43,6 +43,7 @@ void CommandEnabler::UpdateCommands()
         menu->setEnabled(state.pageOpen);
     if (m_saveButton && !state.pageOpen)
         m_saveButton->setEnabled(false);
+    showSaveInFileMenu();
 }
 
 void CommandEnabler::activePageChanged(TTabSheet *page)
@@ -83,11 +84,14 @@ void CommandEnabler::WatchFileMenu(QMenu *fileMenu, QAction *save)
     connect(fileMenu, &QMenu::aboutToHide, this, &CommandEnabler::UpdateCommands, Qt::QueuedConnection);
 }
 
-// The open menu follows the active page's flag; closed, the item is left to the rules above.
-void CommandEnabler::showSaveInFileMenu(bool modified)
+// While the menu is open the item follows the active page's flag, whatever else changes;
+// closed, the table's rule holds.
+void CommandEnabler::showSaveInFileMenu()
 {
-    if (m_fileMenu && m_save && m_fileMenu->isVisible())
-        m_save->setEnabled(modified);
+    if (!m_fileMenu || !m_save || !m_fileMenu->isVisible())
+        return;
+    const TTabSheet *page = m_pages->ActivePage();
+    m_save->setEnabled(page && page->Doc()->Modified());
 }
 
 void CommandEnabler::SetSaveButton(QAction *saveButton)

@@ -39,7 +39,7 @@ public:
 private:
     void activePageChanged(TTabSheet *page);
     void editorCreated(TTabSheet *page);
-    void showSaveInFileMenu(bool modified);
+    void showSaveInFileMenu();
 
     CommandTable *m_table;
     PageCommands *m_pages;

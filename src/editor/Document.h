@@ -14,9 +14,9 @@ class TextLoader;
 
 // One page's document: its text, its file identity (the path as opened or saved, or the
 // untitled caption), the encoding, the modified flag and the last save, and loading and
-// saving. The page owns it and outlives the editor that shows it; the editor shows and edits
-// the text and does no file I/O. Whatever watches the text (the file watch, the recovery
-// copies, the line counter, the spell checks) connects here, not to an editor.
+// saving. The page owns it, and it outlives the editor that shows it; the editor shows and
+// edits the text and does no file I/O. Whatever watches the text (the file watch, the
+// recovery copies, the line counter, the spell checks) connects here, not to an editor.
 class Document : public QObject
 {
     Q_OBJECT

@@ -117,11 +117,11 @@ void TRxRichEdit::showDocument(Document *shown)
     document()->documentLayout()->setPaintDevice(nullptr); // the text shown so far
     delete m_lines;
     m_document = shown;
-    if (isVisible()) {
-        setDocument(shown->Text());
+    if (isVisible() || testAttribute(Qt::WA_WState_Polished)) {
+        setDocument(shown->Text()); // laid out at the viewport's width
     } else {
-        // The text is laid out at the viewport's width. Unshown, the editor has no width yet:
-        // as for a text of its own, nothing is wrapped until it is shown or resized, or a
+        // The text is laid out at the viewport's width. Never shown, the editor has no width
+        // yet: as for a text of its own, nothing is wrapped until it is shown or resized, or a
         // long line would be wrapped at a width no one sees, and laid out so at every change.
         const QSize size = viewport()->size();
         viewport()->resize(0, size.height()); // hidden: no resize event until shown

@@ -212,6 +212,17 @@ void TMainForm::initSettings()
     add(K::mmAutoSpell_Checked, checked(m_typingSpell, &TypingSpellCheck::IsOn, &TypingSpellCheck::SetOn));
 }
 
+void TMainForm::templateLookChosen()
+{
+    // Colours the user chose are his colours, also where they equal today's desktop
+    // colours: a darker desktop theme must not change them at the next start.
+    if (!m_settingsPart)
+        return;
+    const QPalette &pal = editvzor2->palette();
+    m_settingsPart->fontColor = C::TColorFromColor(pal.color(QPalette::Active, QPalette::Text));
+    m_settingsPart->color = C::TColorFromColor(pal.color(QPalette::Active, QPalette::Base));
+}
+
 TFontValues TMainForm::SettingsPart::templateFont() const
 {
     const TRxRichEdit *editvzor2 = form->editvzor2;

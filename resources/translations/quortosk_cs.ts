@@ -371,7 +371,7 @@
     </message>
     <message>
         <source>SpeedP&amp;anel</source>
-        <translation>SpeedP&amp;anel</translation>
+        <translation>Boční p&amp;anel</translation>
     </message>
     <message>
         <source>&amp;Zvětšit text</source>
@@ -414,7 +414,7 @@
         <translation type="unfinished" />
     </message>
     <message>
-        <source>Viceřádkový režim</source>
+        <source>Víceřádkový režim</source>
         <translation type="unfinished" />
     </message>
     <message>
@@ -577,6 +577,13 @@ Nainstalujte český slovník (balíček hunspell-cs).</source>
     <message>
         <source>Error opening %1 - %2</source>
         <translation>Chyba při otevírání %1 - %2</translation>
+    </message>
+</context>
+<context>
+    <name>TFilePanel</name>
+    <message>
+        <source>Přístup odepřen</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -877,7 +884,7 @@ Nainstalujte český slovník (balíček hunspell-cs).</source>
     </message>
     <message>
         <source>SpeedPanel</source>
-        <translation>SpeedPanel</translation>
+        <translation>Boční panel</translation>
     </message>
     <message>
         <source>Konverze</source>
@@ -912,7 +919,7 @@ Nainstalujte český slovník (balíček hunspell-cs).</source>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Help</translation>
+        <translation>&amp;Nápověda</translation>
     </message>
     <message>
         <source>Chcete-li přidat tlačítka příkazů, táhněte a pusťte tlačítka na lištu. Chcete-li je vyjmout, táhněte je pryč z tlačítkové lišty.</source>
@@ -1315,7 +1322,7 @@ Nainstalujte český slovník (balíček hunspell-cs).</source>
     </message>
     <message>
         <source>Hotkey:</source>
-        <translation>Hotkey:</translation>
+        <translation>Klávesa:</translation>
     </message>
     <message>
         <source>Před vybraný text:</source>

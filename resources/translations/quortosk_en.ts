@@ -398,7 +398,7 @@
         <translation>Tabs at the bottom</translation>
     </message>
     <message>
-        <source>Viceřádkový režim</source>
+        <source>Víceřádkový režim</source>
         <translation>Multi-line mode</translation>
     </message>
     <message>
@@ -582,6 +582,13 @@ Install the Czech dictionary (package hunspell-cs).</translation>
     <message>
         <source>Error opening %1 - %2</source>
         <translation>Error opening %1 - %2</translation>
+    </message>
+</context>
+<context>
+    <name>TFilePanel</name>
+    <message>
+        <source>Přístup odepřen</source>
+        <translation>Access denied</translation>
     </message>
 </context>
 <context>

@@ -15,8 +15,9 @@ void setColor(QWidget *w, QPalette::ColorRole role, const QColor &color)
 
 } // namespace
 
-WidgetAppearance::WidgetAppearance(QWidget *model, std::function<QWidget *()> active)
-    : m_model(model), m_active(std::move(active))
+WidgetAppearance::WidgetAppearance(QWidget *model, std::function<QWidget *()> active,
+                                   std::function<void()> applied)
+    : m_model(model), m_active(std::move(active)), m_applied(std::move(applied))
 {}
 
 EditorLook WidgetAppearance::Look() const
@@ -35,4 +36,6 @@ void WidgetAppearance::Apply(const EditorLook &look)
         setColor(w, QPalette::Text, look.text);
         setColor(w, QPalette::Base, look.background);
     }
+    if (m_applied)
+        m_applied();
 }

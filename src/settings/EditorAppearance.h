@@ -26,15 +26,17 @@ public:
 };
 
 // The look held in widgets' fonts and palettes: read from `model` (the template that new pages
-// copy), applied to it and to what `active` answers (the active page's editor, or null).
+// copy), applied to it and to what `active` answers (the active page's editor, or null);
+// `applied` (may be empty) is told after each Apply.
 class WidgetAppearance : public EditorAppearance
 {
 public:
-    WidgetAppearance(QWidget *model, std::function<QWidget *()> active);
+    WidgetAppearance(QWidget *model, std::function<QWidget *()> active, std::function<void()> applied = {});
     EditorLook Look() const override;
     void Apply(const EditorLook &look) override;
 
 private:
     QWidget *m_model;
     std::function<QWidget *()> m_active;
+    std::function<void()> m_applied;
 };

@@ -85,7 +85,9 @@ std::optional<QKeyCombination> Parse(const QString &text)
             mods |= Qt::ControlModifier;
         else if (takePrefix(rest, QLatin1StringView("Alt+")))
             mods |= Qt::AltModifier;
-        else if (rest.size() > 1 && rest.startsWith(QLatin1Char('^')))
+        // "^" is Ctrl; only a last "^" behind another prefix names the key itself, as
+        // "Ctrl+^" is written. A lone "^" is Ctrl alone: no key.
+        else if (rest.startsWith(QLatin1Char('^')) && (rest.size() > 1 || mods == Qt::NoModifier))
             rest = rest.mid(1), mods |= Qt::ControlModifier;
         else
             break;

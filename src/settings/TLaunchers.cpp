@@ -92,6 +92,10 @@ QString EntryText(const QString &target, const QString &arguments, const QString
                   const QString &iconFile, bool sendTo)
 {
     QString exec = execArgument(target);
+    // GLib's launchers look for the program under its name with "%%" still doubled; "env"
+    // is found, and gets the name with the field codes expanded.
+    if (target.contains(QLatin1Char('%')))
+        exec = QStringLiteral("env ") + exec;
     if (!arguments.isEmpty())
         exec += QLatin1Char(' ') + arguments;
     exec += QStringLiteral(" %f");

@@ -18,13 +18,23 @@ namespace {
 // and not so long that the menu would leave the screen.
 QString menuCaption(const QString &name)
 {
-    constexpr int longest = 200;
+    // Long names are cut, so that the menu stays narrow enough to show the keys beside them;
+    // the list in the settings and the stored name keep the whole name.
+    constexpr int longest = 60;
     QString caption = name;
     for (QChar &c : caption)
         if (c == QLatin1Char('\t') || c == QLatin1Char('\r') || c == QLatin1Char('\n'))
             c = QLatin1Char(' ');
-    if (caption.size() > longest)
-        caption = caption.left(longest) + QChar(0x2026);
+    if (caption.size() > longest) {
+        caption.truncate(longest);
+        // A cut-off "&" would make the ellipsis the accelerator ("&&" is a plain "&").
+        qsizetype amps = 0;
+        while (amps < caption.size() && caption.at(caption.size() - 1 - amps) == QLatin1Char('&'))
+            ++amps;
+        if (amps % 2)
+            caption.chop(1);
+        caption += QChar(0x2026);
+    }
     return caption;
 }
 

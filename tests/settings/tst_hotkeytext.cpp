@@ -51,6 +51,8 @@ void TestHotKeyText::parse_data()
 
     QTest::newRow("empty") << "" << none;
     QTest::newRow("Alt+ alone") << "Alt+" << none;
+    QTest::newRow("lone ^ is Ctrl alone") << "^" << none;
+    QTest::newRow("^ with blanks") << " ^ " << none;
     QTest::newRow("modifiers alone") << "Shift+Ctrl+" << none;
     QTest::newRow("modifier key as name") << "Ctrl+Alt" << none;
     QTest::newRow("unknown name") << "Alt+Foo" << none;

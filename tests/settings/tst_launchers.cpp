@@ -47,6 +47,7 @@ private slots:
     void launcher();
     void pressingTwiceRewritesOneFile();
     void awkwardPathsAreQuoted();
+    void percentInThePathStartsThroughGio();
     void folderProblemsAreToldInCzech();
     void onlyDesktopFilesAreWritten();
     void iconIsDrawnAndCopiedForLaunchers();
@@ -108,12 +109,39 @@ void TestLaunchers::awkwardPathsAreQuoted()
     Launchers::MakeLink(QStringLiteral("/opt/my \"odd\" $dir\\50%/quortosk"), QString(), link,
                         QStringLiteral("Two\nlines"), QStringLiteral("/icons/a b.svg"), true);
     const QString text = contents(link);
-    QVERIFY2(
-        text.contains(QStringLiteral("Exec=\"/opt/my \\\\\"odd\\\\\" \\\\$dir\\\\\\\\50%%/quortosk\" %f")),
-        qPrintable(text));
+    QVERIFY2(text.contains(
+                 QStringLiteral("Exec=env \"/opt/my \\\\\"odd\\\\\" \\\\$dir\\\\\\\\50%%/quortosk\" %f")),
+             qPrintable(text));
     QVERIFY(text.contains(QStringLiteral("Comment=Two\\nlines\n")));
     const QString verdict = validate(link);
     QVERIFY2(verdict.isEmpty(), qPrintable(verdict));
+}
+
+// A program under a folder with "%" in its name, started the way GLib-based desktops start
+// launchers: it runs, and gets the file.
+void TestLaunchers::percentInThePathStartsThroughGio()
+{
+    const QString gio = QStandardPaths::findExecutable(QStringLiteral("gio"));
+    QVERIFY2(!gio.isEmpty(), "gio not found (package libglib2.0-bin)");
+    QTemporaryDir folder;
+    QVERIFY(QDir().mkpath(folder.filePath("50% off")));
+    const QString program = folder.filePath("50% off/quortosk");
+    const QString answer = folder.filePath("answer.txt");
+    {
+        QFile script(program);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\nprintf '%s' \"$1\" > '" + answer.toUtf8() + "'\n");
+    }
+    QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString link = folder.filePath("x.desktop");
+    Launchers::MakeLink(program, QString(), link, QStringLiteral("test"), QString(), false);
+    const QString file = folder.filePath("a b.txt");
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(gio, {QStringLiteral("launch"), link, file});
+    QVERIFY(p.waitForFinished(30000));
+    QVERIFY2(p.exitCode() == 0, p.readAll().constData());
+    QTRY_COMPARE(contents(answer), file);
 }
 
 void TestLaunchers::folderProblemsAreToldInCzech()

@@ -97,6 +97,7 @@ private slots:
     void wrap_data();
     void wrap();
     void menuFromTheStore();
+    void longNamesAreCutInTheMenuOnly();
     void afterTextEditedBetweenUses();
     void takenKeysStayWithTheirOwners();
     void rebuildReplacesTheItems();
@@ -191,6 +192,29 @@ void TestTagCommands::menuFromTheStore()
     QCOMPARE(items[3]->text(), QStringLiteral("Tab v názvu"));
     QCOMPARE(items[3]->data().toInt(), 3);
     QVERIFY(m_prompts.errors.isEmpty());
+}
+
+// A name of 200 letters would make the menu as wide as the screen and push the keys out of
+// sight: the caption is cut, the key stays, the stored name stays whole.
+void TestTagCommands::longNamesAreCutInTheMenuOnly()
+{
+    const QString longName = QString(200, QLatin1Char('m'));
+    const QString ampAtCut =
+        QString(59, QLatin1Char('a')) + QStringLiteral("&b") + QString(40, QLatin1Char('c'));
+    storeTags(*m_store, {{longName, "Alt+L", "<", ">"}, {ampAtCut, "", "", ""}, {"Krátký", "Alt+K", "", ""}});
+    QMenu menu;
+    TagCommands tags({}, &m_prompts, nullptr, m_store.get());
+    tags.BuildTagMenu(&menu, {});
+    const QList<QAction *> items = menu.actions();
+    QCOMPARE(items.size(), 3);
+    QVERIFY(items[0]->text().size() < 100);
+    QVERIFY(items[0]->text().endsWith(QChar(0x2026)));
+    QCOMPARE(items[0]->shortcut(), QKeySequence(Qt::ALT | Qt::Key_L));
+    QCOMPARE(items[1]->text(), QString(59, QLatin1Char('a')) + QChar(0x2026)); // no "&…"
+    QCOMPARE(items[2]->text(), QStringLiteral("Krátký"));
+    QVERIFY(menu.sizeHint().width() < 800);
+    TSettingsSession s(*m_store);
+    QCOMPARE(s.ReadString(K::TagNames, K::ListItem.arg(0)), longName);
 }
 
 void TestTagCommands::afterTextEditedBetweenUses()

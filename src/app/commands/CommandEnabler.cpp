@@ -12,7 +12,6 @@ CommandEnabler::CommandEnabler(CommandTable *table, PageCommands *pages, QObject
     : QObject(parent), m_table(table), m_pages(pages)
 {
     setObjectName(QStringLiteral("CommandEnabler"));
-    m_state.saveButton = true;
     connect(pages, &PageCommands::PageCountChanged, this, &CommandEnabler::UpdateCommands);
     connect(pages, &PageCommands::ActivePageChanged, this, &CommandEnabler::activePageChanged);
     connect(pages, &PageCommands::PageCreated, this, &CommandEnabler::editorCreated);
@@ -33,7 +32,7 @@ void CommandEnabler::UpdateCommands()
     }
     const QMimeData *mime = QApplication::clipboard()->mimeData();
     state.canPaste = mime && mime->hasText();
-    state.saveButton = m_state.saveButton && state.pageOpen;
+    state.saveButton = state.pageOpen && !m_savedGrey;
     m_state = state;
     m_table->Apply(m_state);
 }
@@ -58,16 +57,19 @@ void CommandEnabler::activePageChanged(TTabSheet *page)
 
 void CommandEnabler::editorCreated(TTabSheet *page)
 {
-    connect(page->Editor(), &TRxRichEdit::SelectionChanged, this, [this] { setSaveButton(true); });
+    connect(page->Editor(), &TRxRichEdit::SelectionChanged, this, [this] { setSavedGrey(false); });
+    setSavedGrey(false); // a new page is something to save
 }
 
 void CommandEnabler::PageSaved()
 {
-    setSaveButton(false);
+    setSavedGrey(true);
 }
 
-void CommandEnabler::setSaveButton(bool on)
+void CommandEnabler::setSavedGrey(bool grey)
 {
+    m_savedGrey = grey;
+    const bool on = m_state.pageOpen && !grey;
     if (m_state.saveButton == on)
         return;
     // The rest of the state is as last read: every other part of it has its own signal.

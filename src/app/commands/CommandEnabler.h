@@ -20,8 +20,8 @@ class CommandEnabler : public QObject
 public:
     CommandEnabler(CommandTable *table, PageCommands *pages, QObject *parent = nullptr);
 
-    // The speed bar's save button goes grey after a save (until the caret or selection of
-    // an editor moves).
+    // The speed bar's save button is enabled while a page is open; it goes grey after a save
+    // until the caret or selection of an editor moves or a page is created.
     void PageSaved();
 
     // Re-reads the state and applies every rule (UpdateCommands).
@@ -30,11 +30,12 @@ public:
 private:
     void activePageChanged(TTabSheet *page);
     void editorCreated(TTabSheet *page);
-    void setSaveButton(bool on);
+    void setSavedGrey(bool grey);
 
     CommandTable *m_table;
     PageCommands *m_pages;
     QPointer<TRxRichEdit> m_editor;
     QList<QMetaObject::Connection> m_editorLinks;
     CommandState m_state; // as last read
+    bool m_savedGrey = false; // a save greyed the save button; nothing has moved since
 };

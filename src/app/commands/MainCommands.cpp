@@ -372,7 +372,7 @@ void MainCommands::AddRows(CommandTable &t, const Controllers &c)
            .menu = in("pmMAINPAGE", 0),
            .binding = CaptionOf(v, &ViewCommands::TabsCaption, &ViewCommands::MarksChanged)});
     t.Add({.name = "mmMultiLine",
-           .caption = tr("Viceřádkový režim"),
+           .caption = tr("Víceřádkový režim"),
            .handler = run(v, &ViewCommands::mmMultiLineClick),
            .menu = in("pmMAINPAGE", 0),
            .binding = MarkOf(v, &ViewCommands::MultiLineMark, &ViewCommands::MarksChanged)});

@@ -81,15 +81,20 @@ void PageCommands::CloseActivePage()
     emit PageCountChanged(count);
 }
 
-void PageCommands::NoteUntitledCaption(const QString &caption)
+QString PageCommands::TakeUntitledCaption(const QString &caption)
 {
     const QString stem = tr("bezejmenný");
-    if (!caption.startsWith(stem))
-        return;
-    bool number = false;
-    const int n = QStringView(caption).mid(stem.size()).toInt(&number);
-    if (number && n > m_untitledCount)
-        m_untitledCount = n;
+    for (int i = 0; i < m_pages->PageCount(); ++i) {
+        if (m_pages->Page(i)->Caption() == caption)
+            return stem + QString::number(++m_untitledCount);
+    }
+    if (caption.startsWith(stem)) {
+        bool number = false;
+        const int n = QStringView(caption).mid(stem.size()).toInt(&number);
+        if (number && n > m_untitledCount)
+            m_untitledCount = n;
+    }
+    return caption;
 }
 
 void PageCommands::mmNewClick()

@@ -25,9 +25,10 @@ public:
     TTabSheet *ActivePage() const;
     TRxRichEdit *ActiveEditor() const;
     int UntitledCount() const { return m_untitledCount; }
-    // A page brought back under an untitled caption ("bezejmenný3"): New numbers on past it,
-    // so no two pages share a caption.
-    void NoteUntitledCaption(const QString &caption);
+    // The caption for a page brought back under an untitled caption ("bezejmenný3"): that
+    // caption while no open page has it, else the next number. New numbers on past it, so
+    // no two pages share a caption.
+    QString TakeUntitledCaption(const QString &caption);
 
     // A new page with its editor, appended and not yet active.
     TTabSheet *CreatePage(const QString &caption);

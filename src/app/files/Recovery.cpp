@@ -382,9 +382,8 @@ int Recovery::OfferLeftCopies()
     bool allAdopted = true;
     for (const RecoveryStore::LeftCopy &item : left.copies) {
         const RecoveryCopy &copy = item.copy;
-        TTabSheet *page = m_pages->CreatePage(copy.caption);
-        if (!copy.hasFile)
-            m_pages->NoteUntitledCaption(copy.caption);
+        const QString caption = copy.hasFile ? copy.caption : m_pages->TakeUntitledCaption(copy.caption);
+        TTabSheet *page = m_pages->CreatePage(caption);
         WatchPage(page);
         TRxRichEdit *editor = page->Editor();
         if (copy.encoding == EncodingUtf8) { // the page is one before its text comes in
@@ -392,7 +391,8 @@ int Recovery::OfferLeftCopies()
             utf8.encoding = TextFile::Encoding::Utf8;
             page->Doc()->SetFormat(utf8);
         }
-        page->Doc()->Recover(decodeText(copy.encoding, copy.text), copy.fileName, copy.hasFile,
+        page->Doc()->Recover(decodeText(copy.encoding, copy.text), copy.hasFile ? copy.fileName : caption,
+                             copy.hasFile,
                              copy.signature); // a modified page, with its marker
         const int caret = copy.caret;
         editor->AfterLoad([editor, caret] { editor->SetSelStart(caret); });

@@ -11,6 +11,7 @@
 #include <QFileSystemWatcher>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QListView>
 #include <QScrollBar>
 #include <QSortFilterProxyModel>
@@ -100,17 +101,57 @@ public:
 
     QVariant data(const QModelIndex &index, int role) const override
     {
-        if (role == Qt::DecorationRole && index.column() == 0) {
-            constexpr QFileDevice::Permissions exe =
-                QFileDevice::ExeOwner | QFileDevice::ExeUser | QFileDevice::ExeGroup | QFileDevice::ExeOther;
-            return (permissions(index) & exe) ? m_program : m_document;
-        }
+        if (role == Qt::DecorationRole && index.column() == 0)
+            return isProgram(index) ? m_program : m_document;
         return QFileSystemModel::data(index, role);
     }
 
 private:
+    // The program extensions of DOS and Windows, and what Linux marks executable.
+    bool isProgram(const QModelIndex &index) const
+    {
+        static const QStringList extensions = {QStringLiteral("exe"), QStringLiteral("com"),
+                                               QStringLiteral("bat"), QStringLiteral("pif")};
+        const QString name = fileName(index);
+        const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+        if (dot > 0 && extensions.contains(name.mid(dot + 1), Qt::CaseInsensitive))
+            return true;
+        constexpr QFileDevice::Permissions exe =
+            QFileDevice::ExeOwner | QFileDevice::ExeUser | QFileDevice::ExeGroup | QFileDevice::ExeOther;
+        return permissions(index) & exe;
+    }
+
     QIcon m_document;
     QIcon m_program;
+};
+
+// The file model keeps the folders on the way to every folder it has shown, and lists them
+// in spite of its filter (a subfolder once entered came back in its parent's list): only
+// the way down to the shown folder is let through, never a folder inside it.
+class TOrdinaryFiles : public QSortFilterProxyModel
+{
+public:
+    TOrdinaryFiles(QFileSystemModel *source, QObject *parent)
+        : QSortFilterProxyModel(parent), m_source(source)
+    {
+        setSourceModel(source);
+    }
+    void SetFolder(const QString &folder)
+    {
+        m_folder = folder;
+        invalidateFilter();
+    }
+
+protected:
+    bool filterAcceptsRow(int row, const QModelIndex &parent) const override
+    {
+        const QModelIndex index = m_source->index(row, 0, parent);
+        return !m_source->isDir(index) || DriveList::IsWithin(m_folder, m_source->filePath(index));
+    }
+
+private:
+    QFileSystemModel *m_source;
+    QString m_folder;
 };
 
 QIcon themeIcon(const char *name, QStyle::StandardPixmap fallback)
@@ -237,6 +278,21 @@ TFilePanel::TFilePanel(const QString &startFolder, std::function<void(const QStr
     FileListBox1->setUniformItemSizes(true);
     FileListBox1->setIconSize(QSize(16, 16));
     files->addWidget(FileListBox1);
+    // A folder that cannot be read says so where its files would stand.
+    lblNoAccess = new QLabel(tr("Přístup odepřen"), FileListBox1->viewport());
+    lblNoAccess->setObjectName(QStringLiteral("lblNoAccess"));
+    lblNoAccess->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblNoAccess->setWordWrap(true);
+    lblNoAccess->setEnabled(false);
+    lblNoAccess->setAttribute(Qt::WA_TransparentForMouseEvents);
+    lblNoAccess->hide();
+    auto *noAccess = new QVBoxLayout(FileListBox1->viewport());
+    noAccess->addWidget(lblNoAccess);
+    noAccess->addStretch(1);
+    FolderReadable = [](const QString &folder) {
+        const QFileInfo info(folder);
+        return info.isReadable() && info.isExecutable();
+    };
 
     Splitter2->addWidget(pnlDIRS);
     Splitter2->addWidget(pnlFILES);
@@ -251,6 +307,7 @@ TFilePanel::~TFilePanel()
     // The models read in threads of their own that use the icons: they go first.
     delete m_folders;
     delete m_dirModel;
+    delete m_files;
     delete m_fileModel;
 }
 
@@ -281,7 +338,8 @@ void TFilePanel::createModels()
 
     m_fileModel = new TFileModel(this);
     m_fileModel->setIconProvider(m_icons.get());
-    FileListBox1->setModel(m_fileModel);
+    m_files = new TOrdinaryFiles(m_fileModel, this);
+    FileListBox1->setModel(m_files);
     fillDrives();
     showFolder();
 }
@@ -343,8 +401,10 @@ void TFilePanel::showFolder()
     m_watcher->addPath(m_folder);
 
     FileListBox1->clearSelection();
+    static_cast<TOrdinaryFiles *>(m_files)->SetFolder(m_folder);
     m_fileModel->setRootPath(m_folder);
-    FileListBox1->setRootIndex(m_fileModel->index(m_folder));
+    FileListBox1->setRootIndex(m_files->mapFromSource(m_fileModel->index(m_folder)));
+    lblNoAccess->setVisible(FolderReadable && !FolderReadable(m_folder));
 }
 
 // The current folder in the middle, and the way down to it from the left edge.
@@ -385,7 +445,7 @@ QStringList TFilePanel::selectedFiles() const
     const QModelIndex shown = FileListBox1->rootIndex();
     for (const QModelIndex &row : std::as_const(rows)) {
         if (row.column() == 0 && row.parent() == shown)
-            paths << AddBackslash(m_folder) + m_fileModel->fileName(row);
+            paths << AddBackslash(m_folder) + m_fileModel->fileName(m_files->mapToSource(row));
     }
     return paths;
 }

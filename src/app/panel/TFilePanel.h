@@ -11,8 +11,10 @@ class QAbstractFileIconProvider;
 class QComboBox;
 class QFileSystemModel;
 class QFileSystemWatcher;
+class QLabel;
 class QListView;
 class QModelIndex;
+class QSortFilterProxyModel;
 class QSplitter;
 class QTreeView;
 
@@ -65,6 +67,9 @@ public:
     QSplitter *Splitter2 = nullptr;
     QWidget *pnlFILES = nullptr; // file part
     QListView *FileListBox1 = nullptr;
+    QLabel *lblNoAccess = nullptr; // shown over the list for a folder that cannot be read
+    // Whether a folder's files can be listed; asked at each change of folder.
+    std::function<bool(const QString &)> FolderReadable;
 
 private:
     class TDriveFolders;
@@ -85,6 +90,7 @@ private:
     QFileSystemModel *m_dirModel = nullptr;
     TDriveFolders *m_folders = nullptr; // the dir model cut to the drive
     QFileSystemModel *m_fileModel = nullptr;
+    QSortFilterProxyModel *m_files = nullptr; // the file model as the list shows it
     QFileSystemWatcher *m_watcher = nullptr; // the current folder
     int m_dirsHeight = 105;
     bool m_dirsPending = true; // waits for the splitter's first height

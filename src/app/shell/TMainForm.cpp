@@ -143,7 +143,8 @@ void TMainForm::createControllers()
     connect(m_pages, &PageCommands::PageCreated, m_typingSpell,
             [this](TTabSheet *page) { m_typingSpell->WatchEditor(page->Editor()); });
     m_tags = new TagCommands([this] { return ActiveEditor(); }, m_prompts, this, m_settings, this);
-    m_appearance = std::make_unique<WidgetAppearance>(editvzor2, [this] { return ActiveEditor(); });
+    m_appearance = std::make_unique<WidgetAppearance>(
+        editvzor2, [this] { return ActiveEditor(); }, [this] { templateLookChosen(); });
     m_settingsDialog = new SettingsCommands(
         m_appearance.get(),
         [this](const QStringList &names, const QStringList &keys) { m_tags->RebuildTagMenu(names, keys); },

@@ -137,4 +137,5 @@ private:
     TFormStorage *FormStorage1 = nullptr; // owned by m_settingsPart; null without a store
     TMRUManager *MRUMan = nullptr;
     QString m_startDir; // the side panel's folder: read at creation, written by Exit, kept in step
+    void templateLookChosen(); // the template's colours were chosen: stored as themselves
 };

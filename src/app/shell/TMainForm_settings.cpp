@@ -171,14 +171,21 @@ void TMainForm::initSettings()
     p.AddTruth(
         K::PageControl1_MultiLine, [this] { return PageControl1->MultiLine(); },
         [this](bool v) { PageControl1->SetMultiLine(v); });
+    // The panel's sizes are kept at 96 dots per inch, so that it looks alike on every screen.
+    const int ppi = TFormStorage::PixelsPerInch();
+    auto onScreen = [ppi](qint32 v) { return C::MulDiv(v, ppi, 96); };
+    auto stored = [ppi](int v) { return C::MulDiv(v, 96, ppi); };
+    part->levyWidth->SetWidth(onScreen(140));
+    pnlLEVY->SetDirsHeight(onScreen(105));
+    pnlLEVY->SetDriveWidth(onScreen(137));
     p.AddInteger(
-        K::pnlLEVY_Width, [part] { return part->levyWidth->Width(); },
-        [part](qint32 v) { part->levyWidth->SetWidth(v); });
+        K::pnlLEVY_Width, [part, stored] { return stored(part->levyWidth->Width()); },
+        [part, onScreen](qint32 v) { part->levyWidth->SetWidth(onScreen(v)); });
     add(K::pnlLEVY_Visible, shown(pnlLEVY));
     add(K::mmSpeed_Checked, checked(m_view, &ViewCommands::SidePanelMark, &ViewCommands::SetSidePanelMark));
     p.AddInteger(
-        K::pnlDIRS_Height, [this] { return pnlLEVY->DirsHeight(); },
-        [this](qint32 v) { pnlLEVY->SetDirsHeight(v); });
+        K::pnlDIRS_Height, [this, stored] { return stored(pnlLEVY->DirsHeight()); },
+        [this, onScreen](qint32 v) { pnlLEVY->SetDirsHeight(onScreen(v)); });
     // Tabs at the sides are not offered: they stay at the top, but the stored value is
     // kept and written back while the tabs have not been moved since.
     p.AddEnum(
@@ -193,8 +200,8 @@ void TMainForm::initSettings()
                 PageControl1->SetTabsAtBottom(v == 1);
         });
     p.AddInteger(
-        K::DriveComboBox1_Width, [this] { return pnlLEVY->DriveWidth(); },
-        [this](qint32 v) { pnlLEVY->SetDriveWidth(v); });
+        K::DriveComboBox1_Width, [this, stored] { return stored(pnlLEVY->DriveWidth()); },
+        [this, onScreen](qint32 v) { pnlLEVY->SetDriveWidth(onScreen(v)); });
     add(K::mmTOOLBAR_Checked, checked(m_view, &ViewCommands::ToolBarMark, &ViewCommands::SetToolBarMark));
     p.AddFont(
         K::editvzor2_Font, [part] { return part->templateFont(); },
@@ -210,6 +217,17 @@ void TMainForm::initSettings()
         });
     add(K::ToolBar_Visible, shown(ToolBar));
     add(K::mmAutoSpell_Checked, checked(m_typingSpell, &TypingSpellCheck::IsOn, &TypingSpellCheck::SetOn));
+}
+
+void TMainForm::templateLookChosen()
+{
+    // Colours the user chose are his colours, also where they equal today's desktop
+    // colours: a darker desktop theme must not change them at the next start.
+    if (!m_settingsPart)
+        return;
+    const QPalette &pal = editvzor2->palette();
+    m_settingsPart->fontColor = C::TColorFromColor(pal.color(QPalette::Active, QPalette::Text));
+    m_settingsPart->color = C::TColorFromColor(pal.color(QPalette::Active, QPalette::Base));
 }
 
 TFontValues TMainForm::SettingsPart::templateFont() const

@@ -71,6 +71,7 @@ private slots:
     void textChangedWhileCopyingIsCopiedAgain();
     void leftCopiesOffered_data();
     void leftCopiesOffered();
+    void untitledCopyTakesAFreeCaption();
     void largeCopyGetsItsCaretBack();
     void writeAllNowKeepsEveryUnsavedPage();
     void killedProgramsTextComesBack();
@@ -282,6 +283,41 @@ void TestRecovery::leftCopiesOffered()
 }
 
 // A restored text larger than what is shown at once gets its caret back where it was.
+// Beside the start's own "bezejmenný1", a kept "bezejmenný1" takes the next number, and a
+// kept "bezejmenný2" then moves on past that one; a free caption stays as it was.
+void TestRecovery::untitledCopyTakesAFreeCaption()
+{
+    QString problem;
+    {
+        RecoveryStore dead(folder());
+        QVERIFY(dead.Open());
+        int order = 0;
+        for (const char *caption : {"bezejmenný1", "bezejmenný2", "bezejmenný7"}) {
+            RecoveryCopy copy;
+            copy.fileName = copy.caption = QString::fromUtf8(caption);
+            copy.encoding = QStringLiteral("windows-1250");
+            copy.order = ++order;
+            copy.text = "text " + QByteArray::number(order);
+            QVERIFY(RecoveryStore::Write(dead.CopyPath(order), copy.Serialize(), &problem));
+        }
+    }
+    Recovery *recovery = m_form->RecoveryCopies();
+    recovery->SetAsk([](QWidget *, int) { return Recovery::Choice::Restore; });
+    QCOMPARE(recovery->OfferLeftCopies(), 3);
+    TPageControl *pages = m_form->PageControl();
+    QStringList captions, hints;
+    for (int i = 0; i < pages->PageCount(); ++i) {
+        captions << pages->Page(i)->Caption();
+        hints << pages->Page(i)->Doc()->FileName();
+    }
+    QCOMPARE(captions, QStringList({"bezejmenný1", "bezejmenný2", "bezejmenný3", "bezejmenný7"}));
+    QCOMPARE(hints, captions);
+    QCOMPARE(pages->Page(1)->Editor()->PlainText(), QStringLiteral("text 1"));
+    QCOMPARE(pages->Page(2)->Editor()->PlainText(), QStringLiteral("text 2"));
+    m_form->Pages()->mmNewClick();
+    QCOMPARE(pages->ActivePage()->Caption(), QStringLiteral("bezejmenný8"));
+}
+
 void TestRecovery::largeCopyGetsItsCaretBack()
 {
     RecoveryCopy copy;

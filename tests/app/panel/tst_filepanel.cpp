@@ -1,14 +1,15 @@
 // The side panel on the shown main window: a folder with Czech file names, a hidden file, an
 // executable and a subfolder; files opened by Enter and double clicks, keys that only
 // navigate, the folder tree, the drive list, the splitters and the start folder.
-#include "TestFiles.h"
 #include "app/commands/CommandTable.h"
 #include "app/commands/FileCommands.h"
 #include "app/commands/PageCommands.h"
 #include "app/pages/TPageControl.h"
 #include "app/panel/TFilePanel.h"
 #include "app/shell/TMainForm.h"
+#include "settings/TFormStorage.h"
 #include "settings/TSettingsStore.h"
+#include "TestFiles.h"
 #include "TFakePrompts.h"
 
 #include <QAction>
@@ -16,9 +17,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileSystemModel>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
+#include <QProcess>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -72,6 +75,10 @@ private slots:
     void driveListKeepsEachDrivesFolder();
     void draggingSplitter1SizesDriveList();
     void storedSizesReachTheWidgets();
+    void storedSizesFollowTheScreensResolution();
+    void enteredSubfolderStaysOutOfTheList();
+    void programGlyphByExtensionToo();
+    void unreadableFolderSaysSo();
 
 private:
     QString data(const QString &name = QString()) const
@@ -474,6 +481,110 @@ void TestFilePanel::storedSizesReachTheWidgets()
     QVERIFY(!panel.isVisible());
     QTest::keyClick(form.get(), Qt::Key_F9);
     QTRY_COMPARE(panel.pnlDIRS->height(), 150);
+}
+
+// The sizes are kept at 96 dots per inch: on a screen of 192 they are twice as large, and
+// written back as they were read. Runs this test again in a process of its own whose screen
+// has 192 dots per inch.
+void TestFilePanel::storedSizesFollowTheScreensResolution()
+{
+    if (qEnvironmentVariableIsEmpty("QUORTOSK_TEST_DPI_CHILD")) {
+        const QString config = m_dir->filePath(QStringLiteral("screen.json"));
+        QVERIFY(TestFiles::WriteBytes(config, R"({"screens": [{"name": "big", "x": 0, "y": 0,
+            "width": 2400, "height": 1600, "logicalDpi": 192, "logicalBaseDpi": 96, "dpr": 1}]})"));
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QUORTOSK_TEST_DPI_CHILD"), QStringLiteral("1"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:configfile=") + config);
+        env.insert(QStringLiteral("QT_ENABLE_HIGHDPI_SCALING"), QStringLiteral("0"));
+        child.setProcessEnvironment(env);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("storedSizesFollowTheScreensResolution")});
+        QVERIFY(child.waitForFinished(120000));
+        const QByteArray out = child.readAll();
+        QVERIFY2(child.exitCode() == 0
+                     && out.contains("PASS   : TestFilePanel::storedSizesFollowTheScreensResolution"),
+                 out.constData());
+        return;
+    }
+    QCOMPARE(TFormStorage::PixelsPerInch(), 192);
+    writeConfig("pnlLEVY_Visible=True\nmmSpeed_Checked=True\npnlLEVY_Width=180\npnlDIRS_Height=150\n"
+                "DriveComboBox1_Width=90\n");
+    for (int run = 0; run < 2; ++run) { // a second start must not grow them
+        auto form = start();
+        QVERIFY(form);
+        form->resize(1400, 1000);
+        TFilePanel &panel = *form->pnlLEVY;
+        QTRY_COMPARE(panel.width(), 360);
+        QTRY_COMPARE(panel.pnlDIRS->height(), 300);
+        QCOMPARE(panel.DriveComboBox1->width(), 180);
+        form->close();
+        TSettingsSession s(*m_store);
+        QCOMPARE(s.ReadString("Options", "pnlLEVY_Width"), QStringLiteral("180"));
+        QCOMPARE(s.ReadString("Options", "pnlDIRS_Height"), QStringLiteral("150"));
+        QCOMPARE(s.ReadString("Options", "DriveComboBox1_Width"), QStringLiteral("90"));
+    }
+}
+
+// The file model keeps the folders it has been through: after going down into a folder and
+// back up, that folder must still not be listed.
+void TestFilePanel::enteredSubfolderStaysOutOfTheList()
+{
+    auto form = start();
+    QVERIFY(form);
+    TFilePanel &panel = *form->pnlLEVY;
+    QTRY_COMPARE(listed(panel), Listed);
+    QVERIFY(openInTree(panel, QStringLiteral("Šablony")));
+    QTRY_COMPARE(listed(panel), QStringList{"vzor.txt"});
+    QVERIFY(panel.SetFolder(data()));
+    QTRY_COMPARE(listed(panel), Listed);
+    QTest::qWait(200); // the model's reading thread has had its say
+    QCOMPARE(listed(panel), Listed);
+}
+
+void TestFilePanel::programGlyphByExtensionToo()
+{
+    for (const char *name : {"instalace.EXE", "dávka.bat", "starý.com", "zástupce.pif", "exe.txt"})
+        QVERIFY(TestFiles::WriteBytes(data(QString::fromUtf8(name)), "x"));
+    auto form = start();
+    QVERIFY(form);
+    TFilePanel &panel = *form->pnlLEVY;
+    QTRY_VERIFY(listed(panel).contains(QStringLiteral("zástupce.pif")));
+    auto glyph = [&panel](const QString &name) {
+        const QModelIndex root = panel.FileListBox1->rootIndex();
+        const QAbstractItemModel *model = panel.FileListBox1->model();
+        for (int row = 0; row < model->rowCount(root); ++row) {
+            const QModelIndex index = model->index(row, 0, root);
+            if (index.data().toString() == name)
+                return index.data(Qt::DecorationRole).value<QIcon>().pixmap(16, 16).toImage();
+        }
+        return QImage();
+    };
+    const QImage document = glyph(QStringLiteral("hrad.txt"));
+    const QImage program = glyph(QStringLiteral("spustit.sh"));
+    QVERIFY(!document.isNull() && program != document);
+    for (const char *name : {"instalace.EXE", "dávka.bat", "starý.com", "zástupce.pif"})
+        QVERIFY2(glyph(QString::fromUtf8(name)) == program, name);
+    QCOMPARE(glyph(QStringLiteral("exe.txt")), document);
+}
+
+// Root reads every folder: whether a folder can be read is asked through the panel's own
+// question, answered here for the folder "Prázdná".
+void TestFilePanel::unreadableFolderSaysSo()
+{
+    auto form = start();
+    QVERIFY(form);
+    TFilePanel &panel = *form->pnlLEVY;
+    QVERIFY(!panel.lblNoAccess->isVisible());
+    const QString locked = data(QStringLiteral("Prázdná"));
+    panel.FolderReadable = [locked](const QString &folder) { return folder != locked; };
+    QVERIFY(panel.SetFolder(locked));
+    QVERIFY(panel.lblNoAccess->isVisible());
+    QCOMPARE(panel.lblNoAccess->text(), QStringLiteral("Přístup odepřen"));
+    QVERIFY(panel.SetFolder(data()));
+    QVERIFY(!panel.lblNoAccess->isVisible());
+    QTRY_COMPARE(listed(panel), Listed);
 }
 
 QTEST_MAIN(TestFilePanel)

@@ -9,6 +9,8 @@
 #include "app/shell/TMainForm.h"
 #include "editor/TRxRichEdit.h"
 #include "speedbar/TSpeedBar.h"
+#include "speedbar/TSpeedButton.h"
+#include "TestFiles.h"
 #include "TFakePrompts.h"
 
 #include <QAction>
@@ -20,6 +22,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 
@@ -163,6 +166,35 @@ private slots:
         form->Pages()->mmNewClick();
         QVERIFY(form->Commands().Action("mmSave")->isEnabled());
         QVERIFY(form->mmEdit->menuAction()->isEnabled());
+    }
+
+    // The speed bar's save button: enabled from the start page on, grey after a save until
+    // the caret moves, grey without pages, enabled again by a new page.
+    void saveButtonFollowsPagesAndSaves()
+    {
+        auto form = shownForm();
+        QVERIFY(form);
+        QWidget *button = form->ToolBar->Button(QStringLiteral("savebutton"));
+        QVERIFY(button);
+        QVERIFY(button->isEnabled());
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("a.txt"));
+        QVERIFY(TestFiles::WriteBytes(path, "abc"));
+        QVERIFY(form->Files()->OpenFileReporting(path));
+        QVERIFY(button->isEnabled());
+        QVERIFY(form->Files()->SaveInPlace(form->ActivePage()));
+        QVERIFY(!button->isEnabled());
+        form->ActiveEditor()->SetSelStart(2);
+        QVERIFY(button->isEnabled());
+        form->Files()->SaveInPlace(form->ActivePage());
+        QVERIFY(!button->isEnabled());
+        form->Pages()->mmNewClick();
+        QVERIFY(button->isEnabled());
+        while (form->ActivePage())
+            form->Pages()->CloseActivePage();
+        QVERIFY(!button->isEnabled());
+        form->Pages()->mmNewClick();
+        QVERIFY(button->isEnabled());
     }
 
     // Typing shows the marker; undoing back to the saved text leaves it; it goes with the

@@ -13,14 +13,17 @@
 #include "TFakePrompts.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QPushButton>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 
 class TestMainFormSettings : public QObject
@@ -38,6 +41,7 @@ private slots:
     void lowerCaseFalseUnticksWrapOfNewPages();
     void restoredViewReachesTheWindow();
     void fontAndColoursReachNewPages();
+    void standardLookIsStoredAsBlackOnWhite();
     void storedShowCmd2StartsMinimized();
     void placementSurvivesRestart();
 
@@ -296,6 +300,38 @@ void TestMainFormSettings::fontAndColoursReachNewPages()
     QCOMPARE(editor->font().pointSize(), 12);
     QCOMPARE(editor->palette().color(QPalette::Active, QPalette::Base), QColor(255, 0, 0));
     QCOMPARE(editor->palette().color(QPalette::Active, QPalette::Text), QColor(0, 0, 255));
+}
+
+// The desktop's window colours are white and black here too: "&Standard" must still store
+// the colours themselves, or a dark desktop theme would darken the editor at the next start.
+void TestMainFormSettings::standardLookIsStoredAsBlackOnWhite()
+{
+    QPalette desktop = QGuiApplication::palette();
+    desktop.setColor(QPalette::Base, Qt::white);
+    desktop.setColor(QPalette::Text, Qt::black);
+    QApplication::setPalette(desktop);
+    auto form = start();
+    QVERIFY(form);
+    bool pressed = false;
+    QTimer::singleShot(0, [&pressed] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        auto *standard = dialog ? dialog->findChild<QPushButton *>(QStringLiteral("Button2")) : nullptr;
+        auto *ok = dialog ? dialog->findChild<QPushButton *>(QStringLiteral("btnOK")) : nullptr;
+        if (!standard || !ok) {
+            if (dialog)
+                dialog->close();
+            return;
+        }
+        standard->click();
+        ok->click();
+        pressed = true;
+    });
+    form->Commands().Action(QStringLiteral("mmNASTAV"))->trigger();
+    QVERIFY(pressed);
+    QVERIFY(closeForm(*form));
+    QCOMPARE(read("Options", "editvzor2_Color"), QStringLiteral("16777215"));
+    QCOMPARE(read("Options", "editvzor2_FontColor"), QStringLiteral("0"));
+    QCOMPARE(read("Options", "editvzor2_FontName"), QStringLiteral("Courier New"));
 }
 
 void TestMainFormSettings::storedShowCmd2StartsMinimized()

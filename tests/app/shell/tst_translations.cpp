@@ -192,6 +192,18 @@ private slots:
             << "TSettingsStore"
             << "Settings file '%1' is damaged; the values that could not be read keep their defaults"
             << "Soubor nastavení '%1' je poškozený; hodnoty, které nešlo přečíst, zůstávají výchozí";
+        QTest::newRow("hot key label") << "TfrmNASTAV"
+                                       << "Hotkey:"
+                                       << "Klávesa:";
+        QTest::newRow("side panel item") << "MainCommands"
+                                         << "SpeedP&anel"
+                                         << "Boční p&anel";
+        QTest::newRow("side panel button") << "TSpeedBar"
+                                           << "SpeedPanel"
+                                           << "Boční panel";
+        QTest::newRow("setup help") << "TSpeedbarSetupWindow"
+                                    << "&Help"
+                                    << "&Nápověda";
         QTest::newRow("Czech source stays") << "MainCommands"
                                             << "&Soubor"
                                             << "";

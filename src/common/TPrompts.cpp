@@ -35,8 +35,8 @@ TPrompts::Answer TDialogPrompts::Confirm(QWidget *parent, const QString &text)
 
 bool TDialogPrompts::ConfirmOverwrite(QWidget *parent, const QString &text)
 {
-    QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(), text,
-                    QMessageBox::NoButton, parent);
+    QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(), text, QMessageBox::NoButton,
+                    parent);
     QPushButton *overwrite =
         box.addButton(QCoreApplication::translate("TPrompts", "Přepsat"), QMessageBox::AcceptRole);
     QPushButton *cancel =

@@ -145,9 +145,9 @@ void TStoredProperties::saveList(TSettingsSession &session, const QString &key, 
 
 void TStoredProperties::restoreList(TSettingsSession &session, const QString &key, const Entry &entry)
 {
-    int count = qMin(C::DecodeInteger(C::Trim(session.ReadString(key, SettingsKeys::Count,
-                                                                 QStringLiteral("0")))),
-                     MaxListLines);
+    int count =
+        qMin(C::DecodeInteger(C::Trim(session.ReadString(key, SettingsKeys::Count, QStringLiteral("0")))),
+             MaxListLines);
     // Lines past the last one the file holds would only be empty: a huge "Count" over a
     // few lines reads those few.
     int held = 0;

@@ -200,7 +200,8 @@ QByteArray moveAsideAt(int dirFd, const QByteArray &name, QByteArray asName, int
 
 // Removes an opened folder's entries but folders and `keep`, then the folder itself (when
 // empty); closes its descriptors.
-void removeFolderAt(int parentFd, const QByteArray &name, int dirFd, int lockFd, const QList<QByteArray> &keep)
+void removeFolderAt(int parentFd, const QByteArray &name, int dirFd, int lockFd,
+                    const QList<QByteArray> &keep)
 {
     for (const Entry &entry : entriesOf(dirFd))
         if (!S_ISDIR(entry.st.st_mode) && !keep.contains(entry.name))

@@ -245,8 +245,7 @@ void TMainForm::EndWithoutQuestions()
 
 void TMainForm::ReportOnTerminal(const QString &text)
 {
-    std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
-                 qPrintable(text));
+    std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()), qPrintable(text));
 }
 
 TTabSheet *TMainForm::ActivePage() const

@@ -316,7 +316,7 @@ TInstanceChannel::Probe TInstanceChannel::probe(const QString &name, QLocalSocke
 }
 
 TInstanceChannel::Role TInstanceChannel::forward(QLocalSocket &socket, const QStringList &arguments,
-                                                const QString &folder)
+                                                 const QString &folder)
 {
     // Only the first argument travels; one that would not fit is refused here, saying why.
     const bool hasArgument = !arguments.isEmpty() && !arguments.first().isEmpty();

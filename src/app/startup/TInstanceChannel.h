@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QByteArray>
-#include <QQueue>
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QQueue>
 #include <QString>
 #include <QStringList>
 #include <QTimer>

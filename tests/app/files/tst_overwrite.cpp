@@ -2,13 +2,13 @@
 // the close query and a restored recovery copy ask before overwriting, and "Storno" keeps
 // both the other version and the page; a write landing right after our own rename is never
 // taken for ours; two pages of one file each see the other's save as a change.
-#include "TestFiles.h"
 #include "app/commands/FileCommands.h"
 #include "app/files/FileWatch.h"
 #include "app/pages/TPageBar.h"
 #include "app/pages/TPageControl.h"
 #include "app/shell/TMainForm.h"
 #include "editor/TRxRichEdit.h"
+#include "TestFiles.h"
 #include "TFakePrompts.h"
 
 #include <QDir>

@@ -2,11 +2,11 @@
 // devices, FIFOs, a dangling link as a lock, a link as the damaged folder. Each is made for
 // real in a temporary state folder (device nodes with mknod, never the machine's /dev); the
 // scan of left copies must never follow, open or wait on any of them.
-#include "TestFiles.h"
 #include "app/files/Recovery.h"
 #include "app/files/RecoveryStore.h"
 #include "app/shell/TMainForm.h"
 #include "editor/TRxRichEdit.h"
+#include "TestFiles.h"
 #include "TFakePrompts.h"
 
 #include <QDir>
@@ -72,8 +72,9 @@ public:
     Mount(const QString &at) : m_at(at)
     {
         QDir().mkpath(at);
-        m_mounted = run(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                                                  QStringLiteral("size=64k"), QStringLiteral("tmpfs"), at});
+        m_mounted =
+            run(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                          QStringLiteral("size=64k"), QStringLiteral("tmpfs"), at});
     }
     ~Mount()
     {
@@ -91,7 +92,8 @@ public:
         if (!f.open(QIODevice::WriteOnly))
             return false;
         const QByteArray block(1024, 'x');
-        while (f.write(block) == block.size() && f.flush()) {}
+        while (f.write(block) == block.size() && f.flush()) {
+        }
         return true;
     }
 
@@ -167,7 +169,8 @@ private slots:
         const QString zero = path(QStringLiteral("zero"));
         if (::mknod(local(zero).constData(), S_IFCHR | 0666, makedev(1, 5)) != 0)
             QSKIP("cannot make a device node here");
-        QVERIFY(::mknod(local(dead + QStringLiteral("/3.copy")).constData(), S_IFCHR | 0600, makedev(1, 5)) == 0);
+        QVERIFY(::mknod(local(dead + QStringLiteral("/3.copy")).constData(), S_IFCHR | 0600, makedev(1, 5))
+                == 0);
         QVERIFY(QFile::link(zero, dead + QStringLiteral("/4.copy")));
         QVERIFY(::mkfifo(local(recovery() + QStringLiteral("/fifo")).constData(), 0600) == 0);
 

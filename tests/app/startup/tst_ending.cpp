@@ -1,7 +1,6 @@
 // Ending and start-up that must finish, under real conditions: a termination signal with a
 // settings folder on a full or read-only file system, a settings file with a huge count, a
 // flood of open requests on the instance's socket, and an argument too long to hand over.
-#include "TestFiles.h"
 #include "app/shell/TMainForm.h"
 #include "app/startup/TInstanceChannel.h"
 #include "editor/TRxRichEdit.h"
@@ -9,6 +8,7 @@
 #include "settings/TSettingsStore.h"
 #include "speedbar/TSpeedBar.h"
 #include "speedbar/TSpeedBarModel.h"
+#include "TestFiles.h"
 #include "TFakePrompts.h"
 
 #include <QDir>
@@ -46,9 +46,9 @@ public:
     Mount(const QString &at, const QString &size) : m_at(at)
     {
         QDir().mkpath(at);
-        m_mounted = run(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"),
-                                                  QStringLiteral("-o"), QStringLiteral("size=") + size,
-                                                  QStringLiteral("tmpfs"), at});
+        m_mounted =
+            run(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                          QStringLiteral("size=") + size, QStringLiteral("tmpfs"), at});
     }
     ~Mount()
     {
@@ -104,7 +104,8 @@ public:
     QString report() const { return m_root + QStringLiteral("/report.txt"); }
     int Events(const QString &event) const
     {
-        return int(QString::fromUtf8(TestFiles::ReadBytes(report())).count(QLatin1Char('\n') + event + QLatin1Char('\t')));
+        return int(QString::fromUtf8(TestFiles::ReadBytes(report()))
+                       .count(QLatin1Char('\n') + event + QLatin1Char('\t')));
     }
     // Started with one file on the command line; true once it reported being ready.
     bool Start(const QString &file)
@@ -388,7 +389,8 @@ private slots:
         QVERIFY(program.Start(root + QStringLiteral("/a.txt")));
         QByteArray output;
         QCOMPARE(program.RunLater({QString(70 * 1024, QLatin1Char('x'))}, &output), 1);
-        QVERIFY2(QString::fromLocal8Bit(output).contains(QStringLiteral("příliš dlouhý")), output.constData());
+        QVERIFY2(QString::fromLocal8Bit(output).contains(QStringLiteral("příliš dlouhý")),
+                 output.constData());
         QTest::qWait(300);
         QCOMPARE(program.Events(QStringLiteral("open")), 0);
     }

@@ -168,7 +168,8 @@ bool FileCommands::mayOverwrite(TTabSheet *page)
 {
     Document *doc = page->Doc();
     const FileSignature now = FileSignature::Of(doc->FileName());
-    if (!now.exists || now == doc->Signature())
+    // Nothing to lose, or no file to write over (a folder took the name): the write says so.
+    if (!now.exists || now == doc->Signature() || !QFileInfo(doc->FileName()).isFile())
         return true;
     const QString question = tr("Soubor %1 byl mezitím změněn jiným programem. Přepsat?");
     if (m_prompts->ConfirmOverwrite(m_window, question.arg(doc->FileName())))

@@ -552,7 +552,8 @@ void TestFileCommands::saveAllOrderAndFocus()
         seen << active()->Caption() + QLatin1Char('|') + QString::fromLatin1(TestFiles::ReadBytes(f, "<unreadable>"));
     };
     m_prompts->saveAnswers << QString() << path("first.txt"); // cancel, then a name
-    m_prompts->overwriteAnswers << true; // the stale file is written over when asked
+    // The stale file is written over when asked.
+    m_prompts->overwriteAnswers << true;
     m_form->PageControl()->SetActivePage(page(1));
     m_form->Files()->mmSaveAllClick();
 

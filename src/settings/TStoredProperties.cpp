@@ -5,8 +5,6 @@
 #include "settings/TSettingsKeys.h"
 #include "settings/TSettingsStore.h"
 
-#include <QRegularExpression>
-
 using C = TSettingsCodec;
 
 void TStoredProperties::add(const QString &name, Kind kind, std::function<QString()> text,
@@ -145,19 +143,9 @@ void TStoredProperties::saveList(TSettingsSession &session, const QString &key, 
 
 void TStoredProperties::restoreList(TSettingsSession &session, const QString &key, const Entry &entry)
 {
-    int count =
-        qMin(C::DecodeInteger(C::Trim(session.ReadString(key, SettingsKeys::Count, QStringLiteral("0")))),
-             MaxListLines);
-    // Lines past the last one the file holds would only be empty: a huge "Count" over a
-    // few lines reads those few.
-    int held = 0;
-    static const QRegularExpression itemName(QStringLiteral("^Item(\\d{1,9})$"));
-    for (const QString &name : session.ValueNames(key)) {
-        const QRegularExpressionMatch m = itemName.match(name);
-        if (m.hasMatch())
-            held = qMax(held, m.captured(1).toInt() + 1);
-    }
-    count = qMin(count, held);
+    const int count = qMin(C::DecodeInteger(C::Trim(session.ReadString(key, SettingsKeys::Count,
+                                                                       QStringLiteral("0")))),
+                           MaxListLines);
     if (count <= 0)
         return; // an empty or missing list leaves the lines as they are
     QStringList lines;

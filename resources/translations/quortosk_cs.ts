@@ -69,6 +69,10 @@
         <source>Soubor: %1, byl změněn. Uložit změny?</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>Soubor %1 byl mezitím změněn jiným programem. Přepsat?</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>FileErrors</name>
@@ -514,6 +518,10 @@
         <source>Poškozené kopie neuložených textů (%1) byly odloženy do složky %2.</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>Do složky %1 nelze ukládat kopie neuložených textů (%2); po pádu programu je nebude možné obnovit.</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>SafeFile</name>
@@ -641,6 +649,17 @@ Nainstalujte český slovník (balíček hunspell-cs).</source>
     </message>
 </context>
 <context>
+    <name>TInstanceChannel</name>
+    <message>
+        <source>Argument je příliš dlouhý (%1 bajtů, nejvýše %2) a běžícímu programu nebyl předán.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Běžící program má příliš mnoho souborů k otevření; %1 nebyl předán.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>TPageControl</name>
     <message>
         <source>Zavřít</source>
@@ -672,6 +691,14 @@ Nainstalujte český slovník (balíček hunspell-cs).</source>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Přepsat</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Storno</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -1387,6 +1414,10 @@ Nainstalujte český slovník (balíček hunspell-cs).</source>
     </message>
     <message>
         <source>Název souboru %1 nelze použít: není platný v kódování systému.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Příliš mnoho souborů k otevření najednou; další požadavky byly odmítnuty.</source>
         <translation type="unfinished" />
     </message>
 </context>

@@ -69,6 +69,10 @@
         <source>Soubor: %1, byl změněn. Uložit změny?</source>
         <translation>File: %1 has been changed. Save the changes?</translation>
     </message>
+    <message>
+        <source>Soubor %1 byl mezitím změněn jiným programem. Přepsat?</source>
+        <translation>The file %1 has been changed by another program in the meantime. Overwrite it?</translation>
+    </message>
 </context>
 <context>
     <name>FileErrors</name>
@@ -514,6 +518,10 @@
         <source>Poškozené kopie neuložených textů (%1) byly odloženy do složky %2.</source>
         <translation>Damaged copies of unsaved texts (%1) were set aside in the folder %2.</translation>
     </message>
+    <message>
+        <source>Do složky %1 nelze ukládat kopie neuložených textů (%2); po pádu programu je nebude možné obnovit.</source>
+        <translation>Copies of unsaved texts cannot be stored in the folder %1 (%2); they could not be restored after a crash.</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>
@@ -646,6 +654,17 @@ Install the Czech dictionary (package hunspell-cs).</translation>
     </message>
 </context>
 <context>
+    <name>TInstanceChannel</name>
+    <message>
+        <source>Argument je příliš dlouhý (%1 bajtů, nejvýše %2) a běžícímu programu nebyl předán.</source>
+        <translation>The argument is too long (%1 bytes, at most %2) and was not handed to the running program.</translation>
+    </message>
+    <message>
+        <source>Běžící program má příliš mnoho souborů k otevření; %1 nebyl předán.</source>
+        <translation>The running program has too many files waiting to be opened; %1 was not handed over.</translation>
+    </message>
+</context>
+<context>
     <name>TPageControl</name>
     <message>
         <source>Zavřít</source>
@@ -677,6 +696,14 @@ Install the Czech dictionary (package hunspell-cs).</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Přepsat</source>
+        <translation>Overwrite</translation>
+    </message>
+    <message>
+        <source>Storno</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -1393,6 +1420,10 @@ Install the Czech dictionary (package hunspell-cs).</translation>
     <message>
         <source>Initialization failed</source>
         <translation>Initialization failed</translation>
+    </message>
+    <message>
+        <source>Příliš mnoho souborů k otevření najednou; další požadavky byly odmítnuty.</source>
+        <translation>Too many files to open at once; further requests were refused.</translation>
     </message>
 </context>
 </TS>

@@ -33,6 +33,20 @@ TPrompts::Answer TDialogPrompts::Confirm(QWidget *parent, const QString &text)
     return Cancel;
 }
 
+bool TDialogPrompts::ConfirmOverwrite(QWidget *parent, const QString &text)
+{
+    QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(), text, QMessageBox::NoButton,
+                    parent);
+    QPushButton *overwrite =
+        box.addButton(QCoreApplication::translate("TPrompts", "Přepsat"), QMessageBox::AcceptRole);
+    QPushButton *cancel =
+        box.addButton(QCoreApplication::translate("TPrompts", "Storno"), QMessageBox::RejectRole);
+    box.setDefaultButton(cancel); // another program's version is not lost by a hasty Enter
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == overwrite;
+}
+
 void TDialogPrompts::ShowError(QWidget *parent, const QString &text)
 {
     QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(),

@@ -16,6 +16,9 @@ public:
 
     // The confirmation box: title "Confirm", buttons "&Yes", "&No", "Cancel".
     virtual Answer Confirm(QWidget *parent, const QString &text) = 0;
+    // The question before writing over a file another program changed: "Přepsat" (true)
+    // or "Storno" (false, also on Esc and as the default).
+    virtual bool ConfirmOverwrite(QWidget *parent, const QString &text) = 0;
     // The standard error box: application title, stop icon, OK, full-stop rule applied.
     virtual void ShowError(QWidget *parent, const QString &text) = 0;
     // An error notice: title "Error", stop icon, OK.
@@ -38,6 +41,7 @@ class TDialogPrompts : public TPrompts
 {
 public:
     Answer Confirm(QWidget *parent, const QString &text) override;
+    bool ConfirmOverwrite(QWidget *parent, const QString &text) override;
     void ShowError(QWidget *parent, const QString &text) override;
     void ShowErrorNotice(QWidget *parent, const QString &text) override;
     void ShowMessage(QWidget *parent, const QString &title, const QString &text) override;

@@ -170,9 +170,10 @@ void Document::SaveAs(const QString &fileName)
 
 void Document::write(const QString &fileName)
 {
-    TextFile::writeFile(fileName, PlainText(), m_format); // atomic: a failure keeps the old file
+    // Atomic: a failure keeps the old file. The signature is the written file's own, taken
+    // before it took the name, so another program's write right after ours is never ours.
+    const FileSignature written = TextFile::writeFile(fileName, PlainText(), m_format);
     m_lastSave = QDateTime::currentDateTime();
     SetModified(false);
-    // Our own write, as the file watcher will find it when its notice comes.
-    m_signature = FileSignature::Of(fileName);
+    m_signature = written;
 }

@@ -5,6 +5,7 @@
 #include "settings/TSettingsKeys.h"
 #include "settings/TSettingsStore.h"
 
+#include <algorithm>
 #include <QRegularExpression>
 
 namespace K = SettingsKeys;
@@ -116,6 +117,27 @@ bool TSpeedBarModel::Load(TSettingsSession &session, const QString &key, int pix
     return m_side != before;
 }
 
+namespace {
+
+// The numbers n of the "Button<n>" values the key holds, up to `count`, ascending: the walk
+// goes over what the file holds, so a huge "Count" costs nothing.
+QList<int> buttonNumbers(const TSettingsSession &session, const QString &key, int count)
+{
+    static const QRegularExpression name(QStringLiteral("^Button(\\d{1,9})$"));
+    QList<int> numbers;
+    for (const QString &value : session.ValueNames(key)) {
+        const QRegularExpressionMatch m = name.match(value);
+        const int n = m.hasMatch() ? m.captured(1).toInt() : 0;
+        if (n >= 1 && n <= count)
+            numbers << n;
+    }
+    std::sort(numbers.begin(), numbers.end());
+    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+    return numbers;
+}
+
+} // namespace
+
 void TSpeedBarModel::load(TSettingsSession &session, const QString &key, int pixelsPerInch)
 {
     using C = TSettingsCodec;
@@ -135,7 +157,7 @@ void TSpeedBarModel::load(TSettingsSession &session, const QString &key, int pix
     for (TSpeedItem &item : m_items)
         item.shown = false;
     static const QRegularExpression separators(QStringLiteral("[,\\s]+"));
-    for (int n = 1; n <= count; ++n) {
+    for (const int n : buttonNumbers(session, key, count)) {
         const QStringList words =
             session.ReadString(key, K::SpeedBarButton.arg(n)).split(separators, Qt::SkipEmptyParts);
         const int index = words.isEmpty() ? -1 : IndexOf(words.at(0));

@@ -8,6 +8,35 @@
 #include <sys/stat.h>
 #endif
 
+#ifdef Q_OS_UNIX
+namespace {
+
+FileSignature fromStat(const struct stat &st)
+{
+    FileSignature s;
+    s.exists = true;
+    s.size = qint64(st.st_size);
+    s.modifiedNs = qint64(st.st_mtim.tv_sec) * 1000000000 + qint64(st.st_mtim.tv_nsec);
+    s.inode = quint64(st.st_ino);
+    s.device = quint64(st.st_dev);
+    return s;
+}
+
+} // namespace
+#endif
+
+FileSignature FileSignature::OfHandle(int handle)
+{
+#ifdef Q_OS_UNIX
+    struct stat st;
+    if (handle >= 0 && ::fstat(handle, &st) == 0)
+        return fromStat(st);
+#else
+    Q_UNUSED(handle);
+#endif
+    return FileSignature();
+}
+
 FileSignature FileSignature::Of(const QString &fileName)
 {
     FileSignature s;
@@ -17,11 +46,7 @@ FileSignature FileSignature::Of(const QString &fileName)
     struct stat st;
     if (::stat(QFile::encodeName(fileName).constData(), &st) != 0)
         return s;
-    s.exists = true;
-    s.size = qint64(st.st_size);
-    s.modifiedNs = qint64(st.st_mtim.tv_sec) * 1000000000 + qint64(st.st_mtim.tv_nsec);
-    s.inode = quint64(st.st_ino);
-    s.device = quint64(st.st_dev);
+    s = fromStat(st);
 #else
     const QFileInfo info(fileName);
     if (!info.exists())

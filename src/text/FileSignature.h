@@ -16,6 +16,8 @@ struct FileSignature
 
     // The file's signature now (links followed); `exists` false when there is no such file.
     static FileSignature Of(const QString &fileName);
+    // The signature of an open file (its descriptor); `exists` false when it cannot be read.
+    static FileSignature OfHandle(int handle);
 
     // "exists size time inode device", for the recovery record; FromText(ToText()) == *this.
     QString ToText() const;

@@ -559,7 +559,7 @@ void writeFile(const QString &fileName, const QString &text)
     writeFile(fileName, text, Format{});
 }
 
-void writeFile(const QString &fileName, const QString &text, const Format &format)
+FileSignature writeFile(const QString &fileName, const QString &text, const Format &format)
 {
     const QString problem = SafeFile::WriteProblem(fileName);
     if (!problem.isEmpty())
@@ -571,8 +571,13 @@ void writeFile(const QString &fileName, const QString &text, const Format &forma
     if (QFileInfo(fileName).isDir())
         cannotCreate(fileName, EISDIR);
     errno = 0;
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush())
         cannotCreate(fileName, errno);
+    // The rename keeps the inode, and nothing writes to the file after the flush.
+    const FileSignature written = FileSignature::OfHandle(file.handle());
+    if (!file.commit())
+        cannotCreate(fileName, errno);
+    return written;
 }
 
 } // namespace TextFile

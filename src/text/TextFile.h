@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/FileSignature.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -128,8 +130,10 @@ QString readFile(const QString &fileName);
 
 // Writes the text atomically (temporary file, then rename): on failure the old file is
 // left as it was and TError("Cannot create file <name>") is thrown. A device, FIFO or
-// socket (also behind a link) is refused and left untouched.
+// socket (also behind a link) is refused and left untouched. Returns the signature of what
+// was written, taken from the written file itself before it took the name: a change of the
+// name after that is always another program's.
 void writeFile(const QString &fileName, const QString &text);
-void writeFile(const QString &fileName, const QString &text, const Format &format);
+FileSignature writeFile(const QString &fileName, const QString &text, const Format &format);
 
 } // namespace TextFile

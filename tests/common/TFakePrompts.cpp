@@ -6,6 +6,12 @@ TPrompts::Answer TFakePrompts::Confirm(QWidget *, const QString &text)
     return confirmAnswers.isEmpty() ? Cancel : confirmAnswers.dequeue();
 }
 
+bool TFakePrompts::ConfirmOverwrite(QWidget *, const QString &text)
+{
+    overwriteTexts << text;
+    return !overwriteAnswers.isEmpty() && overwriteAnswers.dequeue();
+}
+
 void TFakePrompts::ShowError(QWidget *, const QString &text)
 {
     errors << text;

@@ -161,6 +161,23 @@ void FileCommands::afterSave(TTabSheet *page, const QString &fileName)
     emit Saved(page);
 }
 
+// Another program's version of the file is never replaced without the user's word: the
+// file must be as this page last read or wrote it. "Storno" leaves the page as it is, and
+// the bar about the change comes up at once instead of after the watcher's pause.
+bool FileCommands::mayOverwrite(TTabSheet *page)
+{
+    Document *doc = page->Doc();
+    const FileSignature now = FileSignature::Of(doc->FileName());
+    // Nothing to lose, or no file to write over (a folder took the name): the write says so.
+    if (!now.exists || now == doc->Signature() || !QFileInfo(doc->FileName()).isFile())
+        return true;
+    const QString question = tr("Soubor %1 byl mezitím změněn jiným programem. Přepsat?");
+    if (m_prompts->ConfirmOverwrite(m_window, question.arg(doc->FileName())))
+        return true;
+    doc->SetSignature(doc->Signature()); // tells the watcher to look now
+    return false;
+}
+
 FileCommands::SaveResult FileCommands::savePage(TTabSheet *page)
 {
     if (!page || !page->Editor())
@@ -168,6 +185,8 @@ FileCommands::SaveResult FileCommands::savePage(TTabSheet *page)
     Document *doc = page->Doc();
     if (!doc->HasFile() || !QFileInfo::exists(doc->FileName()))
         return savePageAs(page);
+    if (!mayOverwrite(page))
+        return SaveResult::Cancelled;
     try {
         doc->Save(); // atomic: a failure leaves the old file whole
     } catch (const TError &e) {
@@ -206,7 +225,7 @@ FileCommands::SaveResult FileCommands::savePageAs(TTabSheet *page)
 
 bool FileCommands::SaveInPlace(TTabSheet *page)
 {
-    if (!page || !page->Editor() || !page->Doc()->HasFile())
+    if (!page || !page->Editor() || !page->Doc()->HasFile() || !mayOverwrite(page))
         return false;
     try {
         page->Doc()->Save();

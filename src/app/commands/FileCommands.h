@@ -66,6 +66,7 @@ private:
     bool loadFileToNewPage(const QString &fileName); // false: no such file (reported later)
     SaveResult savePage(TTabSheet *page);            // untitled and vanished files: Save As
     SaveResult savePageAs(TTabSheet *page);
+    bool mayOverwrite(TTabSheet *page); // false: the user kept another program's change
     void afterSave(TTabSheet *page, const QString &fileName);
     bool closePageAsking(TTabSheet *page); // true when the page went
     void bringToFront();

@@ -7,12 +7,15 @@
 #include "editor/TRxRichEdit.h"
 #include "text/TextFile.h"
 
+#include <cstdio>
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTimer>
+
+#include <utility>
 
 namespace {
 
@@ -267,10 +270,11 @@ void Recovery::snapshotDone()
         const bool ok = RecoveryStore::Write(path, record.Serialize(), &problem);
         QMetaObject::invokeMethod(
             this,
-            [this, page, ok] {
+            [this, page, ok, problem] {
                 --m_pendingWrites;
                 PageState *state = page ? m_states.value(page.data()) : nullptr;
                 if (!ok) {
+                    tellCannotKeep(problem);
                     // No room or no folder: tried again later, the older copy (if any) kept.
                     if (state && !m_ending) {
                         state->copied = ~quint64(0);
@@ -318,6 +322,8 @@ void Recovery::WriteAllNow()
         // A failed write leaves the copy taken after the last pause, if there is one.
         if (RecoveryStore::Write(m_store->CopyPath(state->id), record.Serialize(), &problem))
             state->onDisk = true;
+        else // nobody would see a box now
+            std::fprintf(stderr, "%s\n", qPrintable(cannotKeepText(problem)));
         state->copied = state->changes;
     }
     if (!kept) // nothing unsaved: no folder left behind for the next start to look at
@@ -359,8 +365,26 @@ Recovery::Choice Recovery::AskDialog(QWidget *window, int count)
     return Choice::Later; // closed with Escape or the title bar: asked again next time
 }
 
+QString Recovery::cannotKeepText(const QString &problem) const
+{
+    return tr("Do složky %1 nelze ukládat kopie neuložených textů (%2); po pádu programu je nebude "
+              "možné obnovit.")
+        .arg(m_store ? m_store->Folder() : QString(), problem);
+}
+
+// A recovery folder that cannot be written (read-only, full) is told once a run, instead
+// of keeping no copies in silence.
+void Recovery::tellCannotKeep(const QString &problem)
+{
+    if (m_ending || std::exchange(m_toldCannotKeep, true))
+        return;
+    m_prompts->ShowMessage(m_window, QApplication::applicationName(), cannotKeepText(problem));
+}
+
 int Recovery::OfferLeftCopies()
 {
+    if (m_store && !m_store->IsOpen())
+        tellCannotKeep(m_store->Problem());
     if (!m_store || !m_store->IsOpen())
         return 0;
     const RecoveryStore::Left left = m_store->TakeLeftCopies();

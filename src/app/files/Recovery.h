@@ -94,6 +94,8 @@ private:
     void removeCopy(PageState *state);
     // The page's record as it is now, without its text.
     RecoveryCopy recordFor(PageState *state) const;
+    QString cannotKeepText(const QString &problem) const;
+    void tellCannotKeep(const QString &problem);
 
     PageCommands *m_pages;
     TPrompts *m_prompts;
@@ -103,6 +105,7 @@ private:
     int m_pauseMs = 3000;
     bool m_ending = false; // no more copies taken or removed
     bool m_kept = false;   // WriteAllNow ran: the copies stay for the next start
+    bool m_toldCannotKeep = false;
     QHash<TTabSheet *, PageState *> m_states;
     QList<QPointer<TTabSheet>> m_waiting;
     Snapshot m_snapshot;

@@ -11,6 +11,7 @@
 #ifdef Q_OS_UNIX
 #include <cerrno>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -76,6 +77,141 @@ void removeFolder(const QString &folder, int lockFd, const QStringList &keep = {
     Q_UNUSED(lockFd);
 #endif
 }
+
+#ifdef Q_OS_UNIX
+// What the scan of left copies meets in the recovery folder is handled relative to that
+// folder, opened once, and never through a link: whatever stands there (another program's
+// link, a FIFO, a device node, a restored backup) is looked at with lstat, and only a
+// regular file of a bounded size is ever opened.
+const char *const DamagedName = "damaged";
+constexpr qint64 MaxCopyBytes = 256 * 1024 * 1024; // a full page in UTF-8 is far below
+
+struct Entry
+{
+    QByteArray name;
+    struct stat st;
+};
+
+// The entries of an opened folder but "." and "..", each as it is (links not followed), in
+// name order.
+QList<Entry> entriesOf(int dirFd)
+{
+    QList<Entry> out;
+    const int fd = ::dup(dirFd);
+    DIR *dir = fd >= 0 ? ::fdopendir(fd) : nullptr;
+    if (!dir) {
+        if (fd >= 0)
+            ::close(fd);
+        return out;
+    }
+    ::rewinddir(dir);
+    while (const dirent *e = ::readdir(dir)) {
+        Entry entry{QByteArray(e->d_name), {}};
+        if (entry.name == "." || entry.name == "..")
+            continue;
+        if (::fstatat(dirFd, e->d_name, &entry.st, AT_SYMLINK_NOFOLLOW) == 0)
+            out << entry;
+    }
+    ::closedir(dir);
+    std::sort(out.begin(), out.end(), [](const Entry &a, const Entry &b) { return a.name < b.name; });
+    return out;
+}
+
+int openFolderAt(int dirFd, const char *name)
+{
+    return ::openat(dirFd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+}
+
+// The lock of an opened folder: only a regular file, never through a link.
+int takeLockAt(int dirFd, bool create)
+{
+    const int fd = ::openat(dirFd, QFile::encodeName(LockName).constData(),
+                            O_RDWR | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | (create ? O_CREAT : 0), 0600);
+    if (fd < 0)
+        return -1;
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// Reads a copy: a regular file of at most MaxCopyBytes, the one the scan saw.
+bool readCopyAt(int dirFd, const Entry &entry, QByteArray *bytes)
+{
+    if (!S_ISREG(entry.st.st_mode) || entry.st.st_size > MaxCopyBytes)
+        return false;
+    const int fd = ::openat(dirFd, entry.name.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd < 0)
+        return false;
+    struct stat st;
+    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_ino == entry.st.st_ino
+              && st.st_size <= MaxCopyBytes;
+    if (ok) {
+        bytes->resize(qsizetype(st.st_size));
+        qsizetype got = 0;
+        while (ok && got < bytes->size()) {
+            const ssize_t n = ::read(fd, bytes->data() + got, size_t(bytes->size() - got));
+            if (n < 0 && errno == EINTR)
+                continue;
+            ok = n > 0;
+            got += n > 0 ? n : 0;
+        }
+    }
+    ::close(fd);
+    return ok;
+}
+
+// The folder for damaged copies, made when missing. Anything else under its name (a link
+// that would send the copies elsewhere, a file) is first set aside under a name of its own.
+int openDamagedAt(int rootFd)
+{
+    struct stat st;
+    if (::fstatat(rootFd, DamagedName, &st, AT_SYMLINK_NOFOLLOW) == 0 && !S_ISDIR(st.st_mode)) {
+        const QByteArray aside = QByteArray(DamagedName) + ".not-a-folder-"
+                                 + QByteArray::number(QDateTime::currentMSecsSinceEpoch());
+        ::renameat(rootFd, DamagedName, rootFd, aside.constData());
+    }
+    if (::mkdirat(rootFd, DamagedName, 0700) != 0 && errno != EEXIST)
+        return -1;
+    const int fd = openFolderAt(rootFd, DamagedName);
+    if (fd >= 0)
+        ::fchmod(fd, 0700); // our own folder, opened: never another one's mode
+    return fd;
+}
+
+// Moves `name` of an opened folder into the damaged folder as `asName` (made unique), by
+// name alone: it is never opened. The name it got, or empty when it could not be moved.
+QByteArray moveAsideAt(int dirFd, const QByteArray &name, QByteArray asName, int damagedFd)
+{
+    if (damagedFd < 0)
+        return {};
+    if (asName.startsWith('.')) // an unfinished write: shown, not hidden
+        asName.remove(0, 1);
+    QByteArray target = asName;
+    struct stat st;
+    for (int n = 2; ::fstatat(damagedFd, target.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0; ++n)
+        target = asName + '~' + QByteArray::number(n);
+    if (::renameat(dirFd, name.constData(), damagedFd, target.constData()) != 0)
+        return {};
+    return target;
+}
+
+// Removes an opened folder's entries but folders and `keep`, then the folder itself (when
+// empty); closes its descriptors.
+void removeFolderAt(int parentFd, const QByteArray &name, int dirFd, int lockFd,
+                    const QList<QByteArray> &keep)
+{
+    for (const Entry &entry : entriesOf(dirFd))
+        if (!S_ISDIR(entry.st.st_mode) && !keep.contains(entry.name))
+            ::unlinkat(dirFd, entry.name.constData(), 0);
+    ::unlinkat(parentFd, name.constData(), AT_REMOVEDIR);
+    ::close(dirFd);
+    if (lockFd >= 0)
+        ::close(lockFd);
+}
+#endif
 
 } // namespace
 
@@ -294,81 +430,123 @@ RecoveryStore::Left RecoveryStore::TakeLeftCopies()
 {
     Left left;
 #ifdef Q_OS_UNIX
-    const QString ownName = QFileInfo(m_ownFolder).fileName();
-    const QStringList folders =
-        QDir(m_folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
-    for (const QString &name : folders) {
-        const QString folder = m_folder + QLatin1Char('/') + name;
-        if (name == ownName || folder == DamagedFolder())
+    // The path to the folder may hold links (a linked ~/.local/state); nothing in it may.
+    if (m_rootFd < 0)
+        m_rootFd = ::open(QFile::encodeName(m_folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (m_rootFd < 0)
+        return left;
+    const QByteArray ownName = QFile::encodeName(QFileInfo(m_ownFolder).fileName());
+    int damagedFd = -1;
+    auto setAside = [&](int dirFd, const QByteArray &name, const QByteArray &asName) {
+        if (damagedFd < 0)
+            damagedFd = openDamagedAt(m_rootFd);
+        const QByteArray moved = moveAsideAt(dirFd, name, asName, damagedFd);
+        return moved.isEmpty() ? QString() : DamagedFolder() + QLatin1Char('/') + QFile::decodeName(moved);
+    };
+    for (const Entry &entry : entriesOf(m_rootFd)) {
+        const QByteArray &name = entry.name;
+        if (name == ownName || name == DamagedName)
             continue;
-        const bool unfinished = name.startsWith(QStringLiteral(".new-"));
-        if (name.startsWith(QLatin1Char('.')) && !unfinished)
+        const QString folder = m_folder + QLatin1Char('/') + QFile::decodeName(name);
+        if (!S_ISDIR(entry.st.st_mode)) {
+            // Not a folder of copies (a link, a FIFO, a device, a stray file): set aside.
+            const QString aside = setAside(m_rootFd, name, name);
+            left.damaged << (aside.isEmpty() ? folder : aside);
             continue;
+        }
+        const bool unfinished = name.startsWith(".new-");
+        if (name.startsWith('.') && !unfinished)
+            continue;
+        const int dirFd = openFolderAt(m_rootFd, name.constData());
+        if (dirFd < 0)
+            continue;
+        // A lock that is not a regular file is nobody's lock: it goes aside, ours is made.
+        const QByteArray lockName = QFile::encodeName(LockName);
+        struct stat lockSt;
+        if (::fstatat(dirFd, lockName.constData(), &lockSt, AT_SYMLINK_NOFOLLOW) == 0
+            && !S_ISREG(lockSt.st_mode)) {
+            const QString aside = setAside(dirFd, lockName, name + '-' + lockName);
+            left.damaged << (aside.isEmpty() ? folder + QLatin1Char('/') + LockName : aside);
+        }
         // A running instance holds its lock; an unfinished folder is made locked, so one
         // we can lock was left by a process that ended while making it.
-        const int fd = takeLock(folder, !unfinished);
-        if (fd < 0)
+        const int fd = takeLockAt(dirFd, !unfinished);
+        if (fd < 0) {
+            ::close(dirFd);
             continue;
+        }
         if (unfinished) {
-            removeFolder(folder, fd);
+            removeFolderAt(m_rootFd, name, dirFd, fd, {});
             continue;
         }
         QList<LeftCopy> found;
-        QStringList kept;
-        for (const QString &file : filesIn(folder)) {
-            QFile f(file);
+        QList<QByteArray> kept;
+        for (const Entry &file : entriesOf(dirFd)) {
+            if (file.name == lockName)
+                continue;
+            const QString path = folder + QLatin1Char('/') + QFile::decodeName(file.name);
+            QByteArray bytes;
             RecoveryCopy copy;
             QString problem;
-            if (file.endsWith(CopySuffix) && f.open(QIODevice::ReadOnly)
-                && RecoveryCopy::Parse(f.readAll(), &copy, &problem)) {
-                found << LeftCopy{file, copy};
+            if (file.name.endsWith(CopySuffix.toLatin1()) && readCopyAt(dirFd, file, &bytes)
+                && RecoveryCopy::Parse(bytes, &copy, &problem)) {
+                found << LeftCopy{path, copy};
                 continue;
             }
-            f.close();
             // Kept aside, never deleted: what is damaged may still hold text worth saving.
-            QDir().mkpath(DamagedFolder());
-            QFile::setPermissions(DamagedFolder(),
-                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-            QString fileName = QFileInfo(file).fileName();
-            if (fileName.startsWith(QLatin1Char('.'))) // an unfinished write: shown, not hidden
-                fileName.remove(0, 1);
-            const QString base = DamagedFolder() + QLatin1Char('/') + name + QLatin1Char('-') + fileName;
-            QString aside = base;
-            for (int n = 2; QFileInfo::exists(aside); ++n)
-                aside = base + QLatin1Char('~') + QString::number(n);
-            if (QFile::rename(file, aside)) {
+            const QString aside = setAside(dirFd, file.name, name + '-' + file.name);
+            if (!aside.isEmpty()) {
                 left.damaged << aside;
             } else {
-                left.damaged << file; // stays where it was, and so does its folder
-                kept << file;
+                left.damaged << path; // stays where it was, and so does its folder
+                kept << file.name;
             }
         }
         std::stable_sort(found.begin(), found.end(),
                          [](const LeftCopy &a, const LeftCopy &b) { return a.copy.order < b.copy.order; });
         left.copies += found;
-        m_taken << Taken{folder, fd, kept};
+        m_taken << Taken{folder, name, fd, dirFd, kept};
     }
+    if (damagedFd >= 0)
+        ::close(damagedFd);
 #endif
     return left;
 }
 
 bool RecoveryStore::Adopt(const QString &path, int id)
 {
-    return IsOpen() && QFile::rename(path, CopyPath(id));
+    if (!IsOpen())
+        return false;
+#ifdef Q_OS_UNIX
+    // Moved by name from the taken folder it was read in.
+    const QString folder = QFileInfo(path).path();
+    for (const Taken &taken : std::as_const(m_taken))
+        if (taken.folder == folder)
+            return ::renameat(taken.dirFd, QFile::encodeName(QFileInfo(path).fileName()).constData(),
+                              AT_FDCWD, QFile::encodeName(CopyPath(id)).constData())
+                   == 0;
+#endif
+    return QFile::rename(path, CopyPath(id));
 }
 
 void RecoveryStore::ReleaseTaken(bool deleteCopies)
 {
+#ifdef Q_OS_UNIX
     for (const Taken &taken : std::as_const(m_taken)) {
         // A copy that could not be read stays where it was; the folder then stays too.
         if (deleteCopies) {
-            removeFolder(taken.folder, taken.lockFd, taken.kept);
+            removeFolderAt(m_rootFd, taken.name, taken.dirFd, taken.lockFd, taken.kept);
         } else {
-#ifdef Q_OS_UNIX
+            ::close(taken.dirFd);
             ::close(taken.lockFd);
-#endif
         }
     }
+    if (m_rootFd >= 0)
+        ::close(m_rootFd);
+    m_rootFd = -1;
+#else
+    Q_UNUSED(deleteCopies);
+#endif
     m_taken.clear();
 }
 

@@ -95,13 +95,16 @@ private:
     struct Taken
     {
         QString folder;
+        QByteArray name; // in the recovery folder
         int lockFd;
-        QStringList kept; // damaged copies that could not be moved aside
+        int dirFd;
+        QList<QByteArray> kept; // damaged copies that could not be moved aside
     };
     QString m_folder;
     QString m_ownFolder;
     QString m_problem;
     int m_lockFd = -1;
+    int m_rootFd = -1; // the recovery folder, open while left copies are taken
     int m_nextId = 1;
     QList<Taken> m_taken;
 };

@@ -23,10 +23,12 @@
 #include "settings/TagCommands.h"
 #include "settings/TLanguageChoice.h"
 #include "settings/TLanguages.h"
+#include "settings/TSettingsStore.h"
 #include "speedbar/TSpeedBar.h"
 #include "spell/SpellCommands.h"
 #include "spell/TypingSpellCheck.h"
 
+#include <cstdio>
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -229,6 +231,10 @@ void TMainForm::EndWithoutQuestions()
     if (m_ending)
         return;
     m_ending = true;
+    // Nobody would answer a box now, and a box would keep the program alive: a settings
+    // problem goes to the terminal, the copies are kept, and the program ends.
+    if (m_settings)
+        m_settings->SetProblemHandler(&ReportOnTerminal);
     m_recovery->WriteAllNow();
     SaveSettings();
     // Ends every event loop, also a modal dialog's: the question nobody sees goes away.
@@ -236,6 +242,11 @@ void TMainForm::EndWithoutQuestions()
     // A box shown at start (the recovery question, an error about a command-line file) runs
     // before the main loop, which would forget the exit when it starts: it finds this then.
     QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+void TMainForm::ReportOnTerminal(const QString &text)
+{
+    std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()), qPrintable(text));
 }
 
 TTabSheet *TMainForm::ActivePage() const

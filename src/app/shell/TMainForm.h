@@ -70,8 +70,9 @@ public:
 
     // A termination signal or the session's logout: the unsaved pages' recovery copies and
     // the settings are written and the program ends without questions, also from inside a
-    // modal dialog.
+    // modal dialog. Problems met then are written to stderr, never shown in a box.
     void EndWithoutQuestions();
+    static void ReportOnTerminal(const QString &text);
 
     // --- Settings and recent files (TMainForm_settings.cpp) ---
     void AddToRecent(const QString &fileName, int userData); // user data: 0 command line, 1 dialogs

@@ -94,7 +94,10 @@ struct TMainForm::SettingsPart
     {
         TSettingsStore *store = part->form->m_settings;
         TPrompts *prompts = part->form->m_prompts;
-        store->SetProblemHandler([prompts](const QString &text) { prompts->ShowError(nullptr, text); });
+        if (part->form->m_ending)
+            store->SetProblemHandler(&TMainForm::ReportOnTerminal);
+        else
+            store->SetProblemHandler([prompts](const QString &text) { prompts->ShowError(nullptr, text); });
         delete part;
         store->SetProblemHandler(nullptr);
     }

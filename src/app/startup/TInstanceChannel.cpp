@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <utility>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -80,6 +81,7 @@ Decoded decode(QByteArray &buffer, Message &message)
     case char(Kind::Probe):
     case char(Kind::Restore):
     case char(Kind::Ack):
+    case char(Kind::Busy):
         if (!payload.isEmpty())
             return Decoded::Malformed;
         message.kind = Kind(kind);
@@ -160,6 +162,9 @@ TInstanceChannel::TInstanceChannel(const QString &exeBase, const QString &folder
     // every later start would then open a window of its own. Listen again when that happens.
     m_watch.setInterval(ListenCheckInterval);
     connect(&m_watch, &QTimer::timeout, this, &TInstanceChannel::keepListening);
+    m_handOn.setSingleShot(true);
+    m_handOn.setInterval(0);
+    connect(&m_handOn, &QTimer::timeout, this, &TInstanceChannel::handWaitingOpens);
 }
 
 TInstanceChannel::~TInstanceChannel() = default; // the server removes its socket on close
@@ -255,10 +260,8 @@ TInstanceChannel::Role TInstanceChannel::Start(const QStringList &arguments, con
     for (const QString &name : CandidateNames()) {
         QLocalSocket socket;
         const Probe state = probe(name, socket);
-        if (state == Probe::Ours) {
-            forward(socket, arguments, currentFolder);
-            return Forwarded;
-        }
+        if (state == Probe::Ours)
+            return forward(socket, arguments, currentFolder);
         states << state;
     }
     const QStringList names = CandidateNames();
@@ -312,33 +315,51 @@ TInstanceChannel::Probe TInstanceChannel::probe(const QString &name, QLocalSocke
     return Probe::Foreign;
 }
 
-bool TInstanceChannel::forward(QLocalSocket &socket, const QStringList &arguments, const QString &folder)
+TInstanceChannel::Role TInstanceChannel::forward(QLocalSocket &socket, const QStringList &arguments,
+                                                 const QString &folder)
 {
-    socket.write(encode(Message{Kind::Restore}));
-    // Only the first argument travels; one that would not fit is not sent at all.
-    if (!arguments.isEmpty() && !arguments.first().isEmpty()) {
+    // Only the first argument travels; one that would not fit is refused here, saying why.
+    const bool hasArgument = !arguments.isEmpty() && !arguments.first().isEmpty();
+    QByteArray frame;
+    if (hasArgument) {
         Message open{Kind::Open};
         open.argument = arguments.first();
         open.folder = folder;
-        const QByteArray frame = encode(open);
-        if (frame.size() <= HeaderSize + MaxPayload) {
-            socket.write(frame);
-            QByteArray buffer;
-            const QDeadlineTimer deadline(ReplyTimeout);
-            socket.waitForBytesWritten(ReplyTimeout);
-            while (!deadline.hasExpired() && socket.waitForReadyRead(int(deadline.remainingTime()))) {
-                buffer += socket.readAll();
-                Message ack;
-                if (decode(buffer, ack) != Decoded::NeedMore)
-                    break;
+        frame = encode(open);
+        if (frame.size() > HeaderSize + MaxPayload) {
+            m_problem = tr("Argument je příliš dlouhý (%1 bajtů, nejvýše %2) a běžícímu programu "
+                           "nebyl předán.")
+                            .arg(frame.size() - HeaderSize)
+                            .arg(MaxPayload);
+            socket.abort();
+            return Refused;
+        }
+    }
+    Role role = Forwarded;
+    socket.write(encode(Message{Kind::Restore}));
+    if (hasArgument) {
+        socket.write(frame);
+        QByteArray buffer;
+        const QDeadlineTimer deadline(ReplyTimeout);
+        socket.waitForBytesWritten(ReplyTimeout);
+        while (!deadline.hasExpired() && socket.waitForReadyRead(int(deadline.remainingTime()))) {
+            buffer += socket.readAll();
+            Message answer;
+            const Decoded result = decode(buffer, answer);
+            if (result == Decoded::Complete && answer.kind == Kind::Busy) {
+                m_problem = tr("Běžící program má příliš mnoho souborů k otevření; %1 nebyl předán.")
+                                .arg(arguments.first());
+                role = Refused;
             }
+            if (result != Decoded::NeedMore)
+                break;
         }
     }
     socket.waitForBytesWritten(ReplyTimeout);
     socket.disconnectFromServer();
     if (socket.state() != QLocalSocket::UnconnectedState)
         socket.waitForDisconnected(ConnectTimeout);
-    return true;
+    return role;
 }
 
 bool TInstanceChannel::listenOn(const QString &name, Probe state)
@@ -404,8 +425,16 @@ void TInstanceChannel::serve(QLocalSocket *socket)
         socket->deleteLater();
     });
 
+    // A connection carries one hand-over: a restore, then at most one open. Anything after
+    // the open is ignored and the connection closed.
     auto buffer = std::make_shared<QByteArray>();
-    connect(socket, &QLocalSocket::readyRead, this, [this, socket, buffer] {
+    auto restored = std::make_shared<bool>(false);
+    auto handedOver = std::make_shared<bool>(false);
+    connect(socket, &QLocalSocket::readyRead, this, [this, socket, buffer, restored, handedOver] {
+        if (*handedOver) {
+            socket->readAll();
+            return;
+        }
         buffer->append(socket->readAll());
         for (;;) {
             Message message;
@@ -424,19 +453,18 @@ void TInstanceChannel::serve(QLocalSocket *socket)
                 socket->write(encode(Message{Kind::Reply, InstanceReply}));
                 break;
             case Kind::Restore:
+                if (std::exchange(*restored, true))
+                    break;
                 // Handled after this read returns, in the order the requests came.
                 QMetaObject::invokeMethod(
                     this, [this] { emit RestoreRequested(); }, Qt::QueuedConnection);
                 break;
             case Kind::Open:
-                socket->write(encode(Message{Kind::Ack}));
-                QMetaObject::invokeMethod(
-                    this,
-                    [this, argument = message.argument, folder = message.folder] {
-                        emit OpenRequested(argument, folder);
-                    },
-                    Qt::QueuedConnection);
-                break;
+                *handedOver = true;
+                buffer->clear();
+                socket->write(encode(Message{takeOpen(message) ? Kind::Ack : Kind::Busy}));
+                socket->disconnectFromServer(); // after the answer is written
+                return;
             default:
                 buffer->clear();
                 socket->abort();
@@ -445,4 +473,35 @@ void TInstanceChannel::serve(QLocalSocket *socket)
             }
         }
     });
+}
+
+bool TInstanceChannel::takeOpen(const Message &open)
+{
+    if (m_waiting.size() >= MaxWaitingOpens) {
+        if (!std::exchange(m_refusalTold, true))
+            QMetaObject::invokeMethod(this, &TInstanceChannel::OpensRefused, Qt::QueuedConnection);
+        return false;
+    }
+    m_waiting.enqueue({open.argument, open.folder});
+    if (!m_handOn.isActive())
+        m_handOn.start();
+    return true;
+}
+
+void TInstanceChannel::handWaitingOpens()
+{
+    // An open may show a modal box: no further opens are handed inside it (they would
+    // stack boxes); requests meanwhile wait, up to the limit.
+    if (m_handing)
+        return;
+    m_handing = true;
+    for (int i = 0; i < OpensPerTurn && !m_waiting.isEmpty(); ++i) {
+        const auto [argument, folder] = m_waiting.dequeue();
+        emit OpenRequested(argument, folder);
+    }
+    m_handing = false;
+    if (!m_waiting.isEmpty())
+        m_handOn.start();
+    else
+        m_refusalTold = false;
 }

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QQueue>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -24,6 +25,7 @@ enum class Kind : char {
     Restore = 'S', // come to the front
     Open = 'O',    // payload: UTF-8 argument, NUL, UTF-8 folder of the sender
     Ack = 'A',     // the open request has been taken
+    Busy = 'B',    // the open request was refused: too many are waiting
 };
 
 struct Message
@@ -54,7 +56,9 @@ class TInstanceChannel : public QObject
 {
     Q_OBJECT
 public:
-    enum Role { Primary, Forwarded, Failed };
+    // Refused: a running instance was found but did not take the argument (Problem() says
+    // why).
+    enum Role { Primary, Forwarded, Failed, Refused };
 
     // folder: where the socket lives; empty for the user's runtime folder (or the temp
     // folder when there is none).
@@ -76,7 +80,7 @@ public:
     // Without a private runtime folder: <temp>/quortosk-<uid>, made with mode 0700 and used
     // only when it is our own private folder. Empty, with *problem set, when it cannot be.
     static QString DefaultFolder(QString *problem = nullptr);
-    // Why Start() failed before trying any name (empty otherwise).
+    // Why Start() failed before trying any name, or why the argument was refused.
     QString Problem() const { return m_problem; }
     static QString CurrentUser();
     static QString CurrentDisplay();
@@ -88,19 +92,27 @@ public:
     static constexpr int CandidateCount = 4;
     static constexpr int MaxClients = 32;            // connections served at once
     static constexpr int ListenCheckInterval = 2000; // ms between checks that we still listen
+    // Opens handed over and not yet handled; more are refused. They are handed on a few per
+    // turn of the event loop, so that the window and a termination signal are served between.
+    static constexpr int MaxWaitingOpens = 100;
+    static constexpr int OpensPerTurn = 4;
 
 signals:
     void RestoreRequested();
     void OpenRequested(const QString &argument, const QString &folder);
+    // Opens were refused because too many were waiting; once until the waiting ones are done.
+    void OpensRefused();
 
 private:
     enum class Probe { Ours, Nothing, Stale, Foreign };
     Probe probe(const QString &name, QLocalSocket &socket) const;
-    bool forward(QLocalSocket &socket, const QStringList &arguments, const QString &folder);
+    Role forward(QLocalSocket &socket, const QStringList &arguments, const QString &folder);
     bool listenOn(const QString &name, Probe state);
     void acceptConnections();
     void keepListening();
     void serve(QLocalSocket *socket);
+    bool takeOpen(const InstanceProtocol::Message &open); // false: refused
+    void handWaitingOpens();
 
     QString m_exeBase;
     QString m_folder;
@@ -109,4 +121,8 @@ private:
     QString m_problem;                       // no usable folder for the socket
     QList<QPointer<QLocalSocket>> m_clients; // oldest first
     QTimer m_watch;
+    QQueue<std::pair<QString, QString>> m_waiting; // argument, folder
+    QTimer m_handOn;
+    bool m_refusalTold = false;
+    bool m_handing = false;
 };

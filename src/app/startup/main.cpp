@@ -75,6 +75,9 @@ int main(int argc, char *argv[])
     switch (channel.Start(arguments, QDir::currentPath())) {
     case TInstanceChannel::Forwarded:
         return 0;
+    case TInstanceChannel::Refused:
+        std::fprintf(stderr, "%s\n", qPrintable(channel.Problem()));
+        return 1;
     case TInstanceChannel::Failed:
         prompts.ShowError(nullptr, channel.Problem().isEmpty()
                                        ? QCoreApplication::translate("main", "Initialization failed")
@@ -100,6 +103,12 @@ int main(int argc, char *argv[])
     QObject::connect(&channel, &TInstanceChannel::RestoreRequested, &form, [&form] {
         Startup::BringForward(form);
         Startup::Report(form, QStringLiteral("restore"));
+    });
+    QObject::connect(&channel, &TInstanceChannel::OpensRefused, &form, [&form] {
+        Startup::Report(form, QStringLiteral("refused"));
+        form.Prompts()->ShowErrorNotice(
+            &form, QCoreApplication::translate("main", "Příliš mnoho souborů k otevření najednou; "
+                                                       "další požadavky byly odmítnuty."));
     });
     QObject::connect(&channel, &TInstanceChannel::OpenRequested, &form,
                      [&form](const QString &argument, const QString &folder) {

@@ -157,6 +157,7 @@ private slots:
         QVERIFY(!EncodingCommands::GuessBar(m_form->ActivePage()));
         QFile::remove(path);
         QVERIFY(makeFile(QStringLiteral("utf8.txt"), "stale").size() > 0);
+        m_prompts->overwriteAnswers << true; // another file took the name: written over when asked
         save();
         QCOMPARE(TestFiles::ReadBytes(path, "<unreadable>"), bytes);
         QVERIFY(!editor()->Modified());

@@ -150,7 +150,9 @@ void TestFileCommands::saveWritesAnUnchangedPageToo()
     const QString f = makeFile("u.txt", "mine");
     openPage(f);
     QVERIFY(TestFiles::WriteBytes(f, "changed by someone else"));
+    m_prompts->overwriteAnswers << true; // another program's change is written over only when asked
     m_form->Files()->mmSaveClick();
+    QCOMPARE(m_prompts->overwriteTexts.size(), 1);
     QCOMPARE(TestFiles::ReadBytes(f, "<unreadable>"), QByteArray("mine"));
 }
 
@@ -388,6 +390,8 @@ void TestFileCommands::saveAllOrderAndFocus()
         seen << active()->Caption() + QLatin1Char('|') + QString::fromLatin1(TestFiles::ReadBytes(f, "<unreadable>"));
     };
     m_prompts->saveAnswers << QString() << path("first.txt"); // cancel, then a name
+    // The stale file is written over when asked.
+    m_prompts->overwriteAnswers << true;
     m_form->PageControl()->SetActivePage(page(1));
     m_form->Files()->mmSaveAllClick();
 

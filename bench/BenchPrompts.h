@@ -11,6 +11,7 @@ class SilentPrompts : public TPrompts
 {
 public:
     Answer Confirm(QWidget *, const QString &) override { return Cancel; }
+    bool ConfirmOverwrite(QWidget *, const QString &) override { return false; }
     void ShowError(QWidget *, const QString &t) override { std::printf("error: %s\n", qPrintable(t)); }
     void ShowErrorNotice(QWidget *, const QString &t) override { std::printf("error: %s\n", qPrintable(t)); }
     void ShowMessage(QWidget *, const QString &, const QString &t) override { std::printf("%s\n", qPrintable(t)); }

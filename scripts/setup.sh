@@ -6,7 +6,8 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${QUORTOSK_BUILD:-$ROOT/build}"
 PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools qt6-translations-l10n
           libgl-dev libhunspell-dev hunspell-cs fonts-liberation xvfb xauth poppler-utils
-          libqt6svg6 desktop-file-utils libenca-dev libglib2.0-bin)
+          libqt6svg6 desktop-file-utils libenca-dev libglib2.0-bin
+          openbox xdotool x11-utils weston qt6-wayland) # the last line for scripts/desktop
 # A caller may ask for more (scripts/test --deep: clang and its libFuzzer runtime).
 [ -z "${EXTRA_PACKAGES+x}" ] || PACKAGES+=("${EXTRA_PACKAGES[@]}")
 

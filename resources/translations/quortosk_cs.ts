@@ -2,6 +2,15 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="cs" sourcelanguage="cs_CZ">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>quortosk: neznámá volba „%1“. Soubor, jehož název začíná „-“, uveďte za „--“: quortosk -- %1
+Více ukáže quortosk --help.
+</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>EditCommands</name>
     <message>
         <source>Zalamování řádků zapnuto</source>
@@ -15,8 +24,20 @@
 <context>
     <name>EncodingCommands</name>
     <message>
-        <source>Kódování stránky</source>
+        <source>Kódování a konce řádků stránky</source>
         <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>LF</source>
+        <translation>LF</translation>
+    </message>
+    <message>
+        <source>CR LF</source>
+        <translation>CR LF</translation>
     </message>
     <message>
         <source>Text je zřejmě v kódování %1.</source>
@@ -1211,6 +1232,14 @@ Nainstalujte český slovník (balíček hunspell-cs).</source>
 </context>
 <context>
     <name>TfrmNASTAV</name>
+    <message>
+        <source>Otevřít v</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Zástupce je uložen v %1. Aby jej prostředí nabízelo pro textové soubory, spusťte v terminálu: update-desktop-database "%1" (balík desktop-file-utils), nebo se odhlaste a znovu přihlaste.</source>
+        <translation type="unfinished" />
+    </message>
     <message>
         <source>Nastavení</source>
         <translation type="unfinished" />

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="cs_CZ">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>quortosk: neznámá volba „%1“. Soubor, jehož název začíná „-“, uveďte za „--“: quortosk -- %1
+Více ukáže quortosk --help.
+</source>
+        <translation>quortosk: unknown option "%1". Give a file whose name begins with "-" after "--": quortosk -- %1
+See quortosk --help.
+</translation>
+    </message>
+</context>
+<context>
     <name>EditCommands</name>
     <message>
         <source>Zalamování řádků zapnuto</source>
@@ -15,8 +26,20 @@
 <context>
     <name>EncodingCommands</name>
     <message>
-        <source>Kódování stránky</source>
-        <translation>Encoding of the page</translation>
+        <source>Kódování a konce řádků stránky</source>
+        <translation>Encoding and line breaks of the page</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>LF</source>
+        <translation>LF</translation>
+    </message>
+    <message>
+        <source>CR LF</source>
+        <translation>CR LF</translation>
     </message>
     <message>
         <source>Text je zřejmě v kódování %1.</source>
@@ -1216,6 +1239,14 @@ Install the Czech dictionary (package hunspell-cs).</translation>
 </context>
 <context>
     <name>TfrmNASTAV</name>
+    <message>
+        <source>Otevřít v</source>
+        <translation>Open in</translation>
+    </message>
+    <message>
+        <source>Zástupce je uložen v %1. Aby jej prostředí nabízelo pro textové soubory, spusťte v terminálu: update-desktop-database "%1" (balík desktop-file-utils), nebo se odhlaste a znovu přihlaste.</source>
+        <translation>The launcher is stored in %1. For the desktop to offer it for text files, run in a terminal: update-desktop-database "%1" (package desktop-file-utils), or log out and in again.</translation>
+    </message>
     <message>
         <source>Nastavení</source>
         <translation>Settings</translation>

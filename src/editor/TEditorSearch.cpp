@@ -166,11 +166,27 @@ bool TEditorSearch::RepeatSearch()
     return SearchWithDialog(m_lastSearch, false, true);
 }
 
+bool TEditorSearch::SelectionIsHit(TSearchDialog *dialog) const
+{
+    const QString needle = needleOf(dialog);
+    const int start = m_editor->SelStart();
+    return !needle.isEmpty() && m_editor->SelLength() == needle.size()
+           && TextSearch::findDown(m_editor->PlainText(), needle, start, optionsOf(dialog)) == start;
+}
+
 int TEditorSearch::ReplaceOne(TSearchDialog *dialog)
 {
-    if (!SearchWithDialog(dialog, true, true))
+    if (!dialog)
         return 0;
+    // Only the hit the user sees is replaced; without one selected, the button finds it.
+    if (!SelectionIsHit(dialog)) {
+        SearchWithDialog(dialog, true, true);
+        return 0;
+    }
+    m_lastSearch = dialog;
     m_editor->SetSelText(dialog->ReplaceText()); // one undo step, the new text selected
+    // On to the next hit; after the last one the new text stays selected.
+    SearchWithDialog(dialog, true, false);
     return 1;
 }
 
@@ -187,7 +203,8 @@ int TEditorSearch::ReplaceAll(TSearchDialog *dialog)
     // The replacement as the editor will hold it, so the plan's positions stay true.
     const QString replacement = m_editor->StorableText(dialog->ReplaceText());
     const QString text = m_editor->PlainText();
-    const int from = m_editor->SelStart() + m_editor->SelLength();
+    // From the selection's start, so a selected hit is replaced too.
+    const int from = m_editor->SelStart();
 
     // Stop replacing before the text would outgrow the editor: cutting the edit short
     // would lose the text after the cut.

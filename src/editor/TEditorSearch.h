@@ -36,11 +36,14 @@ public:
     void MoveDialogAside(TSearchDialog *dialog);
     // F3: the last search again with its dialog's current text and options.
     bool RepeatSearch();
-    // The Replace dialog's buttons. ReplaceOne replaces the next hit after the selection;
-    // ReplaceAll every hit from the selection's end on, as one edit. Both return the number
-    // of replacements.
+    // The Replace dialog's buttons. ReplaceOne replaces the selection when it is a hit and
+    // selects the next hit, otherwise only finds and selects the next hit; ReplaceAll
+    // replaces every hit from the selection's start on, as one edit. Both return the
+    // number of replacements.
     int ReplaceOne(TSearchDialog *dialog);
     int ReplaceAll(TSearchDialog *dialog);
+    // Whether the selection is exactly a hit of the dialog's search text, under its options.
+    bool SelectionIsHit(TSearchDialog *dialog) const;
 
 signals:
     // A search found nothing.

@@ -41,14 +41,13 @@ TWindowPlacement TFormStorage::PlacementOf(const QWidget *window)
                           : maximized ? TWindowPlacement::Maximized : TWindowPlacement::Normal;
     p.Flags = minimized && maximized ? TWindowPlacement::RestoreToMaximized : 0;
 
-    // The rectangle is the frame's position with the client area's size, so that moving
-    // and resizing the window to it gives back the same window whatever its frame.
-    const QPoint frame = window->geometry().topLeft() - window->pos();
+    // The rectangle is the client area's, as setGeometry() takes it back. The frame has no
+    // part in it: X11 reports the frame only after the window is mapped, and a rectangle
+    // mixing the two moves the window by the frame's size at every start.
     const QRect normal = (minimized || maximized) && window->normalGeometry().isValid()
                              ? window->normalGeometry()
                              : window->geometry();
-    const int left = normal.x() - frame.x(), top = normal.y() - frame.y();
-    p.NormPos = {left, top, left + normal.width(), top + normal.height()};
+    p.NormPos = {normal.left(), normal.top(), normal.left() + normal.width(), normal.top() + normal.height()};
     p.MinMaxPos = {-1, -1, maximized ? window->pos().x() : -1, maximized ? window->pos().y() : -1};
     return p;
 }
@@ -84,7 +83,15 @@ void TFormStorage::save(bool destroying)
     m_saved = true;
     try {
         TSettingsSession session(*m_store);
-        PlacementOf(m_window).Write(session, m_section, PixelsPerInch(), ScreenSize(), destroying);
+        TWindowPlacement placement = PlacementOf(m_window);
+        if (m_readCorner && !PlatformPlacesWindows()) {
+            // Where the window manager alone places windows (Wayland), the window knows no
+            // position of its own: the stored corner stays, the size is the window's.
+            auto &r = placement.NormPos;
+            r = {m_readCorner->x(), m_readCorner->y(), m_readCorner->x() + (r[2] - r[0]),
+                 m_readCorner->y() + (r[3] - r[1])};
+        }
+        placement.Write(session, m_section, PixelsPerInch(), ScreenSize(), destroying);
         for (TStoreLink *link : std::as_const(m_links))
             if (!link->LinkSection().isEmpty())
                 link->SaveSettings(session, m_section + QLatin1Char('\\') + link->LinkSection());
@@ -95,13 +102,20 @@ void TFormStorage::save(bool destroying)
     }
 }
 
+bool TFormStorage::PlatformPlacesWindows()
+{
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 void TFormStorage::restorePlacement(TSettingsSession &session)
 {
     QWidget *w = m_window;
     const TPlacementRead read =
         TWindowPlacement::Read(session, m_section, PlacementOf(w), PixelsPerInch(), ScreenSize());
-    if (read.applyPosition)
+    if (read.applyPosition) {
         applyRectangle(read.placement.NormPos);
+        m_readCorner = QPoint(read.placement.NormPos[0], read.placement.NormPos[1]);
+    }
 
     Qt::WindowStates state =
         w->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen);
@@ -127,7 +141,6 @@ void TFormStorage::applyRectangle(const std::array<int, 4> &rect)
     auto sane = [](qint64 v) { return v >= -Largest && v <= Largest; };
     if (!sane(left) || !sane(top) || width <= 0 || height <= 0 || width > Largest || height > Largest)
         return;
-    w->resize(int(width), int(height));
     // A window that would show no usable part on any screen (a monitor that is gone)
     // keeps the designed position, as the platform's own placement would bring it back.
     const QRect wanted{int(left), int(top), int(width), int(height)};
@@ -136,6 +149,10 @@ void TFormStorage::applyRectangle(const std::array<int, 4> &rect)
         const QRect part = screen->availableGeometry().intersected(wanted);
         usable = usable || (part.width() >= qMin<qint64>(width, 100) && part.height() >= qMin<qint64>(height, 50));
     }
+    // The client area's rectangle, set before the window is mapped; never move(), which
+    // places the frame.
     if (usable || QGuiApplication::screens().isEmpty())
-        w->move(int(left), int(top));
+        w->setGeometry(wanted);
+    else
+        w->resize(int(width), int(height));
 }

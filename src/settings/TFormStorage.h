@@ -4,8 +4,10 @@
 #include "settings/TWindowPlacement.h"
 
 #include <QList>
+#include <QPoint>
 #include <QPointer>
 #include <QString>
+#include <optional>
 
 class QWidget;
 class TSettingsStore;
@@ -42,6 +44,8 @@ public:
     static TWindowPlacement PlacementOf(const QWidget *window);
     static int PixelsPerInch();
     static QSize ScreenSize();
+    // False on Wayland, where a window has no position it could know or choose.
+    static bool PlatformPlacesWindows();
 
 private:
     void save(bool destroying);
@@ -54,6 +58,7 @@ private:
     TStoredProperties m_properties;
     QList<TStoreLink *> m_links;
     bool m_readPlacement = true;
+    std::optional<QPoint> m_readCorner; // the stored rectangle's left and top, once applied
     bool m_restored = false;
     bool m_saved = false;
 };

@@ -151,7 +151,29 @@ QString WriteLauncher(const QString &folder, const QString &iconFile, bool sendT
     const QString link = QDir(folder).filePath(FileName());
     MakeLink(QCoreApplication::applicationFilePath(), QString(), link, QStringLiteral("Testování shortcut"),
              iconFile, sendTo);
+    // The desktop offers a launcher for text files only once the folder's cache lists it.
+    if (sendTo)
+        RefreshApplicationsCache(folder);
     return link;
+}
+
+bool RefreshApplicationsCache(const QString &folder)
+{
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("update-desktop-database"));
+    if (tool.isEmpty())
+        return false;
+    QProcess process;
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    process.start(tool, {folder});
+    if (!process.waitForStarted(2000))
+        return false;
+    if (!process.waitForFinished(10000)) {
+        process.kill();
+        process.waitForFinished(1000);
+        return false;
+    }
+    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
 
 void MarkTrusted(const QString &file)

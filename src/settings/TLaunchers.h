@@ -39,6 +39,10 @@ QString WriteLauncher(const QString &folder, const QString &iconFile, bool sendT
 // <file> metadata::trusted true` when gio is installed. Failures are ignored.
 void MarkTrusted(const QString &file);
 
+// Runs update-desktop-database on the folder, so that the desktop lists its launchers for
+// their file types. False when the tool is missing or fails.
+bool RefreshApplicationsCache(const QString &folder);
+
 // The program's icon as a file a launcher can name: the installed icon beside the
 // program (<prefix>/share/icons/hicolor/scalable/apps/quortosk.svg) or, for a program
 // that is not installed, a copy of the built-in icon in the user's data folder

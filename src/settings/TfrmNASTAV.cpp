@@ -10,7 +10,10 @@
 #include "settings/TSettingsStore.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -21,6 +24,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -401,13 +405,26 @@ void TfrmNASTAV::cmbColorChange(int index)
 
 void TfrmNASTAV::Button1Click()
 {
-    if (const std::optional<QFont> font = m_chooseFont(this, edit_vzor->font()))
-        setSampleFont(*font);
+    // The dialog opens on the family the sample really shows: "Courier New" is drawn by a
+    // substitute on most systems, and the dialog would otherwise pick some other font.
+    const QFont current = edit_vzor->font();
+    QFont offered = current;
+    offered.setFamilies({QFontInfo(current).family()});
+    const std::optional<QFont> font = m_chooseFont(this, offered);
+    if (!font)
+        return;
+    const bool unchanged = font->family() == offered.family() && font->pointSizeF() == offered.pointSizeF()
+                           && font->weight() == offered.weight() && font->italic() == offered.italic()
+                           && font->underline() == offered.underline()
+                           && font->strikeOut() == offered.strikeOut();
+    // OK without a change keeps the font as it was stored, substitute and all.
+    setSampleFont(unchanged ? current : *font);
 }
 
 void TfrmNASTAV::Button2Click()
 {
     QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter); // a monospaced substitute where it is missing
     font.setPointSize(8);
     font.setBold(false);
     font.setItalic(false);
@@ -551,6 +568,12 @@ void TfrmNASTAV::makeLauncher(bool sendTo)
         const QString file = Launchers::WriteLauncher(target, icon, sendTo);
         if (!sendTo)
             Launchers::MarkTrusted(file);
+        else if (QStandardPaths::findExecutable(QStringLiteral("update-desktop-database")).isEmpty())
+            m_prompts->ShowMessage(this, tr("Otevřít v"),
+                                   tr("Zástupce je uložen v %1. Aby jej prostředí nabízelo pro textové "
+                                      "soubory, spusťte v terminálu: update-desktop-database \"%1\" "
+                                      "(balík desktop-file-utils), nebo se odhlaste a znovu přihlaste.")
+                                       .arg(QDir::toNativeSeparators(QFileInfo(file).absolutePath())));
     } catch (const TError &e) {
         m_prompts->ShowError(this, e.message());
     }

@@ -71,7 +71,7 @@ QString normalizeBreaks(const QString &text)
     return out;
 }
 
-QByteArray toFileBytes(const QString &text)
+QByteArray toFileBytes(const QString &text, bool lfOnly)
 {
     QByteArray out;
     out.reserve(text.size() + text.size() / 16);
@@ -79,7 +79,10 @@ QByteArray toFileBytes(const QString &text)
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = p[i];
         if (c == QLatin1Char('\n') || c == QChar::ParagraphSeparator) {
-            out.append("\r\n", 2);
+            if (lfOnly)
+                out.append('\n');
+            else
+                out.append("\r\n", 2);
         } else {
             unsigned char b;
             out.append(Cp1250::fromUnicode(c, &b) ? char(b) : '?');
@@ -477,7 +480,7 @@ bool PendingText::Exceeds(qsizetype limit) const
 
 QByteArray encode(const QString &text, const Format &format)
 {
-    return format.encoding == Encoding::Utf8 ? encodeUtf8(text, format) : toFileBytes(text);
+    return format.encoding == Encoding::Utf8 ? encodeUtf8(text, format) : toFileBytes(text, format.lfOnly);
 }
 
 qsizetype unstorableCount(const QString &text, Encoding encoding)

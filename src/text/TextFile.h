@@ -83,9 +83,9 @@ constexpr qint64 MaxFileBytes = 4 * qint64(MaxLength) + 4;
 // (LF CR gives two); NUL bytes are dropped, the bytes around them read as usual.
 QString fromFileBytes(QByteArrayView bytes);
 
-// Encodes editor text ("\n" or U+2029 between lines) for a file: every break written as
-// CR LF.
-QByteArray toFileBytes(const QString &text);
+// Encodes editor text ("\n" or U+2029 between lines) for a Windows-1250 file: every break
+// written as CR LF, or as LF when lfOnly.
+QByteArray toFileBytes(const QString &text, bool lfOnly = false);
 
 // Splits text given with CR LF, CR or LF breaks into the editor's "\n" form.
 QString normalizeBreaks(const QString &text);
@@ -103,8 +103,8 @@ Opened prepare(QByteArray bytes, const QString &fileName);
 // asked for and the bytes are not valid UTF-8: nothing is dropped silently.
 Decoded decodeAs(const QByteArray &bytes, Encoding encoding, const QString &fileName);
 
-// Encodes editor text for a file in the given format: Windows-1250 always with CR LF; UTF-8
-// with the byte-order mark if the format has one, and LF breaks when lfOnly, else CR LF.
+// Encodes editor text for a file in the given format: LF breaks when lfOnly, else CR LF;
+// UTF-8 with the byte-order mark if the format has one.
 QByteArray encode(const QString &text, const Format &format);
 
 // Characters of the text that the encoding cannot hold (each becomes "?" when stored).

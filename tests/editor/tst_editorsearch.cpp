@@ -88,7 +88,9 @@ private slots:
     void textCopiedBetweenDialogs_data();
     void textCopiedBetweenDialogs();
     void repeatSearch();
-    void replaceTakesTheNextHit();
+    void replaceTakesTheSelectedHit();
+    void replaceWithoutASelectedHitOnlyFinds();
+    void replaceAllTakesTheSelectedHit();
     void replaceAll_data();
     void replaceAll();
     void replaceAllIsOneStepWithOneEventEach();
@@ -299,7 +301,7 @@ void TestEditorSearch::repeatSearch()
     QVERIFY(!TEditorSearch::of(&editor)->RepeatSearch());
 }
 
-void TestEditorSearch::replaceTakesTheNextHit()
+void TestEditorSearch::replaceTakesTheSelectedHit()
 {
     TRxRichEdit &editor = editorWith(QStringLiteral("x x x"));
     TSearchDialog *find = findDialog(editor, QStringLiteral("x"));
@@ -307,15 +309,55 @@ void TestEditorSearch::replaceTakesTheNextHit()
     find->btnFindNext->click();
     QCOMPARE(selectionOf(editor), (Selection{0, 1}));
     TSearchDialog *replace = replaceDialog(editor, QStringLiteral("x"), QStringLiteral("yy"));
+    // The hit the user sees is replaced, and the next one is selected.
     replace->btnReplace->click();
-    QCOMPARE(editor.PlainText(), QStringLiteral("x yy x"));
-    QCOMPARE(selectionOf(editor), (Selection{2, 2}));
+    QCOMPARE(editor.PlainText(), QStringLiteral("yy x x"));
+    QCOMPARE(selectionOf(editor), (Selection{3, 1}));
     QVERIFY(editor.Modified());
     replace->btnReplace->click();
-    QCOMPARE(editor.PlainText(), QStringLiteral("x yy yy"));
-    replace->btnReplace->click(); // nothing left after the selection
-    QCOMPARE(editor.PlainText(), QStringLiteral("x yy yy"));
+    QCOMPARE(editor.PlainText(), QStringLiteral("yy yy x"));
+    QCOMPARE(selectionOf(editor), (Selection{6, 1}));
+    replace->btnReplace->click(); // the last hit: its replacement stays selected
+    QCOMPARE(editor.PlainText(), QStringLiteral("yy yy yy"));
+    QCOMPARE(selectionOf(editor), (Selection{6, 2}));
     QCOMPARE(TEditorSearch::of(&editor)->LastSearch(), replace);
+    editor.SetSelStart(0);
+    replace->btnReplace->click(); // nothing left to find: nothing replaced
+    QCOMPARE(editor.PlainText(), QStringLiteral("yy yy yy"));
+}
+
+void TestEditorSearch::replaceWithoutASelectedHitOnlyFinds()
+{
+    TRxRichEdit &editor = editorWith(QStringLiteral("ab xab x X"));
+    TSearchDialog *replace = replaceDialog(editor, QStringLiteral("x"), QStringLiteral("_"));
+    editor.SetSelStart(0);
+    replace->btnReplace->click(); // a caret, no selection: the first hit is only selected
+    QCOMPARE(editor.PlainText(), QStringLiteral("ab xab x X"));
+    QCOMPARE(selectionOf(editor), (Selection{3, 1}));
+    // Whole words only: the selected "x" of "xab" is no hit, so it is left and the next taken.
+    replace->chkWholeWord->setChecked(true);
+    replace->btnReplace->click();
+    QCOMPARE(editor.PlainText(), QStringLiteral("ab xab x X"));
+    QCOMPARE(selectionOf(editor), (Selection{7, 1}));
+    // Matching case: the selection "x" is a hit, the "X" after it is not the next one.
+    replace->chkMatchCase->setChecked(true);
+    replace->btnReplace->click();
+    QCOMPARE(editor.PlainText(), QStringLiteral("ab xab _ X"));
+    QCOMPARE(selectionOf(editor), (Selection{7, 1}));
+    // A selection wider than a hit is no hit either.
+    select(editor, 2, 3);
+    replace->chkWholeWord->setChecked(false);
+    replace->btnReplace->click();
+    QCOMPARE(editor.PlainText(), QStringLiteral("ab xab _ X"));
+}
+
+void TestEditorSearch::replaceAllTakesTheSelectedHit()
+{
+    TRxRichEdit &editor = editorWith(QStringLiteral("a a a a"));
+    select(editor, 2, 1); // the second "a", as Find Next leaves it
+    TSearchDialog *dialog = replaceDialog(editor, QStringLiteral("a"), QStringLiteral("b"));
+    dialog->btnReplaceAll->click();
+    QCOMPARE(editor.PlainText(), QStringLiteral("a b b b")); // the one before stays
 }
 
 void TestEditorSearch::replaceAll_data()

@@ -144,16 +144,26 @@ private slots:
         QCOMPARE(readBytes(out), file);
     }
 
-    // Windows-1250 pages keep the old rule for breaks even when the file had only LF.
-    void windows1250WritesCrLf()
+    // Windows-1250 pages follow the UTF-8 rule for breaks: a file with only LF is written
+    // with LF, any other (mixed, CR LF, a lone CR, none at all) with CR LF.
+    void windows1250KeepsLfOnly_data()
     {
-        const TextFile::Decoded d = TextFile::decode("\x9a\x9d\x9e\nb\n", QStringLiteral("f"));
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QByteArray>("written");
+        QTest::newRow("LF only") << QByteArray("\x9a\x9d\x9e\nb\n") << QByteArray("\x9a\x9d\x9e\nb\n");
+        QTest::newRow("ASCII, LF only") << QByteArray("plain\nascii") << QByteArray("plain\nascii");
+        QTest::newRow("CR LF") << QByteArray("\x9a\r\nb\r\n") << QByteArray("\x9a\r\nb\r\n");
+        QTest::newRow("LF and CR LF") << QByteArray("\x9a\nb\r\n") << QByteArray("\x9a\r\nb\r\n");
+        QTest::newRow("LF and a lone CR") << QByteArray("a\nb\rc") << QByteArray("a\r\nb\r\nc");
+    }
+    void windows1250KeepsLfOnly()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, written);
+        const TextFile::Decoded d = TextFile::decode(file, QStringLiteral("f"));
         QCOMPARE(d.format.encoding, Encoding::Windows1250);
-        QVERIFY(d.format.lfOnly);
-        QCOMPARE(TextFile::encode(d.text, d.format), QByteArray("\x9a\x9d\x9e\r\nb\r\n"));
-        const TextFile::Decoded ascii = TextFile::decode("plain\nascii\n", QStringLiteral("f"));
-        QCOMPARE(ascii.format.encoding, Encoding::Windows1250);
-        QCOMPARE(TextFile::encode(ascii.text, ascii.format), QByteArray("plain\r\nascii\r\n"));
+        QCOMPARE(TextFile::encode(d.text + QStringLiteral("\n\u010d"), d.format), written + (d.format.lfOnly ? "\n\xe8" : "\r\n\xe8"));
+        QCOMPARE(TextFile::encode(d.text, d.format), written);
     }
 
     // A file in an encoding of 16 or 32 bits is refused: read as 8-bit text a save would

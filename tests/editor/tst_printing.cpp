@@ -73,6 +73,14 @@ QString pdfPageSize(const QString &pdf)
     return m.captured(1);
 }
 
+// The top left corner of the first word on the first page, in points from the sheet's.
+QPointF pdfFirstWordCorner(const QString &pdf)
+{
+    const auto m = QRegularExpression(QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\""))
+                       .match(run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")}));
+    return m.hasMatch() ? QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()) : QPointF(-1, -1);
+}
+
 QString words(int count)
 {
     QStringList w;
@@ -468,6 +476,42 @@ private slots:
         QCOMPARE(size.size(), 2);
         QCOMPARE(qRound(size.at(0).toDouble()), 842); // A4 on its side
         QCOMPARE(qRound(size.at(1).toDouble()), 595);
+    }
+
+    // Landscape chosen in the page setup reaches the next "&Tisk..." through its dialog, and
+    // the text keeps at least 10 mm from the edges of a sheet with no unprintable border.
+    void pageSetupReachesThePrintDialog()
+    {
+        TRxRichEdit *editor = editorWith(QStringLiteral("okraj"));
+        QVERIFY(editor);
+        PrintCommands commands([editor] { return editor; }, &m_prompts, editor);
+        const QString pdf = m_dir.filePath(QStringLiteral("setup-then-print.pdf"));
+        toPdf(*commands.Printer(), pdf);
+        commands.Printer()->setPageSize(QPageSize(QPageSize::A4));
+        commands.PrintDialog(); // made before the setup, as after an earlier print
+        onModal([](QWidget *w) {
+            if (auto *setup = qobject_cast<QPageSetupDialog *>(w))
+                if (auto *landscape = setup->findChild<QRadioButton *>(QStringLiteral("landscape")))
+                    landscape->click();
+            if (auto *d = qobject_cast<QDialog *>(w))
+                d->accept();
+        });
+        commands.mmPrinterSetupClick();
+        onModal([](QWidget *w) {
+            if (auto *d = qobject_cast<QDialog *>(w))
+                d->accept();
+        });
+        commands.mmPrintClick();
+        QCOMPARE(m_prompts.errors, QStringList());
+        const QStringList size = pdfPageSize(pdf).split(QStringLiteral(" x "));
+        QCOMPARE(size.size(), 2);
+        QCOMPARE(qRound(size.at(0).toDouble()), 842); // A4 on its side
+        QCOMPARE(qRound(size.at(1).toDouble()), 595);
+        const QPointF corner = pdfFirstWordCorner(pdf);
+        const double tenMm = 10 * 72.0 / 25.4;
+        QVERIFY2(corner.x() >= tenMm - 0.5 && corner.y() >= tenMm - 0.5,
+                 qPrintable(QStringLiteral("%1,%2").arg(corner.x()).arg(corner.y())));
+        QVERIFY(corner.x() < tenMm + 5); // at the margin, not somewhere inside
     }
 
     // The preview shows the pages the same code prints.

@@ -143,6 +143,7 @@ private slots:
     void colourGoesToTheBackgroundUntilTextIsChosen();
     void standardThenOkGivesTheActivePageAndTemplate();
     void stornoDropsFontAndColours();
+    void fontDialogOpensOnTheShownFamily();
     void newTagNamedKeyedAndFilledThenOk();
     void withNoTagSelectedNothingChanges();
     void removeTakesTheTagFromAllFourLists();
@@ -304,6 +305,43 @@ void TestFrmNastav::stornoDropsFontAndColours()
     QCOMPARE(d->result(), int(QDialog::Rejected));
     QCOMPARE(m_template->font().family(), QStringLiteral("Liberation Sans"));
     QCOMPARE(active.font(), before);
+}
+
+// "Typ písma…" opens on the family the editor really draws "Courier New" with (its
+// substitute), not on some other font; OK there without a change keeps "Courier New", a
+// real choice is taken.
+void TestFrmNastav::fontDialogOpensOnTheShownFamily()
+{
+    m_template->setFont(QFont(QStringLiteral("Courier New"), 8));
+    const QString shown = QFontInfo(m_template->font()).family();
+    auto d = open();
+    QFont offered;
+    d->SetFontChooser([&](QWidget *, const QFont &font) {
+        offered = font;
+        return std::optional<QFont>(font); // OK without a change
+    });
+    d->PageControl1->setCurrentWidget(d->TabSheet2);
+    QCOMPARE(d->edit_vzor->font().family(), QStringLiteral("Courier New"));
+    QTest::mouseClick(d->Button1, Qt::LeftButton);
+    QCOMPARE(offered.family(), shown);
+    QCOMPARE(QFontInfo(offered).family(), shown);
+    QCOMPARE(offered.pointSize(), 8);
+    QCOMPARE(d->edit_vzor->font().family(), QStringLiteral("Courier New"));
+    QTest::mouseClick(d->btnOK, Qt::LeftButton);
+    QCOMPARE(m_template->font().family(), QStringLiteral("Courier New"));
+    QVERIFY(QFontInfo(m_template->font()).fixedPitch());
+
+    auto again = open();
+    again->SetFontChooser([&](QWidget *, const QFont &font) {
+        offered = font;
+        QFont bigger = font;
+        bigger.setPointSize(12);
+        return std::optional<QFont>(bigger);
+    });
+    again->PageControl1->setCurrentWidget(again->TabSheet2);
+    QTest::mouseClick(again->Button1, Qt::LeftButton);
+    QCOMPARE(again->edit_vzor->font().family(), shown); // a change takes the dialog's font
+    QCOMPARE(again->edit_vzor->font().pointSize(), 12);
 }
 
 void TestFrmNastav::newTagNamedKeyedAndFilledThenOk()

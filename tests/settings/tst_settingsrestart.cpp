@@ -142,7 +142,7 @@ void TestSettingsRestart::firstRunStoresDesignedValuesAndCommandLineFile()
 void TestSettingsRestart::storedSettingsSurviveTwoRestarts()
 {
     const int ppi = TFormStorage::PixelsPerInch();
-    seed({{screenName("NormPos"), "60,70,560,470"},
+    seed({{screenName("NormPos"), "60,70,660,470"}, // wider than the window's least width
           {"NormPos", "1,2,3,4"}, // another screen's last rectangle: this screen's wins
           {"PixelsPerInch", QString::number(ppi)},
           {"ShowCmd", "1"},
@@ -162,7 +162,7 @@ void TestSettingsRestart::storedSettingsSurviveTwoRestarts()
     QVERIFY(run({b}));
     QVERIFY(run({}));
 
-    const Value expected[] = {{"Options", "NormPos", "60,70,560,470"},
+    const Value expected[] = {{"Options", "NormPos", "60,70,660,470"},
                               {"Options", "ShowCmd", "1"},
                               {"Options", "itmWrap_Checked", "False"},
                               {"Options", "StatusBar_Visible", "True"},
@@ -179,7 +179,7 @@ void TestSettingsRestart::storedSettingsSurviveTwoRestarts()
                               {"Options\\TMainForm.MRUMan", "Item_3", "<missing>"}};
     for (const Value &v : expected)
         QCOMPARE(read(v.key, v.name), QString::fromUtf8(v.text));
-    QCOMPARE(read("Options", screenName("NormPos")), QStringLiteral("60,70,560,470"));
+    QCOMPARE(read("Options", screenName("NormPos")), QStringLiteral("60,70,660,470"));
     QCOMPARE(read("Options\\TMainForm.MRUMan", "Item_0"), b);
     QCOMPARE(read("Options", "editvzor2_FontHeight"), QString::number(-((12 * ppi + 36) / 72)));
 }

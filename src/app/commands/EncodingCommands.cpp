@@ -36,11 +36,11 @@ EncodingCommands::EncodingCommands(PageCommands *pages, TPrompts *prompts, QWidg
     m_panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     m_panel->setContentsMargins(2, 0, 2, 0);
     m_panel->setTextFormat(Qt::PlainText);
-    m_panel->setToolTip(tr("Kódování stránky"));
+    m_panel->setToolTip(tr("Kódování a konce řádků stránky"));
     // Wide enough for either name, so the bar does not move when pages change.
     const QFontMetrics fm = m_panel->fontMetrics();
-    m_panel->setMinimumWidth(qMax(fm.horizontalAdvance(TextFile::encodingName(Encoding::Windows1250)),
-                                  fm.horizontalAdvance(TextFile::encodingName(Encoding::Utf8)))
+    m_panel->setMinimumWidth(qMax(fm.horizontalAdvance(panelText(Encoding::Windows1250, false)),
+                                  fm.horizontalAdvance(panelText(Encoding::Utf8, false)))
                              + 2 * m_panel->frameWidth() + 8);
     statusBar->addPermanentWidget(m_panel);
     refresh();
@@ -80,11 +80,16 @@ void EncodingCommands::WatchPage(TTabSheet *page)
     });
 }
 
+QString EncodingCommands::panelText(Encoding encoding, bool lfOnly)
+{
+    return tr("%1 · %2").arg(TextFile::encodingName(encoding), lfOnly ? tr("LF") : tr("CR LF"));
+}
+
 void EncodingCommands::refresh()
 {
     TTabSheet *page = m_pages->ActivePage();
     const Document *doc = page ? page->Doc() : nullptr;
-    m_panel->setText(doc ? TextFile::encodingName(doc->TextEncoding()) : QString());
+    m_panel->setText(doc ? panelText(doc->TextEncoding(), doc->Format().lfOnly) : QString());
     emit EncodingShown();
 }
 

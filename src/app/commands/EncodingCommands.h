@@ -54,6 +54,8 @@ signals:
 private:
     void showGuessBar(TTabSheet *page);
     void refresh();
+    // "Windows-1250 · LF": the page's encoding and the line breaks its file is written with.
+    static QString panelText(TextFile::Encoding encoding, bool lfOnly);
 
     PageCommands *m_pages;
     TPrompts *m_prompts;

@@ -13,8 +13,6 @@
 
 namespace {
 
-const QString CaptionPrefix = QStringLiteral("Quorvel Tosk - ");
-
 QString fileFilter()
 {
     return FileCommands::tr("Textové soubory (*.txt)|*.txt|Všechny soubory (*.*)|*.*");
@@ -143,7 +141,6 @@ void FileCommands::OpenPanelFiles(const QStringList &names)
             return;
         }
         m_addToRecent(name, 1);
-        m_window->setWindowTitle(CaptionPrefix + name);
     }
 }
 
@@ -157,7 +154,6 @@ void FileCommands::mmOpenClick()
 void FileCommands::afterSave(TTabSheet *page, const QString &fileName)
 {
     page->SetCaption(QFileInfo(fileName).fileName());
-    m_window->setWindowTitle(CaptionPrefix + fileName);
     emit Saved(page);
 }
 

@@ -28,12 +28,27 @@ QPrinter *PrintCommands::Printer()
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         m_printer->setCopyCount(1);
         m_printer->setCollateCopies(true);
-        // The program prints from the corner of the printable area. A page without an
-        // unprintable border gets a small one of ours.
-        if (m_printer->pageLayout().margins().isNull())
-            m_printer->setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+        KeepPrintableMargins(m_printer.get());
     }
     return m_printer.get();
+}
+
+void PrintCommands::KeepPrintableMargins(QPrinter *printer)
+{
+    // The text starts at the margins: never inside the printer's unprintable border, and
+    // at least 10 mm in on a sheet that has none (a PDF), where a printer would cut it.
+    QPageLayout layout = printer->pageLayout();
+    layout.setUnits(QPageLayout::Point);
+    QMarginsF least = layout.minimumMargins();
+    if (least.isNull()) {
+        const double m = MinimumMarginMm * 72.0 / 25.4;
+        least = QMarginsF(m, m, m, m);
+    }
+    const QMarginsF now = layout.margins();
+    const QMarginsF wanted(qMax(now.left(), least.left()), qMax(now.top(), least.top()),
+                           qMax(now.right(), least.right()), qMax(now.bottom(), least.bottom()));
+    if (wanted != now)
+        printer->setPageMargins(wanted, QPageLayout::Point);
 }
 
 PrintCommands::~PrintCommands()
@@ -74,13 +89,19 @@ void PrintCommands::mmPrintClick()
         return;
     if (PrintDialog()->exec() != QDialog::Accepted)
         return;
+    KeepPrintableMargins(Printer()); // another printer may have been chosen
     PrintTo(editor, Printer());
 }
 
 void PrintCommands::mmPrinterSetupClick()
 {
     QPageSetupDialog dialog(Printer(), m_window);
-    dialog.exec(); // an accepted dialog has set the printer up
+    if (dialog.exec() != QDialog::Accepted) // an accepted dialog has set the printer up
+        return;
+    KeepPrintableMargins(Printer());
+    // The print dialog keeps the page layout it was made with and would give it back to
+    // the printer: the next one is made with the new setup.
+    delete m_printDialog.data();
 }
 
 void PrintCommands::mmPrintPreviewClick()

@@ -37,8 +37,12 @@ public:
     // The printer the dialogs set up; made at the first use (asking the print server for
     // its printers takes time) and kept.
     QPrinter *Printer();
-    // Created at the first use and kept.
+    // Created at the first use and kept until the page setup changes the printer.
     QPrintDialog *PrintDialog();
+    // Margins no smaller than the printer's unprintable border, and MinimumMarginMm where
+    // the sheet has none.
+    static void KeepPrintableMargins(QPrinter *printer);
+    static constexpr double MinimumMarginMm = 10;
 
     // How long a print runs before the progress dialog shows; half a second.
     void SetProgressDelay(int ms) { m_progressDelay = ms; }

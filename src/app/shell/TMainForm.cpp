@@ -17,6 +17,7 @@
 #include "app/files/Recovery.h"
 #include "app/pages/TPageControl.h"
 #include "app/shell/TStatusPanels.h"
+#include "app/shell/TWindowCaption.h"
 #include "editor/TRxRichEdit.h"
 #include "settings/EditorAppearance.h"
 #include "settings/SettingsCommands.h"
@@ -45,8 +46,7 @@ TMainForm::TMainForm(TPrompts *prompts, TSettingsStore *settings, QWidget *paren
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Quorvel Tosk"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/quortosk.png")));
-    resize(438, 331);
-    move(137, 82);
+    setGeometry(137, 82, 438, 331); // the client area, as the settings store it
 
     createLayout();
     createStatusBar();
@@ -157,6 +157,10 @@ void TMainForm::createControllers()
     connect(m_pages, &PageCommands::PageCreated, m_statusPanels, &TStatusPanels::WatchPage);
     // Panel 4 shows the new page's insert mode at the next idle moment.
     connect(m_pages, &PageCommands::ActivePageChanged, m_statusPanels, &TStatusPanels::ScheduleIdle);
+    // Line and column are the new active page's at once, not only after its caret moves.
+    connect(m_pages, &PageCommands::ActivePageChanged, m_statusPanels,
+            [this](TTabSheet *page) { m_statusPanels->ShowCaret(page ? page->Editor() : nullptr); });
+    new TWindowCaption(m_pages, this, this);
     m_encodings = new EncodingCommands(m_pages, m_prompts, this, StatusBar, this);
     connect(PageControl1, &TPageControl::TabContextMenuRequested, this,
             [this](const QPoint &pos) { pmMAINPAGE->popup(pos); });

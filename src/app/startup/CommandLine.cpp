@@ -1,6 +1,8 @@
 #include "app/startup/CommandLine.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 
 CommandLine CommandLine::Parse(const QList<QByteArray> &argv)
 {
@@ -32,6 +34,22 @@ QStringList CommandLine::UsableNames(const QList<QByteArray> &raw, QStringList *
             *unusable << name;
     }
     return names;
+}
+
+QByteArray CommandLine::UnknownOption(const QList<QByteArray> &beforeSeparator)
+{
+    for (const QByteArray &arg : beforeSeparator)
+        if (arg.startsWith('-') && !QFileInfo::exists(QFile::decodeName(arg)))
+            return arg;
+    return {};
+}
+
+QString CommandLine::UnknownOptionText(const QByteArray &option)
+{
+    return QCoreApplication::translate("CommandLine", "quortosk: neznámá volba „%1“. Soubor, jehož název "
+                                                      "začíná „-“, uveďte za „--“: quortosk -- %1\n"
+                                                      "Více ukáže quortosk --help.\n")
+        .arg(QFile::decodeName(option));
 }
 
 QString CommandLine::HelpText()

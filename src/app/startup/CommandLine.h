@@ -7,7 +7,8 @@
 
 // The program's own command line, read from the raw bytes before QApplication exists:
 // "--help" and "--version" (before "--") answer on the terminal, "--" ends the options and
-// everything after it is a file name. Everything else stays a file name, as always.
+// everything after it is a file name. Any other argument before "--" that starts with "-"
+// and names no existing file is an unknown option (see UnknownOption).
 class CommandLine
 {
 public:
@@ -27,6 +28,12 @@ public:
     // same bytes (not valid in the system's encoding) goes to `unusable` instead, shown
     // as far as it can be.
     static QStringList UsableNames(const QList<QByteArray> &raw, QStringList *unusable);
+
+    // The first of the arguments left before "--" (after Qt took its own options) that starts
+    // with "-" and names no existing file (a lone "-" too); empty when there is none. Such a
+    // word is refused rather than made into a new file.
+    static QByteArray UnknownOption(const QList<QByteArray> &beforeSeparator);
+    static QString UnknownOptionText(const QByteArray &option);
 
     static QString HelpText();
     static QString VersionText();

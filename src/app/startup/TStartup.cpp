@@ -70,6 +70,9 @@ void BringForward(QWidget &window)
         window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
     window.show();
     window.raise();
+    // Through QWindow::requestActivate(). On Wayland the request carries no activation
+    // token of the starting process (Qt 6.4 cannot pass one on), so a compositor may only
+    // mark the window as wanting attention instead of raising it.
     window.activateWindow();
 }
 

@@ -42,6 +42,7 @@ int main(int argc, char *argv[])
     QList<QByteArray> fileBytes;
     for (int i = 1; i < qtArgc; ++i)
         fileBytes << QByteArray(qtArgv[size_t(i)]);
+    const QByteArray unknownOption = CommandLine::UnknownOption(fileBytes);
     fileBytes += line.AfterSeparator();
     QStringList unusable;
     const QStringList arguments = CommandLine::UsableNames(fileBytes, &unusable);
@@ -62,6 +63,13 @@ int main(int argc, char *argv[])
     if (qtTranslator.load(QStringLiteral("qtbase_") + (code.isEmpty() ? LanguageChoice::Czech : code),
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTranslator);
+
+    // An unknown option is no file to create: refused on the terminal, before any window or
+    // hand-over to a running instance.
+    if (!unknownOption.isEmpty()) {
+        std::fputs(CommandLine::UnknownOptionText(unknownOption).toLocal8Bit().constData(), stderr);
+        return 2;
+    }
 
     // A name that is not valid in the system's encoding could only be opened under another
     // name (Qt would create a new file with a replacement character): it is refused.

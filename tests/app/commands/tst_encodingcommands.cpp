@@ -75,6 +75,8 @@ private:
     Document *doc() const { return editor()->Doc(); }
     QAction *action(const char *name) const { return m_form->Commands().Action(QLatin1String(name)); }
     QString panel() const { return m_form->Encodings()->Panel()->text(); }
+    // The encoding part of the panel, before the line breaks.
+    QString panelEncoding() const { return panel().section(QStringLiteral(" · "), 0, 0); }
     void open(const QString &path)
     {
         m_prompts->openAnswers.enqueue({path});
@@ -148,7 +150,7 @@ private slots:
         QString expected = QString::fromUtf8(bytes).remove(QChar(0xFEFF)).remove(QLatin1Char('\r'));
         QCOMPARE(editor()->PlainText(), expected);
         QCOMPARE(doc()->TextEncoding(), Encoding::Utf8);
-        QCOMPARE(panel(), QStringLiteral("UTF-8"));
+        QCOMPARE(panelEncoding(), QStringLiteral("UTF-8"));
         QVERIFY(action("mmKodUtf8")->isChecked());
         QVERIFY(!action("mmKodWin1250")->isChecked());
         // The tools that work through Windows-1250 are greyed.
@@ -170,21 +172,41 @@ private slots:
         const QString utf8 = makeFile(QStringLiteral("u.txt"), "čaj\n");
         const QString cp = makeFile(QStringLiteral("c.txt"), "\xe8\x61j\r\n");
         open(cp);
-        QCOMPARE(panel(), QStringLiteral("Windows-1250"));
+        QCOMPARE(panel(), QStringLiteral("Windows-1250 · CR LF"));
         QVERIFY(action("mmKonverze")->isEnabled());
         type(QStringLiteral("жé"));
         QCOMPARE(editor()->PlainText(), QStringLiteral("?éčaj\n"));
         open(utf8);
-        QCOMPARE(panel(), QStringLiteral("UTF-8"));
+        QCOMPARE(panel(), QStringLiteral("UTF-8 · LF"));
         type(QString::fromUtf8("жé\xF0\x9F\x98\x80"));
         QCOMPARE(editor()->PlainText(), QString::fromUtf8("жé\xF0\x9F\x98\x80čaj\n"));
         save();
         QCOMPARE(TestFiles::ReadBytes(utf8, "<unreadable>"), QByteArray("жé\xF0\x9F\x98\x80čaj\n")); // LF kept: the file had only LF
         m_form->PageControl()->SetActivePageIndex(1);
-        QCOMPARE(panel(), QStringLiteral("Windows-1250"));
+        QCOMPARE(panelEncoding(), QStringLiteral("Windows-1250"));
         QVERIFY(action("mmKodWin1250")->isChecked());
         save();
         QCOMPARE(TestFiles::ReadBytes(cp, "<unreadable>"), QByteArray("?\xe9\xe8\x61j\r\n"));
+    }
+
+    // A Windows-1250 file with LF breaks keeps them at a save (a shell script stays one), and
+    // the panel says so; a page with a CR LF among its LFs, and a new page, write CR LF.
+    void windows1250KeepsLfBreaks()
+    {
+        const QString script = makeFile(QStringLiteral("s.sh"), "#!/bin/sh\necho \x9a\x9d\n");
+        const QString mixed = makeFile(QStringLiteral("m.txt"), "a\nb\r\nc\n");
+        open(script);
+        QCOMPARE(panel(), QStringLiteral("Windows-1250 · LF"));
+        type(QStringLiteral("# "));
+        save();
+        QCOMPARE(TestFiles::ReadBytes(script, "<unreadable>"), QByteArray("# #!/bin/sh\necho \x9a\x9d\n"));
+        open(mixed);
+        QCOMPARE(panel(), QStringLiteral("Windows-1250 · CR LF"));
+        type(QStringLiteral("x"));
+        save();
+        QCOMPARE(TestFiles::ReadBytes(mixed, "<unreadable>"), QByteArray("xa\r\nb\r\nc\r\n"));
+        m_form->PageControl()->SetActivePageIndex(1);
+        QCOMPARE(panel(), QStringLiteral("Windows-1250 · LF"));
     }
 
     // A file in another Czech set shows the bar; "Převést do Windows 1250" gives the right
@@ -207,7 +229,7 @@ private slots:
         QVERIFY(bar);
         QVERIFY(bar->isVisible());
         QCOMPARE(bar->Message(), QStringLiteral("Text je zřejmě v kódování %1.").arg(name));
-        QCOMPARE(panel(), QStringLiteral("Windows-1250"));
+        QCOMPARE(panelEncoding(), QStringLiteral("Windows-1250"));
         const QString garbled = editor()->PlainText();
         QVERIFY(garbled != QString::fromUtf8(Prose));
         QPushButton *convert = barButton(bar, QStringLiteral("Převést do Windows 1250"));
@@ -220,8 +242,8 @@ private slots:
         QCOMPARE(TestFiles::ReadBytes(path, "<unreadable>"), bytes);
         undo();
         QCOMPARE(editor()->PlainText(), garbled);
-        save(); // a Windows-1250 page writes CR LF
-        QCOMPARE(TestFiles::ReadBytes(path, "<unreadable>"), QByteArray(bytes).replace("\n", "\r\n"));
+        save(); // the file had only LF, and keeps them
+        QCOMPARE(TestFiles::ReadBytes(path, "<unreadable>"), bytes);
     }
 
     void keepClosesTheBar()
@@ -264,7 +286,7 @@ private slots:
         QVERIFY(m_prompts->confirmTexts.isEmpty());
         QCOMPARE(doc()->TextEncoding(), Encoding::Windows1250);
         QCOMPARE(editor()->PlainText(), Cp1250::decode(bytes));
-        QCOMPARE(panel(), QStringLiteral("Windows-1250"));
+        QCOMPARE(panelEncoding(), QStringLiteral("Windows-1250"));
         QVERIFY(action("mmKodWin1250")->isChecked());
         QVERIFY(action("mmKonverze")->isEnabled());
         QVERIFY(!editor()->Modified());
@@ -272,7 +294,7 @@ private slots:
         undo();
         QCOMPARE(doc()->TextEncoding(), Encoding::Utf8);
         QCOMPARE(editor()->PlainText(), QString::fromUtf8(bytes));
-        QCOMPARE(panel(), QStringLiteral("UTF-8"));
+        QCOMPARE(panelEncoding(), QStringLiteral("UTF-8"));
         // And back again by the other item: the file is UTF-8, LF only, as before.
         action("mmKodWin1250")->trigger();
         action("mmKodUtf8")->trigger();

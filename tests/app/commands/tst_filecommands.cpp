@@ -4,6 +4,13 @@
 #include "TmpfsMount.h"
 #include "app/commands/CommandTable.h"
 #include "app/commands/PageCommands.h"
+#include "app/commands/TextToolCommands.h"
+#include "app/commands/ViewCommands.h"
+#include "app/pages/TPageControl.h"
+#include "app/shell/TMainForm.h"
+#include "app/shell/TStatusPanels.h"
+#include "editor/TRxRichEdit.h"
+#include "TFakePrompts.h"
 
 class TestFileCommands : public QObject, FileCommandsFixture
 {
@@ -37,6 +44,7 @@ private slots:
     void saveAllOrderAndFocus();
     void saveAllStopsAtFailedWrite();
 
+    void captionAndStatusFollowTheActivePage();
 };
 
 void TestFileCommands::openSeveralInTheDialogsOrder()
@@ -58,7 +66,7 @@ void TestFileCommands::openSeveralInTheDialogsOrder()
     }
     QCOMPARE(page(2)->Editor()->PlainText(), QStringLiteral("first\nline\nend"));
     QCOMPARE(active(), page(3));
-    QCOMPARE(m_form->windowTitle(), QStringLiteral("Quorvel Tosk"));
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("Quorvel Tosk - ") + b); // the active page
     QVERIFY(m_prompts->errors.isEmpty());
 }
 
@@ -136,7 +144,7 @@ void TestFileCommands::saveWritesAndRemovesMarker()
     m_form->ActiveEditor()->SetSelText(QStringLiteral("\nč"));
     QCOMPARE(active()->ImageIndex(), 0);
     m_form->Files()->mmSaveClick();
-    QCOMPARE(TestFiles::ReadBytes(f, "<unreadable>"), QByteArray("a\r\nb\r\n\xe8"));
+    QCOMPARE(TestFiles::ReadBytes(f, "<unreadable>"), QByteArray("a\nb\n\xe8")); // the file's LF kept
     QVERIFY(!m_form->ActiveEditor()->Modified());
     QCOMPARE(active()->ImageIndex(), -1);
     QCOMPARE(active()->Caption(), QStringLiteral("s.txt"));
@@ -263,7 +271,7 @@ void TestFileCommands::saveAsOverwriteQuestion()
         QCOMPARE(active()->Hint(), QStringLiteral("bezejmenný1"));
         QVERIFY(m_form->ActiveEditor()->Modified());
         QCOMPARE(active()->ImageIndex(), 0);
-        QCOMPARE(m_form->windowTitle(), QStringLiteral("Quorvel Tosk"));
+        QCOMPARE(m_form->windowTitle(), QStringLiteral("Quorvel Tosk - *bezejmenný1"));
     }
 }
 
@@ -314,7 +322,7 @@ void TestFileCommands::failedWriteChangesNothing()
     QCOMPARE(active()->ImageIndex(), 0);
     QCOMPARE(active()->Caption(), QStringLiteral("orig.txt"));
     QCOMPARE(active()->Hint(), orig);
-    QCOMPARE(m_form->windowTitle(), QStringLiteral("Quorvel Tosk"));
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("Quorvel Tosk - *") + orig);
     QCOMPARE(m_form->ActiveEditor()->PlainText(), QStringLiteral("edited original"));
 
     // Save on the page still writes to its own file afterwards.
@@ -423,4 +431,47 @@ void TestFileCommands::saveAllStopsAtFailedWrite()
 }
 
 QTEST_MAIN(TestFileCommands)
+// The caption names the active page, marked "*" while modified, through switches, saves and
+// closes; with no page it is the program's name alone. Line and column in the status bar
+// are the active page's right after a switch.
+void TestFileCommands::captionAndStatusFollowTheActivePage()
+{
+    const QString title = QStringLiteral("Quorvel Tosk - ");
+    QCOMPARE(m_form->windowTitle(), title + QStringLiteral("bezejmenný1"));
+    const QString a = makeFile("a.txt", "one\ntwo\nthree");
+    const QString b = makeFile("b.txt", "b");
+    openPage(a);
+    openPage(b);
+    QCOMPARE(m_form->windowTitle(), title + b);
+    TStatusPanels *panels = m_form->StatusPanels();
+    m_form->PageControl()->SetActivePageIndex(1);
+    QCOMPARE(m_form->windowTitle(), title + a);
+    m_form->ActiveEditor()->SetSelStart(9); // line 3, column 2
+    QCOMPARE(panels->PanelText(1), QStringLiteral("3"));
+    m_form->PageControl()->SetActivePageIndex(2);
+    QCOMPARE(panels->PanelText(1), QStringLiteral("1"));
+    QCOMPARE(panels->PanelText(2), QStringLiteral("1"));
+    m_form->PageControl()->SetActivePageIndex(1);
+    QCOMPARE(panels->PanelText(1), QStringLiteral("3"));
+    QCOMPARE(panels->PanelText(2), QStringLiteral("2"));
+
+    type(QStringLiteral("x"));
+    QCOMPARE(m_form->windowTitle(), title + QStringLiteral("*") + a);
+    m_form->Files()->mmSaveClick();
+    QCOMPARE(m_form->windowTitle(), title + a);
+
+    // The saved page closed: the caption names the page that is active now, not the file.
+    m_form->Files()->mmCloseClick();
+    QCOMPARE(pageCount(), 2);
+    QCOMPARE(m_form->windowTitle(), title + active()->Hint());
+    QVERIFY(!m_form->windowTitle().contains(a));
+    m_form->PageControl()->SetActivePageIndex(0);
+    type(QStringLiteral("z"));
+    QCOMPARE(m_form->windowTitle(), title + QStringLiteral("*bezejmenný1"));
+    m_prompts->confirmAnswers.enqueue(TPrompts::No);
+    m_form->Files()->mmCloseAllClick();
+    QCOMPARE(pageCount(), 0);
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("Quorvel Tosk"));
+}
+
 #include "tst_filecommands.moc"

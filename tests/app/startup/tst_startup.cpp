@@ -165,6 +165,7 @@ private slots:
     void firstStartOpensItsFiles();
     void secondStart_data();
     void secondStart();
+    void unknownOptionsAreRefused();
     void garbageOnTheSocketIsIgnored();
     void crashedInstanceDoesNotBlockTheNext();
 
@@ -227,7 +228,7 @@ void TestStartup::commandLineFilesInOrder()
     QCOMPARE(QFileInfo(path("neu.txt")).size(), 0);
     QCOMPARE(m_form->PageControl()->Page(2)->Caption(), QStringLiteral("neu.txt"));
     QVERIFY(m_prompts->errors.isEmpty());
-    QCOMPARE(m_form->windowTitle(), QStringLiteral("Quorvel Tosk"));
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("Quorvel Tosk - ") + path("sub/c.txt"));
     QCOMPARE(recent(), QStringList({path("sub/c.txt"), path("neu.txt"), path("a.txt")}));
 }
 
@@ -293,7 +294,7 @@ void TestStartup::handedFileResolvedInSendersFolder()
         QCOMPARE(QFileInfo(hints().at(1)).canonicalFilePath(), QFileInfo(path(opened)).canonicalFilePath());
         QVERIFY(QFileInfo(hints().at(1)).isAbsolute());
     }
-    QCOMPARE(m_form->windowTitle(), QStringLiteral("Quorvel Tosk"));
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("Quorvel Tosk - ") + hints().last()); // the active page
     QVERIFY(recent().isEmpty()); // a handed-over file is not entered in the recent list
 }
 
@@ -416,6 +417,46 @@ void TestStartup::secondStart()
     QCOMPARE(program.pages(), expectedPages);
     QVERIFY(!QFileInfo::exists(path("nic.txt")));
     QVERIFY(!QFileInfo::exists(path("other/nic.txt")));
+}
+
+// "--bogus" is refused on the terminal (status 2) instead of becoming a new file: with no
+// instance running nothing starts, with one running nothing is handed over. A file of such
+// a name that exists still opens, as does any name after "--"; Qt's own options pass.
+void TestStartup::unknownOptionsAreRefused()
+{
+    if (Program::binary().isEmpty())
+        QSKIP("QUORTOSK_BINARY is not set");
+    QVERIFY(touch(path("a.txt")));
+    QVERIFY(touch(path("-e.txt")));
+    QByteArray output;
+    {
+        Program alone(path("alone"));
+        QCOMPARE(alone.runSecond({QStringLiteral("--bogus")}, m_dir->path(), &output), 2);
+        QVERIFY(output.contains("--bogus"));
+        QVERIFY(output.contains("quortosk -- --bogus"));
+        QVERIFY(!QFileInfo::exists(path("--bogus")));
+        QVERIFY(alone.events().isEmpty()); // no window was made
+        QCOMPARE(listing(alone.configFolder()), QStringList());
+    }
+    Program program(path("p"));
+    program.startFirst({}, m_dir->path());
+    QTRY_VERIFY_WITH_TIMEOUT(program.events().contains(QStringLiteral("ready\t")), 15000);
+    const QStringList refused[] = {{QStringLiteral("--bogus")},
+                                   {QStringLiteral("-")},
+                                   {QStringLiteral("a.txt"), QStringLiteral("-x")}};
+    for (const QStringList &arguments : refused) {
+        QCOMPARE(program.runSecond(arguments, m_dir->path(), &output), 2);
+        QVERIFY2(output.contains("--"), output.constData());
+    }
+    QVERIFY(!QFileInfo::exists(path("--bogus")) && !QFileInfo::exists(path("-")) && !QFileInfo::exists(path("-x")));
+    QTest::qWait(300);
+    QCOMPARE(program.events(), QStringList{QStringLiteral("ready\t")});
+
+    QCOMPARE(program.runSecond({QStringLiteral("-reverse"), QStringLiteral("-e.txt")}, m_dir->path(), &output), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(program.events().size(), 3, 10000);
+    QCOMPARE(program.pages().value(1), path("-e.txt"));
+    QCOMPARE(program.runSecond({QStringLiteral("--"), QStringLiteral("--neni")}, m_dir->path(), &output), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(program.events().size(), 5, 10000);
 }
 
 void TestStartup::garbageOnTheSocketIsIgnored()

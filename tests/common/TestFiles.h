@@ -37,4 +37,16 @@ inline QByteArray IconvTo(const QByteArray &utf8, const char *charset)
     return p.exitCode() == 0 ? p.readAllStandardOutput() : QByteArray();
 }
 
+// Another program at work on a file: a shell command with the file's name in $F. True when it
+// ran to the end with status 0.
+inline bool OtherProgram(const QString &command, const QString &file)
+{
+    QProcess sh;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("F"), file);
+    sh.setProcessEnvironment(env);
+    sh.start(QStringLiteral("sh"), {QStringLiteral("-c"), command});
+    return sh.waitForFinished(10000) && sh.exitStatus() == QProcess::NormalExit && sh.exitCode() == 0;
+}
+
 } // namespace TestFiles

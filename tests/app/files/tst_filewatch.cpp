@@ -26,17 +26,6 @@
 
 namespace {
 
-// Another program at work on the file: a shell command with the file's name in $F.
-bool otherProgram(const QString &command, const QString &file)
-{
-    QProcess sh;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("F"), file);
-    sh.setProcessEnvironment(env);
-    sh.start(QStringLiteral("sh"), {QStringLiteral("-c"), command});
-    return sh.waitForFinished(10000) && sh.exitStatus() == QProcess::NormalExit && sh.exitCode() == 0;
-}
-
 QStringList captions(TPageBar *bar)
 {
     QStringList out;
@@ -159,7 +148,7 @@ void TestFileWatch::barForChangeOnDisk()
     if (typed)
         QTest::keyClicks(page->Editor(), QStringLiteral("moje "));
     const QString before = page->Editor()->PlainText();
-    QVERIFY(otherProgram(command, page->Hint()));
+    QVERIFY(TestFiles::OtherProgram(command, page->Hint()));
     QTRY_VERIFY(bar(page));
     QCOMPARE(bar(page)->Message(), message);
     QCOMPARE(captions(bar(page)), buttons);
@@ -178,7 +167,7 @@ void TestFileWatch::reloadIsOneUndoStepAndKeepsTheCaretLine()
     TRxRichEdit *editor = page->Editor();
     const QString old = editor->PlainText();
     editor->SetSelStart(editor->document()->findBlockByNumber(2).position() + 3);
-    QVERIFY(otherProgram(
+    QVERIFY(TestFiles::OtherProgram(
         QStringLiteral("printf 'a\\r\\nb\\r\\nc nov\\351\\r\\nd\\r\\n' > \"$F.new\" && mv \"$F.new\" \"$F\""),
         page->Hint()));
     QTRY_VERIFY(bar(page));
@@ -211,7 +200,7 @@ void TestFileWatch::bigReloadAsksFirstAndIsNotUndoable()
     // The caret's line lies beyond the part of the new text that is shown at once.
     QTRY_VERIFY(!editor->Loading());
     editor->SetSelStart(editor->document()->findBlockByNumber(9000).position() + 5);
-    QVERIFY(otherProgram(QStringLiteral("yes abcdefghij | head -n 110000 > \"$F\""), page->Hint()));
+    QVERIFY(TestFiles::OtherProgram(QStringLiteral("yes abcdefghij | head -n 110000 > \"$F\""), page->Hint()));
     QTRY_VERIFY(bar(page));
     m_prompts->confirmAnswers << TPrompts::No;
     click(bar(page), QStringLiteral("Načíst znovu"));
@@ -249,7 +238,7 @@ void TestFileWatch::ownSavesRaiseNoBar()
     QVERIFY(!bar(page));
     QVERIFY(m_prompts->confirmTexts.isEmpty());
     // And the new file is the one watched now.
-    QVERIFY(otherProgram(QStringLiteral("echo x >> \"$F\""), page->Hint()));
+    QVERIFY(TestFiles::OtherProgram(QStringLiteral("echo x >> \"$F\""), page->Hint()));
     QTRY_VERIFY(bar(page));
 }
 
@@ -258,7 +247,7 @@ void TestFileWatch::burstRaisesOneBarThatFollowsTheFile()
     TTabSheet *page = open("0\r\n");
     QVERIFY(page);
     QSignalSpy shown(m_form->Watch(), &FileWatch::BarShown);
-    QVERIFY(otherProgram(QStringLiteral("for i in 1 2 3 4 5 6 7 8; do echo $i >> \"$F\"; done; "
+    QVERIFY(TestFiles::OtherProgram(QStringLiteral("for i in 1 2 3 4 5 6 7 8; do echo $i >> \"$F\"; done; "
                                         "printf 'x' > \"$F.n\"; mv \"$F.n\" \"$F\""),
                          page->Hint()));
     QTRY_VERIFY(bar(page));
@@ -266,10 +255,10 @@ void TestFileWatch::burstRaisesOneBarThatFollowsTheFile()
     QCOMPARE(shown.count(), 1);
     QCOMPARE(visibleBars(page), 1);
     // A change while the bar is up updates that bar.
-    QVERIFY(otherProgram(QStringLiteral("rm \"$F\""), page->Hint()));
+    QVERIFY(TestFiles::OtherProgram(QStringLiteral("rm \"$F\""), page->Hint()));
     QTRY_COMPARE(bar(page)->Message(), QStringLiteral("Soubor byl na disku smazán."));
     QCOMPARE(visibleBars(page), 1);
-    QVERIFY(otherProgram(QStringLiteral("echo back > \"$F\""), page->Hint()));
+    QVERIFY(TestFiles::OtherProgram(QStringLiteral("echo back > \"$F\""), page->Hint()));
     QTRY_COMPARE(bar(page)->Message(), QStringLiteral("Soubor byl změněn jiným programem."));
     QCOMPARE(visibleBars(page), 1);
 }
@@ -279,7 +268,7 @@ void TestFileWatch::deletedFileSavedBackOrPageClosed()
     TTabSheet *page = open("z\xf9stane\r\n");
     QVERIFY(page);
     const QString path = page->Hint();
-    QVERIFY(otherProgram(QStringLiteral("rm \"$F\""), path));
+    QVERIFY(TestFiles::OtherProgram(QStringLiteral("rm \"$F\""), path));
     QTRY_VERIFY(bar(page));
     click(bar(page), QStringLiteral("Uložit"));
     QCOMPARE(TestFiles::ReadBytes(path, "<unreadable>"), QByteArray("z\xf9stane\r\n"));
@@ -288,7 +277,7 @@ void TestFileWatch::deletedFileSavedBackOrPageClosed()
     QVERIFY(m_prompts->errors.isEmpty());
 
     // "Zavřít stránku": an untouched page goes at once; one with the user's edits asks.
-    QVERIFY(otherProgram(QStringLiteral("rm \"$F\""), path));
+    QVERIFY(TestFiles::OtherProgram(QStringLiteral("rm \"$F\""), path));
     QTRY_VERIFY(bar(page));
     const int pages = m_form->PageControl()->PageCount();
     click(bar(page), QStringLiteral("Zavřít stránku"));
@@ -297,7 +286,7 @@ void TestFileWatch::deletedFileSavedBackOrPageClosed()
 
     TTabSheet *edited = open("b\r\n", QStringLiteral("b.txt"));
     QTest::keyClicks(edited->Editor(), QStringLiteral("moje"));
-    QVERIFY(otherProgram(QStringLiteral("rm \"$F\""), edited->Hint()));
+    QVERIFY(TestFiles::OtherProgram(QStringLiteral("rm \"$F\""), edited->Hint()));
     QTRY_VERIFY(bar(edited));
     m_prompts->confirmAnswers << TPrompts::Cancel;
     click(bar(edited), QStringLiteral("Zavřít stránku"));
@@ -312,7 +301,7 @@ void TestFileWatch::keptUntilTheNextChangeAlsoAfterRename()
     const QString rename = QStringLiteral("printf \"$N\" > \"$F.t\" && mv \"$F.t\" \"$F\"");
     for (int round = 0; round < 3; ++round) {
         qputenv("N", QByteArray::number(round + 100));
-        QVERIFY(otherProgram(rename, page->Hint()));
+        QVERIFY(TestFiles::OtherProgram(rename, page->Hint()));
         QTRY_VERIFY(bar(page));
         click(bar(page), QStringLiteral("Ponechat"));
         QTRY_VERIFY(!bar(page));

@@ -27,17 +27,6 @@
 
 namespace {
 
-// Another program at work on the file: a shell command with the file's name in $F.
-bool otherProgram(const QString &command, const QString &file)
-{
-    QProcess sh;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("F"), file);
-    sh.setProcessEnvironment(env);
-    sh.start(QStringLiteral("sh"), {QStringLiteral("-c"), command});
-    return sh.waitForFinished(10000) && sh.exitStatus() == QProcess::NormalExit && sh.exitCode() == 0;
-}
-
 const QString Rewrite = QStringLiteral("printf 'jejich' > \"$F.t\" && mv \"$F.t\" \"$F\"");
 const QString WriteInPlace = QStringLiteral("printf 'jejich' > \"$F\"");
 
@@ -160,7 +149,7 @@ void TestOverwrite::saveAsksBeforeOverwriting()
     TRxRichEdit *editor = page->Editor();
     editor->setFocus();
     QTest::keyClicks(editor, QStringLiteral("moje "));
-    QVERIFY(otherProgram(command, path));
+    QVERIFY(TestFiles::OtherProgram(command, path));
     if (waitForBar)
         QTRY_VERIFY(bar(page));
 
@@ -192,8 +181,8 @@ void TestOverwrite::saveAllAsksForEachChangedFile()
     TTabSheet *c = open("c\r\n", QStringLiteral("c.txt"));
     for (TTabSheet *page : {a, b, c})
         QTest::keyClicks(page->Editor(), QStringLiteral("1"));
-    QVERIFY(otherProgram(Rewrite, a->Hint()));
-    QVERIFY(otherProgram(WriteInPlace, c->Hint()));
+    QVERIFY(TestFiles::OtherProgram(Rewrite, a->Hint()));
+    QVERIFY(TestFiles::OtherProgram(WriteInPlace, c->Hint()));
     // Save All goes from the last page to the first: c is kept as the other program left
     // it, a is overwritten.
     m_prompts->overwriteAnswers << false << true;
@@ -210,7 +199,7 @@ void TestOverwrite::closeQueryStornoKeepsThePage()
 {
     TTabSheet *page = open("a\r\n");
     QTest::keyClicks(page->Editor(), QStringLiteral("moje"));
-    QVERIFY(otherProgram(Rewrite, page->Hint()));
+    QVERIFY(TestFiles::OtherProgram(Rewrite, page->Hint()));
     const int pages = m_form->PageControl()->PageCount();
     // "Ano, uložit" then "Storno" at the overwrite question: nothing closes.
     m_prompts->confirmAnswers << TPrompts::Yes;
@@ -229,7 +218,7 @@ void TestOverwrite::restoredCopyOfAChangedFileAsks()
     const QString path = m_dir->filePath(QStringLiteral("r.txt"));
     QVERIFY(TestFiles::WriteBytes(path, "kdysi\r\n"));
     const FileSignature then = FileSignature::Of(path); // as the page knew it when copied
-    QVERIFY(otherProgram(Rewrite, path));
+    QVERIFY(TestFiles::OtherProgram(Rewrite, path));
     TTabSheet *page = m_form->PageControl()->ActivePage();
     page->Doc()->Recover(QStringLiteral("obnoveno\n"), path, true, then);
     QTRY_VERIFY(bar(page));

@@ -230,12 +230,12 @@ private slots:
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         const Run english = run(program, {QStringLiteral("--no-such-option")}, env);
         QCOMPARE(english.code, 2);
-        QVERIFY2(english.err.startsWith("quortosk: unknown option \"--no-such-option\""), english.err);
+        QVERIFY2(english.err.contains("quortosk: unknown option \"--no-such-option\""), english.err);
         // Without its translations it would speak Czech: the check above can fail.
         QVERIFY(QFile::remove(m_root + QStringLiteral("/usr/share/quortosk/translations/quortosk_en.qm")));
         const Run czech = run(program, {QStringLiteral("--no-such-option")}, env);
         QCOMPARE(czech.code, 2);
-        QVERIFY2(czech.err.startsWith("quortosk: neznámá volba"), czech.err);
+        QVERIFY2(czech.err.contains("quortosk: neznámá volba"), czech.err);
     }
 };
 

@@ -219,7 +219,8 @@ private slots:
         const QString program = m_root + QStringLiteral("/usr/bin/quortosk");
         const Run version = run(program, {QStringLiteral("--version")});
         QCOMPARE(version.code, 0);
-        QVERIFY2(version.out.startsWith("Quorvel Tosk "), version.out + version.err);
+        // The program names the package's own version.
+        QCOMPARE(version.out.trimmed(), QStringLiteral("Quorvel Tosk ") + m_version);
 
         QTemporaryDir config;
         QVERIFY(QDir(config.path()).mkpath(QStringLiteral("quortosk")));

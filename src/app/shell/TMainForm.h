@@ -68,6 +68,7 @@ public:
     EncodingCommands *Encodings() const { return m_encodings; }
     FileWatch *Watch() const { return m_fileWatch; }
     Recovery *RecoveryCopies() const { return m_recovery; }
+    AboutCommands *About() const { return m_about; }
 
     // A termination signal or the session's logout: the unsaved pages' recovery copies and
     // the settings are written and the program ends without questions, also from inside a

@@ -1427,7 +1427,7 @@ Nainstalujte český slovník (balíček hunspell-cs).</source>
         <translation type="unfinished" />
     </message>
     <message>
-        <source>Při spuštění znovu otevřít soubory z minula</source>
+        <source>Při spuštění &amp;znovu otevřít soubory z minula</source>
         <translation type="unfinished" />
     </message>
 </context>

@@ -1435,8 +1435,8 @@ Install the Czech dictionary (package hunspell-cs).</translation>
         <translation>[Name]</translation>
     </message>
     <message>
-        <source>Při spuštění znovu otevřít soubory z minula</source>
-        <translation>Reopen the last files at start</translation>
+        <source>Při spuštění &amp;znovu otevřít soubory z minula</source>
+        <translation>&amp;Reopen the last files at start</translation>
     </message>
 </context>
 <context>

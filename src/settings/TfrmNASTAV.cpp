@@ -162,7 +162,7 @@ QWidget *TfrmNASTAV::createObecne()
     grid->setColumnStretch(1, 1);
 
     // Off at first; the main window stores the open files when it closes while it is on.
-    chkREOPEN = new QCheckBox(tr("Při spuštění znovu otevřít soubory z minula"), page);
+    chkREOPEN = new QCheckBox(tr("Při spuštění &znovu otevřít soubory z minula"), page);
     chkREOPEN->setObjectName(QStringLiteral("chkREOPEN"));
 
     auto *layout = new QVBoxLayout(page);

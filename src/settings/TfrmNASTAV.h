@@ -69,7 +69,7 @@ public:
     QGroupBox *GroupBox1 = nullptr;
     QPushButton *Button4 = nullptr; // "Přidat do složky &ODESLAT"
     QPushButton *Button3 = nullptr; // "Přidat na &PLOCHU"
-    QCheckBox *chkREOPEN = nullptr; // "Při spuštění znovu otevřít soubory z minula"
+    QCheckBox *chkREOPEN = nullptr; // "Při spuštění &znovu otevřít soubory z minula"
     QGroupBox *GroupBox2 = nullptr;
     QListWidget *lstTextBarva = nullptr;
     QPushButton *Button1 = nullptr; // "Typ &písma..."

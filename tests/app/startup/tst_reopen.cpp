@@ -142,8 +142,8 @@ void TestReopen::optionThroughTheDialog_data()
 {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("Czech") << "" << "Při spuštění znovu otevřít soubory z minula";
-    QTest::newRow("English") << "en" << "Reopen the last files at start";
+    QTest::newRow("Czech") << "" << "Při spuštění &znovu otevřít soubory z minula";
+    QTest::newRow("English") << "en" << "&Reopen the last files at start";
 }
 
 void TestReopen::optionThroughTheDialog()

@@ -7,7 +7,8 @@ namespace HelpGuide {
 
 QStringList Folders(const QString &exeFolder)
 {
-    return {exeFolder + QStringLiteral("/help"), QDir::cleanPath(exeFolder + QStringLiteral("/../share/quortosk/help"))};
+    return {exeFolder + QStringLiteral("/help"),
+            QDir::cleanPath(exeFolder + QStringLiteral("/../share/quortosk/help"))};
 }
 
 QString Language(const QString &aboutCode)

@@ -26,7 +26,8 @@ bool THelpWindow::ShowGuide(const QString &file, const QList<HelpGuide::KeyRow> 
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly))
         return false;
-    const QString html = HelpGuide::WithKeys(QString::fromUtf8(f.readAll()), keys, tr("Příkaz"), tr("Klávesy"));
+    const QString html =
+        HelpGuide::WithKeys(QString::fromUtf8(f.readAll()), keys, tr("Příkaz"), tr("Klávesy"));
     // Pictures and other pages of the guide are found beside it.
     m_browser->setSearchPaths({QFileInfo(file).absolutePath()});
     m_browser->document()->setBaseUrl(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()));

@@ -3,8 +3,8 @@
 #include "about/AboutInfo.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -223,9 +223,8 @@ void AboutCommands::mmAboutClick()
 
 void AboutCommands::mmNAPOVEDAClick()
 {
-    const QStringList folders = m_helpFolders.isEmpty()
-                                    ? HelpGuide::Folders(QCoreApplication::applicationDirPath())
-                                    : m_helpFolders;
+    const QStringList folders =
+        m_helpFolders.isEmpty() ? HelpGuide::Folders(QCoreApplication::applicationDirPath()) : m_helpFolders;
     const QString file = HelpGuide::File(folders, HelpGuide::Language(m_languageCode));
     if (!m_help)
         m_help = new THelpWindow(m_window);

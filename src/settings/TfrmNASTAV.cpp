@@ -168,8 +168,8 @@ QWidget *TfrmNASTAV::createObecne()
     auto *layout = new QVBoxLayout(page);
     layout->addWidget(GroupBox1);
     layout->addWidget(chkREOPEN);
-    GroupBox1->setMinimumSize(scaled(this, 289), scaled(this, 209) - chkREOPEN->sizeHint().height()
-                                                     - layout->spacing());
+    GroupBox1->setMinimumSize(scaled(this, 289),
+                              scaled(this, 209) - chkREOPEN->sizeHint().height() - layout->spacing());
     return page;
 }
 

@@ -91,10 +91,16 @@ void TestHelpGuide::keyAndMenuItemShowTheGuide_data()
     QTest::addColumn<QString>("heading");
     QTest::addColumn<QString>("settingsRow");
     QTest::addColumn<QString>("nextAfterGuide");
-    QTest::newRow("Czech") << "" << "Nápověda – Quorvel Tosk" << "Otevírání souborů a kódování"
-                           << "Nástroje › Nastavení..." << "O programu...";
-    QTest::newRow("English") << "en" << "Help – Quorvel Tosk" << "Opening files and encodings"
-                             << "Tools › Settings..." << "About...";
+    QTest::newRow("Czech") << ""
+                           << "Nápověda – Quorvel Tosk"
+                           << "Otevírání souborů a kódování"
+                           << "Nástroje › Nastavení..."
+                           << "O programu...";
+    QTest::newRow("English") << "en"
+                             << "Help – Quorvel Tosk"
+                             << "Opening files and encodings"
+                             << "Tools › Settings..."
+                             << "About...";
 }
 
 void TestHelpGuide::keyAndMenuItemShowTheGuide()
@@ -157,11 +163,13 @@ void TestHelpGuide::guideNamesOnlyKeysTheWindowHas()
     auto form = start();
     QVERIFY(form);
     const QList<QKeySequence> keys = form->Commands().Shortcuts();
-    static const QRegularExpression named(QStringLiteral("\\b((?:Ctrl\\+|Shift\\+|Alt\\+)+[A-Za-z0-9]+|F\\d{1,2})\\b"));
+    static const QRegularExpression named(
+        QStringLiteral("\\b((?:Ctrl\\+|Shift\\+|Alt\\+)+[A-Za-z0-9]+|F\\d{1,2})\\b"));
     int found = 0;
     for (auto it = named.globalMatch(html); it.hasNext(); ++found) {
         const QString key = it.next().captured(1);
-        QVERIFY2(keys.contains(QKeySequence::fromString(key)), qPrintable(key + QStringLiteral(" is no command's key")));
+        QVERIFY2(keys.contains(QKeySequence::fromString(key)),
+                 qPrintable(key + QStringLiteral(" is no command's key")));
     }
     QVERIFY(found >= 4);
 

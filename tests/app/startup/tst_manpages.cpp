@@ -58,8 +58,10 @@ void TestManPages::pages_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("section");
     QTest::addColumn<QString>("name");
-    QTest::newRow("English") << QStringLiteral(QUORTOSK_MAN_DIR "/quortosk.1") << "OPTIONS" << "NAME";
-    QTest::newRow("Czech") << QStringLiteral(QUORTOSK_MAN_DIR "/cs/quortosk.1") << "VOLBY" << "JMÉNO";
+    QTest::newRow("English") << QStringLiteral(QUORTOSK_MAN_DIR "/quortosk.1") << "OPTIONS"
+                             << "NAME";
+    QTest::newRow("Czech") << QStringLiteral(QUORTOSK_MAN_DIR "/cs/quortosk.1") << "VOLBY"
+                           << "JMÉNO";
 }
 
 void TestManPages::optionsAreThoseOfTheProgram()
@@ -80,11 +82,13 @@ void TestManPages::groffReadsThemCleanly()
     if (groff.isEmpty())
         QSKIP("groff is not installed");
     QProcess p;
-    p.start(groff, {QStringLiteral("-k"), QStringLiteral("-man"), QStringLiteral("-Tutf8"), QStringLiteral("-ww"), file});
+    p.start(groff, {QStringLiteral("-k"), QStringLiteral("-man"), QStringLiteral("-Tutf8"),
+                    QStringLiteral("-ww"), file});
     QVERIFY(p.waitForFinished(20000));
     QCOMPARE(p.exitCode(), 0);
     QCOMPARE(QString::fromUtf8(p.readAllStandardError()), QString());
-    const QString text = QString::fromUtf8(p.readAllStandardOutput()).remove(QRegularExpression(QStringLiteral(".\b")));
+    const QString text =
+        QString::fromUtf8(p.readAllStandardOutput()).remove(QRegularExpression(QStringLiteral(".\b")));
     QVERIFY2(text.contains(name + QStringLiteral("\n       quortosk - ")), qPrintable(text.left(400)));
 }
 

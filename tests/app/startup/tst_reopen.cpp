@@ -12,8 +12,8 @@
 #include "editor/TRxRichEdit.h"
 #include "settings/TLastFiles.h"
 #include "settings/TSettingsStore.h"
-#include "text/FileSignature.h"
 #include "TestFiles.h"
+#include "text/FileSignature.h"
 #include "TFakePrompts.h"
 
 #include <QApplication>
@@ -41,7 +41,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *e) override
     {
         if (e->type() == QEvent::Paint && watched->isWidgetType()
-            && static_cast<QWidget *>(watched)->window() == m_window && !events.contains(QStringLiteral("paint")))
+            && static_cast<QWidget *>(watched)->window() == m_window
+            && !events.contains(QStringLiteral("paint")))
             events << QStringLiteral("paint");
         return false;
     }
@@ -142,8 +143,10 @@ void TestReopen::optionThroughTheDialog_data()
 {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("Czech") << "" << "Při spuštění &znovu otevřít soubory z minula";
-    QTest::newRow("English") << "en" << "&Reopen the last files at start";
+    QTest::newRow("Czech") << ""
+                           << "Při spuštění &znovu otevřít soubory z minula";
+    QTest::newRow("English") << "en"
+                             << "&Reopen the last files at start";
 }
 
 void TestReopen::optionThroughTheDialog()
@@ -152,7 +155,8 @@ void TestReopen::optionThroughTheDialog()
     QFETCH(QString, caption);
     QTranslator translator;
     if (!language.isEmpty()) {
-        QVERIFY(translator.load(QStringLiteral("quortosk_") + language, qEnvironmentVariable("QUORTOSK_BUILD_DIR")));
+        QVERIFY(translator.load(QStringLiteral("quortosk_") + language,
+                                qEnvironmentVariable("QUORTOSK_BUILD_DIR")));
         QApplication::installTranslator(&translator);
     }
     QVERIFY(!TLastFiles::ReopenOn(*m_store)); // off at first
@@ -188,8 +192,8 @@ void TestReopen::closeStoresFilesOrderActiveAndCarets()
         form->Files()->OpenFile(path);
         form->ActiveEditor()->SetSelStart(path == a ? 9 : path == b ? 3 : 0);
     }
-    form->Pages()->mmNewClick(); // an untitled page in between is not part of the list
-    form->Files()->OpenFile(c);  // the same file twice: two pages, as they were
+    form->Pages()->mmNewClick();                // an untitled page in between is not part of the list
+    form->Files()->OpenFile(c);                 // the same file twice: two pages, as they were
     form->PageControl()->SetActivePageIndex(2); // a.txt
     QVERIFY(form->close());
     const TLastFiles last = TLastFiles::Read(*m_store);
@@ -245,7 +249,8 @@ void TestReopen::startReopensAfterFirstPaint()
     PaintWatch *watch = nullptr;
     auto form = start(&reopen, &watch);
     std::unique_ptr<PaintWatch> owner(watch);
-    connect(form->Pages(), &PageCommands::PageCreated, watch, [watch] { watch->events << QStringLiteral("page"); });
+    connect(form->Pages(), &PageCommands::PageCreated, watch,
+            [watch] { watch->events << QStringLiteral("page"); });
     QSignalSpy done(reopen.get(), &TLastFilesReopen::Reopened);
     reopen->Start();
     QCOMPARE(form->PageControl()->PageCount(), 1); // nothing read before the window shows
@@ -279,7 +284,6 @@ void TestReopen::endingBySignalReopensNothing()
         // The ending asked every event loop to stop: a main loop of our own takes that in.
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         QCoreApplication::exec();
-
     }
     QVERIFY(TLastFiles::Read(*m_store).files.isEmpty());
     std::unique_ptr<TLastFilesReopen> reopen;

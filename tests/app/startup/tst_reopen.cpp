@@ -17,7 +17,10 @@
 #include "TFakePrompts.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QCheckBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -69,6 +72,7 @@ private slots:
     void startReopensAfterFirstPaint();
     void endingBySignalReopensNothing();
     void recoveredFileOpensOnce();
+    void realProgramReopensOnlyWithoutArguments();
 
 private:
     QString file(const QString &name, const QByteArray &bytes = "jedna\r\ndva\r\ntři\r\n")
@@ -334,6 +338,54 @@ void TestReopen::recoveredFileOpensOnce()
     QCOMPARE(form->ActivePage(), form->PageControl()->Page(1));
     m_prompts->confirmAnswers.enqueue(TPrompts::No);
     form->close();
+}
+
+// The real program: a start with a file name reopens nothing, one without does.
+void TestReopen::realProgramReopensOnlyWithoutArguments()
+{
+    const QString binary = qEnvironmentVariable("QUORTOSK_BINARY");
+    if (binary.isEmpty())
+        QSKIP("QUORTOSK_BINARY names no program");
+    const QString a = file(QStringLiteral("a.txt")), b = file(QStringLiteral("b.txt")),
+                  c = file(QStringLiteral("c.txt"));
+    const QString root = m_dir->path();
+    QVERIFY(QDir(root).mkpath(QStringLiteral("run")));
+    QFile::setPermissions(root + QStringLiteral("/run"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    TSettingsStore store(root + QStringLiteral("/config/quortosk/quortosk.ini"));
+    TLastFiles::SetReopenOn(store, true);
+    TLastFiles::Write(store, {{{a, 3}, {b, 0}}, 1});
+    const QString report = root + QStringLiteral("/report.txt");
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), root + QStringLiteral("/run"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), root + QStringLiteral("/config"));
+    env.insert(QStringLiteral("XDG_STATE_HOME"), root + QStringLiteral("/state"));
+    env.insert(QStringLiteral("QUORTOSK_TEST_REPORT"), report);
+    // The report's lines after `event`: the page line that follows it.
+    auto pagesAfter = [&](const QString &event) {
+        const QStringList lines = QString::fromUtf8(TestFiles::ReadBytes(report)).split(QLatin1Char('\n'));
+        for (int i = 0; i + 1 < lines.size(); ++i)
+            if (lines.at(i).startsWith(event + QLatin1Char('\t')))
+                return lines.at(i + 1).section(QLatin1Char('\t'), 1, -2);
+        return QStringLiteral("<no %1>").arg(event);
+    };
+    auto run = [&](const QStringList &arguments, const QString &awaited) {
+        TestFiles::WriteBytes(report, "");
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.start(binary, arguments);
+        QTRY_VERIFY_WITH_TIMEOUT(!pagesAfter(awaited).startsWith(QLatin1Char('<')), 20000);
+        QTest::qWait(500); // time enough for a reopening that should not come
+        program.kill();
+        program.waitForFinished();
+    };
+    run({c}, QStringLiteral("ready"));
+    QCOMPARE(pagesAfter(QStringLiteral("reopened")), QStringLiteral("<no reopened>"));
+    QCOMPARE(pagesAfter(QStringLiteral("ready")), QStringLiteral("bezejmenný1\t") + c + QStringLiteral("\tactive=1"));
+    run({}, QStringLiteral("reopened"));
+    QCOMPARE(pagesAfter(QStringLiteral("reopened")),
+             QStringLiteral("bezejmenný1\t") + a + QLatin1Char('\t') + b + QStringLiteral("\tactive=2"));
 }
 
 QTEST_MAIN(TestReopen)

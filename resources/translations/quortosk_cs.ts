@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="cs" sourcelanguage="cs_CZ">
 <context>
+    <name>AboutCommands</name>
+    <message>
+        <source>Nápovědu se nepodařilo najít (hledána ve složkách %1).</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>quortosk: neznámá volba „%1“. Soubor, jehož název začíná „-“, uveďte za „--“: quortosk -- %1
@@ -498,6 +505,10 @@ Více ukáže quortosk --help.
         <source>Kó&amp;dování</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>&amp;Nápověda</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>PageCommands</name>
@@ -616,6 +627,21 @@ Nainstalujte český slovník (balíček hunspell-cs).</source>
     </message>
 </context>
 <context>
+    <name>THelpWindow</name>
+    <message>
+        <source>Nápověda – Quorvel Tosk</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Příkaz</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Klávesy</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>THotKeyEdit</name>
     <message>
         <source>žádná</source>
@@ -677,6 +703,14 @@ Nainstalujte český slovník (balíček hunspell-cs).</source>
     </message>
     <message>
         <source>Běžící program má příliš mnoho souborů k otevření; %1 nebyl předán.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>TLastFilesReopen</name>
+    <message>
+        <source>Tyto soubory z minula už neexistují a nebyly otevřeny:
+%1</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -1390,6 +1424,10 @@ Nainstalujte český slovník (balíček hunspell-cs).</source>
     </message>
     <message>
         <source>[Název]</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Při spuštění &amp;znovu otevřít soubory z minula</source>
         <translation type="unfinished" />
     </message>
 </context>

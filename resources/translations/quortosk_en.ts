@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="cs_CZ">
 <context>
+    <name>AboutCommands</name>
+    <message>
+        <source>Nápovědu se nepodařilo najít (hledána ve složkách %1).</source>
+        <translation>The user guide was not found (looked for in the folders %1).</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>quortosk: neznámá volba „%1“. Soubor, jehož název začíná „-“, uveďte za „--“: quortosk -- %1
@@ -500,6 +507,10 @@ See quortosk --help.
         <source>Kó&amp;dování</source>
         <translation>Enco&amp;ding</translation>
     </message>
+    <message>
+        <source>&amp;Nápověda</source>
+        <translation>&amp;User Guide</translation>
+    </message>
 </context>
 <context>
     <name>PageCommands</name>
@@ -623,6 +634,21 @@ Install the Czech dictionary (package hunspell-cs).</translation>
     </message>
 </context>
 <context>
+    <name>THelpWindow</name>
+    <message>
+        <source>Nápověda – Quorvel Tosk</source>
+        <translation>Help – Quorvel Tosk</translation>
+    </message>
+    <message>
+        <source>Příkaz</source>
+        <translation>Command</translation>
+    </message>
+    <message>
+        <source>Klávesy</source>
+        <translation>Keys</translation>
+    </message>
+</context>
+<context>
     <name>THotKeyEdit</name>
     <message>
         <source>žádná</source>
@@ -685,6 +711,15 @@ Install the Czech dictionary (package hunspell-cs).</translation>
     <message>
         <source>Běžící program má příliš mnoho souborů k otevření; %1 nebyl předán.</source>
         <translation>The running program has too many files waiting to be opened; %1 was not handed over.</translation>
+    </message>
+</context>
+<context>
+    <name>TLastFilesReopen</name>
+    <message>
+        <source>Tyto soubory z minula už neexistují a nebyly otevřeny:
+%1</source>
+        <translation>These files of the last session no longer exist and were not opened:
+%1</translation>
     </message>
 </context>
 <context>
@@ -1398,6 +1433,10 @@ Install the Czech dictionary (package hunspell-cs).</translation>
     <message>
         <source>[Název]</source>
         <translation>[Name]</translation>
+    </message>
+    <message>
+        <source>Při spuštění &amp;znovu otevřít soubory z minula</source>
+        <translation>&amp;Reopen the last files at start</translation>
     </message>
 </context>
 <context>

@@ -4,9 +4,11 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -217,4 +219,25 @@ AboutCommands::AboutCommands(QWidget *window, const QString &languageCode, QObje
 void AboutCommands::mmAboutClick()
 {
     TfrmAbout::Execute(m_window, m_languageCode);
+}
+
+void AboutCommands::mmNAPOVEDAClick()
+{
+    const QStringList folders =
+        m_helpFolders.isEmpty() ? HelpGuide::Folders(QCoreApplication::applicationDirPath()) : m_helpFolders;
+    const QString file = HelpGuide::File(folders, HelpGuide::Language(m_languageCode));
+    if (!m_help)
+        m_help = new THelpWindow(m_window);
+    if (file.isEmpty() || !m_help->ShowGuide(file, m_keys ? m_keys() : QList<HelpGuide::KeyRow>())) {
+        const QString text = tr("Nápovědu se nepodařilo najít (hledána ve složkách %1).")
+                                 .arg(QDir::toNativeSeparators(folders.join(QStringLiteral(", "))));
+        if (m_showError)
+            m_showError(text);
+        else
+            QMessageBox::critical(m_window, QCoreApplication::applicationName(), text);
+        return;
+    }
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
 }

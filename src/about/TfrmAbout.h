@@ -1,7 +1,12 @@
 #pragma once
 
+#include "about/HelpGuide.h"
+#include "about/THelpWindow.h"
+
+#include <functional>
 #include <QDialog>
 #include <QLabel>
+#include <QPointer>
 #include <QUrl>
 
 class QPlainTextEdit;
@@ -63,7 +68,7 @@ private:
     void FormCreate(const QString &languageCode, const QStringList &folders);
 };
 
-// The help menu's "O pro&gramu..." for the main window.
+// The help menu's "&Nápověda" (F1) and "O pro&gramu..." for the main window.
 class AboutCommands : public QObject
 {
     Q_OBJECT
@@ -71,8 +76,23 @@ public:
     // languageCode: AboutInfo::LanguageCode of the language the program runs in.
     AboutCommands(QWidget *window, const QString &languageCode, QObject *parent = nullptr);
     void mmAboutClick();
+    // The guide of the program's language in the help window (made at the first use, then
+    // brought forward); a guide that cannot be found is reported in an error box.
+    void mmNAPOVEDAClick();
+
+    // The keys of the window's commands for the guide's table, asked at each opening.
+    void SetKeyList(std::function<QList<HelpGuide::KeyRow>()> keys) { m_keys = std::move(keys); }
+    // Where the guide is looked for (default: HelpGuide::Folders of the executable's folder).
+    void SetHelpFolders(const QStringList &folders) { m_helpFolders = folders; }
+    // Tells how a guide could not be shown (the window's error box by default).
+    void SetErrorShower(std::function<void(const QString &)> show) { m_showError = std::move(show); }
+    THelpWindow *HelpWindow() const { return m_help; }
 
 private:
     QWidget *m_window;
     QString m_languageCode;
+    std::function<QList<HelpGuide::KeyRow>()> m_keys;
+    QStringList m_helpFolders;
+    std::function<void(const QString &)> m_showError;
+    QPointer<THelpWindow> m_help;
 };

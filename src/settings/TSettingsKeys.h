@@ -76,4 +76,13 @@ inline const QString StrEND_Strings = QStringLiteral("StrEND_Strings");
 inline const QString StrHOTKEYS_Strings = QStringLiteral("StrHOTKEYS_Strings");
 inline const QString StrSTART_Strings = QStringLiteral("StrSTART_Strings");
 
+// Reopening the last files: the option of the settings dialog's "Obecné" page (a truth value
+// in Options) and the files of the last normal close, a list ("Count", "Item<n>" = path) with
+// "Caret<n>" (the caret's position on that page) beside each item and "Active" (the number of
+// the active item; -1 when an untitled page was active).
+inline const QString chkREOPEN_Checked = QStringLiteral("chkREOPEN_Checked");
+inline const QString LastFiles = QStringLiteral("Options\\LastFiles");
+inline const QString LastCaret = QStringLiteral("Caret%1");
+inline const QString LastActive = QStringLiteral("Active");
+
 } // namespace SettingsKeys

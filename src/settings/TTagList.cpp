@@ -51,6 +51,16 @@ void writeList(TSettingsSession &session, const QString &key, const QStringList 
 
 } // namespace
 
+QStringList TTagList::ReadList(const TSettingsSession &session, const QString &key)
+{
+    return readList(session, key, storedCount(session, key));
+}
+
+void TTagList::WriteList(TSettingsSession &session, const QString &key, const QStringList &lines)
+{
+    writeList(session, key, lines);
+}
+
 void TTagList::SetName(int i, const QString &text)
 {
     setAt(m_names, i, text);

@@ -77,6 +77,12 @@ public:
     // Upper bound of the items read for one list.
     static constexpr int MaxItems = 65536;
 
+    // One string list in a key of its own, in the form the tag lists use: "Count" and
+    // "Item0".. (items standing past "Count" are read too). Writing deletes the key first and
+    // leaves it out when the list is empty. Errors are thrown (TError).
+    static QStringList ReadList(const TSettingsSession &session, const QString &key);
+    static void WriteList(TSettingsSession &session, const QString &key, const QStringList &lines);
+
 private:
     QStringList m_names, m_hotKeys, m_starts, m_ends;
 };

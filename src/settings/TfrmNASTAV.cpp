@@ -6,9 +6,11 @@
 #include "settings/EditorAppearance.h"
 #include "settings/HotKeyText.h"
 #include "settings/THotKeyEdit.h"
+#include "settings/TLastFiles.h"
 #include "settings/TLaunchers.h"
 #include "settings/TSettingsStore.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -159,9 +161,15 @@ QWidget *TfrmNASTAV::createObecne()
     grid->setRowStretch(2, 1);
     grid->setColumnStretch(1, 1);
 
+    // Off at first; the main window stores the open files when it closes while it is on.
+    chkREOPEN = new QCheckBox(tr("Při spuštění &znovu otevřít soubory z minula"), page);
+    chkREOPEN->setObjectName(QStringLiteral("chkREOPEN"));
+
     auto *layout = new QVBoxLayout(page);
     layout->addWidget(GroupBox1);
-    GroupBox1->setMinimumSize(scaled(this, 289), scaled(this, 209));
+    layout->addWidget(chkREOPEN);
+    GroupBox1->setMinimumSize(scaled(this, 289),
+                              scaled(this, 209) - chkREOPEN->sizeHint().height() - layout->spacing());
     return page;
 }
 
@@ -321,6 +329,8 @@ void TfrmNASTAV::FormCreate()
     // No tag is selected at first: empty fields, Alt+A for the hot key.
     HotKey2->SetHotKey(QKeyCombination(Qt::AltModifier, Qt::Key_A));
     loadTags();
+    if (m_settings)
+        chkREOPEN->setChecked(TLastFiles::ReopenOn(*m_settings));
 }
 
 void TfrmNASTAV::loadTags()
@@ -534,6 +544,8 @@ void TfrmNASTAV::btnOKClick()
         m_appearance->Apply({edit_vzor->font(), SampleTextColor(), SampleBackground()});
     if (!m_tags.IsEmpty() && m_rebuildTagMenu)
         m_rebuildTagMenu(m_tags.Names(), m_tags.HotKeys());
+    if (m_settings)
+        TLastFiles::SetReopenOn(*m_settings, chkREOPEN->isChecked());
     accept();
 }
 

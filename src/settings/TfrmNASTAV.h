@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QFont>
 
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -68,6 +69,7 @@ public:
     QGroupBox *GroupBox1 = nullptr;
     QPushButton *Button4 = nullptr; // "Přidat do složky &ODESLAT"
     QPushButton *Button3 = nullptr; // "Přidat na &PLOCHU"
+    QCheckBox *chkREOPEN = nullptr; // "Při spuštění &znovu otevřít soubory z minula"
     QGroupBox *GroupBox2 = nullptr;
     QListWidget *lstTextBarva = nullptr;
     QPushButton *Button1 = nullptr; // "Typ &písma..."

@@ -360,6 +360,11 @@ void MainCommands::AddRows(CommandTable &t, const Controllers &c)
          .keys = {K(Qt::Key_F8)},
          .menu = in("Nstroje1", 2),
          .speed = SpeedPlace{"SpeedItem30", Nastroje, QT_TRANSLATE_NOOP("TSpeedBar", "Nastavení"), 29, 243}});
+    t.Add({.name = "mmNAPOVEDA",
+           .caption = tr("&Nápověda"),
+           .handler = run(c.about, &AboutCommands::mmNAPOVEDAClick),
+           .keys = {K(Qt::Key_F1)},
+           .menu = in("mmHelp", 0)});
     t.Add({.name = "mmAbout",
            .caption = tr("O pro&gramu..."),
            .handler = run(c.about, &AboutCommands::mmAboutClick),

@@ -1,6 +1,7 @@
 #include "app/shell/TMainForm.h"
 
 #include "about/AboutInfo.h"
+#include "about/HelpGuide.h"
 #include "about/TfrmAbout.h"
 #include "app/commands/CommandEnabler.h"
 #include "app/commands/CommandTable.h"
@@ -18,6 +19,7 @@
 #include "app/pages/TPageControl.h"
 #include "app/shell/TStatusPanels.h"
 #include "app/shell/TWindowCaption.h"
+#include "common/TPrompts.h"
 #include "editor/TRxRichEdit.h"
 #include "settings/EditorAppearance.h"
 #include "settings/SettingsCommands.h"
@@ -34,6 +36,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QMenu>
 #include <QMenuBar>
 #include <QSplitter>
 #include <QStatusBar>
@@ -194,9 +197,47 @@ void TMainForm::createCommands()
         taken << QKeySequence::mnemonic(title->text());
     m_tags->BuildTagMenu(mmUZIV, taken);
 
+    // The guide's table of keys is read from the menus as they are in this run.
+    m_about->SetKeyList([this] { return keyRows(); });
+    m_about->SetErrorShower([this](const QString &text) { m_prompts->ShowError(this, text); });
+
     m_enabler = new CommandEnabler(m_commands, m_pages, this);
     connect(m_files, &FileCommands::Saved, m_enabler, &CommandEnabler::PageSaved);
     m_enabler->UpdateCommands();
+}
+
+namespace {
+// A menu text as a name: no "&" marks, nothing after a tab.
+QString plainCaption(const QString &text)
+{
+    QString plain = text.section(QLatin1Char('\t'), 0, 0);
+    plain.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&'));
+    return plain.replace(QLatin1Char('\x01'), QLatin1Char('&')).trimmed();
+}
+
+void addKeyRows(QMenu *menu, const QString &path, QList<HelpGuide::KeyRow> &rows)
+{
+    for (QAction *a : menu->actions()) {
+        const QString name = path + QStringLiteral(" › ") + plainCaption(a->text());
+        if (a->menu()) {
+            addKeyRows(a->menu(), name, rows);
+        } else if (!a->isSeparator() && !a->shortcuts().isEmpty()) {
+            QStringList keys;
+            for (const QKeySequence &key : a->shortcuts())
+                keys << key.toString(QKeySequence::NativeText);
+            rows.append({name, keys.join(QStringLiteral(", "))});
+        }
+    }
+}
+} // namespace
+
+QList<HelpGuide::KeyRow> TMainForm::keyRows() const
+{
+    QList<HelpGuide::KeyRow> rows;
+    for (QAction *title : menuBar()->actions())
+        if (title->menu())
+            addKeyRows(title->menu(), plainCaption(title->text()), rows);
+    return rows;
 }
 
 void TMainForm::showEvent(QShowEvent *e)
@@ -225,6 +266,7 @@ void TMainForm::closeEvent(QCloseEvent *e)
         return;
     }
     SaveSettings();
+    StoreLastFiles();
     // Every modified page was saved or let go by the user's answer: no copy is needed.
     m_recovery->DiscardAll();
     e->accept();
@@ -241,6 +283,7 @@ void TMainForm::EndWithoutQuestions()
         m_settings->SetProblemHandler(&ReportOnTerminal);
     m_recovery->WriteAllNow();
     SaveSettings();
+    StoreLastFiles(true); // only a normal close is reopened; the copies keep the unsaved text
     // Ends every event loop, also a modal dialog's: the question nobody sees goes away.
     QCoreApplication::exit(0);
     // A box shown at start (the recovery question, an error about a command-line file) runs

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "about/HelpGuide.h"
 #include "app/commands/MainCommands.h"
 #include "app/panel/TFilePanel.h"
 
@@ -67,6 +68,7 @@ public:
     EncodingCommands *Encodings() const { return m_encodings; }
     FileWatch *Watch() const { return m_fileWatch; }
     Recovery *RecoveryCopies() const { return m_recovery; }
+    AboutCommands *About() const { return m_about; }
 
     // A termination signal or the session's logout: the unsaved pages' recovery copies and
     // the settings are written and the program ends without questions, also from inside a
@@ -80,6 +82,10 @@ public:
     void ReadStartDir();    // at creation
     void RestoreSettings(); // at the first showing, before the first page exists
     void SaveSettings();    // when the close query has let the window close
+    // With "Při spuštění znovu otevřít soubory z minula" on: the pages' files in page order,
+    // each caret and the active one, for the next start (untitled pages are left out).
+    // `none` (ending by a signal) or the option off: no list is kept.
+    void StoreLastFiles(bool none = false);
 
 protected:
     void showEvent(QShowEvent *e) override;
@@ -92,6 +98,7 @@ private:
     void createLayout();
     void createStatusBar();
     void initSettings(); // TMainForm_settings.cpp
+    QList<HelpGuide::KeyRow> keyRows() const; // the menus' commands with keys, for the guide
 
 public:
     // The window's components, named as the program's documentation names them.

@@ -8,8 +8,10 @@
 #include "app/pages/TPageControl.h"
 #include "common/TErrorText.h"
 #include "common/TPrompts.h"
+#include "editor/Document.h"
 #include "editor/TRxRichEdit.h"
 #include "settings/TFormStorage.h"
+#include "settings/TLastFiles.h"
 #include "settings/TSettingsCodec.h"
 #include "settings/TSettingsKeys.h"
 #include "settings/TSettingsStore.h"
@@ -332,4 +334,29 @@ void TMainForm::SaveSettings()
 {
     if (FormStorage1)
         FormStorage1->Save();
+}
+
+void TMainForm::StoreLastFiles(bool none)
+{
+    if (!m_settings)
+        return;
+    TLastFiles last;
+    if (!none && TLastFiles::ReopenOn(*m_settings)) {
+        for (int i = 0; i < PageControl1->PageCount(); ++i) {
+            TTabSheet *page = PageControl1->Page(i);
+            if (!page->Doc()->HasFile())
+                continue;
+            if (page == ActivePage())
+                last.active = int(last.files.size());
+            last.files.append({page->Doc()->FileName(), page->Editor()->textCursor().position()});
+        }
+    }
+    try {
+        // A settings file that holds no list is left as it is.
+        if (last.files.isEmpty() && TLastFiles::Read(*m_settings).files.isEmpty())
+            return;
+        TLastFiles::Write(*m_settings, last);
+    } catch (const TError &e) {
+        m_settings->ReportProblem(e.message());
+    }
 }

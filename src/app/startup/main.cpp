@@ -3,6 +3,7 @@
 #include "app/shell/TMainForm.h"
 #include "app/startup/CommandLine.h"
 #include "app/startup/TInstanceChannel.h"
+#include "app/startup/TLastFilesReopen.h"
 #include "app/startup/TStartup.h"
 #include "app/startup/TTermSignal.h"
 #include "common/TErrorText.h"
@@ -122,8 +123,12 @@ int main(int argc, char *argv[])
                      [&form](const QString &argument, const QString &folder) {
                          Startup::OpenHandedFile(form, argument, folder);
                      });
+    // Without file arguments the files of the last normal close may open again, once the
+    // window is painted and after the recovery copies (a file of both opens once).
+    TLastFilesReopen reopen(form, arguments.isEmpty() ? &settings : nullptr);
     form.show(); // creates the untitled page 1 before any file of the command line
     Startup::OpenCommandLineFiles(form, arguments);
     Startup::OfferRecovery(form);
+    reopen.Start();
     return app.exec();
 }

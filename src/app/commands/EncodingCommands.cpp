@@ -197,7 +197,10 @@ void EncodingCommands::showGuessBar(TTabSheet *page)
 
 void EncodingCommands::showT602Bar(TTabSheet *page, int set)
 {
-    auto *bar = new TPageBar(tr("Dokument T602, zřejmě v kódování %1").arg(CzechSets::Name(set)));
+    // "v kódování Kamenických": the set is named after its authors, the Kamenický brothers.
+    auto *bar = new TPageBar(set == Konverze::Kamenicky
+                                 ? tr("Dokument T602, zřejmě v kódování Kamenických")
+                                 : tr("Dokument T602, zřejmě v kódování %1").arg(CzechSets::Name(set)));
     bar->setProperty(T602Property, set);
     QPointer<TTabSheet> guarded(page);
     QPointer<TPageBar> self(bar);

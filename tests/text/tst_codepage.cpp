@@ -123,14 +123,14 @@ private slots:
         QTest::addColumn<int>("encoding");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("Kamenický: euro, Polish ł") << int(Encoding::Kamenicky) << QStringLiteral("€ałč")
-                                                   << QStringLiteral("?a?č");
-        QTest::newRow("Latin 2: euro, quotes") << int(Encoding::Latin2) << QStringLiteral("„€ő“")
-                                               << QStringLiteral("??ő?");
-        QTest::newRow("ISO 8859-2: box, emoji") << int(Encoding::Iso8859_2) << QStringLiteral("─ť😀")
-                                                << QStringLiteral("?ť?");
-        QTest::newRow("Windows 1250: box drawing") << int(Encoding::Windows1250) << QStringLiteral("░€")
-                                                   << QStringLiteral("?€");
+        QTest::newRow("Kamenický: euro, Polish ł")
+            << int(Encoding::Kamenicky) << QStringLiteral("€ałč") << QStringLiteral("?a?č");
+        QTest::newRow("Latin 2: euro, quotes")
+            << int(Encoding::Latin2) << QStringLiteral("„€ő“") << QStringLiteral("??ő?");
+        QTest::newRow("ISO 8859-2: box, emoji")
+            << int(Encoding::Iso8859_2) << QStringLiteral("─ť😀") << QStringLiteral("?ť?");
+        QTest::newRow("Windows 1250: box drawing")
+            << int(Encoding::Windows1250) << QStringLiteral("░€") << QStringLiteral("?€");
     }
     void whatASetLacks()
     {

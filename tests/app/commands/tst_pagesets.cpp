@@ -4,6 +4,7 @@
 #include "app/commands/CommandTable.h"
 #include "app/commands/EncodingCommands.h"
 #include "app/commands/FileCommands.h"
+#include "app/files/FileWatch.h"
 #include "app/pages/TPageBar.h"
 #include "app/pages/TPageControl.h"
 #include "app/shell/TMainForm.h"
@@ -14,6 +15,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
@@ -147,9 +149,12 @@ private slots:
         QTest::addColumn<int>("set");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("panelName");
-        QTest::newRow("Latin 2") << int(Konverze::Latin2) << "Latin 2" << "Latin 2";
-        QTest::newRow("Kamenický") << int(Konverze::Kamenicky) << "Kamenický" << "Kamenický";
-        QTest::newRow("ISO 8859-2") << int(Konverze::Iso8859_2) << "ISO 8859-2" << "ISO-8859-2";
+        QTest::newRow("Latin 2") << int(Konverze::Latin2) << "Latin 2"
+                                 << "Latin 2";
+        QTest::newRow("Kamenický") << int(Konverze::Kamenicky) << "Kamenický"
+                                   << "Kamenický";
+        QTest::newRow("ISO 8859-2") << int(Konverze::Iso8859_2) << "ISO 8859-2"
+                                    << "ISO-8859-2";
     }
     void openAsTheDetectedSet()
     {
@@ -175,8 +180,7 @@ private slots:
         editor()->SetSelStart(0);
         type(QStringLiteral("Ř"));
         save();
-        QCOMPARE(TestFiles::ReadBytes(path, "<unreadable>"),
-                 QByteArray(1, char(KodZnaku(set, 18))) + bytes);
+        QCOMPARE(TestFiles::ReadBytes(path, "<unreadable>"), QByteArray(1, char(KodZnaku(set, 18))) + bytes);
         QVERIFY(!editor()->Modified());
         // Save As keeps the set.
         const QString other = m_dir->filePath(QStringLiteral("copy.txt"));
@@ -222,9 +226,10 @@ private slots:
         m_prompts->confirmAnswers.enqueue(TPrompts::No);
         action("mmKodLatin2")->trigger();
         QCOMPARE(m_prompts->confirmTexts.size(), 1);
-        QCOMPARE(m_prompts->confirmTexts.first(),
-                 QStringLiteral("Počet znaků, které kódování Latin 2 neumí uložit: 2. Změnou kódování se z nich "
-                                "stanou otazníky („?“). Změnit kódování?"));
+        QCOMPARE(
+            m_prompts->confirmTexts.first(),
+            QStringLiteral("Počet znaků, které kódování Latin 2 neumí uložit: 2. Změnou kódování se z nich "
+                           "stanou otazníky („?“). Změnit kódování?"));
         QCOMPARE(doc()->TextEncoding(), Encoding::Windows1250);
         QCOMPARE(editor()->PlainText(), QStringLiteral("„€ ő ŕ"));
 
@@ -248,6 +253,47 @@ private slots:
         action("mmKodUtf8")->trigger();
         action("mmKodIso88592")->trigger();
         QCOMPARE(m_prompts->confirmTexts.size(), asked + 1);
+    }
+
+    // A Latin 2 page keeps its set: pasted text it lacks becomes "?", a file changed on disk
+    // is read again in Latin 2, and the T602 command stays a byte clean-up in that set.
+    void pasteAndReloadKeepTheSet()
+    {
+        const QString path = makeFile(QStringLiteral("dos.txt"), "\x9C\xA0\x87\r\n"); // "ťáç"
+        open(path);
+        action("mmKodLatin2")->trigger();
+        QCOMPARE(editor()->PlainText(), QStringLiteral("ťáç\n"));
+        editor()->SetSelStart(0);
+        QApplication::clipboard()->setText(QStringLiteral("€ő„x"));
+        QTest::keyClick(editor(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(editor()->PlainText(), QStringLiteral("?ő?xťáç\n"));
+
+        QVERIFY(TestFiles::OtherProgram(
+            QStringLiteral("printf '\\234\\336\\r\\n' > \"$F.new\" && mv \"$F.new\" \"$F\""), path));
+        m_form->Watch()->Reload(m_form->ActivePage());
+        QCOMPARE(editor()->PlainText(), QStringLiteral("ťŮ\n"));
+        QCOMPARE(doc()->TextEncoding(), Encoding::Latin2);
+        QCOMPARE(checkedSets(), QStringList{"Latin 2"});
+    }
+
+    // "Otevřít jako" on a page typed into reads the page's own bytes in the set: the typed
+    // text stays, the file's letters come out right.
+    void openAsOnAModifiedPage()
+    {
+        const QByteArray bytes = inSet(QString::fromUtf8(Prose), Konverze::Kamenicky);
+        open(makeFile(QStringLiteral("k.txt"), bytes));
+        TPageBar *bar = EncodingCommands::GuessBar(m_form->ActivePage());
+        QVERIFY(bar);
+        editor()->SetSelStart(editor()->TextLength());
+        type(QStringLiteral("Konec."));
+        QTest::mouseClick(barButton(bar, QStringLiteral("Otevřít jako Kamenický")), Qt::LeftButton);
+        QCOMPARE(editor()->PlainText(), QString::fromUtf8(Prose) + QStringLiteral("Konec."));
+        QCOMPARE(doc()->TextEncoding(), Encoding::Kamenicky);
+        QVERIFY(editor()->Modified());
+        undo();
+        QCOMPARE(doc()->TextEncoding(), Encoding::Windows1250);
+        QCOMPARE(editor()->PlainText(),
+                 Cp1250::decode(bytes).remove(QLatin1Char('\r')) + QStringLiteral("Konec."));
     }
 
     // A T602 document gets its own bar; "Převést dokument T602" converts the set and

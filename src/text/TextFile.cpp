@@ -126,9 +126,6 @@ QByteArray toFileBytes(const QString &text, bool lfOnly, Encoding encoding)
             unsigned char b;
             const bool held = set ? set->FromUnicode(c, &b) : Cp1250::fromUnicode(c, &b);
             out.append(held ? char(b) : '?');
-            // A surrogate pair is one character: one "?", as storable() makes it.
-            if (!held && c.isHighSurrogate() && i + 1 < text.size() && p[i + 1].isLowSurrogate())
-                ++i;
         }
     }
     return out;

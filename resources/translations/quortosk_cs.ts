@@ -59,7 +59,23 @@ Více ukáže quortosk --help.
         <translation type="unfinished" />
     </message>
     <message>
-        <source>Počet znaků, které kódování Windows 1250 neumí uložit: %1. Změnou kódování se z nich stanou otazníky („?“). Změnit kódování?</source>
+        <source>Počet znaků, které kódování %1 neumí uložit: %2. Změnou kódování se z nich stanou otazníky („?“). Změnit kódování?</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Otevřít jako %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Dokument T602, zřejmě v kódování Kamenických</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Dokument T602, zřejmě v kódování %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Převést dokument T602</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -500,6 +516,18 @@ Více ukáže quortosk --help.
     <message>
         <source>UTF-8</source>
         <translation>UTF-8</translation>
+    </message>
+    <message>
+        <source>Kamenický</source>
+        <translation>Kamenický</translation>
+    </message>
+    <message>
+        <source>Latin 2</source>
+        <translation>Latin 2</translation>
+    </message>
+    <message>
+        <source>ISO 8859-2</source>
+        <translation>ISO 8859-2</translation>
     </message>
     <message>
         <source>Kó&amp;dování</source>
@@ -1149,6 +1177,18 @@ Nainstalujte český slovník (balíček hunspell-cs).</source>
     <message>
         <source>Windows-1250</source>
         <translation>Windows-1250</translation>
+    </message>
+    <message>
+        <source>Kamenický</source>
+        <translation>Kamenický</translation>
+    </message>
+    <message>
+        <source>Latin 2</source>
+        <translation>Latin 2</translation>
+    </message>
+    <message>
+        <source>ISO-8859-2</source>
+        <translation>ISO-8859-2</translation>
     </message>
 </context>
 <context>

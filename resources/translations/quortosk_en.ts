@@ -61,8 +61,24 @@ See quortosk --help.
         <translation>Keep</translation>
     </message>
     <message>
-        <source>Počet znaků, které kódování Windows 1250 neumí uložit: %1. Změnou kódování se z nich stanou otazníky („?“). Změnit kódování?</source>
-        <translation>Characters that Windows 1250 cannot store: %1. Changing the encoding turns them into question marks ("?"). Change the encoding?</translation>
+        <source>Počet znaků, které kódování %1 neumí uložit: %2. Změnou kódování se z nich stanou otazníky („?“). Změnit kódování?</source>
+        <translation>Characters that %1 cannot store: %2. Changing the encoding turns them into question marks ("?"). Change the encoding?</translation>
+    </message>
+    <message>
+        <source>Otevřít jako %1</source>
+        <translation>Open as %1</translation>
+    </message>
+    <message>
+        <source>Dokument T602, zřejmě v kódování Kamenických</source>
+        <translation>T602 document, probably in Kamenický</translation>
+    </message>
+    <message>
+        <source>Dokument T602, zřejmě v kódování %1</source>
+        <translation>T602 document, probably in %1</translation>
+    </message>
+    <message>
+        <source>Převést dokument T602</source>
+        <translation>Convert the T602 document</translation>
     </message>
 </context>
 <context>
@@ -502,6 +518,18 @@ See quortosk --help.
     <message>
         <source>UTF-8</source>
         <translation>UTF-8</translation>
+    </message>
+    <message>
+        <source>Kamenický</source>
+        <translation>Kamenický</translation>
+    </message>
+    <message>
+        <source>Latin 2</source>
+        <translation>Latin 2</translation>
+    </message>
+    <message>
+        <source>ISO 8859-2</source>
+        <translation>ISO 8859-2</translation>
     </message>
     <message>
         <source>Kó&amp;dování</source>
@@ -1157,6 +1185,18 @@ Install the Czech dictionary (package hunspell-cs).</translation>
     <message>
         <source>Windows-1250</source>
         <translation>Windows-1250</translation>
+    </message>
+    <message>
+        <source>Kamenický</source>
+        <translation>Kamenický</translation>
+    </message>
+    <message>
+        <source>Latin 2</source>
+        <translation>Latin 2</translation>
+    </message>
+    <message>
+        <source>ISO-8859-2</source>
+        <translation>ISO-8859-2</translation>
     </message>
 </context>
 <context>

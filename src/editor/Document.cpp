@@ -119,6 +119,7 @@ void Document::Load(const QString &fileName)
     TextFile::Opened opened = TextFile::openText(fileName); // throws; nothing changed then
     SetFormat(opened.format); // first: the text comes in as this encoding holds it
     m_guessedSet = opened.guessedSet;
+    m_t602 = opened.t602;
     ReplaceText(std::move(opened.text));
     m_fileName = fileName;
     m_hasFile = true;

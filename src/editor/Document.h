@@ -52,13 +52,15 @@ public:
     Encoding TextEncoding() const { return m_format.encoding; }
     TextFile::Format Format() const { return m_format; }
     void SetFormat(const TextFile::Format &format);
-    // Text as this page can hold it: on Windows-1250 pages what the set lacks becomes "?".
+    // Text as this page can hold it: on 8-bit pages what the set lacks becomes "?".
     QString Storable(const QString &text) const { return TextFile::storable(text, m_format.encoding); }
     // Text as it enters this document: breaks as "\n", what the encoding lacks as "?".
     QString StorableText(const QString &text) const { return Storable(TextFile::normalizeBreaks(text)); }
     // The Czech 8-bit set the last file read seems to be in (a conversion set number), 0
     // when none was guessed.
     int GuessedSet() const { return m_guessedSet; }
+    // Whether the last file read began as a T602 document (8-bit files only).
+    bool T602Document() const { return m_t602; }
     QDateTime LastSave() const { return m_lastSave; }
 
     // Unsaved changes: set by every edit of the text, undo and redo included (undoing back
@@ -127,6 +129,7 @@ private:
     bool m_modified = false;
     TextFile::Format m_format;
     int m_guessedSet = 0;
+    bool m_t602 = false;
     QDateTime m_lastSave;
     FileSignature m_signature;
 };

@@ -47,11 +47,13 @@ void Apply(TRxRichEdit *editor, const TextFile::Format &format, const QString *t
     step.beginEditBlock(); // the edits below join this block: one undo step
     // The format first, so that the new text enters as the new encoding stores it.
     doc->SetFormat(format);
-    editor->document()->appendUndoItem(new FormatUndo(doc, before, format));
     if (text) {
         const QString current = editor->PlainText();
         ApplyEdits(editor, current, TextEdits::lineEdits(current, *text));
     }
+    // Its undo item last: QTextDocument merges typing into a step that ends with an
+    // insertion next to it, and typing after a switch is a step of its own.
+    editor->document()->appendUndoItem(new FormatUndo(doc, before, format));
     step.endEditBlock();
 }
 

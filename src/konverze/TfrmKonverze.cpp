@@ -1,6 +1,7 @@
 #include "konverze/TfrmKonverze.h"
 
 #include "text/Cp1250.h"
+#include "editor/Document.h"
 #include "editor/TEditorEdits.h"
 #include "editor/TRxRichEdit.h"
 #include "text/Konverze.h"
@@ -114,6 +115,12 @@ int TfrmKonverze::Target() const
     return lstCil->currentRow() + 1;
 }
 
+int TfrmKonverze::pageSet() const
+{
+    const int set = m_editor && m_editor->Doc() ? TextFile::setOf(m_editor->Doc()->TextEncoding()) : 0;
+    return set ? set : Konverze::Windows1250;
+}
+
 QString TfrmKonverze::ConvertedText(QStringView text, int source, int target)
 {
     QByteArray bytes = Cp1250::encode(text.toString());
@@ -141,7 +148,7 @@ void TfrmKonverze::ObnovitNahled(int source, int target)
         pal.setColor(group, QPalette::Text, page.color(QPalette::Active, QPalette::Text));
     }
     editPreview->setPalette(pal);
-    editPreview->ShowConverted(m_editor->document(), KonverzeText::Map(source, target));
+    editPreview->ShowConverted(m_editor->document(), KonverzeText::Map(source, target, pageSet()));
 }
 
 void TfrmKonverze::CheckBox1Click()
@@ -179,7 +186,7 @@ void TfrmKonverze::btnKonvertClick()
         const QString text = m_editor->document()->toRawText();
         QString storage;
         QList<TextEdits::Edit> edits =
-            KonverzeText::LineEdits(text, KonverzeText::Map(Source(), Target()), &storage);
+            KonverzeText::LineEdits(text, KonverzeText::Map(Source(), Target(), pageSet()), &storage);
         // A page already at the limit gets no final line break rather than losing a character.
         if (!edits.isEmpty() && edits.last().from == text.size() && text.size() >= TRxRichEdit::MaxLength)
             edits.removeLast();

@@ -49,6 +49,8 @@ private:
     void lstCilClick();
     void btnKonvertClick();
     void btnStornoClick();
+    // The page's 8-bit set: the conversion works on the bytes the page would save.
+    int pageSet() const;
 
     TRxRichEdit *m_editor;
 };

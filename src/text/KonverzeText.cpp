@@ -1,11 +1,11 @@
 #include "text/KonverzeText.h"
 
-#include "text/Cp1250.h"
+#include "text/CodePage.h"
 #include "text/Konverze.h"
 
 namespace KonverzeText {
 
-Map::Map(int source, int target)
+Map::Map(int source, int target, int pageSet)
 {
     // The 256 bytes first, then every unit through its byte.
     std::array<unsigned char, 256> bytes{};
@@ -13,11 +13,12 @@ Map::Map(int source, int target)
         bytes[b] = static_cast<unsigned char>(b);
     Prevest(static_cast<unsigned char>(source), static_cast<unsigned char>(target),
             reinterpret_cast<char *>(bytes.data()), bytes.size());
-    const char16_t *toUnicode = Cp1250::toUnicodeTable();
+    const CodePage &page = CodePage::Of(pageSet);
+    const char16_t *toUnicode = page.ToUnicodeTable();
     auto units = std::make_shared<std::array<char16_t, 65536>>();
     for (int u = 0; u < 65536; ++u) {
         unsigned char byte;
-        (*units)[u] = Cp1250::fromUnicode(QChar(char16_t(u)), &byte) ? toUnicode[bytes[byte]] : u'?';
+        (*units)[u] = page.FromUnicode(QChar(char16_t(u)), &byte) ? toUnicode[bytes[byte]] : u'?';
     }
     m_units = std::move(units);
 }

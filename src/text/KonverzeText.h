@@ -8,17 +8,19 @@
 #include <array>
 #include <memory>
 
-// The conversion of Prevest applied to text as the editor holds it: Windows-1250 characters
-// in UTF-16, one unit per byte. Each unit is looked up once; no byte copy of the text is made.
+// The conversion of Prevest applied to text as the editor holds it: the characters of the
+// page's 8-bit set (Windows 1250 unless told) in UTF-16, one unit per byte. Each unit is
+// looked up once; no byte copy of the text is made.
 namespace KonverzeText {
 
-// What Prevest(source, target) makes of every UTF-16 unit: the unit's Windows-1250 byte
-// converted and read back as Windows-1250. A unit without a Windows-1250 byte becomes "?",
-// as encoding it would. Set numbers out of range leave the bytes alone.
+// What Prevest(source, target) makes of every UTF-16 unit: the unit's byte in the page's
+// set (`pageSet`, a conversion set number) converted and read back in that set. A unit
+// without a byte there becomes "?", as encoding it would. Set numbers out of range leave
+// the bytes alone.
 class Map
 {
 public:
-    Map(int source, int target);
+    Map(int source, int target, int pageSet = 1);
 
     char16_t operator()(char16_t unit) const { return (*m_units)[unit]; }
     // All 65536 units at once, for loops over long texts.

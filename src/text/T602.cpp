@@ -38,6 +38,26 @@ void appendCleanLine(QByteArray &out, QByteArrayView line)
 
 namespace T602 {
 
+bool IsDocument(QByteArrayView text)
+{
+    const auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+    int commands = 0;
+    qsizetype start = 0;
+    for (int line = 0; line < 5 && start < text.size(); ++line) {
+        qsizetype end = start;
+        while (end < text.size() && text[end] != '\r' && text[end] != '\n')
+            ++end;
+        const QByteArrayView l = text.sliced(start, end - start);
+        if (l.size() >= 3 && l[0] == '@' && letter(l[1]) && letter(l[2])
+            && (l.size() == 3 || l[3] == ' ' || l[3] == '\t' || (l[3] >= '0' && l[3] <= '9')))
+            ++commands;
+        if (end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n')
+            ++end;
+        start = end + 1;
+    }
+    return commands >= 2;
+}
+
 QByteArray cleanLine(QByteArrayView line)
 {
     QByteArray out;

@@ -13,6 +13,11 @@
 // earlier steps left it.
 namespace T602 {
 
+// Whether a text begins as a T602 document does: at least two of its first five lines are
+// dot commands, an "@" at the line's start followed by two letters and then a blank, a digit
+// or the line's end ("@CT 0", "@LM 1", "@RM 80", "@PL 60", "@MT", "@OP").
+bool IsDocument(QByteArrayView text);
+
 // One line, without its line break.
 QByteArray cleanLine(QByteArrayView line);
 

@@ -3,8 +3,11 @@
 #include "common/SafeFile.h"
 #include "common/TErrorText.h"
 #include "common/TFileErrors.h"
+#include "text/CodePage.h"
 #include "text/Cp1250.h"
 #include "text/CzechSets.h"
+#include "text/Konverze.h"
+#include "text/T602.h"
 
 #include <cerrno>
 #include <QCoreApplication>
@@ -25,14 +28,47 @@ namespace {
 }
 } // namespace
 
-QString fromFileBytes(QByteArrayView bytes)
+int setOf(Encoding encoding)
+{
+    switch (encoding) {
+    case Encoding::Windows1250:
+        return Konverze::Windows1250;
+    case Encoding::Kamenicky:
+        return Konverze::Kamenicky;
+    case Encoding::Latin2:
+        return Konverze::Latin2;
+    case Encoding::Iso8859_2:
+        return Konverze::Iso8859_2;
+    case Encoding::Utf8:
+        break;
+    }
+    return 0;
+}
+
+Encoding encodingOfSet(int set)
+{
+    switch (set) {
+    case Konverze::Kamenicky:
+        return Encoding::Kamenicky;
+    case Konverze::Latin2:
+        return Encoding::Latin2;
+    case Konverze::Iso8859_2:
+        return Encoding::Iso8859_2;
+    default:
+        return Encoding::Windows1250;
+    }
+}
+
+QString fromFileBytes(QByteArrayView bytes, Encoding encoding)
 {
     QString out(bytes.size(), Qt::Uninitialized);
     QChar *d = out.data();
     qsizetype o = 0;
     const char *p = bytes.constData();
     const qsizetype n = bytes.size();
-    const char16_t *table = Cp1250::toUnicodeTable();
+    const char16_t *table = encoding == Encoding::Windows1250 || encoding == Encoding::Utf8
+                                ? Cp1250::toUnicodeTable()
+                                : CodePage::Of(setOf(encoding)).ToUnicodeTable();
     for (qsizetype i = 0; i < n; ++i) {
         const unsigned char b = static_cast<unsigned char>(p[i]);
         if (b == '\r') {
@@ -71,8 +107,11 @@ QString normalizeBreaks(const QString &text)
     return out;
 }
 
-QByteArray toFileBytes(const QString &text, bool lfOnly)
+QByteArray toFileBytes(const QString &text, bool lfOnly, Encoding encoding)
 {
+    const CodePage *set = encoding == Encoding::Windows1250 || encoding == Encoding::Utf8
+                              ? nullptr
+                              : &CodePage::Of(setOf(encoding));
     QByteArray out;
     out.reserve(text.size() + text.size() / 16);
     const QChar *p = text.constData();
@@ -85,7 +124,8 @@ QByteArray toFileBytes(const QString &text, bool lfOnly)
                 out.append("\r\n", 2);
         } else {
             unsigned char b;
-            out.append(Cp1250::fromUnicode(c, &b) ? char(b) : '?');
+            const bool held = set ? set->FromUnicode(c, &b) : Cp1250::fromUnicode(c, &b);
+            out.append(held ? char(b) : '?');
         }
     }
     return out;
@@ -267,11 +307,11 @@ qsizetype byteSliceEnd(QByteArrayView bytes, qsizetype from, qsizetype size)
     return n;
 }
 
-Decoded decodeWindows1250(const QByteArray &bytes)
+Decoded decodeEightBit(const QByteArray &bytes, Encoding encoding)
 {
     Decoded d;
-    d.text = fromFileBytes(bytes);
-    d.format.encoding = Encoding::Windows1250;
+    d.text = fromFileBytes(bytes, encoding);
+    d.format.encoding = encoding;
     d.format.lfOnly = lfOnlyBreaks(bytes);
     return d;
 }
@@ -380,6 +420,7 @@ Opened prepare(QByteArray bytes, const QString &fileName)
     o.format.encoding = Encoding::Windows1250;
     if (!utf8)
         o.guessedSet = CzechSets::Guess(bytes);
+    o.t602 = T602::IsDocument(bytes);
     const qsizetype size = bytes.size();
     o.text = PendingText(std::move(bytes), 0, Encoding::Windows1250, size);
     return o;
@@ -392,14 +433,15 @@ Decoded decode(const QByteArray &bytes, const QString &fileName)
     d.text = o.text.Rest();
     d.format = o.format;
     d.guessedSet = o.guessedSet;
+    d.t602 = o.t602;
     return d;
 }
 
 Decoded decodeAs(const QByteArray &bytes, Encoding encoding, const QString &fileName)
 {
     refuseWide(bytes, fileName);
-    if (encoding == Encoding::Windows1250)
-        return decodeWindows1250(bytes);
+    if (isEightBit(encoding))
+        return decodeEightBit(bytes, encoding);
     Decoded d;
     const bool bom = bytes.startsWith(Utf8Bom);
     const QByteArrayView text = QByteArrayView(bytes).sliced(bom ? 3 : 0);
@@ -430,7 +472,7 @@ QString PendingText::Next(qsizetype size)
         const QByteArrayView all(m_bytes);
         const qsizetype end = byteSliceEnd(all, m_pos, size);
         const QByteArrayView piece = all.sliced(m_pos, end - m_pos);
-        QString out = m_encoding == Encoding::Utf8 ? fromUtf8Bytes(piece) : fromFileBytes(piece);
+        QString out = m_encoding == Encoding::Utf8 ? fromUtf8Bytes(piece) : fromFileBytes(piece, m_encoding);
         m_pos = end;
         if (AtEnd())
             m_bytes = QByteArray(); // the file's bytes are not kept beside the text
@@ -469,7 +511,7 @@ bool PendingText::Exceeds(qsizetype limit) const
     qsizetype units = m_units; // counted when the bytes were checked, for all of them
     if (m_pos != m_start) {
         bool multiByte = false;
-        if (m_encoding == Encoding::Windows1250)
+        if (isEightBit(m_encoding))
             units = left.size();
         else
             isValidUtf8(left, &multiByte, &units);
@@ -480,20 +522,22 @@ bool PendingText::Exceeds(qsizetype limit) const
 
 QByteArray encode(const QString &text, const Format &format)
 {
-    return format.encoding == Encoding::Utf8 ? encodeUtf8(text, format) : toFileBytes(text, format.lfOnly);
+    return format.encoding == Encoding::Utf8 ? encodeUtf8(text, format)
+                                             : toFileBytes(text, format.lfOnly, format.encoding);
 }
 
 qsizetype unstorableCount(const QString &text, Encoding encoding)
 {
     const QChar *p = text.constData();
     const qsizetype n = text.size();
+    const CodePage *set = isEightBit(encoding) ? &CodePage::Of(setOf(encoding)) : nullptr;
     qsizetype count = 0;
     for (qsizetype i = 0; i < n; ++i) {
-        if (encoding == Encoding::Utf8) {
+        if (!set) {
             count += isLoneSurrogate(p, i, n) ? 1 : 0;
             continue;
         }
-        if (p[i].unicode() == 0 || Cp1250::isRepresentable(p[i]))
+        if (p[i].unicode() == 0 || set->Holds(p[i]))
             continue;
         ++count;
         // A surrogate pair is one character: it becomes one "?".
@@ -507,6 +551,8 @@ QString storable(const QString &text, Encoding encoding)
 {
     if (encoding == Encoding::Windows1250)
         return Cp1250::sanitize(text);
+    if (isEightBit(encoding))
+        return CodePage::Of(setOf(encoding)).Sanitize(text);
     const QChar *p = text.constData();
     const qsizetype n = text.size();
     qsizetype i = 0;
@@ -527,8 +573,19 @@ QString storable(const QString &text, Encoding encoding)
 
 QString encodingName(Encoding encoding)
 {
-    return encoding == Encoding::Utf8 ? QCoreApplication::translate("TextFile", "UTF-8")
-                                      : QCoreApplication::translate("TextFile", "Windows-1250");
+    switch (encoding) {
+    case Encoding::Utf8:
+        return QCoreApplication::translate("TextFile", "UTF-8");
+    case Encoding::Kamenicky:
+        return QCoreApplication::translate("TextFile", "Kamenický");
+    case Encoding::Latin2:
+        return QCoreApplication::translate("TextFile", "Latin 2");
+    case Encoding::Iso8859_2:
+        return QCoreApplication::translate("TextFile", "ISO-8859-2");
+    case Encoding::Windows1250:
+        break;
+    }
+    return QCoreApplication::translate("TextFile", "Windows-1250");
 }
 
 Opened openText(const QString &fileName)

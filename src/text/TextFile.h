@@ -6,11 +6,21 @@
 #include <QString>
 
 // Reading and writing the editor's text files: 8-bit Windows-1250 without a byte-order mark,
-// or UTF-8 for files that are valid UTF-8 with at least one multi-byte sequence.
+// or UTF-8 for files that are valid UTF-8 with at least one multi-byte sequence; a page may
+// also be kept in one of the other Czech 8-bit sets (Kamenický, Latin 2, ISO 8859-2).
 namespace TextFile {
 
-// The character set of a page's file.
-enum class Encoding { Windows1250, Utf8 };
+// The character set of a page's file. Every set but UTF-8 is 8-bit: one byte a character.
+enum class Encoding { Windows1250, Utf8, Kamenicky, Latin2, Iso8859_2 };
+
+// The 8-bit sets as the conversion numbers them (Konverze::Windows1250 ...); 0 for UTF-8.
+int setOf(Encoding encoding);
+// The page encoding of a conversion set number; Windows 1250 for any number but 2 to 4.
+Encoding encodingOfSet(int set);
+inline bool isEightBit(Encoding encoding)
+{
+    return encoding != Encoding::Utf8;
+}
 
 // How a page's file is written, as found when it was read.
 struct Format
@@ -29,6 +39,8 @@ struct Decoded
     // For 8-bit text with bytes 80-FF: the Czech set it seems to be in, as a conversion
     // set number (CzechSets::Guess); 0 when unknown, for UTF-8 and for pure ASCII.
     int guessedSet = 0;
+    // An 8-bit file that begins as a T602 document does (T602::IsDocument).
+    bool t602 = false;
 };
 
 // A file's text on its way into an editor, given out piece by piece: the file's bytes,
@@ -71,6 +83,7 @@ struct Opened
     PendingText text;
     Format format;
     int guessedSet = 0; // as in Decoded
+    bool t602 = false;
 };
 
 // The longest text an editor holds: 16,777,215 characters.
@@ -79,13 +92,15 @@ constexpr qsizetype MaxLength = 0xFFFFFF;
 // Windows-1250 with CR LF, and more in UTF-8.
 constexpr qint64 MaxFileBytes = 4 * qint64(MaxLength) + 4;
 
-// Decodes file bytes into editor text: CR LF, a lone CR and a lone LF each become one "\n"
-// (LF CR gives two); NUL bytes are dropped, the bytes around them read as usual.
-QString fromFileBytes(QByteArrayView bytes);
+// Decodes file bytes of an 8-bit set (Windows 1250 unless told) into editor text: CR LF, a
+// lone CR and a lone LF each become one "\n" (LF CR gives two); NUL bytes are dropped, the
+// bytes around them read as usual.
+QString fromFileBytes(QByteArrayView bytes, Encoding encoding = Encoding::Windows1250);
 
-// Encodes editor text ("\n" or U+2029 between lines) for a Windows-1250 file: every break
-// written as CR LF, or as LF when lfOnly.
-QByteArray toFileBytes(const QString &text, bool lfOnly = false);
+// Encodes editor text ("\n" or U+2029 between lines) for a file of an 8-bit set (Windows
+// 1250 unless told): every break written as CR LF, or as LF when lfOnly; a character the set
+// lacks as "?".
+QByteArray toFileBytes(const QString &text, bool lfOnly = false, Encoding encoding = Encoding::Windows1250);
 
 // Splits text given with CR LF, CR or LF breaks into the editor's "\n" form.
 QString normalizeBreaks(const QString &text);
@@ -100,7 +115,8 @@ Decoded decode(const QByteArray &bytes, const QString &fileName);
 Opened prepare(QByteArray bytes, const QString &fileName);
 
 // Decodes the bytes in the chosen encoding (no guessing). Throws TError when UTF-8 is
-// asked for and the bytes are not valid UTF-8: nothing is dropped silently.
+// asked for and the bytes are not valid UTF-8: nothing is dropped silently. An 8-bit set
+// reads every byte.
 Decoded decodeAs(const QByteArray &bytes, Encoding encoding, const QString &fileName);
 
 // Encodes editor text for a file in the given format: LF breaks when lfOnly, else CR LF;
@@ -109,12 +125,13 @@ QByteArray encode(const QString &text, const Format &format);
 
 // Characters of the text that the encoding cannot hold (each becomes "?" when stored).
 qsizetype unstorableCount(const QString &text, Encoding encoding);
-// The text as a page of that encoding holds it: Windows-1250 pages turn what they cannot
+// The text as a page of that encoding holds it: 8-bit pages turn what their set cannot
 // hold into "?"; UTF-8 pages keep every character (an unpaired surrogate, which UTF-8
 // cannot carry, becomes U+FFFD). NUL characters are dropped in both.
 QString storable(const QString &text, Encoding encoding);
 
-// The encoding's name as the status bar shows it: "Windows-1250" or "UTF-8".
+// The encoding's name as the status bar shows it: "Windows-1250", "UTF-8", "Kamenický",
+// "Latin 2" or "ISO-8859-2".
 QString encodingName(Encoding encoding);
 
 // Reads a regular file for an editor, with readDecoded's errors, decoding nothing yet.

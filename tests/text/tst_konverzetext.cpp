@@ -4,6 +4,7 @@
 #include "text/Konverze.h"
 #include "text/KonverzeText.h"
 #include "text/TextEdits.h"
+#include "text/TextFile.h"
 
 #include <QTest>
 
@@ -31,6 +32,8 @@ private slots:
     void lineEdits();
     void paragraphSeparatorsEndLines();
     void editsOutliveTheirMaker();
+    void pageOfAnotherSet_data();
+    void pageOfAnotherSet();
 };
 
 void TestKonverzeText::everyUnitAsTheBytes_data()
@@ -114,6 +117,35 @@ void TestKonverzeText::editsOutliveTheirMaker()
     QCOMPARE(edits[0].text.toString(), byBytes(QStringLiteral("řeka"), 1, 2));
     QCOMPARE(edits[1].text.toString(), byBytes(QStringLiteral("moře"), 1, 2));
     QCOMPARE(edits[2].text.toString(), QStringLiteral("\n"));
+}
+
+// On a page kept in another 8-bit set the conversion works on the bytes that page writes:
+// a Kamenický file read as Latin 2 (or ISO 8859-2) and converted from Kamenický to the
+// page's set shows the Czech text.
+void TestKonverzeText::pageOfAnotherSet_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("target");
+    QTest::addColumn<QString>("expected");
+    const QString czech = QStringLiteral("Příliš žluťoučký kůň úpěl ďábelské ódy.");
+    QTest::newRow("Latin 2 page") << int(Konverze::Latin2) << int(Konverze::Latin2) << czech;
+    QTest::newRow("ISO 8859-2 page") << int(Konverze::Iso8859_2) << int(Konverze::Iso8859_2) << czech;
+    QTest::newRow("Latin 2 page to ASCII") << int(Konverze::Latin2) << int(Konverze::Ascii)
+                                           << QStringLiteral("Prilis zlutoucky kun upel dabelske ody.");
+}
+
+void TestKonverzeText::pageOfAnotherSet()
+{
+    QFETCH(int, page);
+    QFETCH(int, target);
+    QFETCH(QString, expected);
+    QByteArray bytes = Cp1250::encode(QStringLiteral("Příliš žluťoučký kůň úpěl ďábelské ódy."));
+    Prevest(Konverze::Windows1250, Konverze::Kamenicky, bytes.data(), std::size_t(bytes.size()));
+    const QString shown = TextFile::decodeAs(bytes, TextFile::encodingOfSet(page), QStringLiteral("x")).text;
+    QVERIFY(shown != expected);
+    QCOMPARE(KonverzeText::Map(Konverze::Kamenicky, target, page).converted(shown), expected);
+    // Read through Windows 1250 instead, the same text would not come out.
+    QVERIFY(KonverzeText::Map(Konverze::Kamenicky, target).converted(shown) != expected);
 }
 
 QTEST_GUILESS_MAIN(TestKonverzeText)

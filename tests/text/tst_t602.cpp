@@ -11,6 +11,8 @@ private slots:
     void lines();
     void text_data();
     void text();
+    void documentStart_data();
+    void documentStart();
 };
 
 void TestT602::lines_data()
@@ -73,6 +75,30 @@ void TestT602::text()
     QByteArray withCrLf = expected;
     withCrLf.replace("\n", "\r\n");
     QCOMPARE(T602::cleanText(text), withCrLf);
+}
+
+void TestT602::documentStart_data()
+{
+    QTest::addColumn<QByteArray>("head");
+    QTest::addColumn<bool>("document");
+    QTest::newRow("two dot commands first") << QByteArray("@CT 0\r\n@LM 1\r\ntext\r\n") << true;
+    QTest::newRow("four commands, LF breaks") << QByteArray("@CT 0\n@LM 1\n@RM 80\n@PL 60\nx\n") << true;
+    QTest::newRow("commands without values") << QByteArray("@MT\r\n@MB\r\n") << true;
+    QTest::newRow("second command on the fifth line")
+        << QByteArray("@OP\r\nTitul\r\n\r\n\x8D\r\n@PN 1\r\nrest") << true;
+    QTest::newRow("second command on the sixth line") << QByteArray("@OP\na\nb\nc\nd\n@PN 1\n") << false;
+    QTest::newRow("one dot command only") << QByteArray("@CT 0\r\nPříliš\r\nžluťoučký\r\n") << false;
+    QTest::newRow("an address line and a mention") << QByteArray("@home\r\nmail @LM 1\r\n") << false;
+    QTest::newRow("three letters are no command") << QByteArray("@CTX\r\n@LMN 1\r\n") << false;
+    QTest::newRow("an @ alone") << QByteArray("@\r\n@\r\n") << false;
+    QTest::newRow("empty") << QByteArray() << false;
+}
+
+void TestT602::documentStart()
+{
+    QFETCH(QByteArray, head);
+    QFETCH(bool, document);
+    QCOMPARE(T602::IsDocument(head), document);
 }
 
 QTEST_GUILESS_MAIN(TestT602)

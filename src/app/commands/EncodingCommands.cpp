@@ -8,8 +8,10 @@
 #include "editor/EncodingSwitch.h"
 #include "editor/TEditorEdits.h"
 #include "editor/TRxRichEdit.h"
+#include "text/CodePage.h"
 #include "text/CzechSets.h"
 #include "text/Konverze.h"
+#include "text/T602.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -20,6 +22,17 @@ using TextFile::Encoding;
 
 namespace {
 const char *const GuessProperty = "encodingGuess";
+const char *const T602Property = "t602Document";
+
+constexpr Encoding AllEncodings[] = {Encoding::Windows1250, Encoding::Kamenicky, Encoding::Latin2,
+                                     Encoding::Iso8859_2, Encoding::Utf8};
+
+// The set's name as the conversion lists it ("Windows 1250", "Latin 2"), or "UTF-8".
+QString setName(Encoding encoding)
+{
+    return TextFile::isEightBit(encoding) ? CzechSets::Name(TextFile::setOf(encoding))
+                                          : TextFile::encodingName(encoding);
+}
 } // namespace
 
 EncodingCommands::EncodingCommands(PageCommands *pages, TPrompts *prompts, QWidget *window,
@@ -39,23 +52,43 @@ EncodingCommands::EncodingCommands(PageCommands *pages, TPrompts *prompts, QWidg
     m_panel->setToolTip(tr("Kódování a konce řádků stránky"));
     // Wide enough for either name, so the bar does not move when pages change.
     const QFontMetrics fm = m_panel->fontMetrics();
-    m_panel->setMinimumWidth(qMax(fm.horizontalAdvance(panelText(Encoding::Windows1250, false)),
-                                  fm.horizontalAdvance(panelText(Encoding::Utf8, false)))
-                             + 2 * m_panel->frameWidth() + 8);
+    int widest = 0;
+    for (const Encoding encoding : AllEncodings)
+        widest = qMax(widest, fm.horizontalAdvance(panelText(encoding, false)));
+    m_panel->setMinimumWidth(widest + 2 * m_panel->frameWidth() + 8);
     statusBar->addPermanentWidget(m_panel);
     refresh();
 }
 
-bool EncodingCommands::Windows1250Shown() const
+bool EncodingCommands::shown(Encoding encoding) const
 {
     const TTabSheet *page = m_pages->ActivePage();
-    return page && page->Doc() && page->Doc()->TextEncoding() == Encoding::Windows1250;
+    return page && page->Doc() && page->Doc()->TextEncoding() == encoding;
+}
+
+bool EncodingCommands::Windows1250Shown() const
+{
+    return shown(Encoding::Windows1250);
 }
 
 bool EncodingCommands::Utf8Shown() const
 {
-    const TTabSheet *page = m_pages->ActivePage();
-    return page && page->Doc() && page->Doc()->TextEncoding() == Encoding::Utf8;
+    return shown(Encoding::Utf8);
+}
+
+bool EncodingCommands::KamenickyShown() const
+{
+    return shown(Encoding::Kamenicky);
+}
+
+bool EncodingCommands::Latin2Shown() const
+{
+    return shown(Encoding::Latin2);
+}
+
+bool EncodingCommands::Iso8859_2Shown() const
+{
+    return shown(Encoding::Iso8859_2);
 }
 
 void EncodingCommands::WatchPage(TTabSheet *page)
@@ -71,9 +104,13 @@ void EncodingCommands::WatchPage(TTabSheet *page)
     connect(doc, &Document::FormatChanged, this, [this, guarded] {
         if (!guarded)
             return;
-        // A UTF-8 page is no 8-bit text: an offer to convert it no longer fits.
-        if (guarded->Doc()->TextEncoding() == Encoding::Utf8)
-            if (TPageBar *bar = GuessBar(guarded))
+        // A UTF-8 page is no 8-bit text, and a page in the guessed set needs no offer.
+        const Encoding now = guarded->Doc()->TextEncoding();
+        if (TPageBar *bar = GuessBar(guarded))
+            if (now == Encoding::Utf8 || TextFile::setOf(now) == bar->property(GuessProperty).toInt())
+                bar->Dismiss();
+        if (now == Encoding::Utf8)
+            if (TPageBar *bar = T602Bar(guarded))
                 bar->Dismiss();
         if (guarded == m_pages->ActivePage())
             refresh();
@@ -105,11 +142,27 @@ TPageBar *EncodingCommands::GuessBar(const TTabSheet *page)
     return nullptr;
 }
 
+TPageBar *EncodingCommands::T602Bar(const TTabSheet *page)
+{
+    if (!page)
+        return nullptr;
+    for (TPageBar *bar : page->Bars())
+        if (bar->property(T602Property).isValid() && bar->isVisibleTo(page))
+            return bar;
+    return nullptr;
+}
+
 void EncodingCommands::showGuessBar(TTabSheet *page)
 {
     if (TPageBar *old = GuessBar(page)) // a file read again is judged again
         old->Dismiss();
+    if (TPageBar *old = T602Bar(page))
+        old->Dismiss();
     const int set = page->Doc()->GuessedSet();
+    if (page->Doc()->T602Document() && TextFile::isEightBit(page->Doc()->TextEncoding())) {
+        showT602Bar(page, set ? set : TextFile::setOf(page->Doc()->TextEncoding()));
+        return;
+    }
     if (page->Doc()->TextEncoding() != Encoding::Windows1250
         || (set != Konverze::Kamenicky && set != Konverze::Latin2 && set != Konverze::Iso8859_2))
         return;
@@ -125,6 +178,14 @@ void EncodingCommands::showGuessBar(TTabSheet *page)
                            self->Dismiss();
                    })
         ->setObjectName(QStringLiteral("btnPrevest"));
+    bar->AddButton(tr("Otevřít jako %1").arg(CzechSets::Name(set)),
+                   [this, guarded, self, set] {
+                       if (guarded)
+                           ReadPageAs(guarded, TextFile::encodingOfSet(set));
+                       if (self)
+                           self->Dismiss();
+                   })
+        ->setObjectName(QStringLiteral("btnOtevritJako"));
     bar->AddButton(tr("Ponechat"),
                    [self] {
                        if (self)
@@ -132,6 +193,47 @@ void EncodingCommands::showGuessBar(TTabSheet *page)
                    })
         ->setObjectName(QStringLiteral("btnPonechat"));
     page->AddBar(bar);
+}
+
+void EncodingCommands::showT602Bar(TTabSheet *page, int set)
+{
+    // "v kódování Kamenických": the set is named after its authors, the Kamenický brothers.
+    auto *bar = new TPageBar(set == Konverze::Kamenicky
+                                 ? tr("Dokument T602, zřejmě v kódování Kamenických")
+                                 : tr("Dokument T602, zřejmě v kódování %1").arg(CzechSets::Name(set)));
+    bar->setProperty(T602Property, set);
+    QPointer<TTabSheet> guarded(page);
+    QPointer<TPageBar> self(bar);
+    bar->AddButton(tr("Převést dokument T602"),
+                   [guarded, self, set] {
+                       if (guarded && guarded->Editor())
+                           ConvertT602(guarded->Editor(), set);
+                       if (self)
+                           self->Dismiss();
+                   })
+        ->setObjectName(QStringLiteral("btnPrevestT602"));
+    bar->AddButton(tr("Ponechat"),
+                   [self] {
+                       if (self)
+                           self->Dismiss();
+                   })
+        ->setObjectName(QStringLiteral("btnPonechat"));
+    page->AddBar(bar);
+}
+
+void EncodingCommands::ConvertT602(TRxRichEdit *editor, int set)
+{
+    Document *doc = editor->Doc();
+    if (!TextFile::isEightBit(doc->TextEncoding()))
+        return;
+    // The page's text as the bytes its set writes: the document's own bytes when the page
+    // still holds what was read. The marks are bytes of the file, so they go before the
+    // bytes are read in the document's set; what the page's set lacks then becomes "?".
+    const QString text = editor->PlainText();
+    const QByteArray bytes = CodePage::Of(TextFile::setOf(doc->TextEncoding())).Encode(text);
+    const QString converted = doc->Storable(CodePage::Of(set).Decode(T602::cleanText(bytes, "\n")));
+    ApplyEdits(editor, text, TextEdits::lineEdits(text, converted));
+    editor->SetSelStart(0);
 }
 
 void EncodingCommands::ConvertToWindows1250(TRxRichEdit *editor, int set)
@@ -153,6 +255,42 @@ void EncodingCommands::mmKodWin1250Click()
 void EncodingCommands::mmKodUtf8Click()
 {
     SetPageEncoding(m_pages->ActivePage(), Encoding::Utf8);
+}
+
+void EncodingCommands::mmKodKamenickyClick()
+{
+    SetPageEncoding(m_pages->ActivePage(), Encoding::Kamenicky);
+}
+
+void EncodingCommands::mmKodLatin2Click()
+{
+    SetPageEncoding(m_pages->ActivePage(), Encoding::Latin2);
+}
+
+void EncodingCommands::mmKodIso88592Click()
+{
+    SetPageEncoding(m_pages->ActivePage(), Encoding::Iso8859_2);
+}
+
+void EncodingCommands::ReadPageAs(TTabSheet *page, Encoding encoding)
+{
+    TRxRichEdit *editor = page ? page->Editor() : nullptr;
+    if (!editor)
+        return;
+    Document *doc = editor->Doc();
+    const Encoding from = doc->TextEncoding();
+    if (from == encoding || !TextFile::isEightBit(from) || !TextFile::isEightBit(encoding)
+        || (!doc->Modified() && doc->HasFile() && QFileInfo::exists(doc->FileName()))) {
+        SetPageEncoding(page, encoding);
+        return;
+    }
+    // Typed text stays: the page's bytes are what its set writes, each read in the new set.
+    TextFile::Format format = doc->Format();
+    format.encoding = encoding;
+    const QString text = CodePage::Of(TextFile::setOf(encoding))
+                             .Decode(CodePage::Of(TextFile::setOf(from)).Encode(editor->PlainText()));
+    EncodingSwitch::Apply(editor, format, &text);
+    refresh();
 }
 
 void EncodingCommands::SetPageEncoding(TTabSheet *page, Encoding encoding)
@@ -187,19 +325,20 @@ void EncodingCommands::SetPageEncoding(TTabSheet *page, Encoding encoding)
     TextFile::Format format = doc->Format();
     format.encoding = encoding;
     format.bom = false; // a byte-order mark only where the file had one
-    if (encoding == Encoding::Windows1250) {
+    if (TextFile::isEightBit(encoding)) {
         const QString text = editor->PlainText();
-        const qsizetype lost = TextFile::unstorableCount(text, Encoding::Windows1250);
+        const qsizetype lost = TextFile::unstorableCount(text, encoding);
         if (lost > 0) {
             const QString question =
-                tr("Počet znaků, které kódování Windows 1250 neumí uložit: %1. Změnou kódování se z nich "
+                tr("Počet znaků, které kódování %1 neumí uložit: %2. Změnou kódování se z nich "
                    "stanou otazníky („?“). Změnit kódování?")
+                    .arg(setName(encoding))
                     .arg(lost);
             if (m_prompts->Confirm(m_window, question) != TPrompts::Yes) {
                 refresh();
                 return;
             }
-            const QString kept = TextFile::storable(text, Encoding::Windows1250);
+            const QString kept = TextFile::storable(text, encoding);
             EncodingSwitch::Apply(editor, format, &kept);
             refresh();
             return;

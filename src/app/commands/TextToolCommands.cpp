@@ -10,7 +10,7 @@
 #include "editor/TSearchDialog.h"
 #include "konverze/TfrmKonverze.h"
 #include "text/CaseRules.h"
-#include "text/Cp1250.h"
+#include "text/CodePage.h"
 #include "text/T602.h"
 #include "text/TextCommands.h"
 
@@ -189,8 +189,10 @@ void TextToolCommands::KonverzezT6021Click()
         return;
     if (refuseUtf8Page(editor, tr("Konverze z T602")))
         return;
+    // The marks are bytes of the file: the page's text is cleaned as its own set's bytes.
+    const CodePage &set = CodePage::Of(TextFile::setOf(editor->Doc()->TextEncoding()));
     const QString text = editor->PlainText();
-    const QString cleaned = Cp1250::decode(T602::cleanText(Cp1250::encode(text), "\n"));
+    const QString cleaned = set.Decode(T602::cleanText(set.Encode(text), "\n"));
     // One undo step that touches only the lines that change.
     ApplyEdits(editor, text, TextEdits::lineEdits(text, cleaned));
     editor->SetSelStart(0);

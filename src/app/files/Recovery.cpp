@@ -26,6 +26,9 @@ constexpr int ChunkChars = 64 * 1024;
 
 const QString Encoding1250 = QStringLiteral("windows-1250");
 const QString EncodingUtf8 = QStringLiteral("utf-8");
+const QString EncodingKamenicky = QStringLiteral("kamenicky");
+const QString EncodingLatin2 = QStringLiteral("ibm852");
+const QString EncodingIso8859_2 = QStringLiteral("iso-8859-2");
 
 // The name a copy's record gives the page's encoding. A new encoding of pages makes the
 // compiler point here (and at encodeText, decodeText and RecoveryCopy::Parse).
@@ -36,8 +39,24 @@ QString copyEncodingName(Document::Encoding encoding)
         return Encoding1250;
     case Document::Encoding::Utf8:
         return EncodingUtf8;
+    case Document::Encoding::Kamenicky:
+        return EncodingKamenicky;
+    case Document::Encoding::Latin2:
+        return EncodingLatin2;
+    case Document::Encoding::Iso8859_2:
+        return EncodingIso8859_2;
     }
     return Encoding1250;
+}
+
+// The page encoding a copy's record names (Windows 1250 for an older copy's default).
+Document::Encoding copyEncoding(const QString &name)
+{
+    for (const auto encoding : {Document::Encoding::Utf8, Document::Encoding::Kamenicky,
+                                Document::Encoding::Latin2, Document::Encoding::Iso8859_2})
+        if (name == copyEncodingName(encoding))
+            return encoding;
+    return Document::Encoding::Windows1250;
 }
 
 // The copy's text in the page's encoding, as Save would write it.
@@ -46,14 +65,14 @@ QByteArray encodeText(const QString &encoding, const QString &text)
     // A UTF-8 page keeps every character; its copy is the text itself ("\n" breaks).
     if (encoding == EncodingUtf8)
         return text.toUtf8();
-    return TextFile::toFileBytes(text);
+    return TextFile::toFileBytes(text, false, copyEncoding(encoding));
 }
 
 QString decodeText(const QString &encoding, const QByteArray &bytes)
 {
     if (encoding == EncodingUtf8)
         return QString::fromUtf8(bytes);
-    return TextFile::fromFileBytes(bytes);
+    return TextFile::fromFileBytes(bytes, copyEncoding(encoding));
 }
 
 } // namespace
@@ -410,10 +429,10 @@ int Recovery::OfferLeftCopies()
         TTabSheet *page = m_pages->CreatePage(caption);
         WatchPage(page);
         TRxRichEdit *editor = page->Editor();
-        if (copy.encoding == EncodingUtf8) { // the page is one before its text comes in
-            TextFile::Format utf8;
-            utf8.encoding = TextFile::Encoding::Utf8;
-            page->Doc()->SetFormat(utf8);
+        if (copy.encoding != Encoding1250) { // the page is one before its text comes in
+            TextFile::Format format;
+            format.encoding = copyEncoding(copy.encoding);
+            page->Doc()->SetFormat(format);
         }
         page->Doc()->Recover(decodeText(copy.encoding, copy.text), copy.hasFile ? copy.fileName : caption,
                              copy.hasFile,

@@ -288,7 +288,10 @@ bool RecoveryCopy::Parse(const QByteArray &bytes, RecoveryCopy *copy, QString *p
         return fail("cut short");
     if (QCryptographicHash::hash(c.text, QCryptographicHash::Sha1).toHex() != sha1)
         return fail("checksum");
-    if (c.encoding != QLatin1String("windows-1250") && c.encoding != QLatin1String("utf-8"))
+    static const QStringList known = {QStringLiteral("windows-1250"), QStringLiteral("utf-8"),
+                                      QStringLiteral("kamenicky"), QStringLiteral("ibm852"),
+                                      QStringLiteral("iso-8859-2")};
+    if (!known.contains(c.encoding))
         return fail("unknown encoding");
     if (c.caption.isEmpty())
         c.caption = QFileInfo(c.fileName).fileName();

@@ -14,7 +14,7 @@ struct RecoveryCopy
     QString fileName; // the page's file identity: its path, or its caption while untitled
     QString caption;  // the tab's text
     bool hasFile = false;
-    QString encoding; // "windows-1250"
+    QString encoding; // "windows-1250", "utf-8", "kamenicky", "ibm852" or "iso-8859-2"
     int caret = 0;
     int order = 0;           // the page's place among the pages when it was copied
     FileSignature signature; // the file as the page last loaded or saved it

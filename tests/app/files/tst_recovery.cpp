@@ -2,6 +2,7 @@
 // closed, offered at the next start; and the real program killed with SIGKILL, started
 // again, and ended by SIGTERM while a modal box is up.
 #include "TestFiles.h"
+#include "app/commands/CommandTable.h"
 #include "app/commands/FileCommands.h"
 #include "app/commands/PageCommands.h"
 #include "app/files/Recovery.h"
@@ -75,6 +76,7 @@ private slots:
     void largeCopyGetsItsCaretBack();
     void writeAllNowKeepsEveryUnsavedPage();
     void killedProgramsTextComesBack();
+    void pageOfAnotherSetKeepsItsSet();
 
 private:
     QString folder() const { return m_dir->filePath(QStringLiteral("recovery")); }
@@ -361,6 +363,44 @@ void TestRecovery::writeAllNowKeepsEveryUnsavedPage()
     recovery->DiscardAll();
     m_form.reset();
     QCOMPARE(copiesUnder(folder()), copies);
+}
+
+// A Latin 2 page's copy holds its text in Latin 2; restored, the copy gives a Latin 2 page
+// whose save writes the kept bytes.
+void TestRecovery::pageOfAnotherSetKeepsItsSet()
+{
+    const QString path = m_dir->filePath(QStringLiteral("dos.txt"));
+    QVERIFY(TestFiles::WriteBytes(path, "\x9C\xA0\x87\r\n")); // "ťáç" in Latin 2
+    m_form->Files()->OpenFile(path);
+    TRxRichEdit *editor = m_form->ActiveEditor();
+    m_form->Commands().Action(QStringLiteral("mmKodLatin2"))->trigger();
+    QCOMPARE(editor->PlainText(), QStringLiteral("ťáç\n"));
+    editor->setFocus();
+    QTest::keyClicks(editor, QStringLiteral("x"));
+    const QString copyPath = m_store->CopyPath(1);
+    QTRY_VERIFY(QFile::exists(copyPath));
+    RecoveryCopy copy = parsed(copyPath);
+    QCOMPARE(copy.encoding, QStringLiteral("ibm852"));
+    QCOMPARE(copy.text, QByteArray("x\x9C\xA0\x87\r\n"));
+
+    m_prompts->confirmAnswers << TPrompts::No; // closed without saving: the copy goes
+    QTest::keyClick(editor, Qt::Key_F4, Qt::ControlModifier);
+    QTRY_VERIFY(!QFile::exists(copyPath));
+    QString problem;
+    {
+        RecoveryStore dead(folder());
+        QVERIFY(dead.Open());
+        copy.order = 1;
+        QVERIFY(RecoveryStore::Write(dead.CopyPath(1), copy.Serialize(), &problem));
+    }
+    Recovery *recovery = m_form->RecoveryCopies();
+    recovery->SetAsk([](QWidget *, int) { return Recovery::Choice::Restore; });
+    QCOMPARE(recovery->OfferLeftCopies(), 1);
+    TRxRichEdit *restored = m_form->ActiveEditor();
+    QCOMPARE(restored->Doc()->TextEncoding(), TextFile::Encoding::Latin2);
+    QCOMPARE(restored->PlainText(), QStringLiteral("xťáç\n"));
+    m_form->Files()->mmSaveClick();
+    QCOMPARE(TestFiles::ReadBytes(path), QByteArray("x\x9C\xA0\x87\r\n"));
 }
 
 void TestRecovery::killedProgramsTextComesBack()

@@ -81,7 +81,8 @@ private slots:
             return items.join(' ');
         };
         QCOMPARE(layout(form.mmFile), QString("mmNew mmOpen mmReopen[] - mmSave mmSaveAs mmSaveAll "
-                                              "mmKodovani[mmKodWin1250 mmKodUtf8] - mmClose mmCloseAll - "
+                                              "mmKodovani[mmKodWin1250 mmKodUtf8 mmKodKamenicky mmKodLatin2 "
+                                              "mmKodIso88592] - mmClose mmCloseAll - "
                                               "mmPrint mmPrintPreview mmPrinterSetup - mmExit"));
         QCOMPARE(layout(form.mmEdit), QString("mmUndo mmRedo - mmCut mmCopy mmPaste - mmFind mmFindAgain "
                                               "mmReplace mmGOTO - Vloitdatumaas1 ss1[UpperItem1 LowerItem1 "

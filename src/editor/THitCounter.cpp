@@ -7,9 +7,12 @@
 namespace {
 
 // Characters searched or read in one go; small enough that the clock is asked often.
-constexpr qsizetype Window = 64 * 1024;
+constexpr qsizetype Window = 16 * 1024;
 // While the text is still coming in, how often to look whether more has come.
 constexpr int LoadingPollMs = 50;
+// On a large text a burst of typing is counted again once it pauses.
+constexpr int LargeText = 1024 * 1024;
+constexpr int TypingPauseMs = 150;
 
 } // namespace
 
@@ -18,7 +21,6 @@ THitCounter::THitCounter(QObject *parent) : QObject(parent)
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &THitCounter::slice);
     m_restart.setSingleShot(true);
-    m_restart.setInterval(0);
     connect(&m_restart, &QTimer::timeout, this, &THitCounter::restart);
 }
 
@@ -78,7 +80,7 @@ void THitCounter::onContentsChange(int from, int, int)
     m_hits.clear();
     m_done = false;
     emit Restarted();
-    m_restart.start();
+    m_restart.start(m_text && m_text->characterCount() > LargeText ? TypingPauseMs : 0);
 }
 
 void THitCounter::restart()
@@ -141,7 +143,7 @@ void THitCounter::scanBuffer(bool atEnd)
     m_next = int(m_bufferStart + at);
     // Keep one character before the next start: the whole-word rule looks at it.
     const qsizetype consumed = at - 1;
-    if (consumed > Window && consumed > m_buffer.size() / 2) {
+    if (consumed > 4 * Window && consumed > m_buffer.size() / 2) {
         m_buffer.remove(0, consumed);
         m_bufferStart += int(consumed);
     }

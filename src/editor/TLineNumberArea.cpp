@@ -111,6 +111,9 @@ QList<TLineNumberArea::Number> TLineNumberArea::VisibleNumbers(int top, int bott
 
 void TLineNumberArea::paintEvent(QPaintEvent *e)
 {
+    // The editor may have been given another document, which reports no new block count.
+    if (qMax(3, int(QString::number(m_editor->blockCount()).size())) != m_digits)
+        QMetaObject::invokeMethod(this, &TLineNumberArea::updateWidth, Qt::QueuedConnection);
     QPainter painter(this);
     const QPalette &pal = m_editor->palette();
     const QColor base = pal.color(QPalette::Base);

@@ -46,7 +46,8 @@ TSearchHighlight::TSearchHighlight(TRxRichEdit *editor, TSearchDialog *dialog)
     connect(&m_counter, &THitCounter::Finished, this, &TSearchHighlight::showCount);
     connect(&m_counter, &THitCounter::Restarted, this, [this] {
         showCount();
-        if (m_viewport)
+        // Typing where no hit shows repaints no more than it would without the dialog.
+        if (m_viewport && m_hitsPainted)
             m_viewport->update();
     });
     if (dialog->isVisible())
@@ -165,6 +166,7 @@ void TSearchHighlight::paintHits(QPainter &painter)
             Qt::QueuedConnection);
         return;
     }
+    m_hitsPainted = false;
     const QList<int> &hits = m_counter.Hits();
     if (hits.isEmpty())
         return;
@@ -203,6 +205,7 @@ void TSearchHighlight::paintHits(QPainter &painter)
                     x2 += breakWidth; // a hit that takes the line break shows it
                 painter.fillRect(QRectF(geom.left() + x1, geom.top() + line.y(), x2 - x1, line.height()),
                                  color);
+                m_hitsPainted = true;
             }
         }
     }

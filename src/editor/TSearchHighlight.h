@@ -44,4 +44,5 @@ private:
     QPointer<QWidget> m_viewport; // the one our filter is on
     THitCounter m_counter;
     bool m_active = false;
+    bool m_hitsPainted = false; // the last paint marked some hit
 };

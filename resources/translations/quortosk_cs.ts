@@ -434,6 +434,14 @@ Více ukáže quortosk --help.
         <translation type="unfinished" />
     </message>
     <message>
+        <source>Čísla řá&amp;dků</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Zvýraznit a&amp;ktuální řádek</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
         <source>&amp;Konverze...</source>
         <translation type="unfinished" />
     </message>
@@ -836,6 +844,29 @@ Nainstalujte český slovník (balíček hunspell-cs).</source>
     </message>
     <message>
         <source>Storno</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>TSearchHighlight</name>
+    <message>
+        <source>žádný výskyt</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 výskyt</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 výskyty</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 výskytů</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1. z %2</source>
         <translation type="unfinished" />
     </message>
 </context>

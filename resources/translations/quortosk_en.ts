@@ -508,6 +508,14 @@ See quortosk --help.
         <translation>&amp;Reset Zoom</translation>
     </message>
     <message>
+        <source>Čísla řá&amp;dků</source>
+        <translation>&amp;Line Numbers</translation>
+    </message>
+    <message>
+        <source>Zvýraznit a&amp;ktuální řádek</source>
+        <translation>Highlight &amp;Current Line</translation>
+    </message>
+    <message>
         <source>Kon&amp;trolovat při psaní</source>
         <translation>Check While &amp;Typing</translation>
     </message>
@@ -845,6 +853,29 @@ Install the Czech dictionary (package hunspell-cs).</translation>
     <message>
         <source>Storno</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TSearchHighlight</name>
+    <message>
+        <source>žádný výskyt</source>
+        <translation>no match</translation>
+    </message>
+    <message>
+        <source>%1 výskyt</source>
+        <translation>%1 match</translation>
+    </message>
+    <message>
+        <source>%1 výskyty</source>
+        <translation>%1 matches</translation>
+    </message>
+    <message>
+        <source>%1 výskytů</source>
+        <translation>%1 matches</translation>
+    </message>
+    <message>
+        <source>%1. z %2</source>
+        <translation>%1 of %2</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "editor/TEditorEdits.h"
 #include "editor/TRxRichEdit.h"
 #include "editor/TSearchDialog.h"
+#include "editor/TSearchHighlight.h"
 #include "text/TextCommands.h"
 #include "text/TextFile.h"
 #include "text/TextSearch.h"
@@ -51,6 +52,7 @@ TSearchDialog *TEditorSearch::createDialog(int kind)
 {
     // Parented to the editor: a window of its own that closes with the editor's page.
     auto *dialog = new TSearchDialog(TSearchDialog::Kind(kind), m_editor);
+    new TSearchHighlight(m_editor, dialog); // marks and counts the hits while the dialog shows
     connect(dialog, &TSearchDialog::FindNextClicked, this,
             [this](TSearchDialog *d) { SearchWithDialog(d, true, true); });
     connect(dialog, &TSearchDialog::Closed, this,

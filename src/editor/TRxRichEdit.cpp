@@ -566,7 +566,33 @@ void TRxRichEdit::resizeEvent(QResizeEvent *e)
 {
     QPlainTextEdit::resizeEvent(e);
     const QRect cr = contentsRect();
-    m_margin->setGeometry(cr.left(), cr.top(), MarginWidth, cr.height());
+    if (m_gutter)
+        m_gutter->setGeometry(cr.left(), cr.top(), m_gutterWidth, cr.height());
+    m_margin->setGeometry(cr.left() + m_gutterWidth, cr.top(), MarginWidth, cr.height());
+}
+
+QRectF TRxRichEdit::BlockRect(const QTextBlock &block) const
+{
+    return blockBoundingGeometry(block).translated(contentOffset());
+}
+
+void TRxRichEdit::SetGutter(QWidget *gutter, int width)
+{
+    if (!gutter)
+        width = 0;
+    if (m_gutter && m_gutter != gutter)
+        m_gutter->hide();
+    m_gutter = gutter;
+    if (width != m_gutterWidth) {
+        m_gutterWidth = width;
+        setViewportMargins(MarginWidth + width, 0, 0, 0);
+    }
+    const QRect cr = contentsRect();
+    if (m_gutter) {
+        m_gutter->setGeometry(cr.left(), cr.top(), m_gutterWidth, cr.height());
+        m_gutter->show();
+    }
+    m_margin->setGeometry(cr.left() + m_gutterWidth, cr.top(), MarginWidth, cr.height());
 }
 
 void TRxRichEdit::changeEvent(QEvent *e)

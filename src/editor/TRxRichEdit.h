@@ -3,6 +3,8 @@
 #include "editor/Document.h"
 
 #include <QPlainTextEdit>
+#include <QPointer>
+#include <QTextBlock>
 
 #include <functional>
 
@@ -105,6 +107,13 @@ public:
     void ResetZoom();
     int ZoomSteps() const { return m_zoomSteps; }
 
+    // For what is drawn beside or under the text (line numbers, marked hits): where a
+    // block lies in the viewport, and a strip at the left edge `width` pixels wide that
+    // `gutter` fills (nullptr or 0 takes it away).
+    QTextBlock FirstVisibleBlock() const { return firstVisibleBlock(); }
+    QRectF BlockRect(const QTextBlock &block) const;
+    void SetGutter(QWidget *gutter, int width);
+
 signals:
     void Changed(TRxRichEdit *editor);          // after every change of the text
     void SelectionChanged(TRxRichEdit *editor); // after every change of selection or caret
@@ -146,6 +155,8 @@ private:
 
     std::function<bool(QKeyCombination)> m_windowKeys;
     TSelectionMargin *m_margin = nullptr;
+    QPointer<QWidget> m_gutter;
+    int m_gutterWidth = 0;
     Document *m_document = nullptr;
     QList<QMetaObject::Connection> m_documentLinks;
     int m_holdChanges = 0; // selection events held while the document replaces its text

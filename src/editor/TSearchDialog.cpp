@@ -52,9 +52,15 @@ TSearchDialog::TSearchDialog(Kind kind, QWidget *parent) : QDialog(parent), m_ki
         below->addWidget(direction);
     }
 
+    lblHits = new QLabel(this);
+    lblHits->setObjectName(QStringLiteral("lblHits"));
+    lblHits->setTextFormat(Qt::PlainText);
+    lblHits->setMinimumHeight(lblHits->fontMetrics().height()); // the dialog keeps its size
+
     auto *left = new QVBoxLayout;
     left->addLayout(fields);
     left->addLayout(below);
+    left->addWidget(lblHits);
     left->addStretch();
 
     auto *buttons = new QVBoxLayout;
@@ -162,6 +168,16 @@ void TSearchDialog::ShowMessage(const QString &text)
 QString TSearchDialog::Message() const
 {
     return lblMessage->text();
+}
+
+void TSearchDialog::ShowHits(const QString &text)
+{
+    lblHits->setText(text);
+}
+
+QString TSearchDialog::Hits() const
+{
+    return lblHits->text();
 }
 
 void TSearchDialog::hideEvent(QHideEvent *e)

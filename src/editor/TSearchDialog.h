@@ -38,6 +38,10 @@ public:
     // status bar is hidden; cleared by the next search or a change of the search text.
     void ShowMessage(const QString &text);
     QString Message() const;
+    // How many hits the search text has and which one is selected; empty while the search
+    // text is.
+    void ShowHits(const QString &text);
+    QString Hits() const;
 
     // The controls, for tests and screenshots.
     QLineEdit *edtSearch = nullptr;
@@ -51,6 +55,7 @@ public:
     QPushButton *btnReplaceAll = nullptr; // Replace only
     QPushButton *btnCancel = nullptr;
     QLabel *lblMessage = nullptr;
+    QLabel *lblHits = nullptr;
 
 signals:
     void FindNextClicked(TSearchDialog *dialog);

@@ -69,6 +69,9 @@ inline const QString editvzor2_Color = QStringLiteral("editvzor2_Color");
 inline const QString ToolBar_Visible = QStringLiteral("ToolBar_Visible");
 // Checking as you type.
 inline const QString mmAutoSpell_Checked = QStringLiteral("mmAutoSpell_Checked");
+// Line numbers and the current line's mark.
+inline const QString mmLineNumbers_Checked = QStringLiteral("mmLineNumbers_Checked");
+inline const QString mmCurrentLine_Checked = QStringLiteral("mmCurrentLine_Checked");
 
 // The settings dialog's stored string lists (each in the key "<section>.<name>").
 inline const QString lstZNACKY_Items = QStringLiteral("lstZNACKY_Items");

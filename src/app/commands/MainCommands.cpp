@@ -341,6 +341,17 @@ void MainCommands::AddRows(CommandTable &t, const Controllers &c)
            .keys = {K(ctrl | Qt::Key_0)},
            .enabling = E::PageOpen,
            .menu = in("mmView", 1)});
+    // Line numbers and the caret's line marked: off at first, stored like the other switches.
+    t.Add({.name = "mmLineNumbers",
+           .caption = tr("Čísla řá&dků"),
+           .handler = run(v, &ViewCommands::mmLineNumbersClick),
+           .menu = in("mmView", 2),
+           .binding = MarkOf(v, &ViewCommands::LineNumbersMark, &ViewCommands::MarksChanged)});
+    t.Add({.name = "mmCurrentLine",
+           .caption = tr("Zvýraznit a&ktuální řádek"),
+           .handler = run(v, &ViewCommands::mmCurrentLineClick),
+           .menu = in("mmView", 2),
+           .binding = MarkOf(v, &ViewCommands::CurrentLineMark, &ViewCommands::MarksChanged)});
 
     // "&Nástroje" and "Nápo&věda"
     t.Add({.name = "mmKonverze",

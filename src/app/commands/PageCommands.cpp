@@ -1,6 +1,8 @@
 #include "app/commands/PageCommands.h"
 
 #include "app/pages/TPageControl.h"
+#include "editor/TCurrentLine.h"
+#include "editor/TLineNumberArea.h"
 #include "editor/TRxRichEdit.h"
 
 #include <QMenu>
@@ -45,6 +47,8 @@ TTabSheet *PageCommands::CreatePage(const QString &caption)
 void PageCommands::SetupEditor(TRxRichEdit *editor)
 {
     editor->SetWordWrap(m_template->WordWrap());
+    TLineNumberArea::SetShown(editor, TLineNumberArea::Shown(m_template));
+    TCurrentLine::SetShown(editor, TCurrentLine::Shown(m_template));
     editor->setFont(m_template->font());
     QPalette pal = editor->palette();
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {

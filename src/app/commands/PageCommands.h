@@ -32,8 +32,8 @@ public:
 
     // A new page with its editor, appended and not yet active.
     TTabSheet *CreatePage(const QString &caption);
-    // Gives an editor the template's wrap, font and colours, the page menu and the window's
-    // keys.
+    // Gives an editor the template's wrap, line numbers and line mark, font and colours, the
+    // page menu and the window's keys.
     void SetupEditor(TRxRichEdit *editor);
     // Removes a page (when it fails to load) and makes `previous` active again.
     void DiscardPage(TTabSheet *page, TTabSheet *previous);

@@ -3,6 +3,9 @@
 #include "app/pages/TPageControl.h"
 #include "common/TErrorText.h"
 #include "common/TPrompts.h"
+#include "editor/TCurrentLine.h"
+#include "editor/TLineNumberArea.h"
+#include "editor/TRxRichEdit.h"
 #include "settings/TLanguageChoice.h"
 #include "settings/TLanguages.h"
 
@@ -76,6 +79,42 @@ void ViewCommands::mmMultiLineClick()
 {
     setMark(m_multiLine, !m_multiLine);
     m_parts.pages->SetMultiLine(m_multiLine);
+}
+
+QList<TRxRichEdit *> ViewCommands::editors() const
+{
+    QList<TRxRichEdit *> all;
+    if (m_parts.templateEditor)
+        all << m_parts.templateEditor;
+    for (int i = 0; m_parts.pages && i < m_parts.pages->PageCount(); ++i) {
+        if (TRxRichEdit *editor = m_parts.pages->Page(i)->Editor())
+            all << editor;
+    }
+    return all;
+}
+
+void ViewCommands::SetLineNumbersMark(bool on)
+{
+    for (TRxRichEdit *editor : editors())
+        TLineNumberArea::SetShown(editor, on);
+    setMark(m_lineNumbers, on);
+}
+
+void ViewCommands::SetCurrentLineMark(bool on)
+{
+    for (TRxRichEdit *editor : editors())
+        TCurrentLine::SetShown(editor, on);
+    setMark(m_currentLine, on);
+}
+
+void ViewCommands::mmLineNumbersClick()
+{
+    SetLineNumbersMark(!m_lineNumbers);
+}
+
+void ViewCommands::mmCurrentLineClick()
+{
+    SetCurrentLineMark(!m_currentLine);
 }
 
 void ViewCommands::FillLanguageMenu(const QStringList &folders)

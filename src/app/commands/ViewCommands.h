@@ -10,6 +10,7 @@ class QMenu;
 class QWidget;
 class TPageControl;
 class TPrompts;
+class TRxRichEdit;
 class TSettingsStore;
 
 // View options: the speed bar, the status bar and the side panel switches, the tab
@@ -26,6 +27,7 @@ public:
         QWidget *sidePanel = nullptr;
         TPageControl *pages = nullptr;
         QMenu *languageMenu = nullptr; // mmLANGUAGE
+        TRxRichEdit *templateEditor = nullptr; // new pages take its line numbers and line mark
     };
 
     ViewCommands(const Parts &parts, TPrompts *prompts, TSettingsStore *settings, QWidget *window,
@@ -43,12 +45,19 @@ public:
     void SetToolBarMark(bool on);
     void SetStatusBarMark(bool on);
     void SetSidePanelMark(bool on);
+    // Line numbers and the current line's mark: on every page's editor and the template.
+    bool LineNumbersMark() const { return m_lineNumbers; } // mmLineNumbers
+    bool CurrentLineMark() const { return m_currentLine; } // mmCurrentLine
+    void SetLineNumbersMark(bool on);
+    void SetCurrentLineMark(bool on);
 
     void mmTOOLBARClick();
     void mmStatusBarClick();
     void mmSpeedClick();
     void mmZALOZKYClick();
     void mmMultiLineClick();
+    void mmLineNumbersClick();
+    void mmCurrentLineClick();
 
     // Lists "[default]" and the translations found in `folders` in "&Jazyková verze" (at
     // creation: the folder of the executable and the installed translations folder), with a
@@ -60,10 +69,12 @@ signals:
 
 private:
     void setMark(bool &mark, bool on);
+    QList<TRxRichEdit *> editors() const;
     void languageItemClick(QAction *item, const QString &code); // empty code: "[default]"
 
     Parts m_parts;
     bool m_toolBar = false, m_statusBar = false, m_sidePanel = false, m_multiLine = false;
+    bool m_lineNumbers = false, m_currentLine = false;
     bool m_tabsDownNext = true; // the tab item offers "Záložky dole"
     TPrompts *m_prompts;
     TSettingsStore *m_settings;

@@ -154,8 +154,8 @@ void TMainForm::createControllers()
         m_appearance.get(),
         [this](const QStringList &names, const QStringList &keys) { m_tags->RebuildTagMenu(names, keys); },
         m_prompts, this, m_settings, this);
-    m_view = new ViewCommands({ToolBar, StatusBar, pnlLEVY, PageControl1, mmLANGUAGE}, m_prompts, m_settings,
-                              this, this);
+    m_view = new ViewCommands({ToolBar, StatusBar, pnlLEVY, PageControl1, mmLANGUAGE, editvzor2}, m_prompts,
+                              m_settings, this, this);
 
     connect(m_pages, &PageCommands::PageCreated, m_statusPanels, &TStatusPanels::WatchPage);
     // Panel 4 shows the new page's insert mode at the next idle moment.

@@ -222,6 +222,10 @@ void TMainForm::initSettings()
         });
     add(K::ToolBar_Visible, shown(ToolBar));
     add(K::mmAutoSpell_Checked, checked(m_typingSpell, &TypingSpellCheck::IsOn, &TypingSpellCheck::SetOn));
+    add(K::mmLineNumbers_Checked,
+        checked(m_view, &ViewCommands::LineNumbersMark, &ViewCommands::SetLineNumbersMark));
+    add(K::mmCurrentLine_Checked,
+        checked(m_view, &ViewCommands::CurrentLineMark, &ViewCommands::SetCurrentLineMark));
 }
 
 void TMainForm::templateLookChosen()

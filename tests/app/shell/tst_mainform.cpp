@@ -88,7 +88,8 @@ private slots:
                                               "mmReplace mmGOTO - Vloitdatumaas1 ss1[UpperItem1 LowerItem1 "
                                               "InvertItem1] - mmSelectAll itmWrap"));
         QCOMPARE(layout(form.mmView),
-                 QString("mmTOOLBAR mmStatusBar mmSpeed - mmZoomIn mmZoomOut mmZoomReset"));
+                 QString("mmTOOLBAR mmStatusBar mmSpeed - mmZoomIn mmZoomOut mmZoomReset - mmLineNumbers "
+                         "mmCurrentLine"));
         // The languages found depend on the installation.
         QCOMPARE(layout(form.Nstroje1).remove(QRegularExpression("\\[[^]]*\\]")),
                  QString("mmKonverze mmSpell mmAutoSpell KonverzezT6021 - mmLANGUAGE - mmTOOLEDIT mmNASTAV"));

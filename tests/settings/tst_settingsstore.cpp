@@ -189,7 +189,7 @@ void TestSettingsStore::handWrittenValues_data()
 {
     QTest::addColumn<QByteArray>("line");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("unquoted commas") << QByteArray("v=10,20,300,400") << "10, 20, 300, 400";
+    QTest::newRow("unquoted commas as written") << QByteArray("v=10,20,300,400") << "10,20,300,400";
     QTest::newRow("unquoted set with blank") << QByteArray("v=[fsBold, fsItalic]") << "[fsBold, fsItalic]";
     QTest::newRow("zero character ends the text") << QByteArray("v=\"abc\\0def\"") << "abc";
     QTest::newRow("empty") << QByteArray("v=") << "";

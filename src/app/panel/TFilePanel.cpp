@@ -328,6 +328,7 @@ void TFilePanel::createModels()
     // or closed in the tree.
     const auto userActs = [this] { m_following = false; };
     connect(DirectoryListBox1->verticalScrollBar(), &QAbstractSlider::actionTriggered, this, userActs);
+    connect(DirectoryListBox1->horizontalScrollBar(), &QAbstractSlider::actionTriggered, this, userActs);
     connect(DirectoryListBox1, &QTreeView::expanded, this, userActs);
     connect(DirectoryListBox1, &QTreeView::collapsed, this, userActs);
     DirectoryListBox1->installEventFilter(this); // its height changes once the splitter has its own

@@ -64,6 +64,13 @@ QStringList splitArgs(const QString &text, qsizetype open)
     return text.mid(open + 1, text.size() - open - 2).split(u' ');
 }
 
+// UTF-8 text that keeps a U+FEFF at its start (QString::fromUtf8 drops it as a BOM).
+QString fromUtf8(QByteArrayView bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return decoder(bytes);
+}
+
 QByteArray quoted(const QByteArray &form)
 {
     return form.startsWith('"') ? form : '"' + form + '"';
@@ -134,7 +141,11 @@ QString QtUnescapedKey(QByteArrayView key)
     return out;
 }
 
-QByteArray QtEscapedString(const QString &text)
+namespace {
+
+// Qt's escaping; with `escapeBom` a U+FEFF is written as "\xfeff", since Qt's reader takes
+// one at the start of the text for a byte-order mark and drops it.
+QByteArray escaped(const QString &text, bool escapeBom)
 {
     // Byte arrays and streamed variants are written byte for byte (as Latin-1), text as UTF-8.
     const bool utf8 =
@@ -190,7 +201,7 @@ QByteArray QtEscapedString(const QString &text)
             const bool lone = qc.isHighSurrogate()
                                   ? i + 1 == text.size() || !text.at(i + 1).isLowSurrogate()
                                   : qc.isLowSurrogate() && (i == 0 || !text.at(i - 1).isHighSurrogate());
-            if (ch <= 0x1F || (ch >= 0x7F && !utf8) || lone) {
+            if (ch <= 0x1F || (ch >= 0x7F && !utf8) || lone || (escapeBom && ch == 0xFEFF)) {
                 out += "\\x" + QByteArray::number(ch, 16);
                 escapeNextIfHex = true;
             } else if (utf8) {
@@ -205,12 +216,20 @@ QByteArray QtEscapedString(const QString &text)
     return out;
 }
 
+} // namespace
+
+QByteArray QtEscapedString(const QString &text)
+{
+    return escaped(text, false);
+}
+
 bool QtUnescapedString(QByteArrayView raw, QString &text, QStringList &list)
 {
     static const char escapes[][2] = {{'a', '\a'}, {'b', '\b'},  {'f', '\f'}, {'n', '\n'},
                                       {'r', '\r'}, {'t', '\t'},  {'v', '\v'}, {'"', '"'},
                                       {'?', '?'},  {'\'', '\''}, {'\\', '\\'}};
-    QStringDecoder fromUtf8(QStringDecoder::Utf8);
+    // A U+FEFF at the start of the text is a character (Qt's reader dropped it as a BOM).
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
     bool isList = false, inQuotes = false, currentQuoted = false;
     qsizetype i = 0;
     const qsizetype size = raw.size();
@@ -295,7 +314,7 @@ bool QtUnescapedString(QByteArrayView raw, QString &text, QStringList &list)
         qsizetype j = i + 1;
         while (j < size && raw.at(j) != '\\' && raw.at(j) != '"' && raw.at(j) != ',')
             ++j;
-        text += fromUtf8(raw.sliced(i, j - i));
+        text += utf8(raw.sliced(i, j - i));
         i = j;
     }
     if (!currentQuoted)
@@ -411,7 +430,7 @@ QVariant ReadValue(QByteArrayView raw)
     // also have split, trimmed or unquoted it, which its writer never leaves unquoted.
     if (raw.contains('\\') && !QtUnescapedString(raw, text, list) && QtEscapedString(text) == raw)
         return QtStringToVariant(text);
-    return QtStringToVariant(QString::fromUtf8(raw));
+    return QtStringToVariant(fromUtf8(raw));
 }
 
 QByteArray WriteValue(const QVariant &value)
@@ -427,11 +446,11 @@ QByteArray WriteValue(const QVariant &value)
         for (const QVariant &item : items) {
             if (!out.isEmpty())
                 out += ", ";
-            out += quoted(QtEscapedString(QtVariantToString(item)));
+            out += quoted(escaped(QtVariantToString(item), true));
         }
         return out;
     }
-    const QByteArray form = QtEscapedString(QtVariantToString(value));
+    const QByteArray form = escaped(QtVariantToString(value), true);
     return form.contains('\\') ? quoted(form) : form;
 }
 

@@ -160,6 +160,9 @@ void TestIniText::handWrittenValues_data()
     QTest::newRow("quoted comma") << QByteArray("\"x,y\"") << QVariant("x,y");
     QTest::newRow("quoted blanks") << QByteArray(" \" a \" ") << QVariant(" a ");
     QTest::newRow("quoted escapes") << QByteArray("\"C:\\\\T\\n\"") << QVariant("C:\\T\n");
+    QTest::newRow("U+FEFF was dropped as a BOM")
+        << QByteArray("\xEF\xBB\xBFx") << QVariant(QStringLiteral("\uFEFFx"));
+    QTest::newRow("quoted U+FEFF") << QByteArray("\"\xEF\xBB\xBFx\"") << QVariant(QStringLiteral("\uFEFFx"));
     QTest::newRow("lone surrogate") << QByteArray("\"\\xd800\"") << QVariant(QString(QChar(0xD800)));
     QTest::newRow("quoted list") << QByteArray("\"a\", \"b\"") << QVariant(QStringList{"a", "b"});
 }

@@ -3,6 +3,7 @@
 #include "common/SafeFile.h"
 #include "common/TErrorText.h"
 #include "common/TFileErrors.h"
+#include "settings/SettingsFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -97,12 +98,15 @@ TSettingsSession::TSettingsSession(TSettingsStore &store) : m_store(store)
 {
     if (!store.CheckFile())
         return; // reads as empty, takes no changes
-    m_settings = std::make_unique<QSettings>(store.FileName(), QSettings::IniFormat);
+    m_settings = SettingsFile::Open(store.FileName());
     // Sections are parsed on first use; parsing them all now tells whether the file is
     // damaged. What could be read is used.
     m_settings->sync();
     m_settings->allKeys();
-    switch (m_settings->status()) {
+    QSettings::Status status = m_settings->status();
+    if (SettingsFile::TakeDamaged(store.FileName()) && status == QSettings::NoError)
+        status = QSettings::FormatError;
+    switch (status) {
     case QSettings::NoError:
         break;
     case QSettings::FormatError:
@@ -148,7 +152,7 @@ QString TSettingsSession::ReadString(const QString &key, const QString &name, co
     QString text;
     if (value.typeId() == QMetaType::QString)
         text = value.toString();
-    else if (value.typeId() == QMetaType::QStringList) // a hand-written value with commas
+    else if (value.typeId() == QMetaType::QStringList) // a hand-written quoted list
         text = value.toStringList().join(QStringLiteral(", "));
     else
         throw TError(QCoreApplication::translate("TSettingsStore", "Invalid data type for '%1'").arg(name));

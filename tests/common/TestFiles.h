@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QString>
+#include <QTemporaryDir>
 
 namespace TestFiles {
 
@@ -22,6 +23,18 @@ inline QByteArray ReadBytes(const QString &path, const QByteArray &unreadable = 
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : unreadable;
 }
+
+// A temporary folder for a test's files, removed with it.
+class TempFolder : public QTemporaryDir
+{
+public:
+    // Writes the bytes to a new file `name` in the folder: its path, empty when it cannot.
+    QString WriteFile(const QString &name, const QByteArray &bytes) const
+    {
+        const QString path = filePath(name);
+        return WriteBytes(path, bytes) ? path : QString();
+    }
+};
 
 // UTF-8 text in another character set, converted by iconv itself (empty when iconv fails).
 inline QByteArray IconvTo(const QByteArray &utf8, const char *charset)

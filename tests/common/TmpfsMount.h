@@ -28,18 +28,19 @@ public:
         return QProcess::execute(QStringLiteral("mount"), {"-o", "remount,ro", m_dir}) == 0;
     }
 
-    // Fills the file system up to the last byte.
-    void fillUp() const
+    // Fills the file system up to the last byte; false when not even the filler could be made.
+    bool fillUp() const
     {
         QFile filler(m_dir + QStringLiteral("/filler"));
         if (!filler.open(QIODevice::WriteOnly))
-            return;
+            return false;
         const QByteArray block(1024, 'x');
         while (filler.write(block) == block.size() && filler.flush()) {
         }
         const QByteArray byte(1, 'x');
         while (filler.write(byte) == 1 && filler.flush()) {
         }
+        return true;
     }
 
 private:

@@ -8,7 +8,6 @@
 
 #include <QFile>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "TestFiles.h"
@@ -50,14 +49,7 @@ class TstEncodings : public QObject
     Q_OBJECT
 
 private:
-    QTemporaryDir m_dir;
-
-    QString writeBytes(const QString &name, const QByteArray &bytes)
-    {
-        const QString path = m_dir.filePath(name);
-        return TestFiles::WriteBytes(path, bytes) ? path : QString();
-    }
-    static QByteArray readBytes(const QString &path) { return TestFiles::ReadBytes(path); }
+    TestFiles::TempFolder m_dir;
 
 private slots:
     // A UTF-8 file read and written back unchanged is the same file, byte for byte,
@@ -83,7 +75,7 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(bool, bom);
         QFETCH(bool, lfOnly);
-        const QString path = writeBytes("utf8.txt", file);
+        const QString path = m_dir.WriteFile("utf8.txt", file);
         const TextFile::Decoded d = TextFile::readDecoded(path);
         QCOMPARE(d.format.encoding, Encoding::Utf8);
         QCOMPARE(d.format.bom, bom);
@@ -92,7 +84,7 @@ private slots:
         QVERIFY(!d.text.contains(QLatin1Char('\r')));
         const QString out = m_dir.filePath("utf8-out.txt");
         TextFile::writeFile(out, d.text, d.format);
-        QCOMPARE(readBytes(out), file);
+        QCOMPARE(TestFiles::ReadBytes(out), file);
     }
 
     // Mixed breaks follow the old rule (read any, write CR LF); so does a lone CR among LFs.
@@ -133,7 +125,7 @@ private slots:
     void invalidUtf8IsWindows1250()
     {
         QFETCH(QByteArray, file);
-        const QString path = writeBytes("cp.txt", file);
+        const QString path = m_dir.WriteFile("cp.txt", file);
         const TextFile::Decoded d = TextFile::readDecoded(path);
         QCOMPARE(d.format.encoding, Encoding::Windows1250);
         QVERIFY(!d.format.bom);
@@ -141,7 +133,7 @@ private slots:
         QCOMPARE(d.text.size(), file.size() - file.count("\r\n"));
         const QString out = m_dir.filePath("cp-out.txt");
         TextFile::writeFile(out, d.text, d.format);
-        QCOMPARE(readBytes(out), file);
+        QCOMPARE(TestFiles::ReadBytes(out), file);
     }
 
     // Windows-1250 pages follow the UTF-8 rule for breaks: a file with only LF is written
@@ -184,7 +176,7 @@ private slots:
     {
         QFETCH(QByteArray, file);
         QFETCH(QString, name);
-        const QString path = writeBytes("wide.txt", file);
+        const QString path = m_dir.WriteFile("wide.txt", file);
         for (int forced = 0; forced < 3; ++forced) {
             QString message;
             try {
@@ -202,7 +194,7 @@ private slots:
     // Reading as UTF-8 on request drops nothing: bytes that are not UTF-8 refuse it.
     void readAsUtf8RefusesInvalidBytes()
     {
-        const QString path = writeBytes("latin.txt", "k\xf9\xf2");
+        const QString path = m_dir.WriteFile("latin.txt", "k\xf9\xf2");
         bool refused = false;
         try {
             TextFile::readDecodedAs(path, Encoding::Utf8);
@@ -211,11 +203,12 @@ private slots:
         }
         QVERIFY(refused);
         const TextFile::Decoded asked =
-            TextFile::readDecodedAs(writeBytes("ascii.txt", "abc\n"), Encoding::Utf8);
+            TextFile::readDecodedAs(m_dir.WriteFile("ascii.txt", "abc\n"), Encoding::Utf8);
         QCOMPARE(asked.format.encoding, Encoding::Utf8);
         QCOMPARE(asked.text, QString("abc\n"));
         // Asked for Windows-1250, UTF-8 bytes come as their 8-bit letters, without a guess.
-        const TextFile::Decoded cp = TextFile::readDecodedAs(writeBytes("u.txt", "ž"), Encoding::Windows1250);
+        const TextFile::Decoded cp =
+            TextFile::readDecodedAs(m_dir.WriteFile("u.txt", "ž"), Encoding::Windows1250);
         QCOMPARE(cp.format.encoding, Encoding::Windows1250);
         QCOMPARE(cp.text, Cp1250::decode("ž"));
         QCOMPARE(cp.guessedSet, 0);
@@ -228,11 +221,11 @@ private slots:
         big.reserve(2 * TextFile::MaxLength + 2);
         for (qsizetype i = 0; i < TextFile::MaxLength; ++i)
             big.append("\xC5\xBE", 2); // ž
-        const QString exact = writeBytes("big.txt", big);
+        const QString exact = m_dir.WriteFile("big.txt", big);
         QCOMPARE(TextFile::readDecoded(exact).text.size(), TextFile::MaxLength);
         QVERIFY(!TextFile::openText(exact).text.AtEnd()); // the editor's way counts alike
         big.append("\xC5\xBE", 2);
-        const QString over = writeBytes("big.txt", big);
+        const QString over = m_dir.WriteFile("big.txt", big);
         big.clear();
         for (const bool editorWay : {false, true}) {
             bool refused = false;

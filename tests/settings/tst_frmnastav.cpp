@@ -6,6 +6,7 @@
 #include "settings/HotKeyText.h"
 #include "settings/EditorAppearance.h"
 #include "settings/SettingsCommands.h"
+#include "settings/SettingsFile.h"
 #include "settings/TfrmNASTAV.h"
 #include "settings/THotKeyEdit.h"
 #include "settings/TSettingsKeys.h"
@@ -595,11 +596,11 @@ void TestFrmNastav::badStoredInputLosesNothing()
         s.Close();
     }
     auto valuesNow = [this] {
-        QSettings ini(m_store->FileName(), QSettings::IniFormat);
+        const auto ini = SettingsFile::Open(m_store->FileName());
         QMap<QString, QString> values;
-        for (const QString &k : ini.allKeys())
+        for (const QString &k : ini->allKeys())
             if (!k.endsWith(QStringLiteral("/Count")))
-                values[k] = ini.value(k).toString();
+                values[k] = ini->value(k).toString();
         return values;
     };
     const QMap<QString, QString> before = valuesNow();

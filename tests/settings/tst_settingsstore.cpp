@@ -1,37 +1,16 @@
 // The settings file: keys, values, deletion, damaged and unwritable files.
 #include "common/TErrorText.h"
 #include "settings/TSettingsStore.h"
+#include "TmpfsMount.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-// A small tmpfs: a full disk and a read-only file system stop root as well.
-class SmallDisk
-{
-public:
-    explicit SmallDisk(const QString &dir) : m_dir(dir)
-    {
-        m_ok = QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=64k", "tmpfs", dir}) == 0;
-    }
-    ~SmallDisk()
-    {
-        if (m_ok)
-            QProcess::execute(QStringLiteral("umount"), {"-l", m_dir});
-    }
-    bool ok() const { return m_ok; }
-    bool makeReadOnly() { return QProcess::execute(QStringLiteral("mount"), {"-o", "remount,ro", m_dir}) == 0; }
-
-private:
-    QString m_dir;
-    bool m_ok = false;
-};
-
 QByteArray contents(const QString &path)
 {
     QFile f(path);
@@ -189,7 +168,7 @@ void TestSettingsStore::handWrittenValues_data()
 {
     QTest::addColumn<QByteArray>("line");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("unquoted commas") << QByteArray("v=10,20,300,400") << "10, 20, 300, 400";
+    QTest::newRow("unquoted commas as written") << QByteArray("v=10,20,300,400") << "10,20,300,400";
     QTest::newRow("unquoted set with blank") << QByteArray("v=[fsBold, fsItalic]") << "[fsBold, fsItalic]";
     QTest::newRow("zero character ends the text") << QByteArray("v=\"abc\\0def\"") << "abc";
     QTest::newRow("empty") << QByteArray("v=") << "";
@@ -314,7 +293,7 @@ void TestSettingsStore::fullDiskKeepsTheOldFile()
 {
     const QString mount = m_dir->filePath(QStringLiteral("disk"));
     QVERIFY(QDir().mkpath(mount));
-    SmallDisk disk(mount);
+    TmpfsMount disk(mount);
     if (!disk.ok())
         QSKIP("cannot mount a small tmpfs here");
     TSettingsStore store(mount + QStringLiteral("/QUORTOSK.ini"));
@@ -325,13 +304,7 @@ void TestSettingsStore::fullDiskKeepsTheOldFile()
     }
     const QByteArray before = contents(store.FileName());
     QVERIFY(before.contains("StartDir"));
-    {
-        QFile filler(mount + QStringLiteral("/filler"));
-        QVERIFY(filler.open(QIODevice::WriteOnly));
-        const QByteArray block(4096, 'x');
-        while (filler.write(block) == block.size() && filler.flush()) {
-        }
-    }
+    QVERIFY(disk.fillUp());
     TSettingsSession s(store);
     s.WriteString("Options", "NormPos", QString(20000, QLatin1Char('9')));
     try {
@@ -347,7 +320,7 @@ void TestSettingsStore::readOnlyFileIsReadButNotWritten()
 {
     const QString mount = m_dir->filePath(QStringLiteral("disk"));
     QVERIFY(QDir().mkpath(mount));
-    SmallDisk disk(mount);
+    TmpfsMount disk(mount);
     if (!disk.ok())
         QSKIP("cannot mount a small tmpfs here");
     TSettingsStore store(mount + QStringLiteral("/QUORTOSK.ini"));
@@ -356,7 +329,7 @@ void TestSettingsStore::readOnlyFileIsReadButNotWritten()
         s.WriteString("Options", "itmWrap_Checked", "False");
         s.Close();
     }
-    QVERIFY(disk.makeReadOnly());
+    QVERIFY(disk.remountReadOnly());
     QStringList told;
     store.SetProblemHandler([&](const QString &t) { told << t; });
     TSettingsSession s(store);

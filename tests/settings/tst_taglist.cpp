@@ -50,6 +50,7 @@ private slots:
     void emptiedListDeletesTheFourKeys();
     void menuStopsAtTheFirstEmptyName();
     void textsAreReadAsTheFileIsNow();
+    void handWrittenCommasStayInTheTexts();
 };
 
 void TestTagList::listsOfDifferentLengthsStayParallel()
@@ -166,6 +167,39 @@ void TestTagList::textsAreReadAsTheFileIsNow()
     QCOMPARE(texts.before, QStringLiteral("<i>"));
     QCOMPARE(texts.after, QStringLiteral("</i>\r\n"));
     QCOMPARE(TTagList::ReadTexts(*m_store, 5).before, QString());
+}
+
+// A tag file written by hand (no quotes): commas, blanks around them and backslashes are the
+// tag's own characters; they were split into a list and joined with ", " before.
+void TestTagList::handWrittenCommasStayInTheTexts()
+{
+    QFile file(m_store->FileName());
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("[Options.lstZNACKY_Items]\nCount=2\nItem0=Odkaz,nový\nItem1=Cesta\n"
+               "[Options.StrHOTKEYS_Strings]\nCount=1\nItem0=Ctrl+K, Ctrl+L\n"
+               "[Options.StrSTART_Strings]\nCount=2\nItem0=<a href=\"x\" title=\"a,b\">\nItem1=C:\\Temp\\\n"
+               "[Options.StrEND_Strings]\nCount=2\nItem0=</a>,  \nItem1=\\r\\n\n");
+    file.close();
+    const TTagList list = loaded();
+    QCOMPARE(list.Names(), QStringList({"Odkaz,nový", "Cesta"}));
+    QCOMPARE(list.HotKeys(), QStringList({"Ctrl+K, Ctrl+L", ""}));
+    QCOMPARE(list.Starts(), QStringList({"<a href=\"x\" title=\"a,b\">", "C:\\Temp\\"}));
+    // "\r\n" as the earlier version wrote a line break still reads as one.
+    QCOMPARE(list.Ends(), QStringList({"</a>,  ", "\r\n"}));
+    const QList<TTagMenuEntry> menu = TTagList::ReadMenuEntries(*m_store);
+    QCOMPARE(menu.size(), 2);
+    QCOMPARE(menu.at(0).name, QStringLiteral("Odkaz,nový"));
+    QCOMPARE(TTagList::ReadTexts(*m_store, 0).after, QStringLiteral("</a>,  "));
+    // Saved by the program and read again: unchanged.
+    {
+        TSettingsSession s(*m_store);
+        list.Save(s);
+        s.Close();
+    }
+    const TTagList again = loaded();
+    QCOMPARE(again.Names(), list.Names());
+    QCOMPARE(again.Starts(), list.Starts());
+    QCOMPARE(again.Ends(), list.Ends());
 }
 
 QTEST_GUILESS_MAIN(TestTagList)

@@ -5,7 +5,6 @@
 
 #include <QFile>
 #include <QStringDecoder>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "TestFiles.h"
@@ -15,14 +14,7 @@ class TstTextFile : public QObject
     Q_OBJECT
 
 private:
-    QTemporaryDir m_dir;
-
-    QString writeBytes(const QString &name, const QByteArray &bytes)
-    {
-        const QString path = m_dir.filePath(name);
-        return TestFiles::WriteBytes(path, bytes) ? path : QString();
-    }
-    static QByteArray readBytes(const QString &path) { return TestFiles::ReadBytes(path); }
+    TestFiles::TempFolder m_dir;
 
 private slots:
     void lineBreaks_data()
@@ -46,12 +38,12 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(QString, text);
         QFETCH(QByteArray, written);
-        const QString path = writeBytes("breaks.txt", file);
+        const QString path = m_dir.WriteFile("breaks.txt", file);
         const QString read = TextFile::readFile(path);
         QCOMPARE(read, text);
         const QString out = m_dir.filePath("out.txt");
         TextFile::writeFile(out, read);
-        QCOMPARE(readBytes(out), written);
+        QCOMPARE(TestFiles::ReadBytes(out), written);
     }
 
     // Every byte but CR, LF and NUL survives a read and a write unchanged.
@@ -61,12 +53,12 @@ private slots:
         for (int b = 1; b < 256; ++b)
             if (b != '\r' && b != '\n')
                 all.append(char(b));
-        const QString path = writeBytes("bytes.txt", all);
+        const QString path = m_dir.WriteFile("bytes.txt", all);
         const QString text = TextFile::readFile(path);
         QCOMPARE(text.size(), all.size());
         const QString out = m_dir.filePath("bytes-out.txt");
         TextFile::writeFile(out, text);
-        QCOMPARE(readBytes(out), all);
+        QCOMPARE(TestFiles::ReadBytes(out), all);
     }
 
     // The Czech letters come out as the characters the platform's own decoder gives.
@@ -112,7 +104,7 @@ private slots:
         QByteArray binary;
         for (int i = 0; i < 4096; ++i)
             binary.append(char(i * 7));
-        const QString bin = writeBytes("binary.bin", binary);
+        const QString bin = m_dir.WriteFile("binary.bin", binary);
         QVERIFY(!TextFile::readFile(bin).contains(QChar(0)));
     }
 
@@ -120,10 +112,10 @@ private slots:
     void fileOverTheLimitIsRefused()
     {
         QByteArray big(TextFile::MaxLength, 'x');
-        const QString exact = writeBytes("exact.txt", big);
+        const QString exact = m_dir.WriteFile("exact.txt", big);
         QCOMPARE(TextFile::readFile(exact).size(), TextFile::MaxLength);
         big.append('y');
-        const QString over = writeBytes("over.txt", big);
+        const QString over = m_dir.WriteFile("over.txt", big);
         bool refused = false;
         try {
             TextFile::readFile(over);
@@ -136,7 +128,7 @@ private slots:
     // A failed write leaves the old file as it was.
     void failedWriteKeepsOldFile()
     {
-        const QString path = writeBytes("keep.txt", "old contents");
+        const QString path = m_dir.WriteFile("keep.txt", "old contents");
         bool failed = false;
         try {
             TextFile::writeFile(m_dir.filePath("no-such-dir/new.txt"), "x");
@@ -151,7 +143,7 @@ private slots:
             failed = true;
         }
         QVERIFY(failed);
-        QCOMPARE(readBytes(path), QByteArray("old contents"));
+        QCOMPARE(TestFiles::ReadBytes(path), QByteArray("old contents"));
     }
 
     void errorBoxTextRules_data()

@@ -321,11 +321,18 @@ void TFilePanel::createModels()
     DirectoryListBox1->setModel(m_folders);
     for (int column = 1; column < m_folders->columnCount(); ++column)
         DirectoryListBox1->hideColumn(column);
-    // Once the current folder's parent is read, the current folder may have moved down.
-    connect(m_dirModel, &QFileSystemModel::directoryLoaded, this, [this](const QString &path) {
-        if (DriveList::IsWithin(m_folder, path))
-            scrollToCurrent();
-    });
+    // Folders read and sorted in the background move the current folder down, out of view.
+    connect(m_folders, &QAbstractItemModel::rowsInserted, this, &TFilePanel::followCurrent);
+    connect(m_folders, &QAbstractItemModel::layoutChanged, this, &TFilePanel::followCurrent);
+    // The user takes over: scrolling (also with the wheel), a click, a key, a folder opened
+    // or closed in the tree.
+    const auto userActs = [this] { m_following = false; };
+    connect(DirectoryListBox1->verticalScrollBar(), &QAbstractSlider::actionTriggered, this, userActs);
+    connect(DirectoryListBox1->horizontalScrollBar(), &QAbstractSlider::actionTriggered, this, userActs);
+    connect(DirectoryListBox1, &QTreeView::expanded, this, userActs);
+    connect(DirectoryListBox1, &QTreeView::collapsed, this, userActs);
+    DirectoryListBox1->installEventFilter(this); // its height changes once the splitter has its own
+    DirectoryListBox1->viewport()->installEventFilter(this);
 
     // The file list does not notice its own folder going; the panel then moves up.
     m_watcher = new QFileSystemWatcher(this);
@@ -394,6 +401,7 @@ void TFilePanel::showFolder()
     for (QModelIndex i = current; i.isValid(); i = i.parent())
         DirectoryListBox1->expand(i);
     DirectoryListBox1->setCurrentIndex(current);
+    m_following = true;
     scrollToCurrent();
 
     if (!m_watcher->directories().isEmpty())
@@ -415,6 +423,19 @@ void TFilePanel::scrollToCurrent()
     DirectoryListBox1->horizontalScrollBar()->setValue(0);
     QTimer::singleShot(0, DirectoryListBox1,
                        [this] { DirectoryListBox1->horizontalScrollBar()->setValue(0); });
+}
+
+// Once the model's changes of this turn are all in.
+void TFilePanel::followCurrent()
+{
+    if (!m_following || m_followPending)
+        return;
+    m_followPending = true;
+    QTimer::singleShot(0, this, [this] {
+        m_followPending = false;
+        if (m_following)
+            scrollToCurrent();
+    });
 }
 
 void TFilePanel::openFolder(const QModelIndex &index)
@@ -481,6 +502,11 @@ bool TFilePanel::eventFilter(QObject *watched, QEvent *e)
 {
     if (watched == Splitter2 && e->type() == QEvent::Resize && m_dirsPending)
         applyDirsHeight();
+    if (watched == DirectoryListBox1 && e->type() == QEvent::Resize)
+        followCurrent();
+    if ((watched == DirectoryListBox1 && e->type() == QEvent::KeyPress)
+        || (watched == DirectoryListBox1->viewport() && e->type() == QEvent::MouseButtonPress))
+        m_following = false;
     return QWidget::eventFilter(watched, e);
 }
 

@@ -78,6 +78,7 @@ private:
     void showFolder();
     void openFolder(const QModelIndex &index);
     void scrollToCurrent();
+    void followCurrent();
     void applyDirsHeight();
     QStringList selectedFiles() const;
 
@@ -94,5 +95,9 @@ private:
     QFileSystemWatcher *m_watcher = nullptr; // the current folder
     int m_dirsHeight = 105;
     bool m_dirsPending = true; // waits for the splitter's first height
+    // The folders above the current one are read after it is shown, and their other
+    // subfolders come in above it: until the user scrolls the tree, it is kept in view.
+    bool m_following = false;
+    bool m_followPending = false;
     int m_driveWidth = 137;
 };

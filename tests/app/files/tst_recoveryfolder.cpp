@@ -8,12 +8,12 @@
 #include "editor/TRxRichEdit.h"
 #include "TestFiles.h"
 #include "TFakePrompts.h"
+#include "TmpfsMount.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -57,50 +57,6 @@ RecoveryCopy sampleCopy()
     copy.text = "text";
     return copy;
 }
-
-bool run(const QString &program, const QStringList &arguments)
-{
-    QProcess p;
-    p.start(program, arguments);
-    return p.waitForFinished(10000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-}
-
-// A small tmpfs of the test's own, unmounted when the test ends.
-class Mount
-{
-public:
-    Mount(const QString &at) : m_at(at)
-    {
-        QDir().mkpath(at);
-        m_mounted =
-            run(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                                          QStringLiteral("size=64k"), QStringLiteral("tmpfs"), at});
-    }
-    ~Mount()
-    {
-        if (m_mounted)
-            run(QStringLiteral("umount"), {QStringLiteral("-l"), m_at});
-    }
-    bool Mounted() const { return m_mounted; }
-    bool MakeReadOnly() const
-    {
-        return run(QStringLiteral("mount"), {QStringLiteral("-o"), QStringLiteral("remount,ro"), m_at});
-    }
-    bool Fill() const
-    {
-        QFile f(m_at + QStringLiteral("/filler"));
-        if (!f.open(QIODevice::WriteOnly))
-            return false;
-        const QByteArray block(1024, 'x');
-        while (f.write(block) == block.size() && f.flush()) {
-        }
-        return true;
-    }
-
-private:
-    QString m_at;
-    bool m_mounted = false;
-};
 
 } // namespace
 
@@ -236,15 +192,16 @@ private slots:
     {
         QFETCH(bool, readOnly);
         QStandardPaths::setTestModeEnabled(true);
-        Mount state(path(QStringLiteral("state")));
-        if (!state.Mounted())
+        QVERIFY(QDir().mkpath(path(QStringLiteral("state"))));
+        TmpfsMount state(path(QStringLiteral("state")));
+        if (!state.ok())
             QSKIP("cannot mount a tmpfs here");
         if (readOnly)
-            QVERIFY(state.MakeReadOnly());
+            QVERIFY(state.remountReadOnly());
         RecoveryStore store(recovery());
         QCOMPARE(store.Open(), !readOnly);
         if (!readOnly)
-            QVERIFY(state.Fill());
+            QVERIFY(state.fillUp());
         TFakePrompts prompts;
         TMainForm form(&prompts, nullptr);
         form.RecoveryCopies()->SetStore(&store);

@@ -22,6 +22,7 @@
 #include <QListView>
 #include <QMenu>
 #include <QProcess>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -79,6 +80,7 @@ private slots:
     void enteredSubfolderStaysOutOfTheList();
     void programGlyphByExtensionToo();
     void unreadableFolderSaysSo();
+    void startFolderStaysInViewWhileTheTreeFills();
 
 private:
     QString data(const QString &name = QString()) const
@@ -585,6 +587,56 @@ void TestFilePanel::unreadableFolderSaysSo()
     QVERIFY(panel.SetFolder(data()));
     QVERIFY(!panel.lblNoAccess->isVisible());
     QTRY_COMPARE(listed(panel), Listed);
+}
+
+// The tree reads the folders above the start folder after it is shown, and folders appear
+// there later too; they come in above it and are sorted. The start folder stays in view, open,
+// and the current one, until the user scrolls.
+void TestFilePanel::startFolderStaysInViewWhileTheTreeFills()
+{
+    writeConfig("pnlLEVY_Visible=True\nmmSpeed_Checked=True\n"); // the panel comes up with the window
+    auto form = start();
+    QVERIFY(form);
+    QTreeView *tree = form->pnlLEVY->DirectoryListBox1;
+    auto shownPath = [](const QModelIndex &i) { return i.data(QFileSystemModel::FilePathRole).toString(); };
+    // Every folder of the drive on the way down has all its subfolders in the tree.
+    auto filled = [&] {
+        for (QModelIndex i = tree->currentIndex().parent(); i.isValid() && i != tree->rootIndex();
+             i = i.parent()) {
+            const QString path = shownPath(i);
+            if (tree->model()->rowCount(i)
+                < QDir(path).entryList(QDir::AllDirs | QDir::NoDotAndDotDot).size())
+                return false;
+        }
+        return true;
+    };
+    auto inView = [&] {
+        const QRect r = tree->visualRect(tree->currentIndex());
+        return r.isValid() && r.top() >= 0 && r.bottom() < tree->viewport()->height();
+    };
+    auto addFolders = [&](int count) {
+        for (int i = 0; i < count; ++i) // sorted above "Dokumenty"
+            QVERIFY(
+                QDir().mkpath(m_dir->filePath(QStringLiteral("Archiv %1").arg(i, 2, 10, QLatin1Char('0')))));
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(filled(), 20000);
+    addFolders(40); // far more than the tree shows
+    QTRY_VERIFY_WITH_TIMEOUT(filled(), 20000);
+    QTRY_VERIFY(inView());
+    QTest::qWait(300); // and not only for a moment
+    QVERIFY(inView());
+    QCOMPARE(shownPath(tree->currentIndex()), data());
+    QVERIFY(tree->isExpanded(tree->currentIndex()));
+
+    // A user who scrolls away is not pulled back when more folders come in; choosing a
+    // folder brings the tree to it again.
+    tree->verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMinimum);
+    addFolders(41);
+    QTRY_VERIFY_WITH_TIMEOUT(filled(), 20000);
+    QTest::qWait(100);
+    QCOMPARE(tree->verticalScrollBar()->value(), 0);
+    QVERIFY(form->pnlLEVY->SetFolder(data(QStringLiteral("Šablony"))));
+    QTRY_VERIFY(inView());
 }
 
 QTEST_MAIN(TestFilePanel)

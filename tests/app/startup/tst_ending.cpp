@@ -10,6 +10,7 @@
 #include "speedbar/TSpeedBarModel.h"
 #include "TestFiles.h"
 #include "TFakePrompts.h"
+#include "TmpfsMount.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -31,52 +32,6 @@
 using namespace InstanceProtocol;
 
 namespace {
-
-bool run(const QString &program, const QStringList &arguments)
-{
-    QProcess p;
-    p.start(program, arguments);
-    return p.waitForFinished(10000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-}
-
-// A small tmpfs of the test's own, unmounted when the test ends.
-class Mount
-{
-public:
-    Mount(const QString &at, const QString &size) : m_at(at)
-    {
-        QDir().mkpath(at);
-        m_mounted =
-            run(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                                          QStringLiteral("size=") + size, QStringLiteral("tmpfs"), at});
-    }
-    ~Mount()
-    {
-        if (m_mounted)
-            run(QStringLiteral("umount"), {QStringLiteral("-l"), m_at});
-    }
-    bool Mounted() const { return m_mounted; }
-    bool MakeReadOnly() const
-    {
-        return run(QStringLiteral("mount"), {QStringLiteral("-o"), QStringLiteral("remount,ro"), m_at});
-    }
-    // Writes until the file system has no room left.
-    bool Fill() const
-    {
-        QFile f(m_at + QStringLiteral("/filler"));
-        if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            return false;
-        const QByteArray block(4096, 'x');
-        qint64 written = 0;
-        while (f.write(block) == block.size())
-            written += block.size();
-        return written > 0; // and the last write found no room
-    }
-
-private:
-    QString m_at;
-    bool m_mounted = false;
-};
 
 // The real program with folders of its own under `root`.
 class Program
@@ -252,10 +207,11 @@ private slots:
         if (Program::binary().isEmpty())
             QSKIP("QUORTOSK_BINARY is not set");
         const QString root = m_dir.filePath(QStringLiteral("unwritable-%1").arg(readOnly));
-        Mount config(root + QStringLiteral("/config"), QStringLiteral("64k"));
-        if (!config.Mounted())
+        QVERIFY(QDir().mkpath(root + QStringLiteral("/config")));
+        TmpfsMount config(root + QStringLiteral("/config"));
+        if (!config.ok())
             QSKIP("cannot mount a tmpfs here");
-        QVERIFY(readOnly ? config.MakeReadOnly() : config.Fill());
+        QVERIFY(readOnly ? config.remountReadOnly() : config.fillUp());
         QVERIFY(TestFiles::WriteBytes(root + QStringLiteral("/a.txt"), "a\r\n"));
         Program program(root);
         QVERIFY(program.Start(root + QStringLiteral("/a.txt")));

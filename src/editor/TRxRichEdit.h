@@ -31,7 +31,8 @@ public:
     Document *Doc() const { return m_document; }
 
     // While the document takes a large text in (Document::Loading) the editor is
-    // read-only; the services that need the whole text (and Ctrl+End) take in the rest first.
+    // read-only; the services that need the whole text wait for the rest first, Ctrl+End
+    // goes on to the end once it is there.
     bool Loading() const { return m_document->Loading(); }
     void FinishLoad() { m_document->FinishLoad(); }
     // Runs `place` (which puts the caret and the view back) at once, or when the text being
@@ -131,6 +132,7 @@ private:
     void showDocument(Document *document);
     void textAboutToBeReplaced();
     void textReplaced();
+    void textSwapped();
     void followLoading();
     int lineInBlock(const QTextBlock &block, int offset) const;
     bool displayLine(int line, QTextBlock *block, int *start, int *length) const;

@@ -428,6 +428,28 @@ int TRxRichEdit::LineCount() const
     return qMax(0, lines);
 }
 
+void TRxRichEdit::AfterLinesCounted(std::function<void()> then)
+{
+    m_afterCounted = std::move(then);
+    countLines(50'000'000); // a small text: counted at once
+}
+
+void TRxRichEdit::countLines(qint64 budgetNs)
+{
+    if (!m_afterCounted)
+        return;
+    if (!Loading() && m_lines->ensureThrough(document()->characterCount(), budgetNs)) {
+        std::exchange(m_afterCounted, nullptr)();
+        return;
+    }
+    if (!m_countSlices) {
+        m_countSlices = new QTimer(this);
+        m_countSlices->setSingleShot(true);
+        connect(m_countSlices, &QTimer::timeout, this, [this] { countLines(12'000'000); });
+    }
+    m_countSlices->start(Loading() ? 20 : 0);
+}
+
 // ---- whole text ----
 
 void TRxRichEdit::SetWholeText(const QString &text)

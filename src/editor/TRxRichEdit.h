@@ -6,6 +6,7 @@
 
 #include <functional>
 
+class QTimer;
 class TDisplayLines;
 class TSelectionMargin;
 
@@ -58,6 +59,10 @@ public:
     bool TryLineFromChar(int pos, int budgetMs, int *line) const;
     QString LineText(int line) const;  // at most 4096 characters, no line break
     int LineCount() const;             // a last empty line does not count
+    // Runs `then` once every display line is counted (and the text is whole): at once when
+    // that takes little time, otherwise after counting in short slices between events, so a
+    // huge text never freezes the window. A later call replaces an earlier one.
+    void AfterLinesCounted(std::function<void()> then);
 
     // Whole text.
     QString WholeText() const { return m_document->WholeText(); } // lines each followed by CR LF
@@ -143,6 +148,7 @@ private:
     void selectDisplayLineAt(int y, bool extend);
     void drawLinks();
     void zoomTo(int steps);
+    void countLines(qint64 budgetNs);
 
     void ensureLoaded() const { m_document->FinishLoad(); }
 
@@ -157,4 +163,6 @@ private:
     int m_zoomSteps = 0;
     QFont m_unzoomedFont;   // the font before the first zoom step
     int m_wheelZoom = 0;    // wheel angle not yet turned into a zoom step
+    std::function<void()> m_afterCounted;
+    QTimer *m_countSlices = nullptr;
 };

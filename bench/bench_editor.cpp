@@ -105,10 +105,12 @@ void loadFigures(QApplication &app, const QString &dirPath, int megabytes)
     settle.start();
     while (settle.elapsed() < 100)
         app.processEvents();
-    std::printf("open %2d MB: first screen %.0f ms (cpu %.0f ms), whole text in and editable %.0f ms (cpu: GUI "
-                "thread %.0f ms, all threads %.0f ms), longest event-loop turn meanwhile %.1f ms (cpu %.1f ms), "
-                "memory +%.0f MB (process %.0f MB)\n",
-                megabytes, firstScreen, firstCpu, whole, guiCpu, allCpu, longest, longestCpu,
+    // The GUI thread spins on processEvents here, so its own time says little; the other
+    // threads' time is the building of the text.
+    std::printf("open %2d MB: first screen %.0f ms (cpu %.0f ms), whole text in and editable %.0f ms (cpu of the "
+                "other threads %.0f ms), longest event-loop turn meanwhile %.1f ms (cpu %.1f ms), memory +%.0f MB "
+                "(process %.0f MB)\n",
+                megabytes, firstScreen, firstCpu, whole, allCpu - guiCpu, longest, longestCpu,
                 residentMb() - before, residentMb());
     if (megabytes == 16) {
         target("first screen painted", firstScreen, 150);
@@ -231,10 +233,29 @@ void commandFigures(QApplication &app, const QString &path)
     }
     {
         auto e = fresh(true);
-        run("Ctrl+G to the last line after the load", *e, [&] {
-            e->AfterLinesCounted([&e] { e->SetSelStart(e->LineStart(e->LineCount() - 1)); });
+        // As the command does it: the question (here answered at once with the last line)
+        // comes when the lines are counted; the turns until then are what the user sees.
+        bool asked = false;
+        QElapsedTimer since;
+        since.start();
+        double cpu = threadCpuMs();
+        e->AfterLinesCounted([&] {
+            e->SetSelStart(e->LineStart(e->LineCount() - 1));
+            asked = true;
         });
-        std::printf("  caret on the last line: %s\n",
+        const double commandMs = Ms(since), commandCpu = threadCpuMs() - cpu;
+        Settled r;
+        while (!asked && since.elapsed() < 60000) {
+            QElapsedTimer turn;
+            turn.start();
+            cpu = threadCpuMs();
+            app.processEvents();
+            r.longest = std::max(r.longest, Ms(turn));
+            r.longestCpu = std::max(r.longestCpu, threadCpuMs() - cpu);
+        }
+        r.lineKnown = Ms(since);
+        commandLine("Ctrl+G to the last line after the load", commandMs, commandCpu, r);
+        std::printf("  (line known = the question asked); caret on the last line: %s\n",
                     e->SelStart() == e->LineStart(e->LineCount() - 1) ? "yes" : "NO");
         run("window narrower", *e, [&] { e->resize(700, 700); });
         run("window wider", *e, [&] { e->resize(1000, 700); });
@@ -242,12 +263,14 @@ void commandFigures(QApplication &app, const QString &path)
         run("word wrap on", *e, [&] { e->SetWordWrap(true); });
         run("zoom in", *e, [&] { e->ZoomIn(); });
         run("zoom back", *e, [&] { e->ResetZoom(); });
-        QElapsedTimer t;
-        t.start();
-        const double cpu = threadCpuMs();
+        e->resize(950, 700); // a new width: nothing counted
+        app.processEvents();
+        since.restart();
+        cpu = threadCpuMs();
         const int lines = e->LineCount();
-        std::printf("forced count of all %d display lines after the zoom: %.0f ms (cpu %.0f ms)\n", lines, Ms(t),
-                    threadCpuMs() - cpu);
+        std::printf("forced count of all %d display lines right after a width change (printing asks so): %.0f ms "
+                    "(cpu %.0f ms)\n",
+                    lines, Ms(since), threadCpuMs() - cpu);
     }
 }
 

@@ -16,8 +16,8 @@
 
 namespace {
 
-constexpr qsizetype FirstSlice = 64 * 1024;       // shown at once: more than any screen holds
-constexpr qsizetype BuildPiece = 1024 * 1024;     // taken in by the builder between checks
+constexpr qsizetype FirstSlice = 64 * 1024;   // shown at once: more than any screen holds
+constexpr qsizetype BuildPiece = 1024 * 1024; // taken in by the builder between checks
 constexpr int ProgressMs = 50;
 
 // Fills an empty document with its first piece. As QPlainTextEdit::setPlainText does it:

@@ -50,7 +50,7 @@ private:
     void drop();
 
     QTextDocument *m_text;
-    std::unique_ptr<Job> m_job;                 // building the text being loaded
+    std::unique_ptr<Job> m_job;                  // building the text being loaded
     std::vector<std::unique_ptr<Job>> m_dropped; // dropped loads, still ending
     quint64 m_jobs = 0;
     bool m_loading = false;

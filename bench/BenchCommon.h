@@ -3,6 +3,7 @@
 // Shared by the benchmark programs: test text and the printing of figures.
 #include <QByteArray>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QList>
 #include <QRandomGenerator>
 
@@ -33,6 +34,15 @@ inline QByteArray CzechText(qsizetype size, int longEvery, int longLength, quint
     }
     out.truncate(size);
     return out;
+}
+
+// The system's load average over the last 1, 5 and 15 minutes, as uptime shows it.
+inline QByteArray LoadAverage()
+{
+    QFile f(QStringLiteral("/proc/loadavg"));
+    if (!f.open(QIODevice::ReadOnly))
+        return "unknown";
+    return f.readLine().split(' ').mid(0, 3).join(' ');
 }
 
 inline double Ms(const QElapsedTimer &t)

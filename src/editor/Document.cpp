@@ -15,6 +15,13 @@ Document::Document(QObject *parent) : QObject(parent)
     m_text->setDocumentLayout(new QPlainTextDocumentLayout(m_text));
     m_text->setUndoRedoEnabled(true);
     m_loader = new TextLoader(m_text, this);
+    connectText();
+    connect(m_loader, &TextLoader::Progress, this, &Document::LoadProgress);
+    connect(m_loader, &TextLoader::Built, this, &Document::takeWhole);
+}
+
+void Document::connectText()
+{
     // Ours first: whoever hears of a change finds the flag already set.
     connect(m_text, &QTextDocument::contentsChange, this, &Document::onContentsChange);
     connect(m_text, &QTextDocument::contentsChange, this, &Document::ContentsChange);
@@ -24,7 +31,19 @@ Document::Document(QObject *parent) : QObject(parent)
             emit Changed();
         }
     });
-    connect(m_loader, &TextLoader::Progress, this, &Document::LoadProgress);
+}
+
+void Document::takeWhole(QTextDocument *whole, QTextDocument *shown)
+{
+    shown->disconnect(this);
+    whole->setParent(this);
+    // Laid out only now, in the GUI thread: its first signals are no edits and reach no one.
+    whole->setDocumentLayout(new QPlainTextDocumentLayout(whole));
+    whole->setUndoRedoEnabled(true);
+    m_text = whole;
+    connectText();
+    emit TextSwapped();
+    shown->deleteLater(); // whoever showed it has let it go
 }
 
 void Document::onContentsChange(int, int removed, int added)

@@ -78,9 +78,9 @@ public:
     void Save();
     void SaveAs(const QString &fileName);
 
-    // A large text is shown from its start at once and taken in slice by slice between
-    // events (TextLoader); meanwhile the page is read-only. The services that need the
-    // whole text take in the rest at once first.
+    // A large text is shown from its start at once while the whole text is built aside
+    // (TextLoader), which then takes its place (TextSwapped); meanwhile the page is
+    // read-only. The services that need the whole text wait for it first.
     bool Loading() const;
     void FinishLoad();
     // Runs `whenWhole` at once, or when the text being taken in is whole; a new load or
@@ -115,9 +115,15 @@ signals:
     void TextReplaced();
     // How much of a large text is in, in percent; 100 when the load ends.
     void LoadProgress(int percent);
+    // A large text, built whole aside, took the place of the part shown while it came in:
+    // the same text from the start, in a new Text(). Whoever holds the old QTextDocument, its
+    // layout or cursors into it takes the new one now; the old one is deleted later.
+    void TextSwapped();
 
 private:
     void onContentsChange(int from, int removed, int added);
+    void connectText();
+    void takeWhole(QTextDocument *whole, QTextDocument *shown);
     void write(const QString &fileName);
 
     QTextDocument *m_text = nullptr;

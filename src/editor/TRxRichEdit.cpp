@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextEdit>
 #include <QTextLayout>
 #include <QTimer>
 #include <QWheelEvent>
@@ -136,7 +137,8 @@ void TRxRichEdit::showDocument(Document *shown)
                     << connect(shown, &Document::TextAboutToBeReplaced, this,
                                &TRxRichEdit::textAboutToBeReplaced)
                     << connect(shown, &Document::TextReplaced, this, &TRxRichEdit::textReplaced)
-                    << connect(shown, &Document::LoadProgress, this, &TRxRichEdit::followLoading);
+                    << connect(shown, &Document::LoadProgress, this, &TRxRichEdit::followLoading)
+                    << connect(shown, &Document::TextSwapped, this, &TRxRichEdit::textSwapped);
     // Never left showing a freed text: should the document go first, an empty one of our own
     // takes its place.
     m_documentLinks << connect(shown, &QObject::destroyed, this,
@@ -159,6 +161,57 @@ void TRxRichEdit::textReplaced()
     m_lastAnchor = m_lastPosition = -1;
     if (m_holdChanges == 0)
         emit SelectionChanged(this);
+}
+
+// The whole text takes the place of its first part: the caret, the selection, the view and
+// the extra selections stay where they were, now in the whole text.
+void TRxRichEdit::textSwapped()
+{
+    QTextDocument *whole = m_document->Text();
+    const QTextCursor caret = textCursor();
+    const QTextBlock top = firstVisibleBlock();
+    const int topBlock = top.blockNumber();
+    const int intoTop = verticalScrollBar()->value() - top.firstLineNumber();
+    const int across = horizontalScrollBar()->value();
+    struct Mark
+    {
+        int anchor, position;
+        QTextCharFormat format;
+    };
+    QList<Mark> marks;
+    for (const QTextEdit::ExtraSelection &s : extraSelections())
+        marks.append({s.cursor.anchor(), s.cursor.position(), s.format});
+
+    ++m_holdChanges;
+    document()->documentLayout()->setPaintDevice(nullptr);
+    delete m_lines;
+    m_lines = nullptr;
+    // Built with the font, margins and wrapping of the part shown: setDocument lays nothing
+    // out twice unless the font changed meanwhile (a zoom during the load).
+    setDocument(whole);
+    if (whole->defaultFont() != font())
+        whole->setDefaultFont(font());
+    whole->documentLayout()->setPaintDevice(viewport());
+    m_lines = new TDisplayLines(this, m_document);
+    QTextCursor c(whole);
+    c.setPosition(caret.anchor());
+    c.setPosition(caret.position(), QTextCursor::KeepAnchor);
+    setTextCursor(c);
+    QList<QTextEdit::ExtraSelection> moved;
+    for (const Mark &m : std::as_const(marks)) {
+        QTextEdit::ExtraSelection s;
+        s.cursor = QTextCursor(whole);
+        s.cursor.setPosition(m.anchor);
+        s.cursor.setPosition(m.position, QTextCursor::KeepAnchor);
+        s.format = m.format;
+        moved.append(s);
+    }
+    setExtraSelections(moved);
+    verticalScrollBar()->setValue(whole->findBlockByNumber(topBlock).firstLineNumber() + intoTop);
+    horizontalScrollBar()->setValue(across);
+    m_lastAnchor = caret.anchor();
+    m_lastPosition = caret.position();
+    --m_holdChanges;
 }
 
 // Read-only while the text comes in; the caret still moves with the keys, so the user can
@@ -375,6 +428,28 @@ int TRxRichEdit::LineCount() const
     return qMax(0, lines);
 }
 
+void TRxRichEdit::AfterLinesCounted(std::function<void()> then)
+{
+    m_afterCounted = std::move(then);
+    countLines(50'000'000); // a small text: counted at once
+}
+
+void TRxRichEdit::countLines(qint64 budgetNs)
+{
+    if (!m_afterCounted)
+        return;
+    if (!Loading() && m_lines->ensureThrough(document()->characterCount(), budgetNs)) {
+        std::exchange(m_afterCounted, nullptr)();
+        return;
+    }
+    if (!m_countSlices) {
+        m_countSlices = new QTimer(this);
+        m_countSlices->setSingleShot(true);
+        connect(m_countSlices, &QTimer::timeout, this, [this] { countLines(12'000'000); });
+    }
+    m_countSlices->start(Loading() ? 20 : 0);
+}
+
 // ---- whole text ----
 
 void TRxRichEdit::SetWholeText(const QString &text)
@@ -490,10 +565,18 @@ void TRxRichEdit::keyPressEvent(QKeyEvent *e)
         return;
     }
     if (Loading()) {
-        // The end of the text is wanted: it is taken in at once.
-        if (e->matches(QKeySequence::MoveToEndOfDocument) || e->matches(QKeySequence::SelectEndOfDocument))
-            FinishLoad();
-        else if (!e->text().isEmpty() || e->key() == Qt::Key_Backspace || e->key() == Qt::Key_Delete) {
+        // The end of the text is wanted: the caret goes to the end of the part shown now and
+        // on to the real end when the text is whole (unless it was moved meanwhile). Waiting
+        // for the rest here would freeze the window.
+        const bool select = e->matches(QKeySequence::SelectEndOfDocument);
+        if (select || e->matches(QKeySequence::MoveToEndOfDocument)) {
+            QPlainTextEdit::keyPressEvent(e);
+            AfterLoad([this, select] {
+                moveCursor(QTextCursor::End, select ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor);
+            });
+            return;
+        }
+        if (!e->text().isEmpty() || e->key() == Qt::Key_Backspace || e->key() == Qt::Key_Delete) {
             emit LoadBlocked(this); // read-only until the text is whole
             e->accept();
             return;

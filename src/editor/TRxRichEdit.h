@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class QTimer;
 class TDisplayLines;
 class TSelectionMargin;
 
@@ -33,7 +34,8 @@ public:
     Document *Doc() const { return m_document; }
 
     // While the document takes a large text in (Document::Loading) the editor is
-    // read-only; the services that need the whole text (and Ctrl+End) take in the rest first.
+    // read-only; the services that need the whole text wait for the rest first, Ctrl+End
+    // goes on to the end once it is there.
     bool Loading() const { return m_document->Loading(); }
     void FinishLoad() { m_document->FinishLoad(); }
     // Runs `place` (which puts the caret and the view back) at once, or when the text being
@@ -59,6 +61,10 @@ public:
     bool TryLineFromChar(int pos, int budgetMs, int *line) const;
     QString LineText(int line) const;  // at most 4096 characters, no line break
     int LineCount() const;             // a last empty line does not count
+    // Runs `then` once every display line is counted (and the text is whole): at once when
+    // that takes little time, otherwise after counting in short slices between events, so a
+    // huge text never freezes the window. A later call replaces an earlier one.
+    void AfterLinesCounted(std::function<void()> then);
 
     // Whole text.
     QString WholeText() const { return m_document->WholeText(); } // lines each followed by CR LF
@@ -140,6 +146,7 @@ private:
     void showDocument(Document *document);
     void textAboutToBeReplaced();
     void textReplaced();
+    void textSwapped();
     void followLoading();
     int lineInBlock(const QTextBlock &block, int offset) const;
     bool displayLine(int line, QTextBlock *block, int *start, int *length) const;
@@ -150,6 +157,7 @@ private:
     void selectDisplayLineAt(int y, bool extend);
     void drawLinks();
     void zoomTo(int steps);
+    void countLines(qint64 budgetNs);
 
     void ensureLoaded() const { m_document->FinishLoad(); }
 
@@ -166,4 +174,6 @@ private:
     int m_zoomSteps = 0;
     QFont m_unzoomedFont;   // the font before the first zoom step
     int m_wheelZoom = 0;    // wheel angle not yet turned into a zoom step
+    std::function<void()> m_afterCounted;
+    QTimer *m_countSlices = nullptr;
 };

@@ -6,24 +6,29 @@
 #include <QTimer>
 
 #include <functional>
+#include <memory>
+#include <vector>
 
 class QTextDocument;
 
-// Puts a whole new text into a document. A large text is shown from its start at once and
-// taken in slice by slice between events, each slice decoded from the file's bytes only
-// then; none of it enters the undo history (which is emptied), and while it comes in the
-// document has no undo at all.
+// Puts a whole new text into a document. A large text is shown from its start at once,
+// while a second thread builds the whole text, decoded from the file's bytes, into a
+// QTextDocument of its own; that one then takes the shown one's place (Built). None of it
+// enters the undo history (which is emptied).
 class TextLoader : public QObject
 {
     Q_OBJECT
 public:
     explicit TextLoader(QTextDocument *text, QObject *parent = nullptr);
+    ~TextLoader() override;
 
-    // Replaces the whole text: the first slice now, the rest between events. A load still
-    // under way is dropped first.
+    // The text loaded into: after Built, the whole one.
+    QTextDocument *Text() const { return m_text; }
+    // Replaces the whole text: the first slice now, the whole text when it is built. A load
+    // still under way is dropped first.
     void Start(TextFile::PendingText text);
     bool Loading() const { return m_loading; }
-    // Takes in all that is left, now.
+    // The whole text, now: waits for the rest to be built.
     void Finish();
     // Runs `whenWhole` at once, or as soon as the text is whole; a new load drops it.
     void AfterLoad(std::function<void()> whenWhole);
@@ -31,17 +36,25 @@ public:
     bool Taking() const { return m_taking > 0; }
 
 signals:
-    // How much is in, in percent, after each turn; 100 when a load ends, whole or dropped.
+    // How much is in, in percent, now and then; 100 when a load ends, whole or dropped.
     void Progress(int percent);
+    // The whole text, built aside, replaces the part shown so far: `whole` (now Text())
+    // holds the same text from the start, has no layout and no undo yet, and belongs to the
+    // receiver, which lets the old document go.
+    void Built(QTextDocument *whole, QTextDocument *shown);
 
 private:
-    void takeSlices(qint64 budgetNs); // budget -1: all that is left
+    struct Job;
+    void jobEnded(quint64 id);
+    void deliver();
     void drop();
 
     QTextDocument *m_text;
-    TextFile::PendingText m_pending; // what the document does not hold yet
+    std::unique_ptr<Job> m_job;                  // building the text being loaded
+    std::vector<std::unique_ptr<Job>> m_dropped; // dropped loads, still ending
+    quint64 m_jobs = 0;
     bool m_loading = false;
     int m_taking = 0;
     std::function<void()> m_afterLoad;
-    QTimer m_timer;
+    QTimer m_progress;
 };

@@ -53,8 +53,19 @@ VisibleSpellCheck::VisibleSpellCheck(TRxRichEdit *editor, std::function<TAbstrac
     };
     connect(editor->verticalScrollBar(), &QScrollBar::valueChanged, this, scrolled);
     // Wrapping switched or another font: other text may come into view.
-    connect(editor->Doc()->Text()->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged, this,
-            scrolled);
+    m_sizeLink = connect(editor->Doc()->Text()->documentLayout(),
+                         &QAbstractTextDocumentLayout::documentSizeChanged, this, scrolled);
+    // A large text became whole in a new document: the editor carried the underlines over.
+    connect(editor->Doc(), &Document::TextSwapped, this, [this, scrolled] {
+        disconnect(m_sizeLink);
+        m_sizeLink = connect(m_editor->Doc()->Text()->documentLayout(),
+                             &QAbstractTextDocumentLayout::documentSizeChanged, this, scrolled);
+        m_underlines.clear();
+        for (const QTextEdit::ExtraSelection &s : m_editor->extraSelections())
+            if (s.format.hasProperty(UnderlineMark))
+                m_underlines.append(s);
+        scrolled();
+    });
     connect(editor->horizontalScrollBar(), &QScrollBar::valueChanged, this, scrolled);
     editor->installEventFilter(this);
     m_viewport->installEventFilter(this);

@@ -73,6 +73,7 @@ private:
     QTimer m_timer;
     bool m_active = false;
     QList<QTextEdit::ExtraSelection> m_underlines;
+    QMetaObject::Connection m_sizeLink; // to the layout of the text shown
     // The word being typed is left alone while the caret stays where the last change left it.
     int m_lastEdit = -1;
     // Where the last context menu was asked for.

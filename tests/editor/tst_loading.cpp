@@ -11,6 +11,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
 
 class TstLoading : public QObject
 {
@@ -82,11 +84,109 @@ private slots:
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), m_bytes);
 
+        // Ctrl+End does not wait: the caret goes to the end of the part there, and on to the
+        // real end when the text is whole.
         auto second = loaded();
         QVERIFY(second->Loading());
         QTest::keyClick(second.get(), Qt::Key_End, Qt::ControlModifier);
-        QVERIFY(!second->Loading());
-        QCOMPARE(second->SelStart(), second->document()->characterCount() - 1);
+        QVERIFY(second->Loading());
+        QCOMPARE(second->SelStart(), second->TextLength());
+        QTRY_VERIFY_WITH_TIMEOUT(!second->Loading(), 30000);
+        QCOMPARE(second->SelStart(), second->TextLength());
+        QCOMPARE(second->TextLength(), m_bytes.size() - m_bytes.count('\n'));
+
+        // Shift+Ctrl+End selects from the caret to the real end.
+        auto third = loaded();
+        QTest::keyClick(third.get(), Qt::Key_Down);
+        QTest::keyClick(third.get(), Qt::Key_End, Qt::ControlModifier | Qt::ShiftModifier);
+        QTRY_VERIFY_WITH_TIMEOUT(!third->Loading(), 30000);
+        QCOMPARE(third->SelStart(), third->document()->firstBlock().length());
+        QCOMPARE(third->SelStart() + third->SelLength(), third->TextLength());
+    }
+
+    // The whole text is built aside and takes the place of the part shown: the editor shows
+    // the new document, with the caret, the selection and the view where the user left them.
+    void wholeTextTakesThePlaceOfThePartShown()
+    {
+        auto e = loaded();
+        QVERIFY(e->Loading());
+        QTextDocument *shown = e->document();
+        QSignalSpy swapped(e->Doc(), &Document::TextSwapped);
+        QSignalSpy flag(e->Doc(), &Document::ModifiedChanged);
+        for (int i = 0; i < 40; ++i)
+            QTest::keyClick(e.get(), Qt::Key_Down);
+        QTest::keyClick(e.get(), Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyClick(e.get(), Qt::Key_Right, Qt::ShiftModifier);
+        const int anchor = e->textCursor().anchor(), caret = e->textCursor().position();
+        QVERIFY(anchor > 0 && caret == anchor + 2);
+        const int scroll = e->verticalScrollBar()->value();
+        QVERIFY(scroll > 0);
+        QTRY_VERIFY_WITH_TIMEOUT(!e->Loading(), 30000);
+        QCOMPARE(swapped.size(), 1);
+        QVERIFY(e->document() != shown);
+        QCOMPARE(e->document(), e->Doc()->Text());
+        QCOMPARE(e->textCursor().anchor(), anchor);
+        QCOMPARE(e->textCursor().position(), caret);
+        QCOMPARE(e->verticalScrollBar()->value(), scroll);
+        QCOMPARE(flag.size(), 0);
+        QVERIFY(!e->CanUndo());
+        QVERIFY(!e->isReadOnly());
+        QCOMPARE(Cp1250::encode(e->PlainText()).replace("\n", "\r\n"), m_bytes);
+    }
+
+    // What is typed right after the swap goes into the whole text, sets the one flag and is
+    // undone as one would expect; everyone connected to the document hears of it.
+    void editRightAfterTheSwapIsKept()
+    {
+        auto e = loaded();
+        QSignalSpy swapped(e->Doc(), &Document::TextSwapped);
+        QTRY_COMPARE_WITH_TIMEOUT(swapped.size(), 1, 30000);
+        QSignalSpy flag(e->Doc(), &Document::ModifiedChanged);
+        QSignalSpy changes(e->Doc(), &Document::ContentsChange);
+        QSignalSpy edited(e.get(), &TRxRichEdit::Changed);
+        QTest::keyClick(e.get(), Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClicks(e.get(), "xy");
+        QVERIFY(e->Modified());
+        QCOMPARE(flag.size(), 1);
+        QCOMPARE(changes.size(), 2);
+        QCOMPARE(edited.size(), 2);
+        QVERIFY(e->PlainText().endsWith(QStringLiteral("\nxy")));
+        QVERIFY(e->CanUndo());
+        while (e->CanUndo())
+            e->Undo();
+        QCOMPARE(Cp1250::encode(e->PlainText()).replace("\n", "\r\n"), m_bytes);
+        QVERIFY(e->Modified()); // undoing back to the loaded text leaves the flag set
+        while (e->CanRedo())
+            e->Redo();
+        QVERIFY(e->PlainText().endsWith(QStringLiteral("\nxy")));
+    }
+
+    // The file read is the file shown: a change on disk while the text is built changes
+    // nothing in it, and a load dropped for another never shows up later.
+    void textIsTheFileAsRead()
+    {
+        const QString path = m_dir.filePath("changing.txt");
+        QVERIFY(TestFiles::WriteBytes(path, m_bytes));
+        TRxRichEdit e;
+        e.resize(600, 400);
+        e.show();
+        e.Doc()->Load(path);
+        QVERIFY(e.Loading());
+        QVERIFY(TestFiles::WriteBytes(path, QByteArray("jiný text\r\n")));
+        QTRY_VERIFY_WITH_TIMEOUT(!e.Loading(), 30000);
+        QCOMPARE(Cp1250::encode(e.PlainText()).replace("\n", "\r\n"), m_bytes);
+
+        QVERIFY(TestFiles::WriteBytes(path, m_bytes.right(m_bytes.size() / 2)));
+        e.Doc()->Load(m_path);
+        e.Doc()->Load(path); // drops the first load
+        QTRY_VERIFY_WITH_TIMEOUT(!e.Loading(), 30000);
+        QCOMPARE(Cp1250::encode(e.PlainText()).replace("\n", "\r\n"), m_bytes.right(m_bytes.size() / 2));
+        e.Doc()->Load(m_path);
+        e.Doc()->Clear(); // so does an emptied page
+        QVERIFY(!e.Loading());
+        QTest::qWait(300);
+        QCOMPARE(e.TextLength(), 0);
+        QVERIFY(!e.isReadOnly());
     }
 
     // A caret put back after the load lands in the whole text, unless the user went

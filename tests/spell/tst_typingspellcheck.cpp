@@ -155,6 +155,7 @@ private slots:
     void skippingInTheSpellingDialogClearsTheUnderline();
     void checkMarkIsStoredAndDictionaryReadAfterShowing();
     void noDictionaryIsToldOnceAndNothingElseChanges();
+    void underlinesFollowALargeTextMadeWhole();
 };
 
 void TestTypingSpellCheck::initTestCase()
@@ -439,6 +440,30 @@ void TestTypingSpellCheck::noDictionaryIsToldOnceAndNothingElseChanges()
     QCOMPARE(marks.count(), 3); // what the check mark follows
     QVERIFY(VisibleSpellCheck::of(editor)->Underlined().isEmpty());
     QCOMPARE(editor->PlainText(), QStringLiteral("les kxn"));
+}
+
+// A large file is shown while its whole text is built aside; when that takes the page's
+// place, the underlines are in the whole text and later edits are checked there.
+void TestTypingSpellCheck::underlinesFollowALargeTextMadeWhole()
+{
+    switchOn();
+    QByteArray bytes = "pes je xqz a text\r\n";
+    while (bytes.size() < 2 * 1024 * 1024)
+        bytes += "pes je les a strom\r\n";
+    const QString path = m_home.filePath("large.txt");
+    QVERIFY(TestFiles::WriteBytes(path, bytes));
+    editor()->Doc()->Load(path);
+    QVERIFY(editor()->Loading());
+    QSignalSpy swapped(editor()->Doc(), &Document::TextSwapped);
+    QTRY_COMPARE_WITH_TIMEOUT(swapped.size(), 1, 30000);
+    QTRY_VERIFY(underlinedWords().contains(QStringLiteral("xqz")));
+    for (const QTextEdit::ExtraSelection &s : editor()->extraSelections())
+        QCOMPARE(s.cursor.document(), editor()->document());
+    // Typed after the swap: heard, checked and underlined in the whole text.
+    QTest::keyClick(editor(), Qt::Key_End);
+    QTest::keyClicks(editor(), QStringLiteral(" zlyk"));
+    QTest::keyClick(editor(), Qt::Key_Home);
+    QTRY_VERIFY(underlinedWords().contains(QStringLiteral("zlyk")));
 }
 
 QTEST_MAIN(TestTypingSpellCheck)

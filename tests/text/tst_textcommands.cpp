@@ -58,6 +58,7 @@ private slots:
     void goToLine_data();
     void goToLine();
     void goToWrappedLine();
+    void goToLineOfAHugeText();
     void caseCommands_data();
     void caseCommands();
     void caseWithoutSelection();
@@ -139,6 +140,29 @@ void TestTextCommands::goToWrappedLine()
              QStringLiteral("Přejít na|Přejít na řádek [1 až %1]|").arg(pieces));
     QCOMPARE(editor->SelStart(), layout->lineAt(2).textStart());
     QVERIFY(editor->SelStart() > 0);
+}
+
+// On a huge wrapped text the question waits for the display lines to be counted between
+// events: it then names the right last line, and the answer goes there.
+void TestTextCommands::goToLineOfAHugeText()
+{
+    QString text;
+    for (int i = 0; i < 3000; ++i)
+        text.append(QStringLiteral("slovo ").repeated(250)).append(QLatin1Char('\n'));
+    text.append(QStringLiteral("konec"));
+    TRxRichEdit *editor = pageWith(text);
+    QVERIFY(editor);
+    editor->SetSelStart(0);
+    m_prompts.inputAnswers.enqueue(QStringLiteral("3000"));
+    trigger("mmGOTO");
+    QVERIFY(m_prompts.inputPrompts.isEmpty()); // not yet: counting between events
+    QTRY_COMPARE_WITH_TIMEOUT(m_prompts.inputPrompts.size(), 1, 30000);
+    const int lines = editor->LineCount();
+    QVERIFY(lines > 3001 * 2); // every paragraph wraps
+    QCOMPARE(m_prompts.inputPrompts.value(0), QStringLiteral("Přejít na|Přejít na řádek [1 až %1]|").arg(lines));
+    QCOMPARE(editor->SelStart(), editor->LineStart(2999));
+    QVERIFY(editor->SelStart() > 0);
+    QCOMPARE(editor->LineText(lines - 1), QStringLiteral("konec"));
 }
 
 void TestTextCommands::caseCommands_data()

@@ -99,6 +99,13 @@ void TextToolCommands::mmGOTOClick()
     TRxRichEdit *editor = m_pages->ActiveEditor();
     if (!editor)
         return;
+    // The question names the last line: on a huge text the lines are counted first, between
+    // events, instead of freezing the window.
+    editor->AfterLinesCounted([this, editor] { goToLine(editor); });
+}
+
+void TextToolCommands::goToLine(TRxRichEdit *editor)
+{
     const int lines = editor->LineCount();
     QString value;
     const bool ok =

@@ -35,6 +35,7 @@ public:
 private:
     TEditorSearch *searchOf(TRxRichEdit *editor); // with its messages linked
     void tell(const QString &text, TSearchDialog *dialog);
+    void goToLine(TRxRichEdit *editor); // once its lines are counted
 
     std::function<bool(const QString &)> m_message;
     // True (after saying so) on a UTF-8 page, where the Windows-1250 tools would lose text.

@@ -140,24 +140,5 @@ QByteArray CodePage::Encode(QStringView text) const
 
 QString CodePage::Sanitize(const QString &text) const
 {
-    const qsizetype n = text.size();
-    const QChar *p = text.constData();
-    qsizetype i = 0;
-    while (i < n && p[i].unicode() != 0 && m_fromUni[p[i].unicode()] != 0)
-        ++i;
-    if (i == n)
-        return text;
-    QString out;
-    out.reserve(n);
-    out.append(p, i);
-    for (; i < n; ++i) {
-        const char16_t u = p[i].unicode();
-        if (u == 0)
-            continue;
-        // A surrogate pair is one character: it becomes one "?".
-        if (QChar::isHighSurrogate(u) && i + 1 < n && QChar::isLowSurrogate(p[i + 1].unicode()))
-            ++i;
-        out.append(m_fromUni[u] != 0 ? QChar(u) : QLatin1Char('?'));
-    }
-    return out;
+    return Cp1250::sanitizeThrough(text, m_fromUni.data());
 }

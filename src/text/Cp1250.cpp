@@ -59,13 +59,12 @@ bool fromUnicode(QChar ch, unsigned char *byte)
     return true;
 }
 
-QString sanitize(const QString &text)
+QString sanitizeThrough(const QString &text, const unsigned short *fromUni)
 {
-    const auto &t = tables();
     qsizetype i = 0;
     const qsizetype n = text.size();
     const QChar *p = text.constData();
-    while (i < n && t.fromUni[p[i].unicode()] != 0 && p[i].unicode() != 0)
+    while (i < n && fromUni[p[i].unicode()] != 0 && p[i].unicode() != 0)
         ++i;
     if (i == n)
         return text;
@@ -79,9 +78,14 @@ QString sanitize(const QString &text)
         // A surrogate pair is one character: it becomes one "?".
         if (QChar::isHighSurrogate(u) && i + 1 < n && QChar::isLowSurrogate(p[i + 1].unicode()))
             ++i;
-        out.append(t.fromUni[u] != 0 ? QChar(u) : QLatin1Char('?'));
+        out.append(fromUni[u] != 0 ? QChar(u) : QLatin1Char('?'));
     }
     return out;
+}
+
+QString sanitize(const QString &text)
+{
+    return sanitizeThrough(text, tables().fromUni.data());
 }
 
 QString decode(const QByteArray &bytes)

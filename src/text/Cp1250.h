@@ -25,6 +25,8 @@ inline bool isRepresentable(QChar ch)
 // Replaces every character Windows-1250 cannot hold by "?" and drops NUL characters, so
 // that what the editor shows is what a save writes.
 QString sanitize(const QString &text);
+// The same for any 8-bit set, through its character-to-byte table (0 = no byte, else byte + 1).
+QString sanitizeThrough(const QString &text, const unsigned short *fromUni);
 
 // Plain byte conversions without line-break handling. encode() writes "?" for characters
 // without a byte.

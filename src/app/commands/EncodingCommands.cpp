@@ -186,13 +186,19 @@ void EncodingCommands::showGuessBar(TTabSheet *page)
                            self->Dismiss();
                    })
         ->setObjectName(QStringLiteral("btnOtevritJako"));
+    addKeepButton(bar);
+    page->AddBar(bar);
+}
+
+void EncodingCommands::addKeepButton(TPageBar *bar)
+{
+    QPointer<TPageBar> self(bar);
     bar->AddButton(tr("Ponechat"),
                    [self] {
                        if (self)
                            self->Dismiss();
                    })
         ->setObjectName(QStringLiteral("btnPonechat"));
-    page->AddBar(bar);
 }
 
 void EncodingCommands::showT602Bar(TTabSheet *page, int set)
@@ -212,12 +218,7 @@ void EncodingCommands::showT602Bar(TTabSheet *page, int set)
                            self->Dismiss();
                    })
         ->setObjectName(QStringLiteral("btnPrevestT602"));
-    bar->AddButton(tr("Ponechat"),
-                   [self] {
-                       if (self)
-                           self->Dismiss();
-                   })
-        ->setObjectName(QStringLiteral("btnPonechat"));
+    addKeepButton(bar);
     page->AddBar(bar);
 }
 

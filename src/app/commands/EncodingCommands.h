@@ -70,6 +70,8 @@ signals:
 private:
     void showGuessBar(TTabSheet *page);
     void showT602Bar(TTabSheet *page, int set);
+    // "Ponechat": the bar goes, the page stays as it is.
+    static void addKeepButton(TPageBar *bar);
     bool shown(TextFile::Encoding encoding) const;
     void refresh();
     // "Latin 2 · LF": the page's encoding and the line breaks its file is written with.

@@ -19,6 +19,7 @@
 #include "app/pages/TPageControl.h"
 #include "app/shell/TStatusPanels.h"
 #include "app/shell/TWindowCaption.h"
+#include "common/StartTrace.h"
 #include "common/TPrompts.h"
 #include "editor/TRxRichEdit.h"
 #include "settings/EditorAppearance.h"
@@ -52,12 +53,17 @@ TMainForm::TMainForm(TPrompts *prompts, TSettingsStore *settings, QWidget *paren
     setGeometry(137, 82, 438, 331); // the client area, as the settings store it
 
     createLayout();
+    StartTrace::Mark("layout");
     createStatusBar();
     createMenus();
+    StartTrace::Mark("menus");
     createControllers();
+    StartTrace::Mark("controllers");
     createCommands();
+    StartTrace::Mark("commands");
     initSettings();
     ReadStartDir();
+    StartTrace::Mark("settings read");
 }
 
 TMainForm::~TMainForm() = default;
@@ -73,9 +79,11 @@ void TMainForm::createLayout()
     editvzor2->setFont(font);
     editvzor2->SetWordWrap(true);
 
+    StartTrace::Mark("  template editor");
     ToolBar = new TSpeedBar(this); // hidden at first, stores its own layout
     addToolBar(Qt::TopToolBarArea, ToolBar);
 
+    StartTrace::Mark("  speed bar");
     Splitter1 = new QSplitter(Qt::Horizontal, this);
     Splitter1->setObjectName(QStringLiteral("Splitter1"));
     Splitter1->setHandleWidth(3);
@@ -83,6 +91,7 @@ void TMainForm::createLayout()
     pnlLEVY = new TFilePanel(
         QDir::currentPath(), [this](const QStringList &names) { m_files->OpenPanelFiles(names); }, Splitter1);
     pnlLEVY->hide();
+    StartTrace::Mark("  file panel");
     connect(pnlLEVY, &TFilePanel::FolderChanged, this,
             [this](const QString &folder) { m_startDir = folder; });
     PageControl1 = new TPageControl(Splitter1);
@@ -188,14 +197,18 @@ void TMainForm::createCommands()
                                         ToolBar, m_spelling, m_settingsDialog, m_typingSpell, m_encodings});
     // The speed bar is one of the parts the view commands show and hide, made with the
     // layout; its items are the table's.
+    StartTrace::Mark("  rows");
     ToolBar->SetItems(m_commands->SpeedBarItems());
+    StartTrace::Mark("  speed bar items");
     m_view->FillLanguageMenu(Languages::SearchFolders());
+    StartTrace::Mark("  language menu");
 
     // The user tags: no tag takes a key a command or a menu title already has.
     QList<QKeySequence> taken = m_commands->Shortcuts();
     for (QAction *title : menuBar()->actions())
         taken << QKeySequence::mnemonic(title->text());
     m_tags->BuildTagMenu(mmUZIV, taken);
+    StartTrace::Mark("  tag menu");
 
     // The guide's table of keys is read from the menus as they are in this run.
     m_about->SetKeyList([this] { return keyRows(); });
@@ -253,6 +266,7 @@ void TMainForm::showEvent(QShowEvent *e)
     // The panels show the caret at once, not only after it first moves.
     m_statusPanels->ShowCaret(ActiveEditor());
     m_statusPanels->ScheduleIdle();
+    StartTrace::Mark("first show done");
 }
 
 void TMainForm::closeEvent(QCloseEvent *e)

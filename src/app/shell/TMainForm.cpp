@@ -50,6 +50,7 @@ TMainForm::TMainForm(TPrompts *prompts, TSettingsStore *settings, QWidget *paren
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Quorvel Tosk"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/quortosk.png")));
+    StartTrace::Mark("  TMP icon");
     setGeometry(137, 82, 438, 331); // the client area, as the settings store it
 
     createLayout();
@@ -73,10 +74,12 @@ void TMainForm::createLayout()
     editvzor2 = new TRxRichEdit(this);
     editvzor2->setObjectName(QStringLiteral("editvzor2"));
     editvzor2->hide();
+    StartTrace::Mark("  TMP new editor");
     QFont font(QStringLiteral("Courier New"));
     font.setStyleHint(QFont::TypeWriter);
     font.setPointSize(8);
     editvzor2->setFont(font);
+    StartTrace::Mark("  TMP font");
     editvzor2->SetWordWrap(true);
 
     StartTrace::Mark("  template editor");
@@ -267,6 +270,23 @@ void TMainForm::showEvent(QShowEvent *e)
     m_statusPanels->ShowCaret(ActiveEditor());
     m_statusPanels->ScheduleIdle();
     StartTrace::Mark("first show done");
+}
+
+bool TMainForm::event(QEvent *e)
+{
+    if (e->type() == QEvent::Paint && !m_painted) {
+        m_painted = true;
+        // Queued: the paint under way reaches the screen first.
+        QMetaObject::invokeMethod(this, &TMainForm::afterFirstPaint, Qt::QueuedConnection);
+    }
+    return QMainWindow::event(e);
+}
+
+void TMainForm::afterFirstPaint()
+{
+    StartTrace::Mark("after first paint");
+    m_commands->SetImages();
+    StartTrace::Mark("menu images");
 }
 
 void TMainForm::closeEvent(QCloseEvent *e)

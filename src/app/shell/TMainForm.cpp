@@ -50,7 +50,7 @@ TMainForm::TMainForm(TPrompts *prompts, TSettingsStore *settings, QWidget *paren
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Quorvel Tosk"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/quortosk.png")));
-    StartTrace::Mark("  TMP icon");
+    StartTrace::Mark("  window icon");
     setGeometry(137, 82, 438, 331); // the client area, as the settings store it
 
     createLayout();
@@ -74,12 +74,12 @@ void TMainForm::createLayout()
     editvzor2 = new TRxRichEdit(this);
     editvzor2->setObjectName(QStringLiteral("editvzor2"));
     editvzor2->hide();
-    StartTrace::Mark("  TMP new editor");
+    StartTrace::Mark("  template editor made");
     QFont font(QStringLiteral("Courier New"));
     font.setStyleHint(QFont::TypeWriter);
     font.setPointSize(8);
     editvzor2->setFont(font);
-    StartTrace::Mark("  TMP font");
+    StartTrace::Mark("  template font");
     editvzor2->SetWordWrap(true);
 
     StartTrace::Mark("  template editor");

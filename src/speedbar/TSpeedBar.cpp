@@ -166,7 +166,7 @@ void TSpeedBar::SetItems(const QList<TSpeedBarItem> &items)
     m_model.Dock(side);
     for (int i = 0; i < m_model.Items().size(); ++i) {
         const TSpeedItem &item = m_model.Item(i);
-        auto *button = new TSpeedButton(i, CommandImage(item.image), actions.at(i), m_canvas);
+        auto *button = new TSpeedButton(i, item.image, actions.at(i), m_canvas);
         button->setObjectName(item.name);
         button->setToolTip(item.caption);
         button->SetCustomizing(m_customizing);

@@ -7,8 +7,8 @@
 #include <QStyleOptionToolButton>
 #include <QStylePainter>
 
-TSpeedButton::TSpeedButton(int item, const QIcon &image, QAction *action, QWidget *parent)
-    : QAbstractButton(parent), m_item(item), m_image(image), m_action(action)
+TSpeedButton::TSpeedButton(int item, int image, QAction *action, QWidget *parent)
+    : QAbstractButton(parent), m_item(item), m_imageIndex(image), m_action(action)
 {
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_Hover);
@@ -19,6 +19,15 @@ TSpeedButton::TSpeedButton(int item, const QIcon &image, QAction *action, QWidge
     if (m_action)
         connect(m_action, &QAction::changed, this, &TSpeedButton::syncEnabled);
     syncEnabled();
+}
+
+const QIcon &TSpeedButton::image()
+{
+    if (!m_imageMade) {
+        m_imageMade = true;
+        m_image = CommandImage(m_imageIndex);
+    }
+    return m_image;
 }
 
 QSize TSpeedButton::sizeHint() const
@@ -86,11 +95,11 @@ void TSpeedButton::paintEvent(QPaintEvent *)
     const qreal ratio = devicePixelRatio();
     QPixmap image;
     if (!isEnabled())
-        image = m_image.pixmap(QSize(CommandImages::Size, CommandImages::Size), ratio, QIcon::Disabled);
+        image = this->image().pixmap(QSize(CommandImages::Size, CommandImages::Size), ratio, QIcon::Disabled);
     else if (hot || isDown())
-        image = m_image.pixmap(QSize(CommandImages::Size, CommandImages::Size), ratio);
+        image = this->image().pixmap(QSize(CommandImages::Size, CommandImages::Size), ratio);
     else
-        image = CommandImages::Grayed(m_image, ratio);
+        image = CommandImages::Grayed(this->image(), ratio);
     QRect target(QPoint(0, 0), QSize(CommandImages::Size, CommandImages::Size));
     target.moveCenter(rect().center());
     if (isDown())

@@ -18,7 +18,9 @@ class TSpeedButton : public QAbstractButton
 {
     Q_OBJECT
 public:
-    TSpeedButton(int item, const QIcon &image, QAction *action, QWidget *parent = nullptr);
+    // image is a CommandImage number; the image is looked up when the button is first
+    // painted, so a hidden bar costs no image files at start.
+    TSpeedButton(int item, int image, QAction *action, QWidget *parent = nullptr);
 
     int Item() const { return m_item; }
     QAction *Action() const { return m_action; }
@@ -46,8 +48,12 @@ protected:
 private:
     void syncEnabled();
 
+    const QIcon &image();
+
     int m_item;
+    int m_imageIndex;
     QIcon m_image;
+    bool m_imageMade = false;
     QPointer<QAction> m_action;
     bool m_customizing = false;
     bool m_lifted = false;

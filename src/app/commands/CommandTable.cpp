@@ -38,6 +38,8 @@ QMenu *CommandTable::AddMenu(const MenuRow &row)
     if (m_menus.contains(row.name))
         problem(QStringLiteral("menu %1 is declared twice").arg(row.name));
     m_menus.insert(row.name, menu);
+    // A menu opened before the images were given (the window not painted yet) gets them now.
+    connect(menu, &QMenu::aboutToShow, this, &CommandTable::SetImages);
     if (row.spot) {
         menu->menuAction()->setObjectName(row.name + QLatin1String("Item"));
         m_entries << Entry{row.spot->menu, row.spot->group, menu->menuAction(), true};
@@ -82,8 +84,16 @@ void CommandTable::Add(const CommandRow &row)
     if (row.speed) {
         addPlace(index, Kind::Speed, QLatin1String(row.speed->name),
                  QCoreApplication::translate("TSpeedBar", row.speed->caption));
-        main->setIcon(CommandImage(row.speed->image));
+        m_images.append({main, row.speed->image});
     }
+}
+
+void CommandTable::SetImages()
+{
+    for (const auto &[action, image] : std::as_const(m_images))
+        if (action)
+            action->setIcon(CommandImage(image));
+    m_images.clear();
 }
 
 QAction *CommandTable::addPlace(int index, Kind kind, const QString &name, const QString &caption)

@@ -6,6 +6,7 @@
 #include <QKeySequence>
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -153,6 +154,10 @@ public:
     void Add(const CommandRow &row);
     // Puts every item and submenu at its spot.
     void FillMenus();
+    // Gives the items of the speed bar's commands their images. Reading the image files
+    // waits for this (the window calls it after its first paint); a menu that opens sooner
+    // calls it itself. Later calls do nothing.
+    void SetImages();
 
     // The action of a place by its component name. A name not in the table is recorded as a
     // problem and answered with a detached, disabled action, never a null pointer.
@@ -194,6 +199,7 @@ private:
     void watchSaveMenu(QMenu *menu);
 
     QMainWindow *m_window;
+    QList<QPair<QPointer<QAction>, int>> m_images; // actions waiting for their CommandImage
     QList<CommandRow> m_rows;
     QHash<QString, PlaceRef> m_places;
     QHash<QString, QMenu *> m_menus;

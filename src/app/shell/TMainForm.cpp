@@ -19,6 +19,7 @@
 #include "app/pages/TPageControl.h"
 #include "app/shell/TStatusPanels.h"
 #include "app/shell/TWindowCaption.h"
+#include "common/StartTrace.h"
 #include "common/TPrompts.h"
 #include "editor/TRxRichEdit.h"
 #include "settings/EditorAppearance.h"
@@ -49,15 +50,21 @@ TMainForm::TMainForm(TPrompts *prompts, TSettingsStore *settings, QWidget *paren
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Quorvel Tosk"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/quortosk.png")));
+    StartTrace::Mark("  window icon");
     setGeometry(137, 82, 438, 331); // the client area, as the settings store it
 
     createLayout();
+    StartTrace::Mark("layout");
     createStatusBar();
     createMenus();
+    StartTrace::Mark("menus");
     createControllers();
+    StartTrace::Mark("controllers");
     createCommands();
+    StartTrace::Mark("commands");
     initSettings();
     ReadStartDir();
+    StartTrace::Mark("settings read");
 }
 
 TMainForm::~TMainForm() = default;
@@ -67,15 +74,19 @@ void TMainForm::createLayout()
     editvzor2 = new TRxRichEdit(this);
     editvzor2->setObjectName(QStringLiteral("editvzor2"));
     editvzor2->hide();
+    StartTrace::Mark("  template editor made");
     QFont font(QStringLiteral("Courier New"));
     font.setStyleHint(QFont::TypeWriter);
     font.setPointSize(8);
     editvzor2->setFont(font);
+    StartTrace::Mark("  template font");
     editvzor2->SetWordWrap(true);
 
+    StartTrace::Mark("  template editor");
     ToolBar = new TSpeedBar(this); // hidden at first, stores its own layout
     addToolBar(Qt::TopToolBarArea, ToolBar);
 
+    StartTrace::Mark("  speed bar");
     Splitter1 = new QSplitter(Qt::Horizontal, this);
     Splitter1->setObjectName(QStringLiteral("Splitter1"));
     Splitter1->setHandleWidth(3);
@@ -83,6 +94,7 @@ void TMainForm::createLayout()
     pnlLEVY = new TFilePanel(
         QDir::currentPath(), [this](const QStringList &names) { m_files->OpenPanelFiles(names); }, Splitter1);
     pnlLEVY->hide();
+    StartTrace::Mark("  file panel");
     connect(pnlLEVY, &TFilePanel::FolderChanged, this,
             [this](const QString &folder) { m_startDir = folder; });
     PageControl1 = new TPageControl(Splitter1);
@@ -188,14 +200,18 @@ void TMainForm::createCommands()
                                         ToolBar, m_spelling, m_settingsDialog, m_typingSpell, m_encodings});
     // The speed bar is one of the parts the view commands show and hide, made with the
     // layout; its items are the table's.
+    StartTrace::Mark("  rows");
     ToolBar->SetItems(m_commands->SpeedBarItems());
+    StartTrace::Mark("  speed bar items");
     m_view->FillLanguageMenu(Languages::SearchFolders());
+    StartTrace::Mark("  language menu");
 
     // The user tags: no tag takes a key a command or a menu title already has.
     QList<QKeySequence> taken = m_commands->Shortcuts();
     for (QAction *title : menuBar()->actions())
         taken << QKeySequence::mnemonic(title->text());
     m_tags->BuildTagMenu(mmUZIV, taken);
+    StartTrace::Mark("  tag menu");
 
     // The guide's table of keys is read from the menus as they are in this run.
     m_about->SetKeyList([this] { return keyRows(); });
@@ -253,6 +269,24 @@ void TMainForm::showEvent(QShowEvent *e)
     // The panels show the caret at once, not only after it first moves.
     m_statusPanels->ShowCaret(ActiveEditor());
     m_statusPanels->ScheduleIdle();
+    StartTrace::Mark("first show done");
+}
+
+bool TMainForm::event(QEvent *e)
+{
+    if (e->type() == QEvent::Paint && !m_painted) {
+        m_painted = true;
+        // Queued: the paint under way reaches the screen first.
+        QMetaObject::invokeMethod(this, &TMainForm::afterFirstPaint, Qt::QueuedConnection);
+    }
+    return QMainWindow::event(e);
+}
+
+void TMainForm::afterFirstPaint()
+{
+    StartTrace::Mark("after first paint");
+    m_commands->SetImages();
+    StartTrace::Mark("menu images");
 }
 
 void TMainForm::closeEvent(QCloseEvent *e)

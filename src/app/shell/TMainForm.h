@@ -88,6 +88,7 @@ public:
     void StoreLastFiles(bool none = false);
 
 protected:
+    bool event(QEvent *e) override;
     void showEvent(QShowEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
 
@@ -97,6 +98,7 @@ private:
     void createCommands();
     void createLayout();
     void createStatusBar();
+    void afterFirstPaint(); // what the first sight of the window need not wait for
     void initSettings(); // TMainForm_settings.cpp
     QList<HelpGuide::KeyRow> keyRows() const; // the menus' commands with keys, for the guide
 
@@ -116,6 +118,7 @@ private:
     TPrompts *m_prompts;
     TSettingsStore *m_settings;
     bool m_shown = false;
+    bool m_painted = false;
 
     CommandTable *m_commands = nullptr;
     MainCommands::Menus m_menus;

@@ -6,6 +6,7 @@
 #include "app/startup/TLastFilesReopen.h"
 #include "app/startup/TStartup.h"
 #include "app/startup/TTermSignal.h"
+#include "common/StartTrace.h"
 #include "common/TErrorText.h"
 #include "common/TPrompts.h"
 #include "settings/TLanguageChoice.h"
@@ -23,6 +24,7 @@
 
 int main(int argc, char *argv[])
 {
+    StartTrace::Mark("main");
     // Our own options come first, from the raw bytes: they need no display and leave any
     // running instance alone.
     QList<QByteArray> raw;
@@ -40,6 +42,8 @@ int main(int argc, char *argv[])
     std::vector<char *> qtArgv(argv, argv + qtArgc);
     qtArgv.push_back(nullptr);
     QApplication app(qtArgc, qtArgv.data());
+    StartTrace::Mark("application");
+    StartTrace::WatchFirstPaint();
     QList<QByteArray> fileBytes;
     for (int i = 1; i < qtArgc; ++i)
         fileBytes << QByteArray(qtArgv[size_t(i)]);
@@ -64,6 +68,7 @@ int main(int argc, char *argv[])
     if (qtTranslator.load(QStringLiteral("qtbase_") + (code.isEmpty() ? LanguageChoice::Czech : code),
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTranslator);
+    StartTrace::Mark("translators");
 
     // An unknown option is no file to create: refused on the terminal, before any window or
     // hand-over to a running instance.
@@ -96,12 +101,15 @@ int main(int argc, char *argv[])
     case TInstanceChannel::Primary:
         break;
     }
+    StartTrace::Mark("instance channel");
 
     // Unsaved pages are copied here and offered again after a crash; without the folder
     // nothing is kept, and the program works as ever.
     RecoveryStore recoveryStore(RecoveryStore::DefaultFolder());
     recoveryStore.Open();
+    StartTrace::Mark("recovery store");
     TMainForm form(&prompts, &settings);
+    StartTrace::Mark("main window made");
     form.RecoveryCopies()->SetStore(&recoveryStore);
     // kill, a session that ends, a logout: copies of the unsaved pages and the settings are
     // written, and the program ends without questions nobody would answer.
@@ -127,8 +135,10 @@ int main(int argc, char *argv[])
     // window is painted and after the recovery copies (a file of both opens once).
     TLastFilesReopen reopen(form, arguments.isEmpty() ? &settings : nullptr);
     form.show(); // creates the untitled page 1 before any file of the command line
+    StartTrace::Mark("shown");
     Startup::OpenCommandLineFiles(form, arguments);
     Startup::OfferRecovery(form);
     reopen.Start();
+    StartTrace::Mark("event loop");
     return app.exec();
 }

@@ -8,6 +8,7 @@
 #include "app/pages/TPageControl.h"
 #include "app/shell/TMainForm.h"
 #include "editor/TRxRichEdit.h"
+#include "speedbar/CommandImages.h"
 #include "speedbar/TSpeedBar.h"
 #include "speedbar/TSpeedButton.h"
 #include "TestFiles.h"
@@ -113,6 +114,40 @@ private slots:
         form->Pages()->mmNewClick();
         QCOMPARE(captions(*form), QStringList({"bezejmenný2"}));
         QCOMPARE(QApplication::focusWidget(), form->ActiveEditor());
+    }
+
+    // The images of the speed bar's commands are not read before the window is on screen:
+    // the menu items get theirs once the window has been painted, a menu opened before that
+    // gets them as it opens, and a speed button finds its own when it is first painted.
+    void commandImagesWaitForTheFirstPaint()
+    {
+        TMainForm unshown(&m_prompts, nullptr);
+        QAction *open = unshown.Commands().Action("mmOpen");
+        QVERIFY(open->icon().isNull());
+        QVERIFY(unshown.Commands().Action("mmCopy")->icon().isNull());
+        // Not a speed bar command: it never has an image.
+        QVERIFY(unshown.Commands().Action("mmRedo")->icon().isNull());
+        unshown.mmFile->popup(QPoint(0, 0));
+        QVERIFY(!open->icon().isNull());
+        QVERIFY(!unshown.Commands().Action("mmCopy")->icon().isNull()); // of another menu, too
+        unshown.mmFile->hide();
+
+        auto form = shownForm();
+        QVERIFY(form);
+        QAction *save = form->Commands().Action("mmSave");
+        QTRY_VERIFY(!save->icon().isNull());
+        QVERIFY(form->Commands().Action("mmRedo")->icon().isNull());
+        QCOMPARE(save->icon().pixmap(16, 16).toImage(), CommandImage(2).pixmap(16, 16).toImage());
+
+        // The hidden speed bar: its buttons draw their images once shown.
+        form->ToolBar->show();
+        auto *button = form->ToolBar->findChild<TSpeedButton *>("SpeedItem2");
+        QVERIFY(button);
+        QTRY_VERIFY(button->isVisible());
+        TSpeedButton imageless(0, -1, nullptr);
+        imageless.resize(button->size());
+        imageless.setEnabled(button->isEnabled());
+        QVERIFY(button->grab().toImage() != imageless.grab().toImage());
     }
 
     void switchingWrapsAround()

@@ -19,6 +19,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QLocalSocket>
 #include <QMenu>
 #include <QProcess>
@@ -56,8 +57,11 @@ public:
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_root + QStringLiteral("/config"));
         env.insert(QStringLiteral("XDG_STATE_HOME"), m_root + QStringLiteral("/state"));
         env.insert(QStringLiteral("QUORTOSK_TEST_REPORT"), reportPath());
+        for (auto it = m_extra.cbegin(); it != m_extra.cend(); ++it)
+            env.insert(it.key(), it.value());
         return env;
     }
+    void setVariable(const QString &name, const QString &value) { m_extra.insert(name, value); }
     QString reportPath() const { return m_root + QStringLiteral("/report.txt"); }
     QString runFolder() const { return m_root + QStringLiteral("/run"); }
     QString configFolder() const { return m_root + QStringLiteral("/config"); }
@@ -126,6 +130,7 @@ private:
         return QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     }
     QString m_root;
+    QHash<QString, QString> m_extra;
     QProcess m_first;
 };
 
@@ -168,6 +173,7 @@ private slots:
     void unknownOptionsAreRefused();
     void garbageOnTheSocketIsIgnored();
     void crashedInstanceDoesNotBlockTheNext();
+    void startMarksOnlyWhenAsked();
 
 private:
     QString path(const QString &name) const { return m_dir->filePath(name); }
@@ -511,3 +517,50 @@ void TestStartup::crashedInstanceDoesNotBlockTheNext()
 
 QTEST_MAIN(TestStartup)
 #include "tst_startup.moc"
+
+// QUORTOSK_TRACE_START=1 prints the steps of the start with their times, in the order they
+// run, up to the work done after the first paint; without it the terminal stays quiet.
+void TestStartup::startMarksOnlyWhenAsked()
+{
+    if (Program::binary().isEmpty())
+        QSKIP("QUORTOSK_BINARY is not set");
+    for (const bool asked : {true, false}) {
+        Program program(path(asked ? "traced" : "quiet"));
+        if (asked)
+            program.setVariable(QStringLiteral("QUORTOSK_TRACE_START"), QStringLiteral("1"));
+        program.startFirst({}, m_dir->path());
+        QByteArray err;
+        const auto marks = [&err] {
+            QStringList names;
+            for (const QByteArray &line : err.split('\n'))
+                if (line.startsWith("start "))
+                    names << QString::fromUtf8(line.mid(6)).trimmed().section(QLatin1Char(' '), 1);
+            return names;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT((err += program.first().readAllStandardError(),
+                                  program.events().contains(QStringLiteral("ready\t"))
+                                      && (!asked || marks().contains(QStringLiteral("menu images")))),
+                                 15000);
+        if (!asked) {
+            QCOMPARE(marks(), QStringList());
+            continue;
+        }
+        const QStringList names = marks();
+        QCOMPARE(names.first(), QStringLiteral("main"));
+        int last = -1;
+        for (const char *step : {"application", "main window made", "shown", "event loop", "first paint",
+                                 "after first paint", "menu images"}) {
+            const int at = int(names.indexOf(QLatin1String(step)));
+            QVERIFY2(at > last, step);
+            last = at;
+        }
+        qint64 previous = 0;
+        for (const QByteArray &line : err.split('\n')) {
+            if (!line.startsWith("start "))
+                continue;
+            const qint64 ms = line.mid(6).trimmed().split(' ').first().toLongLong();
+            QVERIFY(ms >= previous);
+            previous = ms;
+        }
+    }
+}

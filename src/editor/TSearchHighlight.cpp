@@ -107,7 +107,10 @@ void TSearchHighlight::deactivate()
         m_viewport->update();
     }
     m_viewport = nullptr;
-    m_dialog->ShowHits(QString());
+    // A dialog destroyed while shown hides from QWidget's destructor, when it is no longer a
+    // TSearchDialog: then there is no label left to clear.
+    if (auto *dialog = qobject_cast<TSearchDialog *>(static_cast<QObject *>(m_dialog)))
+        dialog->ShowHits(QString());
 }
 
 void TSearchHighlight::restart()

@@ -1,7 +1,7 @@
 // Loads a 16 MB Windows-1250 file into a shown, wrapped editor and times caret moves and
 // keystrokes with the work the status bar does on each selection event.
 #include "BenchCommon.h"
-#include "editor/TRxRichEdit.h"
+#include "editor/view/TRxRichEdit.h"
 #include "common/SafeFile.h"
 #include "text/TextFile.h"
 

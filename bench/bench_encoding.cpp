@@ -2,7 +2,7 @@
 // the 8-bit set of 16 MB files in each Czech set.
 #include "BenchCommon.h"
 #include "text/Cp1250.h"
-#include "editor/TRxRichEdit.h"
+#include "editor/view/TRxRichEdit.h"
 #include "text/TextFile.h"
 #include "text/CzechSets.h"
 #include "text/Konverze.h"

@@ -3,9 +3,9 @@
 #include "BenchCommon.h"
 #include "common/TPrompts.h"
 #include "app/commands/PrintCommands.h"
-#include "editor/TEditorPrinter.h"
+#include "editor/print/TEditorPrinter.h"
 #include "text/TextFile.h"
-#include "editor/TRxRichEdit.h"
+#include "editor/view/TRxRichEdit.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -6,7 +6,7 @@
 #include "app/files/RecoveryStore.h"
 #include "app/pages/TPageControl.h"
 #include "BenchCommon.h"
-#include "editor/TRxRichEdit.h"
+#include "editor/view/TRxRichEdit.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

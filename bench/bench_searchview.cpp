@@ -2,11 +2,11 @@
 // page with line numbers and the current line marked. Figures beside the 16 ms a frame
 // takes: no event-loop turn should reach it.
 #include "BenchCommon.h"
-#include "editor/TCurrentLine.h"
-#include "editor/TEditorSearch.h"
-#include "editor/TLineNumberArea.h"
-#include "editor/TRxRichEdit.h"
-#include "editor/TSearchDialog.h"
+#include "editor/view/TCurrentLine.h"
+#include "editor/search/TEditorSearch.h"
+#include "editor/view/TLineNumberArea.h"
+#include "editor/view/TRxRichEdit.h"
+#include "editor/search/TSearchDialog.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -3,8 +3,8 @@
 // 1 MB line, and Hunspell's suggestions for misspelt words (target typically under
 // 300 ms; the worst case is printed). Run with QT_QPA_PLATFORM=offscreen.
 #include "common/TPrompts.h"
-#include "editor/TRxRichEdit.h"
-#include "settings/TSettingsStore.h"
+#include "editor/view/TRxRichEdit.h"
+#include "settings/store/TSettingsStore.h"
 #include "spell/SpellCommands.h"
 #include "spell/SpellDictionaries.h"
 #include "spell/THunspellSpeller.h"

@@ -11,7 +11,7 @@
 #include "app/pages/TPageControl.h"
 #include "common/TPrompts.h"
 #include "app/shell/TStatusPanels.h"
-#include "editor/TRxRichEdit.h"
+#include "editor/view/TRxRichEdit.h"
 
 #include <QAction>
 #include <QApplication>

@@ -5,8 +5,8 @@
 // keystroke under 16 ms). Run with QT_QPA_PLATFORM=offscreen.
 #include "BenchCommon.h"
 #include "common/TPrompts.h"
-#include "editor/TRxRichEdit.h"
-#include "settings/TSettingsStore.h"
+#include "editor/view/TRxRichEdit.h"
+#include "settings/store/TSettingsStore.h"
 #include "spell/SpellerSource.h"
 #include "spell/VisibleSpellCheck.h"
 

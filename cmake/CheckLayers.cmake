@@ -1,7 +1,8 @@
 # Checks the include structure of src/ (run with cmake -P, as the test "layers"):
 # - a folder includes only folders of its own layer or lower ones:
-#     common < text < editor < (konverze, settings, spell, speedbar, about)
-#     < app/pages < app/commands < app/files < app/panel < app/shell < app/startup
+#     common < text < editor/document < editor/view < (editor/search, editor/print)
+#     < settings/store < settings/tags < settings/options
+#     < (konverze, settings/dialog, spell, speedbar, about) < app/pages < app/commands < app/files < app/panel < app/shell < app/startup
 # - no folder includes a folder that includes it back, also through others of its layer;
 # - no file of quortosk_core includes a Qt Widgets or Print Support header, or one of ours
 #   whose code is built into quortosk_ui.
@@ -10,7 +11,9 @@
 cmake_minimum_required(VERSION 3.25)
 
 set(layers
-    "common" "text" "editor" "konverze|settings|spell|speedbar|about"
+    "common" "text" "editor/document" "editor/view" "editor/search|editor/print"
+    "settings/store" "settings/tags" "settings/options"
+    "konverze|settings/dialog|spell|speedbar|about"
     "app/pages" "app/commands" "app/files" "app/panel" "app/shell" "app/startup")
 set(rank 0)
 foreach(layer IN LISTS layers)

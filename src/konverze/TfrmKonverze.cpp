@@ -1,9 +1,9 @@
 #include "konverze/TfrmKonverze.h"
 
 #include "text/Cp1250.h"
-#include "editor/Document.h"
-#include "editor/TEditorEdits.h"
-#include "editor/TRxRichEdit.h"
+#include "editor/document/Document.h"
+#include "editor/view/TEditorEdits.h"
+#include "editor/view/TRxRichEdit.h"
 #include "text/Konverze.h"
 #include "text/KonverzeText.h"
 #include "konverze/TKonverzePreview.h"

@@ -1,7 +1,7 @@
 #include "speedbar/TSpeedBar.h"
 
-#include "settings/TFormStorage.h"
-#include "settings/TSettingsKeys.h"
+#include "settings/store/TFormStorage.h"
+#include "settings/store/TSettingsKeys.h"
 #include "speedbar/CommandImages.h"
 #include "speedbar/TSpeedbarSetupWindow.h"
 #include "speedbar/TSpeedButton.h"

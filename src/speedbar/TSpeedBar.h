@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/TStoreLink.h"
+#include "settings/store/TStoreLink.h"
 #include "speedbar/TSpeedBarModel.h"
 
 #include <memory>

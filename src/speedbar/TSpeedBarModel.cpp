@@ -1,9 +1,9 @@
 #include "speedbar/TSpeedBarModel.h"
 
 #include "common/TErrorText.h"
-#include "settings/TSettingsCodec.h"
-#include "settings/TSettingsKeys.h"
-#include "settings/TSettingsStore.h"
+#include "settings/store/TSettingsCodec.h"
+#include "settings/store/TSettingsKeys.h"
+#include "settings/store/TSettingsStore.h"
 
 #include <algorithm>
 #include <QRegularExpression>

@@ -1,7 +1,7 @@
 #include "speedbar/TSpeedbarSetupWindow.h"
 
-#include "settings/TFormStorage.h"
-#include "settings/TSettingsCodec.h"
+#include "settings/store/TFormStorage.h"
+#include "settings/store/TSettingsCodec.h"
 #include "speedbar/CommandImages.h"
 #include "speedbar/TSpeedBar.h"
 #include "speedbar/TSpeedButton.h"

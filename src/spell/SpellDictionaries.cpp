@@ -1,7 +1,7 @@
 #include "spell/SpellDictionaries.h"
 
-#include "settings/TSettingsKeys.h"
-#include "settings/TSettingsStore.h"
+#include "settings/store/TSettingsKeys.h"
+#include "settings/store/TSettingsStore.h"
 #include "spell/THunspellSpeller.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "spell/TSpellChecker.h"
 
 #include "common/TPrompts.h"
-#include "editor/TRxRichEdit.h"
+#include "editor/view/TRxRichEdit.h"
 #include "spell/SpellWords.h"
 #include "spell/TAbstractSpeller.h"
 #include "spell/TSpellerDialog2.h"

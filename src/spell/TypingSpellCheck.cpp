@@ -1,7 +1,7 @@
 #include "spell/TypingSpellCheck.h"
 
 #include "common/TPrompts.h"
-#include "editor/TRxRichEdit.h"
+#include "editor/view/TRxRichEdit.h"
 #include "spell/SpellerSource.h"
 #include "spell/TAbstractSpeller.h"
 #include "spell/VisibleSpellCheck.h"

@@ -1,6 +1,6 @@
 #include "spell/VisibleSpellCheck.h"
 
-#include "editor/TRxRichEdit.h"
+#include "editor/view/TRxRichEdit.h"
 #include "spell/TAbstractSpeller.h"
 
 #include <QAbstractTextDocumentLayout>

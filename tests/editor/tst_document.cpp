@@ -2,8 +2,8 @@
 // (undo and redo too) and no load; a large text comes in without any editor; the editor is
 // read-only exactly while a load is under way; the document outlives its editor, and an
 // editor whose document goes first is not left with a freed text.
-#include "editor/Document.h"
-#include "editor/TRxRichEdit.h"
+#include "editor/document/Document.h"
+#include "editor/view/TRxRichEdit.h"
 #include "TestFiles.h"
 
 #include <QSignalSpy>

@@ -1,5 +1,5 @@
 // The editor control's services on the offscreen platform.
-#include "editor/TRxRichEdit.h"
+#include "editor/view/TRxRichEdit.h"
 
 #include <QApplication>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // Edits applied to an editor: one undo step and one change, sparse or dense.
-#include "editor/TEditorEdits.h"
-#include "editor/TRxRichEdit.h"
+#include "editor/view/TEditorEdits.h"
+#include "editor/view/TRxRichEdit.h"
 #include "text/TextCommands.h"
 
 #include <QSignalSpy>

@@ -1,7 +1,7 @@
 // The editor's own Find and Replace dialogs and the searches they run.
-#include "editor/TEditorSearch.h"
-#include "editor/TRxRichEdit.h"
-#include "editor/TSearchDialog.h"
+#include "editor/search/TEditorSearch.h"
+#include "editor/view/TRxRichEdit.h"
+#include "editor/search/TSearchDialog.h"
 #include "text/TextCommands.h"
 
 #include <QCheckBox>

@@ -2,7 +2,7 @@
 // in the page is read-only, nothing enters the undo history or the modified flag, and
 // whatever needs the whole text (saving, Ctrl+End) gets all of it.
 #include "text/Cp1250.h"
-#include "editor/TRxRichEdit.h"
+#include "editor/view/TRxRichEdit.h"
 #include "TestFiles.h"
 
 #include <QFile>

@@ -1,8 +1,8 @@
 // Printing an editor's text to PDF files, read back with poppler's pdftotext, pdfinfo and
 // pdftoppm; the print, page setup, preview and progress dialogs driven as a user would.
 #include "app/commands/PrintCommands.h"
-#include "editor/TEditorPrinter.h"
-#include "editor/TRxRichEdit.h"
+#include "editor/print/TEditorPrinter.h"
+#include "editor/view/TRxRichEdit.h"
 #include "TFakePrompts.h"
 
 #include <QAbstractButton>

@@ -1,6 +1,6 @@
 // The page layout of printing with fixed character widths: breaks, tabs, form feeds and
 // page ends, without a printer.
-#include "editor/PrintLayout.h"
+#include "editor/print/PrintLayout.h"
 
 #include <QTest>
 

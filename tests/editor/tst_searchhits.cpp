@@ -1,10 +1,10 @@
 // Hits of the Find and Replace dialogs' search text: counted, told in the dialog, marked
 // on the page while the dialog shows.
-#include "editor/TEditorSearch.h"
-#include "editor/TRxRichEdit.h"
-#include "editor/TSearchDialog.h"
-#include "editor/TSearchHighlight.h"
-#include "settings/TLanguages.h"
+#include "editor/search/TEditorSearch.h"
+#include "editor/view/TRxRichEdit.h"
+#include "editor/search/TSearchDialog.h"
+#include "editor/search/TSearchHighlight.h"
+#include "settings/options/TLanguages.h"
 #include "text/TextSearch.h"
 
 #include <QCheckBox>

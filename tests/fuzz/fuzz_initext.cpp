@@ -2,7 +2,7 @@
 // written and read again unchanged; any text written as a value reads back as that text.
 #include "FuzzCheck.h"
 
-#include "settings/IniText.h"
+#include "settings/store/IniText.h"
 
 namespace {
 

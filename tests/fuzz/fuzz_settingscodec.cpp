@@ -2,7 +2,7 @@
 // they give a value the writers turn back into the same value.
 #include "FuzzCheck.h"
 
-#include "settings/TSettingsCodec.h"
+#include "settings/store/TSettingsCodec.h"
 
 #include <QPalette>
 

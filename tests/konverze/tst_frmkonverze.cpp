@@ -1,6 +1,6 @@
 // The conversion dialog: its controls, the preview and the conversion of a page.
 #include "text/Cp1250.h"
-#include "editor/TRxRichEdit.h"
+#include "editor/view/TRxRichEdit.h"
 #include "text/Konverze.h"
 #include "konverze/TKonverzePreview.h"
 #include "konverze/TfrmKonverze.h"

@@ -1,8 +1,8 @@
 // A window's form storage: placement, linked components, marks, errors.
 #include "common/TErrorText.h"
-#include "settings/TFormStorage.h"
-#include "settings/TSettingsStore.h"
-#include "settings/TStoreLink.h"
+#include "settings/store/TFormStorage.h"
+#include "settings/store/TSettingsStore.h"
+#include "settings/store/TStoreLink.h"
 
 #include <QFile>
 #include <QMainWindow>

@@ -1,16 +1,16 @@
 // The settings dialog: its pages, the sample's font and colours and what OK and Storno do
 // with them, the tag editor and its write-through rules, the hot-key field, the launcher
 // buttons, bad stored input, and the command that opens it all.
-#include "settings/TagCommands.h"
-#include "editor/TRxRichEdit.h"
-#include "settings/HotKeyText.h"
-#include "settings/EditorAppearance.h"
-#include "settings/SettingsCommands.h"
-#include "settings/SettingsFile.h"
-#include "settings/TfrmNASTAV.h"
-#include "settings/THotKeyEdit.h"
-#include "settings/TSettingsKeys.h"
-#include "settings/TSettingsStore.h"
+#include "settings/tags/TagCommands.h"
+#include "editor/view/TRxRichEdit.h"
+#include "settings/tags/HotKeyText.h"
+#include "settings/options/EditorAppearance.h"
+#include "settings/dialog/SettingsCommands.h"
+#include "settings/store/SettingsFile.h"
+#include "settings/dialog/TfrmNASTAV.h"
+#include "settings/tags/THotKeyEdit.h"
+#include "settings/store/TSettingsKeys.h"
+#include "settings/store/TSettingsStore.h"
 #include "TFakePrompts.h"
 
 #include <QComboBox>

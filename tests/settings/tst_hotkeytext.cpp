@@ -1,5 +1,5 @@
 // Hot-key texts: what the tag menu reads and what the settings dialog writes.
-#include "settings/HotKeyText.h"
+#include "settings/tags/HotKeyText.h"
 
 #include <QTest>
 

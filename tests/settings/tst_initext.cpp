@@ -1,7 +1,7 @@
 // The settings file's own text format: files Qt's INI writer made read the same, what it
 // writes Qt's INI reader reads the same, and values written by hand read as written.
-#include "settings/IniText.h"
-#include "settings/SettingsFile.h"
+#include "settings/store/IniText.h"
+#include "settings/store/SettingsFile.h"
 
 #include "TestFiles.h"
 

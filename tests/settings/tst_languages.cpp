@@ -1,9 +1,9 @@
 // The language versions: which translation files are offered, their captions, loading
 // the chosen one, and the stored choice.
 #include "common/TErrorText.h"
-#include "settings/TLanguageChoice.h"
-#include "settings/TLanguages.h"
-#include "settings/TSettingsStore.h"
+#include "settings/options/TLanguageChoice.h"
+#include "settings/options/TLanguages.h"
+#include "settings/store/TSettingsStore.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // Desktop launchers to the program, the program's icon and what `cmake --install` puts
 // in place.
 #include "common/TErrorText.h"
-#include "settings/TLaunchers.h"
+#include "settings/options/TLaunchers.h"
 
 #include <QCoreApplication>
 #include <QDir>

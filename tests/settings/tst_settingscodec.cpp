@@ -1,5 +1,5 @@
 // Text forms of settings values.
-#include "settings/TSettingsCodec.h"
+#include "settings/store/TSettingsCodec.h"
 
 #include <QPalette>
 

@@ -1,7 +1,7 @@
 // Whole program: the real binary started twice on a temporary configuration folder, ended
 // by SIGTERM (closed like the close box); what it stored and restored is compared.
-#include "settings/TFormStorage.h"
-#include "settings/TSettingsStore.h"
+#include "settings/store/TFormStorage.h"
+#include "settings/store/TSettingsStore.h"
 
 #include <QDir>
 #include <QFile>

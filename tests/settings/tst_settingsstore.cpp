@@ -1,6 +1,6 @@
 // The settings file: keys, values, deletion, damaged and unwritable files.
 #include "common/TErrorText.h"
-#include "settings/TSettingsStore.h"
+#include "settings/store/TSettingsStore.h"
 #include "TmpfsMount.h"
 
 #include <QDir>

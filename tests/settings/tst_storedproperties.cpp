@@ -1,8 +1,8 @@
 // The form store's stored properties and the window placement values.
-#include "settings/TSettingsCodec.h"
-#include "settings/TSettingsStore.h"
-#include "settings/TStoredProperties.h"
-#include "settings/TWindowPlacement.h"
+#include "settings/store/TSettingsCodec.h"
+#include "settings/store/TSettingsStore.h"
+#include "settings/store/TStoredProperties.h"
+#include "settings/store/TWindowPlacement.h"
 
 #include <QFile>
 #include <QTemporaryDir>

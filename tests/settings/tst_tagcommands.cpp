@@ -1,9 +1,9 @@
 // User tags: the "Z&kratky" menu built from the store, the insertion around the
 // selection, and hot keys pressed on a shown window next to commands that keep theirs.
-#include "editor/TRxRichEdit.h"
-#include "settings/TagCommands.h"
-#include "settings/TSettingsKeys.h"
-#include "settings/TSettingsStore.h"
+#include "editor/view/TRxRichEdit.h"
+#include "settings/tags/TagCommands.h"
+#include "settings/store/TSettingsKeys.h"
+#include "settings/store/TSettingsStore.h"
 #include "TFakePrompts.h"
 
 #include <QAction>

@@ -1,8 +1,8 @@
 // The stored user tags: the four parallel lists, what the menu is built from, and the
 // texts read at each use.
-#include "settings/TSettingsKeys.h"
-#include "settings/TSettingsStore.h"
-#include "settings/TTagList.h"
+#include "settings/store/TSettingsKeys.h"
+#include "settings/store/TSettingsStore.h"
+#include "settings/tags/TTagList.h"
 
 #include <QFile>
 #include <QSettings>

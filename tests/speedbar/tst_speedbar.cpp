@@ -1,8 +1,8 @@
 // The speed bar on a shown main window: its first layout, clicks, the customising dialog
 // and its drags, moving the bar to each side, and the stored layout.
 #include "ProgramSpeedItems.h"
-#include "settings/TFormStorage.h"
-#include "settings/TSettingsStore.h"
+#include "settings/store/TFormStorage.h"
+#include "settings/store/TSettingsStore.h"
 #include "speedbar/CommandImages.h"
 #include "speedbar/TSpeedBar.h"
 #include "speedbar/TSpeedbarSetupWindow.h"

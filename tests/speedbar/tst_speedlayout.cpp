@@ -2,7 +2,7 @@
 // the orientation swap and the stored layout.
 #include "common/TErrorText.h"
 #include "ProgramSpeedItems.h"
-#include "settings/TSettingsStore.h"
+#include "settings/store/TSettingsStore.h"
 #include "speedbar/SpeedGrid.h"
 #include "speedbar/TSpeedBarModel.h"
 

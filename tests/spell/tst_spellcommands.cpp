@@ -2,9 +2,9 @@
 // checks the active page with the real Czech dictionary, and keeps added words in the
 // settings folder.
 #include "TestFiles.h"
-#include "editor/TRxRichEdit.h"
-#include "settings/TSettingsKeys.h"
-#include "settings/TSettingsStore.h"
+#include "editor/view/TRxRichEdit.h"
+#include "settings/store/TSettingsKeys.h"
+#include "settings/store/TSettingsStore.h"
 #include "spell/SpellCommands.h"
 #include "spell/TSpellChecker.h"
 #include "spell/TSpellerDialog2.h"

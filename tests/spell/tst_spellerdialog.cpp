@@ -1,9 +1,9 @@
 // The check loop and the spelling dialog against a speller of the test's own: the range,
 // every command, the display modes, the edited and deactivated states; and the F7
 // controller with the real dictionary.
-#include "editor/TRxRichEdit.h"
-#include "settings/TSettingsKeys.h"
-#include "settings/TSettingsStore.h"
+#include "editor/view/TRxRichEdit.h"
+#include "settings/store/TSettingsKeys.h"
+#include "settings/store/TSettingsStore.h"
 #include "spell/SpellCommands.h"
 #include "spell/SpellWords.h"
 #include "spell/TAbstractSpeller.h"

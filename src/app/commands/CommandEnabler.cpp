@@ -2,7 +2,7 @@
 
 #include "app/commands/PageCommands.h"
 #include "app/pages/TPageControl.h"
-#include "editor/TRxRichEdit.h"
+#include "editor/view/TRxRichEdit.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,7 +1,7 @@
 #include "app/commands/EditCommands.h"
 
 #include "app/commands/PageCommands.h"
-#include "editor/TRxRichEdit.h"
+#include "editor/view/TRxRichEdit.h"
 
 #include <QApplication>
 #include <QClipboard>

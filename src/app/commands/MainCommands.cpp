@@ -9,7 +9,7 @@
 #include "app/commands/PrintCommands.h"
 #include "app/commands/TextToolCommands.h"
 #include "app/commands/ViewCommands.h"
-#include "settings/SettingsCommands.h"
+#include "settings/dialog/SettingsCommands.h"
 #include "speedbar/TSpeedBar.h"
 #include "spell/SpellCommands.h"
 #include "spell/TypingSpellCheck.h"

@@ -1,9 +1,9 @@
 #include "app/commands/PageCommands.h"
 
 #include "app/pages/TPageControl.h"
-#include "editor/TCurrentLine.h"
-#include "editor/TLineNumberArea.h"
-#include "editor/TRxRichEdit.h"
+#include "editor/view/TCurrentLine.h"
+#include "editor/view/TLineNumberArea.h"
+#include "editor/view/TRxRichEdit.h"
 
 #include <QMenu>
 

@@ -2,8 +2,8 @@
 
 #include "common/TErrorText.h"
 #include "common/TPrompts.h"
-#include "editor/TEditorPrinter.h"
-#include "editor/TRxRichEdit.h"
+#include "editor/print/TEditorPrinter.h"
+#include "editor/view/TRxRichEdit.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

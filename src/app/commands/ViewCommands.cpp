@@ -3,11 +3,11 @@
 #include "app/pages/TPageControl.h"
 #include "common/TErrorText.h"
 #include "common/TPrompts.h"
-#include "editor/TCurrentLine.h"
-#include "editor/TLineNumberArea.h"
-#include "editor/TRxRichEdit.h"
-#include "settings/TLanguageChoice.h"
-#include "settings/TLanguages.h"
+#include "editor/view/TCurrentLine.h"
+#include "editor/view/TLineNumberArea.h"
+#include "editor/view/TRxRichEdit.h"
+#include "settings/options/TLanguageChoice.h"
+#include "settings/options/TLanguages.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -1,7 +1,7 @@
 #include "app/files/FileDrop.h"
 
 #include "app/pages/TPageControl.h"
-#include "editor/TRxRichEdit.h"
+#include "editor/view/TRxRichEdit.h"
 
 #include <QDropEvent>
 #include <QFileInfo>

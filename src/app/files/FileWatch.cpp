@@ -4,7 +4,7 @@
 #include "app/pages/TPageControl.h"
 #include "common/TErrorText.h"
 #include "common/TPrompts.h"
-#include "editor/TRxRichEdit.h"
+#include "editor/view/TRxRichEdit.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -4,7 +4,7 @@
 #include "app/files/RecoveryStore.h"
 #include "app/pages/TPageControl.h"
 #include "common/TPrompts.h"
-#include "editor/TRxRichEdit.h"
+#include "editor/view/TRxRichEdit.h"
 #include "text/TextFile.h"
 
 #include <cstdio>

@@ -1,6 +1,6 @@
 #include "app/files/TMRUManager.h"
 
-#include "settings/TSettingsKeys.h"
+#include "settings/store/TSettingsKeys.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/files/TRecentStrings.h"
-#include "settings/TStoreLink.h"
+#include "settings/store/TStoreLink.h"
 
 #include <QList>
 #include <QObject>

@@ -1,8 +1,8 @@
 #include "app/files/TRecentStrings.h"
 
-#include "settings/TSettingsCodec.h"
-#include "settings/TSettingsKeys.h"
-#include "settings/TSettingsStore.h"
+#include "settings/store/TSettingsCodec.h"
+#include "settings/store/TSettingsKeys.h"
+#include "settings/store/TSettingsStore.h"
 
 TRecentStrings::TRecentStrings(int capacity) : m_capacity(qMax(1, capacity)) {}
 

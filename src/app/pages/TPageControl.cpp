@@ -2,7 +2,7 @@
 
 #include "app/pages/TPageBar.h"
 #include "app/pages/TTabStrip.h"
-#include "editor/TRxRichEdit.h"
+#include "editor/view/TRxRichEdit.h"
 
 #include <QContextMenuEvent>
 #include <QDir>

@@ -2,7 +2,7 @@
 
 #include "app/pages/TPageControl.h"
 #include "app/shell/TStatusText.h"
-#include "editor/TRxRichEdit.h"
+#include "editor/view/TRxRichEdit.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -2,7 +2,7 @@
 
 #include "app/commands/PageCommands.h"
 #include "app/pages/TPageControl.h"
-#include "editor/Document.h"
+#include "editor/document/Document.h"
 
 #include <QWidget>
 

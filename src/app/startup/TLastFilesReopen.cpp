@@ -6,10 +6,10 @@
 #include "app/startup/TStartup.h"
 #include "common/TErrorText.h"
 #include "common/TPrompts.h"
-#include "editor/Document.h"
-#include "editor/TRxRichEdit.h"
-#include "settings/TLastFiles.h"
-#include "settings/TSettingsStore.h"
+#include "editor/document/Document.h"
+#include "editor/view/TRxRichEdit.h"
+#include "settings/options/TLastFiles.h"
+#include "settings/store/TSettingsStore.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -9,9 +9,9 @@
 #include "common/StartTrace.h"
 #include "common/TErrorText.h"
 #include "common/TPrompts.h"
-#include "settings/TLanguageChoice.h"
-#include "settings/TLanguages.h"
-#include "settings/TSettingsStore.h"
+#include "settings/options/TLanguageChoice.h"
+#include "settings/options/TLanguages.h"
+#include "settings/store/TSettingsStore.h"
 
 #include <QApplication>
 #include <QDir>

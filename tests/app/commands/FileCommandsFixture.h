@@ -5,7 +5,7 @@
 #include "app/commands/FileCommands.h"
 #include "app/pages/TPageControl.h"
 #include "app/shell/TMainForm.h"
-#include "editor/TRxRichEdit.h"
+#include "editor/view/TRxRichEdit.h"
 #include "TestFiles.h"
 #include "TFakePrompts.h"
 

@@ -10,7 +10,7 @@
 #include "app/pages/TPageControl.h"
 #include "app/shell/TMainForm.h"
 #include "app/startup/TStartup.h"
-#include "editor/TRxRichEdit.h"
+#include "editor/view/TRxRichEdit.h"
 #include "text/Cp1250.h"
 #include "text/Konverze.h"
 #include "TFakePrompts.h"

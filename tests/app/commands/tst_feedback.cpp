@@ -6,9 +6,9 @@
 #include "app/commands/ViewCommands.h"
 #include "app/shell/TMainForm.h"
 #include "app/shell/TStatusPanels.h"
-#include "editor/TEditorSearch.h"
-#include "editor/TRxRichEdit.h"
-#include "editor/TSearchDialog.h"
+#include "editor/search/TEditorSearch.h"
+#include "editor/view/TRxRichEdit.h"
+#include "editor/search/TSearchDialog.h"
 #include "TestFiles.h"
 #include "TFakePrompts.h"
 

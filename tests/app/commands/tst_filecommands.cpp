@@ -9,7 +9,7 @@
 #include "app/pages/TPageControl.h"
 #include "app/shell/TMainForm.h"
 #include "app/shell/TStatusPanels.h"
-#include "editor/TRxRichEdit.h"
+#include "editor/view/TRxRichEdit.h"
 #include "TFakePrompts.h"
 
 class TestFileCommands : public QObject, FileCommandsFixture

@@ -3,10 +3,10 @@
 #include "app/commands/CommandTable.h"
 #include "app/pages/TPageControl.h"
 #include "app/shell/TMainForm.h"
-#include "editor/TCurrentLine.h"
-#include "editor/TLineNumberArea.h"
-#include "editor/TRxRichEdit.h"
-#include "settings/TSettingsStore.h"
+#include "editor/view/TCurrentLine.h"
+#include "editor/view/TLineNumberArea.h"
+#include "editor/view/TRxRichEdit.h"
+#include "settings/store/TSettingsStore.h"
 #include "TFakePrompts.h"
 
 #include <QAction>

@@ -9,9 +9,9 @@
 #include "app/pages/TPageControl.h"
 #include "app/pages/TTabStrip.h"
 #include "app/shell/TMainForm.h"
-#include "editor/TRxRichEdit.h"
-#include "settings/TLanguageChoice.h"
-#include "settings/TSettingsStore.h"
+#include "editor/view/TRxRichEdit.h"
+#include "settings/options/TLanguageChoice.h"
+#include "settings/store/TSettingsStore.h"
 #include "speedbar/TSpeedBar.h"
 #include "TFakePrompts.h"
 

@@ -7,7 +7,7 @@
 #include "app/pages/TPageBar.h"
 #include "app/pages/TPageControl.h"
 #include "app/shell/TMainForm.h"
-#include "editor/TRxRichEdit.h"
+#include "editor/view/TRxRichEdit.h"
 #include "TFakePrompts.h"
 
 #include <QDropEvent>

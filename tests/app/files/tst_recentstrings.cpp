@@ -1,6 +1,6 @@
 // The recent-files list: order, capacity, matching, user data, persistence, menu texts.
 #include "app/files/TRecentStrings.h"
-#include "settings/TSettingsStore.h"
+#include "settings/store/TSettingsStore.h"
 
 #include <QFile>
 #include <QTemporaryDir>

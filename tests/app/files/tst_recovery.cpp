@@ -9,7 +9,7 @@
 #include "app/files/RecoveryStore.h"
 #include "app/pages/TPageControl.h"
 #include "app/shell/TMainForm.h"
-#include "editor/TRxRichEdit.h"
+#include "editor/view/TRxRichEdit.h"
 #include "text/TextFile.h"
 #include "TFakePrompts.h"
 

@@ -5,7 +5,7 @@
 #include "app/files/Recovery.h"
 #include "app/files/RecoveryStore.h"
 #include "app/shell/TMainForm.h"
-#include "editor/TRxRichEdit.h"
+#include "editor/view/TRxRichEdit.h"
 #include "TestFiles.h"
 #include "TFakePrompts.h"
 #include "TmpfsMount.h"

@@ -10,9 +10,9 @@
 #include "app/pages/TPageControl.h"
 #include "app/pages/TTabStrip.h"
 #include "app/shell/TMainForm.h"
-#include "editor/TRxRichEdit.h"
-#include "settings/TSettingsKeys.h"
-#include "settings/TSettingsStore.h"
+#include "editor/view/TRxRichEdit.h"
+#include "settings/store/TSettingsKeys.h"
+#include "settings/store/TSettingsStore.h"
 #include "TestFiles.h"
 #include "TFakePrompts.h"
 

@@ -7,8 +7,8 @@
 #include "app/pages/TPageControl.h"
 #include "app/panel/TFilePanel.h"
 #include "app/shell/TMainForm.h"
-#include "settings/TFormStorage.h"
-#include "settings/TSettingsStore.h"
+#include "settings/store/TFormStorage.h"
+#include "settings/store/TSettingsStore.h"
 #include "TestFiles.h"
 #include "TFakePrompts.h"
 

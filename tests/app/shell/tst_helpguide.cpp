@@ -5,9 +5,9 @@
 #include "about/THelpWindow.h"
 #include "app/commands/CommandTable.h"
 #include "app/shell/TMainForm.h"
-#include "editor/TRxRichEdit.h"
-#include "settings/TLanguageChoice.h"
-#include "settings/TSettingsStore.h"
+#include "editor/view/TRxRichEdit.h"
+#include "settings/options/TLanguageChoice.h"
+#include "settings/store/TSettingsStore.h"
 #include "TestFiles.h"
 #include "TFakePrompts.h"
 

@@ -7,7 +7,7 @@
 #include "app/commands/ViewCommands.h"
 #include "app/pages/TPageControl.h"
 #include "app/shell/TMainForm.h"
-#include "editor/TRxRichEdit.h"
+#include "editor/view/TRxRichEdit.h"
 #include "speedbar/CommandImages.h"
 #include "speedbar/TSpeedBar.h"
 #include "speedbar/TSpeedButton.h"

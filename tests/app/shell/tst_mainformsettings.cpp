@@ -7,8 +7,8 @@
 #include "app/commands/ViewCommands.h"
 #include "app/pages/TPageControl.h"
 #include "app/shell/TMainForm.h"
-#include "editor/TRxRichEdit.h"
-#include "settings/TSettingsStore.h"
+#include "editor/view/TRxRichEdit.h"
+#include "settings/store/TSettingsStore.h"
 #include "speedbar/TSpeedBar.h"
 #include "TFakePrompts.h"
 

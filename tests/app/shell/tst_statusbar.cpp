@@ -11,7 +11,7 @@
 #include "app/shell/TMainForm.h"
 #include "app/shell/TStatusPanels.h"
 #include "app/shell/TStatusText.h"
-#include "editor/TRxRichEdit.h"
+#include "editor/view/TRxRichEdit.h"
 #include "TFakePrompts.h"
 
 #include <QAction>

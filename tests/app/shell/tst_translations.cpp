@@ -3,9 +3,9 @@
 // speak the language that is loaded.
 #include "common/TErrorText.h"
 #include "common/TPrompts.h"
-#include "settings/TLanguageChoice.h"
-#include "settings/TLanguages.h"
-#include "settings/TSettingsStore.h"
+#include "settings/options/TLanguageChoice.h"
+#include "settings/options/TLanguages.h"
+#include "settings/store/TSettingsStore.h"
 #include "text/TextFile.h"
 
 #include <QApplication>

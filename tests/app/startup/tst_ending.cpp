@@ -3,9 +3,9 @@
 // flood of open requests on the instance's socket, and an argument too long to hand over.
 #include "app/shell/TMainForm.h"
 #include "app/startup/TInstanceChannel.h"
-#include "editor/TRxRichEdit.h"
-#include "settings/TSettingsKeys.h"
-#include "settings/TSettingsStore.h"
+#include "editor/view/TRxRichEdit.h"
+#include "settings/store/TSettingsKeys.h"
+#include "settings/store/TSettingsStore.h"
 #include "speedbar/TSpeedBar.h"
 #include "speedbar/TSpeedBarModel.h"
 #include "TestFiles.h"

@@ -9,9 +9,9 @@
 #include "app/shell/TStatusPanels.h"
 #include "app/startup/CommandLine.h"
 #include "app/startup/TInstanceChannel.h"
-#include "editor/TRxRichEdit.h"
-#include "settings/TSettingsKeys.h"
-#include "settings/TSettingsStore.h"
+#include "editor/view/TRxRichEdit.h"
+#include "settings/store/TSettingsKeys.h"
+#include "settings/store/TSettingsStore.h"
 #include "text/TextFile.h"
 #include "TFakePrompts.h"
 

@@ -10,7 +10,7 @@
 #include "app/shell/TMainForm.h"
 #include "app/startup/TInstanceChannel.h"
 #include "app/startup/TStartup.h"
-#include "editor/TRxRichEdit.h"
+#include "editor/view/TRxRichEdit.h"
 #include "text/TextFile.h"
 #include "TFakePrompts.h"
 

@@ -1,0 +1,203 @@
+#include "editor/document/TextLoader.h"
+
+#include "common/FreeMemory.h"
+
+#include <QFont>
+#include <QTextBlock>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <QTextOption>
+#include <QThread>
+
+#include <atomic>
+#include <utility>
+
+namespace {
+
+constexpr qsizetype FirstSlice = 64 * 1024;   // shown at once: more than any screen holds
+constexpr qsizetype BuildPiece = 1024 * 1024; // taken in by the builder between checks
+constexpr int ProgressMs = 50;
+
+// Fills an empty document with its first piece. As QPlainTextEdit::setPlainText does it:
+// the text gets the document's format explicitly, in the same edit block, and every later
+// piece takes the format before it. Left with the blocks' implicit format, the caret's first
+// jump into a 16 MB text took about 10 ms instead of 1 to 2 (bench_editor).
+void putFirst(QTextDocument *text, const QString &first)
+{
+    QTextCursor formatCursor(text);
+    const QTextCharFormat format = formatCursor.charFormat();
+    formatCursor.beginEditBlock();
+    text->setPlainText(first);
+    formatCursor.select(QTextCursor::Document);
+    formatCursor.setCharFormat(format);
+    formatCursor.endEditBlock();
+}
+
+// What the shown document's look is: the whole one is built with the same, so that taking
+// its place lays nothing out twice.
+struct Look
+{
+    QFont font;
+    QTextOption option;
+    qreal margin = 0;
+    qreal indent = 0;
+    bool designMetrics = false;
+};
+
+} // namespace
+
+// One whole text being built on a thread of its own. The document is created there without
+// a layout (so none of the building lays anything out) and handed to the GUI thread at the
+// end; a dropped job ends at its next piece and throws its document away.
+struct TextLoader::Job
+{
+    quint64 id = 0;
+    std::atomic<bool> cancelled{false};
+    std::atomic<int> percent{0};
+    QTextDocument *built = nullptr; // set by the builder just before it ends
+    QThread *thread = nullptr;
+
+    ~Job()
+    {
+        cancelled = true;
+        if (thread) {
+            thread->wait();
+            delete thread;
+        }
+        delete built; // in the GUI thread by now
+    }
+
+    void build(const QString &first, TextFile::PendingText rest, const Look &look, QThread *home)
+    {
+        auto *text = new QTextDocument;
+        text->setUndoRedoEnabled(false);
+        text->setDefaultFont(look.font);
+        text->setDefaultTextOption(look.option);
+        text->setDocumentMargin(look.margin);
+        text->setIndentWidth(look.indent);
+        text->setUseDesignMetrics(look.designMetrics);
+        putFirst(text, first);
+        {
+            QTextCursor end(text);
+            end.movePosition(QTextCursor::End);
+            // Each piece starts with the break before its first line.
+            while (!rest.AtEnd() && !cancelled) {
+                end.insertText(rest.Next(BuildPiece));
+                percent = rest.Percent();
+            }
+        }
+        // The editor gives every block a layout object when it takes the text; made here,
+        // that work is off the GUI thread.
+        int n = 0;
+        for (QTextBlock b = text->firstBlock(); b.isValid() && !cancelled; b = b.next()) {
+            b.layout();
+            if ((++n & 4095) == 0 && cancelled)
+                break;
+        }
+        if (cancelled) {
+            delete text;
+            return;
+        }
+        text->moveToThread(home);
+        built = text;
+    }
+};
+
+TextLoader::TextLoader(QTextDocument *text, QObject *parent) : QObject(parent), m_text(text)
+{
+    m_progress.setInterval(ProgressMs);
+    connect(&m_progress, &QTimer::timeout, this, [this] {
+        if (m_job)
+            emit Progress(m_job->percent);
+    });
+}
+
+TextLoader::~TextLoader() = default; // each job still running ends at its next piece
+
+void TextLoader::Start(TextFile::PendingText text)
+{
+    if (m_loading) {
+        drop();
+        emit Progress(100);
+    }
+    ++m_taking;
+    m_text->setUndoRedoEnabled(false); // empties the history too
+    const QString first = text.Next(FirstSlice);
+    putFirst(m_text, first);
+    --m_taking;
+    if (text.AtEnd()) {
+        m_text->setUndoRedoEnabled(true);
+        return;
+    }
+    const Look look{m_text->defaultFont(), m_text->defaultTextOption(), m_text->documentMargin(),
+                    m_text->indentWidth(), m_text->useDesignMetrics()};
+    m_job = std::make_unique<Job>();
+    m_job->id = ++m_jobs;
+    m_job->percent = text.Percent();
+    Job *job = m_job.get();
+    job->thread = QThread::create([job, first, rest = std::move(text), look, home = thread()]() mutable {
+        job->build(first, std::move(rest), look, home);
+    });
+    connect(job->thread, &QThread::finished, this, [this, id = job->id] { jobEnded(id); });
+    job->thread->start();
+    m_loading = true;
+    m_progress.start();
+    emit Progress(job->percent);
+}
+
+void TextLoader::jobEnded(quint64 id)
+{
+    if (m_job && m_job->id == id) {
+        deliver();
+        return;
+    }
+    std::erase_if(m_dropped, [id](const std::unique_ptr<Job> &job) { return job->id == id; });
+}
+
+void TextLoader::deliver()
+{
+    m_job->thread->wait();
+    std::unique_ptr<Job> job = std::move(m_job);
+    QTextDocument *whole = std::exchange(job->built, nullptr);
+    job.reset();
+    std::function<void()> whenWhole = std::exchange(m_afterLoad, nullptr);
+    drop(); // all in: the text is whole
+    if (whole) {
+        QTextDocument *shown = std::exchange(m_text, whole);
+        emit Built(whole, shown);
+    }
+    if (whenWhole)
+        whenWhole();
+    // The pieces and the shown part, once this turn has let go of them.
+    QTimer::singleShot(0, this, [] { FreeMemory::GiveBack(); });
+    emit Progress(100);
+}
+
+void TextLoader::Finish()
+{
+    if (m_loading)
+        deliver();
+}
+
+void TextLoader::AfterLoad(std::function<void()> whenWhole)
+{
+    if (!m_loading) {
+        whenWhole();
+        return;
+    }
+    m_afterLoad = std::move(whenWhole);
+}
+
+void TextLoader::drop()
+{
+    m_progress.stop();
+    if (m_job) {
+        m_job->cancelled = true;
+        m_dropped.push_back(std::move(m_job));
+    }
+    m_afterLoad = nullptr;
+    m_loading = false;
+    m_text->setUndoRedoEnabled(true);
+}

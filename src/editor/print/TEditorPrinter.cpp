@@ -1,0 +1,199 @@
+#include "editor/print/TEditorPrinter.h"
+
+#include "common/TErrorText.h"
+#include "editor/print/PrintLayout.h"
+#include "editor/view/TRxRichEdit.h"
+
+#include <QFile>
+#include <QFontMetricsF>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QPrinter>
+
+#include <algorithm>
+
+namespace {
+
+// Lines between two questions to the progress callback.
+constexpr int ProgressLines = 256;
+// The share of the work the layout takes; drawing the pages is the rest.
+constexpr double LayoutShare = 0.5;
+
+class FontMetrics : public TPrintMetrics
+{
+public:
+    FontMetrics(const QFont &font, QPaintDevice *device) : m_metrics(font, device) {}
+    qreal Width(QStringView text) const override { return m_metrics.horizontalAdvance(text.toString()); }
+    qreal Height() const override { return m_metrics.height(); }
+    qreal AverageCharWidth() const override { return m_metrics.averageCharWidth(); }
+
+private:
+    QFontMetricsF m_metrics;
+};
+
+// Collects the pieces into pages.
+class PageSink : public TPrintSink
+{
+public:
+    explicit PageSink(QList<TEditorPrinter::Page> &pages) : m_pages(pages)
+    {
+        m_pages.append(TEditorPrinter::Page());
+    }
+    void DrawText(qreal x, qreal y, QStringView text) override
+    {
+        m_pages.last().append({x, y, text.toString()});
+    }
+    void NewPage() override { m_pages.append(TEditorPrinter::Page()); }
+
+private:
+    QList<TEditorPrinter::Page> &m_pages;
+};
+
+} // namespace
+
+TEditorPrinter::TEditorPrinter(const TRxRichEdit &editor, QPrinter &printer)
+    : m_editor(editor), m_printer(printer), m_color(editor.palette().color(QPalette::Active, QPalette::Text))
+{
+    // The same size in points as on the screen, at the printer's resolution.
+    QFont font = editor.font();
+    if (font.pointSizeF() <= 0 && font.pixelSize() > 0)
+        font.setPointSizeF(font.pixelSize() * 72.0 / qMax(1, editor.logicalDpiY()));
+    m_font = QFont(font, &printer);
+}
+
+QStringList TEditorPrinter::PrintedLines(const TRxRichEdit &editor)
+{
+    const QString text = editor.PlainText();
+    const int count = editor.LineCount();
+    QStringList lines;
+    lines.reserve(count);
+    if (!editor.WordWrap()) {
+        qsizetype start = 0;
+        for (int i = 0; i < count; ++i) {
+            qsizetype end = text.indexOf(QLatin1Char('\n'), start);
+            if (end < 0)
+                end = text.size();
+            lines.append(text.sliced(start, end - start));
+            start = qMin(end + 1, text.size());
+        }
+        return lines;
+    }
+    int start = count > 0 ? editor.LineStart(0) : 0;
+    for (int i = 0; i < count; ++i) {
+        const int next = i + 1 < count ? editor.LineStart(i + 1) : int(text.size());
+        QString line = text.sliced(start, qMax(0, next - start));
+        if (line.endsWith(QLatin1Char('\n')))
+            line.chop(1);
+        lines.append(line);
+        start = next;
+    }
+    return lines;
+}
+
+bool TEditorPrinter::LayOut(const Progress &progress)
+{
+    m_pages.clear();
+    const QStringList lines = PrintedLines(m_editor);
+    const FontMetrics metrics(m_font, &m_printer);
+    PageSink sink(m_pages);
+    TPrintLayout layout(metrics, m_printer.width(), m_printer.height(), sink);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (progress && i % ProgressLines == 0 && !progress(double(i) / lines.size()))
+            return false;
+        layout.Write(lines.at(i));
+        layout.LineBreak();
+    }
+    return true;
+}
+
+bool TEditorPrinter::isPreview() const
+{
+    // The preview dialog swaps in its own engine, which records pictures.
+    QPaintEngine *engine = m_printer.paintEngine();
+    return engine && engine->type() == QPaintEngine::Picture;
+}
+
+void TEditorPrinter::abortJob(QPainter &painter)
+{
+    const bool toFile = !isPreview() && m_printer.outputFormat() == QPrinter::PdfFormat
+                        && !m_printer.outputFileName().isEmpty();
+    // Qt's PDF and CUPS engines cannot abort; a file we were writing is then removed so
+    // that no half-printed document is left behind.
+    const bool aborted = m_printer.abort();
+    painter.end();
+    if (!aborted && toFile)
+        QFile::remove(m_printer.outputFileName());
+}
+
+bool TEditorPrinter::Paint(const Progress &progress)
+{
+    const bool preview = isPreview();
+    if (!preview && !m_printer.isValid())
+        throw TError(tr("Vybraná tiskárna není platná"));
+    // Copies the printer cannot make itself (a PDF file) are drawn here; a print server
+    // makes them itself.
+    const int copies = preview || m_printer.supportsMultipleCopies() ? 1 : qMax(1, m_printer.copyCount());
+    const bool collate = m_printer.collateCopies();
+
+    QPainter painter;
+    if (!painter.begin(&m_printer)) {
+        if (m_printer.outputFormat() == QPrinter::PdfFormat && !m_printer.outputFileName().isEmpty())
+            throw TError(tr("Soubor %1 nelze vytvořit").arg(m_printer.outputFileName()));
+        if (m_printer.printerName().isEmpty())
+            throw TError(tr("Není vybrána žádná tiskárna"));
+        throw TError(tr("Tiskárna %1 není dostupná").arg(m_printer.printerName()));
+    }
+    painter.setFont(m_font);
+    painter.setPen(m_color);
+    const qreal ascent = QFontMetricsF(m_font, &m_printer).ascent();
+
+    const qsizetype total = m_pages.size() * copies;
+    qsizetype done = 0;
+    bool first = true;
+    // One page of one copy; false when stopped.
+    auto paintPage = [&](const Page &page) {
+        if (progress && !progress(double(done) / total)) {
+            abortJob(painter);
+            return false;
+        }
+        if (!first && !m_printer.newPage()) {
+            abortJob(painter);
+            throw TError(tr("Tisk se nezdařil"));
+        }
+        first = false;
+        for (const Piece &piece : page)
+            painter.drawText(QPointF(piece.x, piece.y + ascent), piece.text);
+        ++done;
+        return true;
+    };
+    // "Reverse" in the print dialog only tells the program; no printer is asked to do it.
+    QList<const Page *> order;
+    for (const Page &page : std::as_const(m_pages))
+        order.append(&page);
+    if (!preview && m_printer.pageOrder() == QPrinter::LastPageFirst)
+        std::reverse(order.begin(), order.end());
+    if (collate) {
+        for (int c = 0; c < copies; ++c)
+            for (const Page *page : std::as_const(order))
+                if (!paintPage(*page))
+                    return false;
+    } else {
+        for (const Page *page : std::as_const(order))
+            for (int c = 0; c < copies; ++c)
+                if (!paintPage(*page))
+                    return false;
+    }
+    if (!painter.end() || m_printer.printerState() == QPrinter::Error)
+        throw TError(tr("Tisk se nezdařil"));
+    return true;
+}
+
+bool TEditorPrinter::Print(const Progress &progress)
+{
+    auto part = [&progress](double from, double share) -> Progress {
+        if (!progress)
+            return {};
+        return [&progress, from, share](double done) { return progress(from + done * share); };
+    };
+    return LayOut(part(0, LayoutShare)) && Paint(part(LayoutShare, 1 - LayoutShare));
+}

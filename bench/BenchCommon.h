@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QList>
 #include <QRandomGenerator>
+#include <QStringList>
 
 #include <algorithm>
 #include <cstdio>
@@ -34,6 +35,23 @@ inline QByteArray CzechText(qsizetype size, int longEvery, int longLength, quint
     }
     out.truncate(size);
     return out;
+}
+
+// The lower-case base forms of the Czech spelling dictionary's word list, 1 to 14 letters long
+// (none when the dictionary is not installed).
+inline QStringList DictionaryWords()
+{
+    QFile f(QStringLiteral("/usr/share/hunspell/cs_CZ.dic"));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    QStringList all;
+    f.readLine(); // the word count
+    while (!f.atEnd()) {
+        const QString w = QString::fromUtf8(f.readLine()).section('/', 0, 0).trimmed();
+        if (w.size() >= 1 && w.size() <= 14 && w == w.toLower() && !w.contains('.'))
+            all << w;
+    }
+    return all;
 }
 
 // The system's load average over the last 1, 5 and 15 minutes, as uptime shows it.

@@ -48,16 +48,9 @@ const QStringList Misspelt = {"přílš",        "pravopys",
 // Words of the dictionary that pass on their own, to build text from.
 QStringList vocabulary(THunspellSpeller &speller, int count)
 {
-    QFile f("/usr/share/hunspell/cs_CZ.dic");
-    if (!f.open(QIODevice::ReadOnly))
+    const QStringList all = Bench::DictionaryWords();
+    if (all.isEmpty())
         return {};
-    QStringList all;
-    f.readLine();
-    while (!f.atEnd()) {
-        const QString w = QString::fromUtf8(f.readLine()).section('/', 0, 0).trimmed();
-        if (w.size() >= 1 && w.size() <= 14 && w == w.toLower() && !w.contains('.'))
-            all << w;
-    }
     QRandomGenerator rng(1029);
     QStringList out;
     while (out.size() < count) {

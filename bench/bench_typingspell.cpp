@@ -33,16 +33,7 @@ using Bench::SilentPrompts;
 // Base forms from the dictionary's word list: they pass on their own.
 QStringList vocabulary(int count)
 {
-    QFile f(QStringLiteral("/usr/share/hunspell/cs_CZ.dic"));
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    QStringList all;
-    f.readLine();
-    while (!f.atEnd()) {
-        const QString w = QString::fromUtf8(f.readLine()).section('/', 0, 0).trimmed();
-        if (w.size() >= 1 && w.size() <= 14 && w == w.toLower() && !w.contains('.'))
-            all << w;
-    }
+    const QStringList all = Bench::DictionaryWords();
     QRandomGenerator rng(1029);
     QStringList out;
     while (out.size() < count && !all.isEmpty())

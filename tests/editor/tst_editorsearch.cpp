@@ -1,7 +1,8 @@
 // The editor's own Find and Replace dialogs and the searches they run.
 #include "editor/search/TEditorSearch.h"
-#include "editor/view/TRxRichEdit.h"
 #include "editor/search/TSearchDialog.h"
+#include "editor/view/TRxRichEdit.h"
+#include "EditorWith.h"
 #include "text/TextCommands.h"
 
 #include <QCheckBox>
@@ -45,12 +46,7 @@ class TestEditorSearch : public QObject
 
     TRxRichEdit &editorWith(const QString &text)
     {
-        m_editor = std::make_unique<TRxRichEdit>();
-        m_editor->resize(400, 300);
-        m_editor->setPlainText(text);
-        m_editor->Doc()->SetModified(false);
-        m_editor->document()->clearUndoRedoStacks();
-        m_editor->show();
+        m_editor = EditorWith(text, QSize(400, 300));
         return *m_editor;
     }
 

@@ -1,9 +1,10 @@
 // Hits of the Find and Replace dialogs' search text: counted, told in the dialog, marked
 // on the page while the dialog shows.
 #include "editor/search/TEditorSearch.h"
-#include "editor/view/TRxRichEdit.h"
 #include "editor/search/TSearchDialog.h"
 #include "editor/search/TSearchHighlight.h"
+#include "editor/view/TRxRichEdit.h"
+#include "EditorWith.h"
 #include "settings/options/TLanguages.h"
 #include "text/TextSearch.h"
 
@@ -85,10 +86,7 @@ class TestSearchHits : public QObject
 
     TRxRichEdit &editorWith(const QString &text)
     {
-        m_editor = std::make_unique<TRxRichEdit>();
-        m_editor->resize(500, 300);
-        m_editor->setPlainText(text);
-        m_editor->show();
+        m_editor = EditorWith(text, QSize(500, 300));
         return *m_editor;
     }
 

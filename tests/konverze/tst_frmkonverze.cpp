@@ -1,9 +1,10 @@
 // The conversion dialog: its controls, the preview and the conversion of a page.
-#include "text/Cp1250.h"
 #include "editor/view/TRxRichEdit.h"
-#include "text/Konverze.h"
-#include "konverze/TKonverzePreview.h"
+#include "EditorWith.h"
 #include "konverze/TfrmKonverze.h"
+#include "konverze/TKonverzePreview.h"
+#include "text/Cp1250.h"
+#include "text/Konverze.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -62,10 +63,7 @@ class TestFrmKonverze : public QObject
 
     TRxRichEdit &editorWith(const QString &text)
     {
-        m_editor = std::make_unique<TRxRichEdit>();
-        m_editor->setPlainText(text);
-        m_editor->Doc()->SetModified(false);
-        m_editor->document()->clearUndoRedoStacks();
+        m_editor = EditorWith(text);
         return *m_editor;
     }
 

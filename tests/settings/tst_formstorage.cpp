@@ -33,6 +33,22 @@ public:
     }
     QString value = QStringLiteral("v0");
 };
+// A main window with its storage in the test's file, restored from it; given a designed
+// place, the window stands there before the restore.
+struct RestoredWindow
+{
+    explicit RestoredWindow(const QString &file, const QRect &designed = {}) : store(file)
+    {
+        if (designed.isValid()) {
+            w.resize(designed.size());
+            w.move(designed.topLeft());
+        }
+        fs.Restore();
+    }
+    TSettingsStore store;
+    QMainWindow w;
+    TFormStorage fs{&w, &store, "Options"};
+};
 } // namespace
 
 class TestFormStorage : public QObject
@@ -122,19 +138,14 @@ void TestFormStorage::orderOfRestoreAndSave()
 void TestFormStorage::placementRoundTrip()
 {
     writeOptions("NormPos=\"40,50,440,350\"\nShowCmd=1");
-    TSettingsStore store(fileName());
-    QMainWindow w;
-    w.resize(438, 331);
-    w.move(137, 82);
-    TFormStorage fs(&w, &store, "Options");
-    fs.Restore();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    RestoredWindow r(fileName(), QRect(137, 82, 438, 331));
+    r.w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&r.w));
     // The stored rectangle is the client area's (the offscreen platform gives windows a
     // frame too): it comes back as the geometry, not as the frame's place.
-    QCOMPARE(w.geometry(), QRect(40, 50, 400, 300));
-    w.setGeometry(60, 70, 500, 320);
-    fs.Save();
+    QCOMPARE(r.w.geometry(), QRect(40, 50, 400, 300));
+    r.w.setGeometry(60, 70, 500, 320);
+    r.fs.Save();
     QCOMPARE(read("Options", "NormPos"), QStringLiteral("60,70,560,390"));
     QCOMPARE(read("Options", screenName("NormPos")), QStringLiteral("60,70,560,390"));
     QCOMPARE(read("Options", "ShowCmd"), QStringLiteral("1"));
@@ -144,14 +155,11 @@ void TestFormStorage::placementRoundTrip()
 void TestFormStorage::storedShowCmd2StartsMinimized()
 {
     writeOptions("ShowCmd=2\nNormPos=\"40,50,440,350\"");
-    TSettingsStore store(fileName());
-    QMainWindow w;
-    TFormStorage fs(&w, &store, "Options");
-    fs.Restore();
-    QVERIFY(!w.isMinimized()); // opened normal, minimized by a posted request
-    w.show();
-    QTRY_VERIFY(w.isMinimized());
-    fs.Save();
+    RestoredWindow r(fileName());
+    QVERIFY(!r.w.isMinimized()); // opened normal, minimized by a posted request
+    r.w.show();
+    QTRY_VERIFY(r.w.isMinimized());
+    r.fs.Save();
     QCOMPARE(read("Options", "ShowCmd"), QStringLiteral("2"));
     QCOMPARE(read("Options", "NormPos"), QStringLiteral("40,50,440,350"));
 }
@@ -159,28 +167,20 @@ void TestFormStorage::storedShowCmd2StartsMinimized()
 void TestFormStorage::storedShowCmd3StartsMaximized()
 {
     writeOptions("ShowCmd=3");
-    TSettingsStore store(fileName());
-    QMainWindow w;
-    TFormStorage fs(&w, &store, "Options");
-    fs.Restore();
-    w.show();
-    QTRY_VERIFY(w.isMaximized());
+    RestoredWindow r(fileName());
+    r.w.show();
+    QTRY_VERIFY(r.w.isMaximized());
 }
 
 void TestFormStorage::maximizedWindowSavesItsNormalRectangle()
 {
-    TSettingsStore store(fileName());
-    QMainWindow w;
-    w.resize(300, 200);
-    w.move(20, 30);
-    TFormStorage fs(&w, &store, "Options");
-    fs.Restore();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    const QRect normal = w.geometry();
-    w.showMaximized();
-    QTRY_VERIFY(w.isMaximized());
-    fs.Save();
+    RestoredWindow r(fileName(), QRect(20, 30, 300, 200));
+    r.w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&r.w));
+    const QRect normal = r.w.geometry();
+    r.w.showMaximized();
+    QTRY_VERIFY(r.w.isMaximized());
+    r.fs.Save();
     QCOMPARE(read("Options", "ShowCmd"), QStringLiteral("3"));
     QCOMPARE(read("Options", "NormPos"), QStringLiteral("%1,%2,%3,%4")
                                              .arg(normal.left())
@@ -193,15 +193,10 @@ void TestFormStorage::changedResolutionKeepsDesignedPlace()
 {
     const int other = TFormStorage::PixelsPerInch() + 24;
     writeOptions("PixelsPerInch=" + QByteArray::number(other) + "\nNormPos=\"40,50,440,350\"");
-    TSettingsStore store(fileName());
-    QMainWindow w;
-    w.resize(438, 331);
-    w.move(137, 82);
-    TFormStorage fs(&w, &store, "Options");
-    fs.Restore();
-    QCOMPARE(w.pos(), QPoint(137, 82));
-    QCOMPARE(w.size(), QSize(438, 331));
-    fs.Save(); // the stored values are overwritten at the next close
+    RestoredWindow r(fileName(), QRect(137, 82, 438, 331));
+    QCOMPARE(r.w.pos(), QPoint(137, 82));
+    QCOMPARE(r.w.size(), QSize(438, 331));
+    r.fs.Save(); // the stored values are overwritten at the next close
     QCOMPARE(read("Options", "PixelsPerInch"), QString::number(TFormStorage::PixelsPerInch()));
     QCOMPARE(read("Options", "NormPos"), QStringLiteral("137,82,575,413"));
 }
@@ -209,14 +204,9 @@ void TestFormStorage::changedResolutionKeepsDesignedPlace()
 void TestFormStorage::rectangleOnNoScreenKeepsDesignedPosition()
 {
     writeOptions("NormPos=\"-30000,-30000,-29600,-29700\"");
-    TSettingsStore store(fileName());
-    QMainWindow w;
-    w.resize(438, 331);
-    w.move(137, 82);
-    TFormStorage fs(&w, &store, "Options");
-    fs.Restore();
-    QCOMPARE(w.pos(), QPoint(137, 82));
-    QCOMPARE(w.size(), QSize(400, 300));
+    RestoredWindow r(fileName(), QRect(137, 82, 438, 331));
+    QCOMPARE(r.w.pos(), QPoint(137, 82));
+    QCOMPARE(r.w.size(), QSize(400, 300));
 }
 
 void TestFormStorage::destructionAfterRestoreSavesWithVisible1()

@@ -23,6 +23,7 @@ class TestSettingsStore : public QObject
     Q_OBJECT
 private slots:
     void init();
+    void cleanup() { m_disk.reset(); }
     void valuesRoundTrip_data();
     void valuesRoundTrip();
     void missingValueGivesFallback();
@@ -50,7 +51,24 @@ private:
         QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(bytes);
     }
+    // A store on a small tmpfs, holding Options/`name` = `value` written through a closed
+    // session; null where no tmpfs can be mounted here.
+    std::unique_ptr<TSettingsStore> storeOnSmallDisk(const char *name, const char *value)
+    {
+        const QString mount = m_dir->filePath(QStringLiteral("disk"));
+        if (!QDir().mkpath(mount))
+            return nullptr;
+        m_disk = std::make_unique<TmpfsMount>(mount);
+        if (!m_disk->ok())
+            return nullptr;
+        auto store = std::make_unique<TSettingsStore>(mount + QStringLiteral("/QUORTOSK.ini"));
+        TSettingsSession s(*store);
+        s.WriteString("Options", name, value);
+        s.Close();
+        return store;
+    }
     std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<TmpfsMount> m_disk;
 };
 
 void TestSettingsStore::init()
@@ -291,21 +309,13 @@ void TestSettingsStore::unreadableFileIsToldOnce()
 
 void TestSettingsStore::fullDiskKeepsTheOldFile()
 {
-    const QString mount = m_dir->filePath(QStringLiteral("disk"));
-    QVERIFY(QDir().mkpath(mount));
-    TmpfsMount disk(mount);
-    if (!disk.ok())
+    const std::unique_ptr<TSettingsStore> store = storeOnSmallDisk("StartDir", "/home");
+    if (!store)
         QSKIP("cannot mount a small tmpfs here");
-    TSettingsStore store(mount + QStringLiteral("/QUORTOSK.ini"));
-    {
-        TSettingsSession s(store);
-        s.WriteString("Options", "StartDir", "/home");
-        s.Close();
-    }
-    const QByteArray before = contents(store.FileName());
+    const QByteArray before = contents(store->FileName());
     QVERIFY(before.contains("StartDir"));
-    QVERIFY(disk.fillUp());
-    TSettingsSession s(store);
+    QVERIFY(m_disk->fillUp());
+    TSettingsSession s(*store);
     s.WriteString("Options", "NormPos", QString(20000, QLatin1Char('9')));
     try {
         s.Close();
@@ -313,26 +323,18 @@ void TestSettingsStore::fullDiskKeepsTheOldFile()
     } catch (const TError &e) {
         QCOMPARE(e.message(), QStringLiteral("Failed to set data for 'NormPos'"));
     }
-    QCOMPARE(contents(store.FileName()), before);
+    QCOMPARE(contents(store->FileName()), before);
 }
 
 void TestSettingsStore::readOnlyFileIsReadButNotWritten()
 {
-    const QString mount = m_dir->filePath(QStringLiteral("disk"));
-    QVERIFY(QDir().mkpath(mount));
-    TmpfsMount disk(mount);
-    if (!disk.ok())
+    const std::unique_ptr<TSettingsStore> store = storeOnSmallDisk("itmWrap_Checked", "False");
+    if (!store)
         QSKIP("cannot mount a small tmpfs here");
-    TSettingsStore store(mount + QStringLiteral("/QUORTOSK.ini"));
-    {
-        TSettingsSession s(store);
-        s.WriteString("Options", "itmWrap_Checked", "False");
-        s.Close();
-    }
-    QVERIFY(disk.remountReadOnly());
+    QVERIFY(m_disk->remountReadOnly());
     QStringList told;
-    store.SetProblemHandler([&](const QString &t) { told << t; });
-    TSettingsSession s(store);
+    store->SetProblemHandler([&](const QString &t) { told << t; });
+    TSettingsSession s(*store);
     QCOMPARE(s.ReadString("Options", "itmWrap_Checked"), QStringLiteral("False"));
     QVERIFY(told.isEmpty()); // reading a read-only file is no problem
     try {

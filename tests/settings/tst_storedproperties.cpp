@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
+
 namespace {
 // Stand-ins for a window's components, at their designed values.
 struct Form
@@ -37,6 +39,14 @@ struct Form
         return p;
     }
 };
+// Writes through a session of its own and closes it, as a window's close does.
+void writeClosed(TSettingsStore &store, const std::function<void(TSettingsSession &)> &write)
+{
+    TSettingsSession s(store);
+    write(s);
+    s.Close();
+}
+
 } // namespace
 
 class TestStoredProperties : public QObject
@@ -112,11 +122,7 @@ void TestStoredProperties::savedValuesAsText()
     f.style = 3;
     f.name = QStringLiteral("  Arial \t");
     f.tags = {"a", " b ", "c\r\nd"};
-    {
-        TSettingsSession s(store);
-        f.properties().Save(s, "Options");
-        s.Close();
-    }
+    writeClosed(store, [&](TSettingsSession &s) { f.properties().Save(s, "Options"); });
     TSettingsSession s(store);
     QCOMPARE(s.ReadString("Options", "itmWrap_Checked"), QStringLiteral("False"));
     QCOMPARE(s.ReadString("Options", "pnlLEVY_Width"), QStringLiteral("140"));
@@ -147,11 +153,7 @@ void TestStoredProperties::roundTrip()
     changed.name = QString();
     changed.tags = {"x", "", "z"};
     changed.font = {0, 255, -16, "Liberation Mono", 2, 12, 2};
-    {
-        TSettingsSession s(store);
-        changed.properties().Save(s, "Options");
-        s.Close();
-    }
+    writeClosed(store, [&](TSettingsSession &s) { changed.properties().Save(s, "Options"); });
     Form f;
     TSettingsSession s(store);
     f.properties().Restore(s, "Options");
@@ -244,11 +246,7 @@ void TestStoredProperties::emptyListDeletesItsKey()
     TSettingsStore store(fileName());
     Form f;
     f.tags.clear();
-    {
-        TSettingsSession s(store);
-        f.properties().Save(s, "Options");
-        s.Close();
-    }
+    writeClosed(store, [&](TSettingsSession &s) { f.properties().Save(s, "Options"); });
     TSettingsSession s(store);
     QVERIFY(!s.KeyExists("Options.lstZNACKY_Items"));
 }
@@ -294,11 +292,7 @@ void TestStoredProperties::placementWritesEveryName()
     TWindowPlacement p;
     p.ShowCmd = 3;
     p.NormPos = {137, 82, 575, 413};
-    {
-        TSettingsSession s(store);
-        p.Write(s, "Options", 96, QSize(1024, 768), false);
-        s.Close();
-    }
+    writeClosed(store, [&](TSettingsSession &s) { p.Write(s, "Options", 96, QSize(1024, 768), false); });
     TSettingsSession s(store);
     QCOMPARE(s.ReadString("Options", "Flags"), QStringLiteral("0"));
     QCOMPARE(s.ReadString("Options", "ShowCmd"), QStringLiteral("3"));
@@ -308,11 +302,7 @@ void TestStoredProperties::placementWritesEveryName()
     QCOMPARE(s.ReadString("Options", "NormPos(1024x768)"), QStringLiteral("137,82,575,413"));
     QCOMPARE(s.ReadString("Options", "NormPos"), QStringLiteral("137,82,575,413"));
     QCOMPARE(s.ReadString("Options", "Visible"), QStringLiteral("0"));
-    {
-        TSettingsSession w(store);
-        p.Write(w, "Options", 96, QSize(1024, 768), true);
-        w.Close();
-    }
+    writeClosed(store, [&](TSettingsSession &s) { p.Write(s, "Options", 96, QSize(1024, 768), true); });
     TSettingsSession again(store);
     QCOMPARE(again.ReadString("Options", "Visible"), QStringLiteral("1"));
 }

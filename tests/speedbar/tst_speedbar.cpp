@@ -54,6 +54,14 @@ struct Window
             bar->show();
         return QTest::qWaitForWindowExposed(window.get());
     }
+    // Shown with its bar, customising: the setup window, null when the window did not show.
+    TSpeedbarSetupWindow *customizing()
+    {
+        if (!show())
+            return nullptr;
+        bar->Customize();
+        return bar->SetupWindow();
+    }
     QWidget *canvas() const { return bar->Canvas(); }
     TSpeedButton *button(const char *name) const { return bar->Button(QLatin1String(name)); }
     QStringList shownNames() const
@@ -263,8 +271,7 @@ void TestSpeedBar::customisingPicksUpInsteadOfRunning()
 void TestSpeedBar::oneDialogPerBar()
 {
     Window w;
-    QVERIFY(w.show());
-    w.bar->Customize();
+    QVERIFY(w.customizing());
     TSpeedbarSetupWindow *dialog = w.bar->SetupWindow();
     QVERIFY(dialog);
     dialog->showMinimized();
@@ -279,9 +286,8 @@ void TestSpeedBar::oneDialogPerBar()
 void TestSpeedBar::dialogContents()
 {
     Window w;
-    QVERIFY(w.show());
-    w.bar->Customize();
-    TSpeedbarSetupWindow *d = w.bar->SetupWindow();
+    TSpeedbarSetupWindow *d = w.customizing();
+    QVERIFY(d);
     QVERIFY(QTest::qWaitForWindowExposed(d));
     QCOMPARE(d->windowTitle(), QStringLiteral("Úprava tlačítkové lišty"));
     QVERIFY(!d->isModal());
@@ -384,9 +390,8 @@ void TestSpeedBar::dropFromDialog()
 void TestSpeedBar::itemOnTheBarStartsNoDrag()
 {
     Window w;
-    QVERIFY(w.show());
-    w.bar->Customize();
-    TSpeedbarSetupWindow *d = w.bar->SetupWindow();
+    TSpeedbarSetupWindow *d = w.customizing();
+    QVERIFY(d);
     QWidget *viewport = d->ButtonsList->viewport();
     QTest::mousePress(viewport, Qt::LeftButton, {}, d->PictureRect(0).center()); // Nový, on the bar
     QCOMPARE(dragCopies(), 0);
@@ -401,9 +406,8 @@ void TestSpeedBar::itemOnTheBarStartsNoDrag()
 void TestSpeedBar::captionStartsNoDrag()
 {
     Window w;
-    QVERIFY(w.show());
-    w.bar->Customize();
-    TSpeedbarSetupWindow *d = w.bar->SetupWindow();
+    TSpeedbarSetupWindow *d = w.customizing();
+    QVERIFY(d);
     const QRect picture = d->PictureRect(3); // Uložit jako, not on the bar
     QTest::mousePress(d->ButtonsList->viewport(), Qt::LeftButton, {},
                       QPoint(picture.right() + 20, picture.center().y()));
@@ -420,8 +424,7 @@ void TestSpeedBar::captionStartsNoDrag()
 void TestSpeedBar::dragButtonOffAndBack()
 {
     Window w;
-    QVERIFY(w.show());
-    w.bar->Customize();
+    QVERIFY(w.customizing());
     TSpeedButton *konec = w.button("SpeedItem10");
     bool copyShown = true;
     dragButton(konec, QPoint(0, 120), &copyShown); // down into the text area
@@ -439,8 +442,7 @@ void TestSpeedBar::dragButtonOffAndBack()
 void TestSpeedBar::dragButtonAlongTheBar()
 {
     Window w;
-    QVERIFY(w.show());
-    w.bar->Customize();
+    QVERIFY(w.customizing());
     TSpeedButton *tisk = w.button("SpeedItem8");
     bool copyShown = false;
     QTest::mousePress(tisk, Qt::LeftButton, {}, QPoint(12, 11));
@@ -476,8 +478,7 @@ void TestSpeedBar::hiddenBarTakesNoDrop()
 void TestSpeedBar::closingTheDialogDuringADragDropsNothing()
 {
     Window w;
-    QVERIFY(w.show());
-    w.bar->Customize();
+    QVERIFY(w.customizing());
     TSpeedButton *tisk = w.button("SpeedItem8");
     QTest::mousePress(tisk, Qt::LeftButton, {}, QPoint(12, 11));
     QTest::mouseMove(tisk, QPoint(52, 11));
@@ -492,8 +493,7 @@ void TestSpeedBar::closingTheDialogDuringADragDropsNothing()
 void TestSpeedBar::destroyingTheBarClosesItsDialog()
 {
     Window w;
-    QVERIFY(w.show());
-    w.bar->Customize();
+    QVERIFY(w.customizing());
     QPointer<TSpeedbarSetupWindow> dialog = w.bar->SetupWindow();
     QVERIFY(dialog);
     delete w.bar;
@@ -558,8 +558,7 @@ void TestSpeedBar::smallMoveLeavesTheBar()
 void TestSpeedBar::dragBackFromTheLeft()
 {
     Window w;
-    QVERIFY(w.show());
-    w.bar->Customize();
+    QVERIFY(w.customizing());
     dragFromDialog(w, QStringLiteral("Nástroje"), QStringLiteral("Pravopis"), QPoint(320, 3));
     w.bar->SetupWindow()->close();
     dragBar(w, QPoint(350, 14), QPoint(10, 200));

@@ -6,6 +6,7 @@
 #include "app/pages/TPageControl.h"
 #include "app/shell/TMainForm.h"
 #include "editor/view/TRxRichEdit.h"
+#include "RecentFiles.h"
 #include "TestFiles.h"
 #include "TFakePrompts.h"
 
@@ -80,14 +81,7 @@ protected:
         m_form->ActiveEditor()->SetSelText(text);
     }
     // The paths of the "Znovu otevřít" submenu, newest first.
-    QStringList recent() const
-    {
-        QStringList out;
-        for (const QAction *a : m_form->mmReopen->actions())
-            if (a->text().contains(QLatin1Char('\t')))
-                out << a->text().section(QLatin1Char('\t'), 1);
-        return out;
-    }
+    QStringList recent() const { return RecentPaths(*m_form); }
     void openPage(const QString &file)
     {
         m_prompts->openAnswers.enqueue({file});

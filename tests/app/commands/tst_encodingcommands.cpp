@@ -10,35 +10,27 @@
 #include "app/pages/TPageControl.h"
 #include "app/shell/TMainForm.h"
 #include "app/startup/TStartup.h"
+#include "CzechProse.h"
 #include "editor/view/TRxRichEdit.h"
+#include "ShownMainForm.h"
 #include "text/Cp1250.h"
 #include "text/Konverze.h"
-#include "TFakePrompts.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QFile>
-#include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
-
-#include "TestFiles.h"
 
 #include <memory>
 
+using CzechProse::Prose;
 using TextFile::Encoding;
 
 namespace {
-
-const char *const Prose = "Příliš žluťoučký kůň úpěl ďábelské ódy.\n"
-                          "Když jsme v úterý ráno vyjeli z Brna, pršelo a na silnici ležely větve.\n"
-                          "Řidič autobusu jel opatrně, protože věděl, že za Tišnovem bývá náledí.\n"
-                          "Děti vzadu zpívaly písničky o myšce, která si ušila čepici z ořechu.\n"
-                          "Ťapka, naše kočka, spala na radiátoru; Ďáblova rokle a Ňůrův důl.\n";
 
 QByteArray iconvTo(const QByteArray &utf8, const char *charset)
 {
@@ -47,79 +39,24 @@ QByteArray iconvTo(const QByteArray &utf8, const char *charset)
 
 QByteArray inSet(int set)
 {
-    QByteArray bytes = Cp1250::encode(QString::fromUtf8(Prose));
-    Prevest(Konverze::Windows1250, static_cast<unsigned char>(set), bytes.data(), std::size_t(bytes.size()));
-    return bytes;
+    return CzechProse::InSet(QString::fromUtf8(Prose), set);
 }
 
 } // namespace
 
-class TstEncodingCommands : public QObject
+class TstEncodingCommands : public QObject, ShownMainForm
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<TFakePrompts> m_prompts;
-    std::unique_ptr<TMainForm> m_form;
-
-    QString makeFile(const QString &name, const QByteArray &bytes)
-    {
-        const QString path = m_dir->filePath(name);
-        QFile f(path);
-        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-            return {};
-        return path;
-    }
-    TRxRichEdit *editor() const { return m_form->ActiveEditor(); }
-    Document *doc() const { return editor()->Doc(); }
-    QAction *action(const char *name) const { return m_form->Commands().Action(QLatin1String(name)); }
     QString panel() const { return m_form->Encodings()->Panel()->text(); }
     // The encoding part of the panel, before the line breaks.
     QString panelEncoding() const { return panel().section(QStringLiteral(" · "), 0, 0); }
-    void open(const QString &path)
-    {
-        m_prompts->openAnswers.enqueue({path});
-        m_form->Files()->mmOpenClick();
-    }
-    // Typed as a keyboard types it, one key event for each character (an emoji is one).
-    void type(const QString &text)
-    {
-        for (const char32_t c : text.toUcs4()) {
-            const QString one = QString::fromUcs4(&c, 1);
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, one);
-            QApplication::sendEvent(editor(), &press);
-            QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, one);
-            QApplication::sendEvent(editor(), &release);
-        }
-    }
-    void save() { QTest::keyClick(m_form.get(), Qt::Key_S, Qt::ControlModifier); }
-    void undo() { QTest::keyClick(editor(), Qt::Key_Z, Qt::ControlModifier); }
-    QPushButton *barButton(TPageBar *bar, const QString &caption) const
-    {
-        for (QPushButton *b : bar->Buttons())
-            if (b->text() == caption)
-                return b;
-        return nullptr;
-    }
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-    void init()
-    {
-        m_dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_dir->isValid());
-        m_prompts = std::make_unique<TFakePrompts>();
-        m_form = std::make_unique<TMainForm>(m_prompts.get(), nullptr);
-        m_form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
-    }
-    void cleanup()
-    {
-        m_form.reset();
-        m_prompts.reset();
-        m_dir.reset();
-    }
+    void init() { showForm(); }
+    void cleanup() { closeForm(); }
 
     // A UTF-8 file shows right from the command line, the open dialog and a second start,
     // and an unchanged page saves back byte for byte.
@@ -142,7 +79,7 @@ private slots:
         if (entry == QLatin1String("command line"))
             Startup::OpenCommandLineFiles(*m_form, {path});
         else if (entry == QLatin1String("open dialog"))
-            open(path);
+            openInDialog(path);
         else
             Startup::OpenHandedFile(*m_form, QStringLiteral("utf8.txt"), m_dir->path());
         QCOMPARE(m_form->PageControl()->PageCount(), 2);
@@ -171,14 +108,14 @@ private slots:
     {
         const QString utf8 = makeFile(QStringLiteral("u.txt"), "čaj\n");
         const QString cp = makeFile(QStringLiteral("c.txt"), "\xe8\x61j\r\n");
-        open(cp);
+        openInDialog(cp);
         QCOMPARE(panel(), QStringLiteral("Windows-1250 · CR LF"));
         QVERIFY(action("mmKonverze")->isEnabled());
-        type(QStringLiteral("жé"));
+        typeKeys(QStringLiteral("жé"));
         QCOMPARE(editor()->PlainText(), QStringLiteral("?éčaj\n"));
-        open(utf8);
+        openInDialog(utf8);
         QCOMPARE(panel(), QStringLiteral("UTF-8 · LF"));
-        type(QString::fromUtf8("жé\xF0\x9F\x98\x80"));
+        typeKeys(QString::fromUtf8("жé\xF0\x9F\x98\x80"));
         QCOMPARE(editor()->PlainText(), QString::fromUtf8("жé\xF0\x9F\x98\x80čaj\n"));
         save();
         QCOMPARE(TestFiles::ReadBytes(utf8, "<unreadable>"), QByteArray("жé\xF0\x9F\x98\x80čaj\n")); // LF kept: the file had only LF
@@ -195,14 +132,14 @@ private slots:
     {
         const QString script = makeFile(QStringLiteral("s.sh"), "#!/bin/sh\necho \x9a\x9d\n");
         const QString mixed = makeFile(QStringLiteral("m.txt"), "a\nb\r\nc\n");
-        open(script);
+        openInDialog(script);
         QCOMPARE(panel(), QStringLiteral("Windows-1250 · LF"));
-        type(QStringLiteral("# "));
+        typeKeys(QStringLiteral("# "));
         save();
         QCOMPARE(TestFiles::ReadBytes(script, "<unreadable>"), QByteArray("# #!/bin/sh\necho \x9a\x9d\n"));
-        open(mixed);
+        openInDialog(mixed);
         QCOMPARE(panel(), QStringLiteral("Windows-1250 · CR LF"));
-        type(QStringLiteral("x"));
+        typeKeys(QStringLiteral("x"));
         save();
         QCOMPARE(TestFiles::ReadBytes(mixed, "<unreadable>"), QByteArray("xa\r\nb\r\nc\r\n"));
         m_form->PageControl()->SetActivePageIndex(1);
@@ -224,7 +161,7 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, name);
         const QString path = makeFile(QStringLiteral("old.txt"), bytes);
-        open(path);
+        openInDialog(path);
         TPageBar *bar = EncodingCommands::GuessBar(m_form->ActivePage());
         QVERIFY(bar);
         QVERIFY(bar->isVisible());
@@ -248,7 +185,7 @@ private slots:
 
     void keepClosesTheBar()
     {
-        open(makeFile(QStringLiteral("old.txt"), iconvTo(Prose, "IBM852")));
+        openInDialog(makeFile(QStringLiteral("old.txt"), iconvTo(Prose, "IBM852")));
         TPageBar *bar = EncodingCommands::GuessBar(m_form->ActivePage());
         QVERIFY(bar);
         const QString text = editor()->PlainText();
@@ -269,7 +206,7 @@ private slots:
     void noBarWithoutAGuess()
     {
         QFETCH(QByteArray, bytes);
-        open(makeFile(QStringLiteral("f.txt"), bytes));
+        openInDialog(makeFile(QStringLiteral("f.txt"), bytes));
         QCOMPARE(m_form->PageControl()->PageCount(), 2);
         QVERIFY(!EncodingCommands::GuessBar(m_form->ActivePage()));
     }
@@ -280,7 +217,7 @@ private slots:
     {
         const QByteArray bytes = "žluťoučký kůň\n";
         const QString path = makeFile(QStringLiteral("u.txt"), bytes);
-        open(path);
+        openInDialog(path);
         QCOMPARE(doc()->TextEncoding(), Encoding::Utf8);
         action("mmKodWin1250")->trigger();
         QVERIFY(m_prompts->confirmTexts.isEmpty());
@@ -308,7 +245,7 @@ private slots:
     void reReadAsUtf8RefusesInvalidBytes()
     {
         const QString path = makeFile(QStringLiteral("old.txt"), iconvTo(Prose, "IBM852"));
-        open(path);
+        openInDialog(path);
         const QString text = editor()->PlainText();
         action("mmKodUtf8")->trigger();
         QCOMPARE(m_prompts->errors.size(), 1);
@@ -324,7 +261,7 @@ private slots:
     void modifiedPageToWindows1250Asks()
     {
         const QString path = makeFile(QStringLiteral("u.txt"), "мир \xF0\x9F\x98\x80 čaj\r\n");
-        open(path);
+        openInDialog(path);
         QTest::keyClicks(editor(), QStringLiteral("x"));
         const QString typed = editor()->PlainText();
         m_prompts->confirmAnswers.enqueue(TPrompts::No);
@@ -356,8 +293,8 @@ private slots:
     void modifiedPageToUtf8()
     {
         const QString path = makeFile(QStringLiteral("c.txt"), "\xe8\x61j\r\n");
-        open(path);
-        type(QStringLiteral("ř"));
+        openInDialog(path);
+        typeKeys(QStringLiteral("ř"));
         action("mmKodUtf8")->trigger();
         QVERIFY(m_prompts->confirmTexts.isEmpty());
         QCOMPARE(doc()->TextEncoding(), Encoding::Utf8);
@@ -374,7 +311,7 @@ private slots:
     // A UTF-16 file is refused with a clear message and no page.
     void utf16FileIsRefused()
     {
-        open(makeFile(QStringLiteral("wide.txt"), QByteArray("\xFF\xFE"
+        openInDialog(makeFile(QStringLiteral("wide.txt"), QByteArray("\xFF\xFE"
                                                              "a\0b\0",
                                                              6)));
         QCOMPARE(m_form->PageControl()->PageCount(), 1);
@@ -385,7 +322,7 @@ private slots:
     // The speed bar's buttons stay enabled: the tools themselves refuse a UTF-8 page.
     void windows1250ToolsRefuseUtf8Pages()
     {
-        open(makeFile(QStringLiteral("u.txt"), "@LH 6мир\n"));
+        openInDialog(makeFile(QStringLiteral("u.txt"), "@LH 6мир\n"));
         m_form->TextTools()->KonverzezT6021Click();
         m_form->TextTools()->mmKonverzeClick();
         QCOMPARE(m_prompts->messages.size(), 2);

@@ -8,44 +8,28 @@
 #include "app/pages/TPageBar.h"
 #include "app/pages/TPageControl.h"
 #include "app/shell/TMainForm.h"
+#include "CzechProse.h"
 #include "editor/view/TRxRichEdit.h"
+#include "ShownMainForm.h"
 #include "text/Cp1250.h"
 #include "text/Konverze.h"
-#include "TFakePrompts.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QFile>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
-
-#include "TestFiles.h"
 
 #include <memory>
 
+using CzechProse::InSet;
+using CzechProse::Prose;
 using TextFile::Encoding;
 
 namespace {
-
-const char *const Prose = "Příliš žluťoučký kůň úpěl ďábelské ódy.\n"
-                          "Když jsme v úterý ráno vyjeli z Brna, pršelo a na silnici ležely větve.\n"
-                          "Řidič autobusu jel opatrně, protože věděl, že za Tišnovem bývá náledí.\n"
-                          "Děti vzadu zpívaly písničky o myšce, která si ušila čepici z ořechu.\n"
-                          "Ťapka, naše kočka, spala na radiátoru; Ďáblova rokle a Ňůrův důl.\n";
-
-// Czech text in a set through the conversion's letter table (independent of the page tables).
-QByteArray inSet(const QString &text, int set)
-{
-    QByteArray bytes = Cp1250::encode(text);
-    Prevest(Konverze::Windows1250, static_cast<unsigned char>(set), bytes.data(), std::size_t(bytes.size()));
-    return bytes;
-}
 
 // A small T602 document: dot commands, then the prose with T602's marks (a soft break 8D
 // before a line's end, an "@LH" line-height mark, a 13 byte), CR LF lines, in the set.
@@ -53,11 +37,11 @@ QByteArray t602Document(int set)
 {
     const QStringList lines = QString::fromUtf8(Prose).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QByteArray doc = "@CT 0\r\n@LM 1\r\n@RM 80\r\n@PL 60\r\n";
-    doc += inSet(lines[0], set) + "\x8D\r\n";
-    doc += inSet(lines[1], set) + "\r\n";
-    doc += "@LH 6" + inSet(lines[2], set) + "\r\n";
-    doc += inSet(lines[3], set) + "\x13\r\n";
-    doc += inSet(lines[4], set) + "\r\n";
+    doc += InSet(lines[0], set) + "\x8D\r\n";
+    doc += InSet(lines[1], set) + "\r\n";
+    doc += "@LH 6" + InSet(lines[2], set) + "\r\n";
+    doc += InSet(lines[3], set) + "\x13\r\n";
+    doc += InSet(lines[4], set) + "\r\n";
     return doc;
 }
 
@@ -68,51 +52,12 @@ QString t602Cleaned()
 
 } // namespace
 
-class TstPageSets : public QObject
+class TstPageSets : public QObject, ShownMainForm
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<TFakePrompts> m_prompts;
-    std::unique_ptr<TMainForm> m_form;
-
-    QString makeFile(const QString &name, const QByteArray &bytes)
-    {
-        const QString path = m_dir->filePath(name);
-        QFile f(path);
-        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-            return {};
-        return path;
-    }
-    TRxRichEdit *editor() const { return m_form->ActiveEditor(); }
-    Document *doc() const { return editor()->Doc(); }
-    QAction *action(const char *name) const { return m_form->Commands().Action(QLatin1String(name)); }
     QString panel() const { return m_form->Encodings()->Panel()->text(); }
-    void open(const QString &path)
-    {
-        m_prompts->openAnswers.enqueue({path});
-        m_form->Files()->mmOpenClick();
-    }
-    void type(const QString &text)
-    {
-        for (const char32_t c : text.toUcs4()) {
-            const QString one = QString::fromUcs4(&c, 1);
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, one);
-            QApplication::sendEvent(editor(), &press);
-            QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, one);
-            QApplication::sendEvent(editor(), &release);
-        }
-    }
-    void save() { QTest::keyClick(m_form.get(), Qt::Key_S, Qt::ControlModifier); }
-    void undo() { QTest::keyClick(editor(), Qt::Key_Z, Qt::ControlModifier); }
-    static QPushButton *barButton(TPageBar *bar, const QString &caption)
-    {
-        for (QPushButton *b : bar->Buttons())
-            if (b->text() == caption)
-                return b;
-        return nullptr;
-    }
     // The "Kó&dování" items that carry a check mark.
     QStringList checkedSets() const
     {
@@ -125,21 +70,8 @@ private:
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-    void init()
-    {
-        m_dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_dir->isValid());
-        m_prompts = std::make_unique<TFakePrompts>();
-        m_form = std::make_unique<TMainForm>(m_prompts.get(), nullptr);
-        m_form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
-    }
-    void cleanup()
-    {
-        m_form.reset();
-        m_prompts.reset();
-        m_dir.reset();
-    }
+    void init() { showForm(); }
+    void cleanup() { closeForm(); }
 
     // The bar's third choice re-reads the file in the detected set: the page shows the
     // text, stays unmodified, names the set in the panel and the menu, and Save writes the
@@ -161,9 +93,9 @@ private slots:
         QFETCH(int, set);
         QFETCH(QString, name);
         QFETCH(QString, panelName);
-        const QByteArray bytes = inSet(QString::fromUtf8(Prose), set);
+        const QByteArray bytes = InSet(QString::fromUtf8(Prose), set);
         const QString path = makeFile(QStringLiteral("old.txt"), bytes);
-        open(path);
+        openInDialog(path);
         TPageBar *bar = EncodingCommands::GuessBar(m_form->ActivePage());
         QVERIFY(bar);
         QPushButton *openAs = barButton(bar, QStringLiteral("Otevřít jako %1").arg(name));
@@ -178,7 +110,7 @@ private slots:
 
         // "Ř" typed at the start is written as the set's own byte, the rest as it was.
         editor()->SetSelStart(0);
-        type(QStringLiteral("Ř"));
+        typeKeys(QStringLiteral("Ř"));
         save();
         QCOMPARE(TestFiles::ReadBytes(path, "<unreadable>"), QByteArray(1, char(KodZnaku(set, 18))) + bytes);
         QVERIFY(!editor()->Modified());
@@ -202,7 +134,7 @@ private slots:
 
         const QByteArray bytes = QByteArray(TestFiles::IconvTo(Prose, "IBM852")).replace("\n", "\r\n");
         const QString path = makeFile(QStringLiteral("dos.txt"), bytes);
-        open(path);
+        openInDialog(path);
         action("mmKodLatin2")->trigger();
         QCOMPARE(editor()->PlainText(), QString::fromUtf8(Prose));
         QCOMPARE(checkedSets(), QStringList{"Latin 2"});
@@ -222,7 +154,7 @@ private slots:
     // On the new set's page a typed character it lacks becomes "?".
     void lossySwitchAsksWithTheCount()
     {
-        type(QStringLiteral("„€ ő ŕ"));
+        typeKeys(QStringLiteral("„€ ő ŕ"));
         m_prompts->confirmAnswers.enqueue(TPrompts::No);
         action("mmKodLatin2")->trigger();
         QCOMPARE(m_prompts->confirmTexts.size(), 1);
@@ -240,7 +172,7 @@ private slots:
         QCOMPARE(doc()->TextEncoding(), Encoding::Kamenicky);
         QCOMPARE(editor()->PlainText(), QStringLiteral("?? ? ŕ"));
         editor()->SetSelStart(editor()->TextLength());
-        type(QStringLiteral("ľ€"));
+        typeKeys(QStringLiteral("ľ€"));
         QCOMPARE(editor()->PlainText(), QStringLiteral("?? ? ŕľ?"));
         undo(); // the typing only: it is a step of its own
         QCOMPARE(editor()->PlainText(), QStringLiteral("?? ? ŕ"));
@@ -260,7 +192,7 @@ private slots:
     void pasteAndReloadKeepTheSet()
     {
         const QString path = makeFile(QStringLiteral("dos.txt"), "\x9C\xA0\x87\r\n"); // "ťáç"
-        open(path);
+        openInDialog(path);
         action("mmKodLatin2")->trigger();
         QCOMPARE(editor()->PlainText(), QStringLiteral("ťáç\n"));
         editor()->SetSelStart(0);
@@ -280,12 +212,12 @@ private slots:
     // text stays, the file's letters come out right.
     void openAsOnAModifiedPage()
     {
-        const QByteArray bytes = inSet(QString::fromUtf8(Prose), Konverze::Kamenicky);
-        open(makeFile(QStringLiteral("k.txt"), bytes));
+        const QByteArray bytes = InSet(QString::fromUtf8(Prose), Konverze::Kamenicky);
+        openInDialog(makeFile(QStringLiteral("k.txt"), bytes));
         TPageBar *bar = EncodingCommands::GuessBar(m_form->ActivePage());
         QVERIFY(bar);
         editor()->SetSelStart(editor()->TextLength());
-        type(QStringLiteral("Konec."));
+        typeKeys(QStringLiteral("Konec."));
         QTest::mouseClick(barButton(bar, QStringLiteral("Otevřít jako Kamenický")), Qt::LeftButton);
         QCOMPARE(editor()->PlainText(), QString::fromUtf8(Prose) + QStringLiteral("Konec."));
         QCOMPARE(doc()->TextEncoding(), Encoding::Kamenicky);
@@ -311,7 +243,7 @@ private slots:
         QFETCH(int, set);
         QFETCH(QString, message);
         const QString path = makeFile(QStringLiteral("dopis.602"), t602Document(set));
-        open(path);
+        openInDialog(path);
         QVERIFY(!EncodingCommands::GuessBar(m_form->ActivePage()));
         TPageBar *bar = EncodingCommands::T602Bar(m_form->ActivePage());
         QVERIFY(bar);
@@ -334,8 +266,8 @@ private slots:
     // One line starting with "@" is no T602 document: the usual bar only.
     void oneAtLineIsNoT602Document()
     {
-        open(makeFile(QStringLiteral("mail.txt"),
-                      "@CT 0\r\n" + inSet(QString::fromUtf8(Prose), Konverze::Kamenicky)));
+        openInDialog(makeFile(QStringLiteral("mail.txt"),
+                              "@CT 0\r\n" + InSet(QString::fromUtf8(Prose), Konverze::Kamenicky)));
         QVERIFY(!EncodingCommands::T602Bar(m_form->ActivePage()));
         QVERIFY(EncodingCommands::GuessBar(m_form->ActivePage()));
     }
@@ -344,7 +276,7 @@ private slots:
     // soft break 8D is "ĺ" there.
     void t602CleanUpOnAKamenickyPage()
     {
-        open(makeFile(QStringLiteral("dopis.602"), t602Document(Konverze::Kamenicky)));
+        openInDialog(makeFile(QStringLiteral("dopis.602"), t602Document(Konverze::Kamenicky)));
         action("mmKodKamenicky")->trigger();
         QCOMPARE(doc()->TextEncoding(), Encoding::Kamenicky);
         QVERIFY(editor()->PlainText().contains(QStringLiteral("ódy.ĺ\n")));

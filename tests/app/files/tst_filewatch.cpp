@@ -1,14 +1,14 @@
 // Changes on disk made by another program: the bar above the page for a changed file (page
 // unmodified or modified) and for a deleted one, with real writers on the real file system;
 // the reload as one undo step; our own saves raising no bar; files dropped on the window.
-#include "TestFiles.h"
 #include "app/commands/FileCommands.h"
 #include "app/files/FileWatch.h"
 #include "app/pages/TPageBar.h"
 #include "app/pages/TPageControl.h"
 #include "app/shell/TMainForm.h"
 #include "editor/view/TRxRichEdit.h"
-#include "TFakePrompts.h"
+#include "ShownMainForm.h"
+#include "TestFiles.h"
 
 #include <QDropEvent>
 #include <QFile>
@@ -56,7 +56,7 @@ int visibleBars(TTabSheet *page)
 
 } // namespace
 
-class TestFileWatch : public QObject
+class TestFileWatch : public QObject, ShownMainForm
 {
     Q_OBJECT
 private slots:
@@ -74,14 +74,6 @@ private slots:
     void droppedFilesOpenAsPages_data();
     void droppedFilesOpenAsPages();
     void droppedTextStaysTheEditors();
-
-private:
-    TTabSheet *open(const QByteArray &bytes, const QString &name = QStringLiteral("a.txt"));
-    TPageBar *bar(TTabSheet *page) const { return m_form->Watch()->BarOf(page); }
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<TFakePrompts> m_prompts;
-    std::unique_ptr<TMainForm> m_form;
 };
 
 void TestFileWatch::initTestCase()
@@ -92,26 +84,12 @@ void TestFileWatch::initTestCase()
 
 void TestFileWatch::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_prompts = std::make_unique<TFakePrompts>();
-    m_form = std::make_unique<TMainForm>(m_prompts.get(), nullptr);
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    showForm();
 }
 
 void TestFileWatch::cleanup()
 {
-    m_form.reset();
-    m_dir.reset();
-}
-
-TTabSheet *TestFileWatch::open(const QByteArray &bytes, const QString &name)
-{
-    const QString path = m_dir->filePath(name);
-    if (!TestFiles::WriteBytes(path, bytes))
-        return nullptr;
-    m_form->Files()->OpenFile(path);
-    return m_form->ActivePage();
+    closeForm();
 }
 
 void TestFileWatch::barForChangeOnDisk_data()
@@ -143,16 +121,16 @@ void TestFileWatch::barForChangeOnDisk()
     QFETCH(bool, typed);
     QFETCH(QString, message);
     QFETCH(QStringList, buttons);
-    TTabSheet *page = open("první\r\ndruhý\r\n");
+    TTabSheet *page = openWritten("první\r\ndruhý\r\n");
     QVERIFY(page);
     if (typed)
         QTest::keyClicks(page->Editor(), QStringLiteral("moje "));
     const QString before = page->Editor()->PlainText();
     QVERIFY(TestFiles::OtherProgram(command, page->Hint()));
-    QTRY_VERIFY(bar(page));
-    QCOMPARE(bar(page)->Message(), message);
-    QCOMPARE(captions(bar(page)), buttons);
-    QVERIFY(bar(page)->isVisible());
+    QTRY_VERIFY(watchBar(page));
+    QCOMPARE(watchBar(page)->Message(), message);
+    QCOMPARE(captions(watchBar(page)), buttons);
+    QVERIFY(watchBar(page)->isVisible());
     // Nothing happens without a click; a deleted file's page becomes modified.
     QCOMPARE(page->Editor()->PlainText(), before);
     QCOMPARE(page->Editor()->Modified(), typed || message.contains(QStringLiteral("smazán")));
@@ -161,8 +139,8 @@ void TestFileWatch::barForChangeOnDisk()
 
 void TestFileWatch::reloadIsOneUndoStepAndKeepsTheCaretLine()
 {
-    TTabSheet *page = open("1\r\n2\r\n3 t\xf8"
-                           "et\xed\r\n4\r\n5\r\n");
+    TTabSheet *page = openWritten("1\r\n2\r\n3 t\xf8"
+                                  "et\xed\r\n4\r\n5\r\n");
     QVERIFY(page);
     TRxRichEdit *editor = page->Editor();
     const QString old = editor->PlainText();
@@ -170,14 +148,14 @@ void TestFileWatch::reloadIsOneUndoStepAndKeepsTheCaretLine()
     QVERIFY(TestFiles::OtherProgram(
         QStringLiteral("printf 'a\\r\\nb\\r\\nc nov\\351\\r\\nd\\r\\n' > \"$F.new\" && mv \"$F.new\" \"$F\""),
         page->Hint()));
-    QTRY_VERIFY(bar(page));
-    click(bar(page), QStringLiteral("Načíst znovu"));
+    QTRY_VERIFY(watchBar(page));
+    click(watchBar(page), QStringLiteral("Načíst znovu"));
     QCOMPARE(editor->PlainText(), QStringLiteral("a\nb\nc nové\nd\n"));
     QVERIFY(!editor->Modified());
     QCOMPARE(page->ImageIndex(), -1);
     QCOMPARE(editor->textCursor().blockNumber(), 2);
     QCOMPARE(editor->textCursor().positionInBlock(), 3);
-    QTRY_VERIFY(!bar(page));
+    QTRY_VERIFY(!watchBar(page));
     // The reload is the last undo step: Ctrl+Z gives the old text back, as a change.
     editor->setFocus();
     QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
@@ -185,7 +163,7 @@ void TestFileWatch::reloadIsOneUndoStepAndKeepsTheCaretLine()
     QVERIFY(editor->Modified());
     // The page now differs from its file, but we know the file: no bar for it.
     QTest::qWait(400);
-    QVERIFY(!bar(page));
+    QVERIFY(!watchBar(page));
 }
 
 void TestFileWatch::bigReloadAsksFirstAndIsNotUndoable()
@@ -194,33 +172,33 @@ void TestFileWatch::bigReloadAsksFirstAndIsNotUndoable()
     QByteArray big;
     while (big.size() <= FileWatch::UndoableReloadLimit)
         big += line + "\r\n";
-    TTabSheet *page = open(big);
+    TTabSheet *page = openWritten(big);
     QVERIFY(page);
     TRxRichEdit *editor = page->Editor();
     // The caret's line lies beyond the part of the new text that is shown at once.
     QTRY_VERIFY(!editor->Loading());
     editor->SetSelStart(editor->document()->findBlockByNumber(9000).position() + 5);
     QVERIFY(TestFiles::OtherProgram(QStringLiteral("yes abcdefghij | head -n 110000 > \"$F\""), page->Hint()));
-    QTRY_VERIFY(bar(page));
+    QTRY_VERIFY(watchBar(page));
     m_prompts->confirmAnswers << TPrompts::No;
-    click(bar(page), QStringLiteral("Načíst znovu"));
+    click(watchBar(page), QStringLiteral("Načíst znovu"));
     QCOMPARE(m_prompts->confirmTexts, QStringList{QStringLiteral("Změny nelze vzít zpět.")});
     QVERIFY(editor->PlainText().startsWith(QLatin1Char('x')));
-    QVERIFY(bar(page));
+    QVERIFY(watchBar(page));
     m_prompts->confirmAnswers << TPrompts::Yes;
-    click(bar(page), QStringLiteral("Načíst znovu"));
+    click(watchBar(page), QStringLiteral("Načíst znovu"));
     QTRY_VERIFY(!editor->Loading());
     QCOMPARE(editor->textCursor().blockNumber(), 9000);
     QCOMPARE(editor->textCursor().positionInBlock(), 5);
     QCOMPARE(editor->PlainText(), QStringLiteral("abcdefghij\n").repeated(110000));
     QVERIFY(!editor->Modified());
     QVERIFY(!editor->CanUndo());
-    QTRY_VERIFY(!bar(page));
+    QTRY_VERIFY(!watchBar(page));
 }
 
 void TestFileWatch::ownSavesRaiseNoBar()
 {
-    TTabSheet *page = open("text\r\n");
+    TTabSheet *page = openWritten("text\r\n");
     QVERIFY(page);
     TRxRichEdit *editor = page->Editor();
     editor->setFocus();
@@ -235,78 +213,78 @@ void TestFileWatch::ownSavesRaiseNoBar()
     m_form->Files()->mmSaveAsClick();
     QCOMPARE(page->Hint(), m_dir->filePath(QStringLiteral("b.txt")));
     QTest::qWait(600); // the watcher's notices of our renames come after the saves
-    QVERIFY(!bar(page));
+    QVERIFY(!watchBar(page));
     QVERIFY(m_prompts->confirmTexts.isEmpty());
     // And the new file is the one watched now.
     QVERIFY(TestFiles::OtherProgram(QStringLiteral("echo x >> \"$F\""), page->Hint()));
-    QTRY_VERIFY(bar(page));
+    QTRY_VERIFY(watchBar(page));
 }
 
 void TestFileWatch::burstRaisesOneBarThatFollowsTheFile()
 {
-    TTabSheet *page = open("0\r\n");
+    TTabSheet *page = openWritten("0\r\n");
     QVERIFY(page);
     QSignalSpy shown(m_form->Watch(), &FileWatch::BarShown);
     QVERIFY(TestFiles::OtherProgram(QStringLiteral("for i in 1 2 3 4 5 6 7 8; do echo $i >> \"$F\"; done; "
                                         "printf 'x' > \"$F.n\"; mv \"$F.n\" \"$F\""),
                          page->Hint()));
-    QTRY_VERIFY(bar(page));
+    QTRY_VERIFY(watchBar(page));
     QTest::qWait(400);
     QCOMPARE(shown.count(), 1);
     QCOMPARE(visibleBars(page), 1);
     // A change while the bar is up updates that bar.
     QVERIFY(TestFiles::OtherProgram(QStringLiteral("rm \"$F\""), page->Hint()));
-    QTRY_COMPARE(bar(page)->Message(), QStringLiteral("Soubor byl na disku smazán."));
+    QTRY_COMPARE(watchBar(page)->Message(), QStringLiteral("Soubor byl na disku smazán."));
     QCOMPARE(visibleBars(page), 1);
     QVERIFY(TestFiles::OtherProgram(QStringLiteral("echo back > \"$F\""), page->Hint()));
-    QTRY_COMPARE(bar(page)->Message(), QStringLiteral("Soubor byl změněn jiným programem."));
+    QTRY_COMPARE(watchBar(page)->Message(), QStringLiteral("Soubor byl změněn jiným programem."));
     QCOMPARE(visibleBars(page), 1);
 }
 
 void TestFileWatch::deletedFileSavedBackOrPageClosed()
 {
-    TTabSheet *page = open("z\xf9stane\r\n");
+    TTabSheet *page = openWritten("z\xf9stane\r\n");
     QVERIFY(page);
     const QString path = page->Hint();
     QVERIFY(TestFiles::OtherProgram(QStringLiteral("rm \"$F\""), path));
-    QTRY_VERIFY(bar(page));
-    click(bar(page), QStringLiteral("Uložit"));
+    QTRY_VERIFY(watchBar(page));
+    click(watchBar(page), QStringLiteral("Uložit"));
     QCOMPARE(TestFiles::ReadBytes(path, "<unreadable>"), QByteArray("z\xf9stane\r\n"));
     QVERIFY(!page->Editor()->Modified());
-    QTRY_VERIFY(!bar(page));
+    QTRY_VERIFY(!watchBar(page));
     QVERIFY(m_prompts->errors.isEmpty());
 
     // "Zavřít stránku": an untouched page goes at once; one with the user's edits asks.
     QVERIFY(TestFiles::OtherProgram(QStringLiteral("rm \"$F\""), path));
-    QTRY_VERIFY(bar(page));
+    QTRY_VERIFY(watchBar(page));
     const int pages = m_form->PageControl()->PageCount();
-    click(bar(page), QStringLiteral("Zavřít stránku"));
+    click(watchBar(page), QStringLiteral("Zavřít stránku"));
     QCOMPARE(m_form->PageControl()->PageCount(), pages - 1);
     QVERIFY(m_prompts->confirmTexts.isEmpty());
 
-    TTabSheet *edited = open("b\r\n", QStringLiteral("b.txt"));
+    TTabSheet *edited = openWritten("b\r\n", QStringLiteral("b.txt"));
     QTest::keyClicks(edited->Editor(), QStringLiteral("moje"));
     QVERIFY(TestFiles::OtherProgram(QStringLiteral("rm \"$F\""), edited->Hint()));
-    QTRY_VERIFY(bar(edited));
+    QTRY_VERIFY(watchBar(edited));
     m_prompts->confirmAnswers << TPrompts::Cancel;
-    click(bar(edited), QStringLiteral("Zavřít stránku"));
+    click(watchBar(edited), QStringLiteral("Zavřít stránku"));
     QCOMPARE(m_prompts->confirmTexts.size(), 1);
     QCOMPARE(m_form->PageControl()->IndexOf(edited) >= 0, true);
 }
 
 void TestFileWatch::keptUntilTheNextChangeAlsoAfterRename()
 {
-    TTabSheet *page = open("a\r\n");
+    TTabSheet *page = openWritten("a\r\n");
     QVERIFY(page);
     const QString rename = QStringLiteral("printf \"$N\" > \"$F.t\" && mv \"$F.t\" \"$F\"");
     for (int round = 0; round < 3; ++round) {
         qputenv("N", QByteArray::number(round + 100));
         QVERIFY(TestFiles::OtherProgram(rename, page->Hint()));
-        QTRY_VERIFY(bar(page));
-        click(bar(page), QStringLiteral("Ponechat"));
-        QTRY_VERIFY(!bar(page));
+        QTRY_VERIFY(watchBar(page));
+        click(watchBar(page), QStringLiteral("Ponechat"));
+        QTRY_VERIFY(!watchBar(page));
         QTest::qWait(300);
-        QVERIFY(!bar(page));
+        QVERIFY(!watchBar(page));
         // Replaced by rename, the file is watched again under its name.
         QTRY_VERIFY(m_form->Watch()->WatchedPaths().contains(page->Hint()));
     }

@@ -8,8 +8,8 @@
 #include "app/pages/TPageControl.h"
 #include "app/shell/TMainForm.h"
 #include "editor/view/TRxRichEdit.h"
+#include "ShownMainForm.h"
 #include "TestFiles.h"
-#include "TFakePrompts.h"
 
 #include <QDir>
 #include <QFile>
@@ -78,7 +78,7 @@ private:
 
 } // namespace
 
-class TestOverwrite : public QObject
+class TestOverwrite : public QObject, ShownMainForm
 {
     Q_OBJECT
 private slots:
@@ -87,19 +87,8 @@ private slots:
         QStandardPaths::setTestModeEnabled(true);
         qRegisterMetaType<TTabSheet *>();
     }
-    void init()
-    {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_prompts = std::make_unique<TFakePrompts>();
-        m_form = std::make_unique<TMainForm>(m_prompts.get(), nullptr);
-        m_form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
-    }
-    void cleanup()
-    {
-        m_form.reset();
-        m_dir.reset();
-    }
+    void init() { showForm(); }
+    void cleanup() { closeForm(); }
 
     void saveAsksBeforeOverwriting_data();
     void saveAsksBeforeOverwriting();
@@ -110,23 +99,10 @@ private slots:
     void twoPagesOfOneFile();
 
 private:
-    TTabSheet *open(const QByteArray &bytes, const QString &name = QStringLiteral("a.txt"))
-    {
-        const QString path = m_dir->filePath(name);
-        if (!TestFiles::WriteBytes(path, bytes))
-            return nullptr;
-        m_form->Files()->OpenFile(path);
-        return m_form->ActivePage();
-    }
-    TPageBar *bar(TTabSheet *page) const { return m_form->Watch()->BarOf(page); }
     static QString question(const QString &path)
     {
         return QStringLiteral("Soubor %1 byl mezitím změněn jiným programem. Přepsat?").arg(path);
     }
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<TFakePrompts> m_prompts;
-    std::unique_ptr<TMainForm> m_form;
 };
 
 void TestOverwrite::saveAsksBeforeOverwriting_data()
@@ -143,7 +119,7 @@ void TestOverwrite::saveAsksBeforeOverwriting()
 {
     QFETCH(QString, command);
     QFETCH(bool, waitForBar);
-    TTabSheet *page = open("puvodni\r\n");
+    TTabSheet *page = openWritten("puvodni\r\n");
     QVERIFY(page);
     const QString path = page->Hint();
     TRxRichEdit *editor = page->Editor();
@@ -151,14 +127,14 @@ void TestOverwrite::saveAsksBeforeOverwriting()
     QTest::keyClicks(editor, QStringLiteral("moje "));
     QVERIFY(TestFiles::OtherProgram(command, path));
     if (waitForBar)
-        QTRY_VERIFY(bar(page));
+        QTRY_VERIFY(watchBar(page));
 
     QTest::keyClick(editor, Qt::Key_S, Qt::ControlModifier); // "Storno": nothing written
     QCOMPARE(m_prompts->overwriteTexts, QStringList{question(path)});
     QCOMPARE(TestFiles::ReadBytes(path), QByteArray("jejich"));
     QVERIFY(editor->Modified());
     QCOMPARE(editor->PlainText(), QStringLiteral("moje puvodni\n"));
-    QTRY_VERIFY(bar(page)); // raised at once, not left to the watcher
+    QTRY_VERIFY(watchBar(page)); // raised at once, not left to the watcher
     QVERIFY(m_prompts->errors.isEmpty());
 
     m_prompts->overwriteAnswers << true; // "Přepsat"
@@ -166,7 +142,7 @@ void TestOverwrite::saveAsksBeforeOverwriting()
     QCOMPARE(m_prompts->overwriteTexts.size(), 2);
     QCOMPARE(TestFiles::ReadBytes(path), QByteArray("moje puvodni\r\n"));
     QVERIFY(!editor->Modified());
-    QTRY_VERIFY(!bar(page));
+    QTRY_VERIFY(!watchBar(page));
     // The file is ours again: the next save writes without asking.
     QTest::keyClicks(editor, QStringLiteral("x"));
     QTest::keyClick(editor, Qt::Key_S, Qt::ControlModifier);
@@ -176,9 +152,9 @@ void TestOverwrite::saveAsksBeforeOverwriting()
 
 void TestOverwrite::saveAllAsksForEachChangedFile()
 {
-    TTabSheet *a = open("a\r\n", QStringLiteral("a.txt"));
-    TTabSheet *b = open("b\r\n", QStringLiteral("b.txt"));
-    TTabSheet *c = open("c\r\n", QStringLiteral("c.txt"));
+    TTabSheet *a = openWritten("a\r\n", QStringLiteral("a.txt"));
+    TTabSheet *b = openWritten("b\r\n", QStringLiteral("b.txt"));
+    TTabSheet *c = openWritten("c\r\n", QStringLiteral("c.txt"));
     for (TTabSheet *page : {a, b, c})
         QTest::keyClicks(page->Editor(), QStringLiteral("1"));
     QVERIFY(TestFiles::OtherProgram(Rewrite, a->Hint()));
@@ -197,7 +173,7 @@ void TestOverwrite::saveAllAsksForEachChangedFile()
 
 void TestOverwrite::closeQueryStornoKeepsThePage()
 {
-    TTabSheet *page = open("a\r\n");
+    TTabSheet *page = openWritten("a\r\n");
     QTest::keyClicks(page->Editor(), QStringLiteral("moje"));
     QVERIFY(TestFiles::OtherProgram(Rewrite, page->Hint()));
     const int pages = m_form->PageControl()->PageCount();
@@ -221,7 +197,7 @@ void TestOverwrite::restoredCopyOfAChangedFileAsks()
     QVERIFY(TestFiles::OtherProgram(Rewrite, path));
     TTabSheet *page = m_form->PageControl()->ActivePage();
     page->Doc()->Recover(QStringLiteral("obnoveno\n"), path, true, then);
-    QTRY_VERIFY(bar(page));
+    QTRY_VERIFY(watchBar(page));
     m_form->Files()->mmSaveClick();
     QCOMPARE(m_prompts->overwriteTexts, QStringList{question(path)});
     QCOMPARE(TestFiles::ReadBytes(path), QByteArray("jejich"));
@@ -233,7 +209,7 @@ void TestOverwrite::writeRightAfterOurRenameIsNotOurs()
     // page must show the change, whatever the timing of the two.
     for (int round = 0; round < 8; ++round) {
         const QString name = QStringLiteral("race%1.txt").arg(round);
-        TTabSheet *page = open("0\r\n", name);
+        TTabSheet *page = openWritten("0\r\n", name);
         QVERIFY(page);
         QTest::keyClicks(page->Editor(), QStringLiteral("moje"));
         {
@@ -242,13 +218,13 @@ void TestOverwrite::writeRightAfterOurRenameIsNotOurs()
             QCOMPARE(m_prompts->overwriteTexts.size(), 0);
         } // the chaser has struck (or given up) when it is gone
         QCOMPARE(TestFiles::ReadBytes(page->Hint()), QByteArray("jejich"));
-        QTRY_VERIFY2(bar(page), qPrintable(QStringLiteral("round %1").arg(round)));
+        QTRY_VERIFY2(watchBar(page), qPrintable(QStringLiteral("round %1").arg(round)));
     }
 }
 
 void TestOverwrite::twoPagesOfOneFile()
 {
-    TTabSheet *first = open("spolecny\r\n");
+    TTabSheet *first = openWritten("spolecny\r\n");
     const QString path = first->Hint();
     m_form->Files()->OpenFile(path);
     TTabSheet *second = m_form->ActivePage();
@@ -261,9 +237,9 @@ void TestOverwrite::twoPagesOfOneFile()
     QVERIFY(m_prompts->overwriteTexts.isEmpty());
     QCOMPARE(TestFiles::ReadBytes(path), QByteArray("1spolecny\r\n"));
     // The first page's save is the second page's change on disk, and only the second's.
-    QTRY_VERIFY(bar(second));
+    QTRY_VERIFY(watchBar(second));
     QTest::qWait(300);
-    QVERIFY(!bar(first));
+    QVERIFY(!watchBar(first));
     m_form->PageControl()->SetActivePage(second);
     m_form->Files()->mmSaveClick();
     QCOMPARE(m_prompts->overwriteTexts, QStringList{question(path)});

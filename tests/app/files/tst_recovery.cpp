@@ -1,7 +1,6 @@
 // Recovery copies: written a moment after typing pauses, removed when the page is saved or
 // closed, offered at the next start; and the real program killed with SIGKILL, started
 // again, and ended by SIGTERM while a modal box is up.
-#include "TestFiles.h"
 #include "app/commands/CommandTable.h"
 #include "app/commands/FileCommands.h"
 #include "app/commands/PageCommands.h"
@@ -10,6 +9,8 @@
 #include "app/pages/TPageControl.h"
 #include "app/shell/TMainForm.h"
 #include "editor/view/TRxRichEdit.h"
+#include "KeptCopies.h"
+#include "TestFiles.h"
 #include "text/TextFile.h"
 #include "TFakePrompts.h"
 
@@ -188,20 +189,10 @@ void TestRecovery::leftCopiesOffered()
     QFETCH(int, choice);
     const QString path = m_dir->filePath(QStringLiteral("a.txt"));
     QVERIFY(TestFiles::WriteBytes(path, "na disku\r\n"));
-    RecoveryCopy fileCopy;
-    fileCopy.fileName = path;
-    fileCopy.caption = QStringLiteral("a.txt");
-    fileCopy.hasFile = true;
-    fileCopy.encoding = QStringLiteral("windows-1250");
+    RecoveryCopy fileCopy = KeptCopies::Copy(path, everyByte());
     fileCopy.caret = 7;
-    fileCopy.order = 1;
-    fileCopy.signature = FileSignature::Of(path);
-    fileCopy.text = everyByte();
-    RecoveryCopy untitled = fileCopy;
-    untitled.fileName = untitled.caption = QStringLiteral("bezejmenný3");
-    untitled.hasFile = false;
-    untitled.order = 2;
-    untitled.text = "nov\xfd\r\ntext";
+    RecoveryCopy untitled = KeptCopies::Copy(QStringLiteral("bezejmenný3"), "nov\xfd\r\ntext", 2, false);
+    untitled.caret = 7;
     QString problem;
     QString deadFolder, aliveCopy;
     {
@@ -289,20 +280,13 @@ void TestRecovery::leftCopiesOffered()
 // kept "bezejmenný2" then moves on past that one; a free caption stays as it was.
 void TestRecovery::untitledCopyTakesAFreeCaption()
 {
-    QString problem;
-    {
-        RecoveryStore dead(folder());
-        QVERIFY(dead.Open());
-        int order = 0;
-        for (const char *caption : {"bezejmenný1", "bezejmenný2", "bezejmenný7"}) {
-            RecoveryCopy copy;
-            copy.fileName = copy.caption = QString::fromUtf8(caption);
-            copy.encoding = QStringLiteral("windows-1250");
-            copy.order = ++order;
-            copy.text = "text " + QByteArray::number(order);
-            QVERIFY(RecoveryStore::Write(dead.CopyPath(order), copy.Serialize(), &problem));
-        }
+    QList<RecoveryCopy> copies;
+    for (const char *caption : {"bezejmenný1", "bezejmenný2", "bezejmenný7"}) {
+        const int order = int(copies.size()) + 1;
+        copies << KeptCopies::Copy(QString::fromUtf8(caption), "text " + QByteArray::number(order), order,
+                                   false);
     }
+    QVERIFY(!KeptCopies::Leave(folder(), copies).isEmpty());
     Recovery *recovery = m_form->RecoveryCopies();
     recovery->SetAsk([](QWidget *, int) { return Recovery::Choice::Restore; });
     QCOMPARE(recovery->OfferLeftCopies(), 3);
@@ -322,21 +306,13 @@ void TestRecovery::untitledCopyTakesAFreeCaption()
 
 void TestRecovery::largeCopyGetsItsCaretBack()
 {
-    RecoveryCopy copy;
-    copy.fileName = copy.caption = QStringLiteral("bezejmenný2");
-    copy.encoding = QStringLiteral("windows-1250");
-    copy.order = 1;
+    RecoveryCopy copy = KeptCopies::Copy(QStringLiteral("bezejmenný2"), {}, 1, false);
     for (int i = 0; copy.text.size() < 2 * 1024 * 1024; ++i)
         copy.text += "\xF8\xE1"
                      "dek "
                      + QByteArray::number(i) + "\r\n";
     copy.caret = int(copy.text.size() / 2 * 9 / 10);
-    {
-        RecoveryStore dead(folder());
-        QVERIFY(dead.Open());
-        QString problem;
-        QVERIFY(RecoveryStore::Write(dead.CopyPath(1), copy.Serialize(), &problem));
-    }
+    QVERIFY(!KeptCopies::Leave(folder(), {copy}).isEmpty());
     Recovery *recovery = m_form->RecoveryCopies();
     recovery->SetAsk([](QWidget *, int) { return Recovery::Choice::Restore; });
     QCOMPARE(recovery->OfferLeftCopies(), 1);
@@ -386,13 +362,8 @@ void TestRecovery::pageOfAnotherSetKeepsItsSet()
     m_prompts->confirmAnswers << TPrompts::No; // closed without saving: the copy goes
     QTest::keyClick(editor, Qt::Key_F4, Qt::ControlModifier);
     QTRY_VERIFY(!QFile::exists(copyPath));
-    QString problem;
-    {
-        RecoveryStore dead(folder());
-        QVERIFY(dead.Open());
-        copy.order = 1;
-        QVERIFY(RecoveryStore::Write(dead.CopyPath(1), copy.Serialize(), &problem));
-    }
+    copy.order = 1;
+    QVERIFY(!KeptCopies::Leave(folder(), {copy}).isEmpty());
     Recovery *recovery = m_form->RecoveryCopies();
     recovery->SetAsk([](QWidget *, int) { return Recovery::Choice::Restore; });
     QCOMPARE(recovery->OfferLeftCopies(), 1);

@@ -11,6 +11,7 @@
 #include "app/pages/TTabStrip.h"
 #include "app/shell/TMainForm.h"
 #include "editor/view/TRxRichEdit.h"
+#include "KeptCopies.h"
 #include "settings/store/TSettingsKeys.h"
 #include "settings/store/TSettingsStore.h"
 #include "TestFiles.h"
@@ -194,21 +195,9 @@ private slots:
     {
         const QString path = m_dir->filePath(QStringLiteral("a.txt"));
         QVERIFY(TestFiles::WriteBytes(path, "alfa\r\n"));
-        RecoveryCopy copy;
-        copy.fileName = path;
-        copy.caption = QStringLiteral("a.txt");
-        copy.hasFile = true;
-        copy.encoding = QStringLiteral("windows-1250");
-        copy.order = 1;
-        copy.signature = FileSignature::Of(path);
-        copy.text = "alfa a v\xed"
-                    "c\r\n";
-        {
-            RecoveryStore ended(m_dir->filePath(QStringLiteral("recovery")));
-            QVERIFY(ended.Open());
-            QString problem;
-            QVERIFY(RecoveryStore::Write(ended.CopyPath(1), copy.Serialize(), &problem));
-        }
+        const RecoveryCopy copy = KeptCopies::Copy(path, "alfa a v\xed"
+                                                         "c\r\n");
+        QVERIFY(!KeptCopies::Leave(m_dir->filePath(QStringLiteral("recovery")), {copy}).isEmpty());
         m_form->RecoveryCopies()->SetAsk([](QWidget *, int) { return Recovery::Choice::Restore; });
         QCOMPARE(m_form->RecoveryCopies()->OfferLeftCopies(), 1);
         TTabSheet *page = m_form->ActivePage();

@@ -10,10 +10,10 @@
 #include "app/startup/TLastFilesReopen.h"
 #include "editor/document/Document.h"
 #include "editor/view/TRxRichEdit.h"
+#include "KeptCopies.h"
 #include "settings/options/TLastFiles.h"
 #include "settings/store/TSettingsStore.h"
 #include "TestFiles.h"
-#include "text/FileSignature.h"
 #include "TFakePrompts.h"
 
 #include <QApplication>
@@ -306,21 +306,9 @@ void TestReopen::recoveredFileOpensOnce()
     TLastFiles::SetReopenOn(*m_store, true);
     TLastFiles::Write(*m_store, {{{a, 2}, {b, 1}}, 0});
     const QString folder = m_dir->filePath(QStringLiteral("recovery"));
-    {
-        RecoveryStore dead(folder);
-        QVERIFY(dead.Open());
-        RecoveryCopy copy;
-        copy.fileName = a;
-        copy.caption = QStringLiteral("a.txt");
-        copy.hasFile = true;
-        copy.encoding = QStringLiteral("windows-1250");
-        copy.caret = 5;
-        copy.order = 1;
-        copy.signature = FileSignature::Of(a);
-        copy.text = "neulozeno";
-        QString problem;
-        QVERIFY(RecoveryStore::Write(dead.CopyPath(1), copy.Serialize(), &problem));
-    }
+    RecoveryCopy copy = KeptCopies::Copy(a, "neulozeno");
+    copy.caret = 5;
+    QVERIFY(!KeptCopies::Leave(folder, {copy}).isEmpty());
     RecoveryStore store(folder);
     QVERIFY(store.Open());
     std::unique_ptr<TLastFilesReopen> reopen;

@@ -11,6 +11,7 @@
 #include "app/startup/TInstanceChannel.h"
 #include "app/startup/TStartup.h"
 #include "editor/view/TRxRichEdit.h"
+#include "RecentFiles.h"
 #include "text/TextFile.h"
 #include "TFakePrompts.h"
 
@@ -180,14 +181,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<TFakePrompts> m_prompts;
     std::unique_ptr<TMainForm> m_form;
-    QStringList recent() const
-    {
-        QStringList out;
-        for (const QAction *a : m_form->mmReopen->actions())
-            if (a->text().contains(QLatin1Char('\t')))
-                out << a->text().section(QLatin1Char('\t'), 1);
-        return out;
-    }
+    QStringList recent() const { return RecentPaths(*m_form); }
     QStringList hints() const
     {
         QStringList out;

@@ -26,37 +26,33 @@ namespace {
     const QString text = QCoreApplication::translate("TextFile", "Cannot create file %1").arg(fileName);
     throw TError(FileErrors::WithReason(text, error, FileErrors::Access::Write));
 }
+
+// The 8-bit encodings and the conversion's numbers of their sets.
+struct EncodingSet
+{
+    Encoding encoding;
+    int set;
+};
+constexpr EncodingSet EncodingSets[] = {{Encoding::Windows1250, Konverze::Windows1250},
+                                        {Encoding::Kamenicky, Konverze::Kamenicky},
+                                        {Encoding::Latin2, Konverze::Latin2},
+                                        {Encoding::Iso8859_2, Konverze::Iso8859_2}};
 } // namespace
 
 int setOf(Encoding encoding)
 {
-    switch (encoding) {
-    case Encoding::Windows1250:
-        return Konverze::Windows1250;
-    case Encoding::Kamenicky:
-        return Konverze::Kamenicky;
-    case Encoding::Latin2:
-        return Konverze::Latin2;
-    case Encoding::Iso8859_2:
-        return Konverze::Iso8859_2;
-    case Encoding::Utf8:
-        break;
-    }
-    return 0;
+    for (const EncodingSet &e : EncodingSets)
+        if (e.encoding == encoding)
+            return e.set;
+    return 0; // UTF-8 has none
 }
 
 Encoding encodingOfSet(int set)
 {
-    switch (set) {
-    case Konverze::Kamenicky:
-        return Encoding::Kamenicky;
-    case Konverze::Latin2:
-        return Encoding::Latin2;
-    case Konverze::Iso8859_2:
-        return Encoding::Iso8859_2;
-    default:
-        return Encoding::Windows1250;
-    }
+    for (const EncodingSet &e : EncodingSets)
+        if (e.set == set)
+            return e.encoding;
+    return Encoding::Windows1250;
 }
 
 QString fromFileBytes(QByteArrayView bytes, Encoding encoding)

@@ -52,6 +52,7 @@ private slots:
         // Through the file codec, as a page reads and saves a file: every byte but the
         // breaks and NUL (which the editor turns into its own breaks and drops) comes back.
         const Encoding encoding = TextFile::encodingOfSet(set);
+        QCOMPARE(TextFile::setOf(encoding), set);
         const QByteArray bytes = allBytes(false);
         const TextFile::Decoded d = TextFile::decodeAs(bytes, encoding, QStringLiteral("x"));
         QCOMPARE(d.format.encoding, encoding);

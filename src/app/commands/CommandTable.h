@@ -43,9 +43,9 @@ struct MenuSpot
 // spot) or a pop-up menu.
 struct MenuRow
 {
-    QString name; // object name
-    QString title;
-    std::optional<MenuSpot> spot;
+    QString name{}; // object name
+    QString title{};
+    std::optional<MenuSpot> spot{};
     bool popup = false;
     bool pageOnly = false;       // usable only while a page is open ("Úpr&avy", "Velikos&t")
     bool startsDisabled = false; // enabled by the part that fills it ("Znovu otevřít")
@@ -113,15 +113,16 @@ ItemBinding CaptionOf(Source *source, QString (Source::*get)() const, Signal sig
 // the command has them, run the same handler.
 struct CommandRow
 {
-    QString name; // component name of the main item: the QAction's object name
-    QString caption;
-    std::function<void()> handler;
-    QList<QKeySequence> keys;
+    // Every member has an initializer, so a row names only what it has.
+    QString name{}; // component name of the main item: the QAction's object name
+    QString caption{};
+    std::function<void()> handler{};
+    QList<QKeySequence> keys{};
     Enabling enabling = Enabling::Always;
-    std::optional<MenuSpot> menu;
-    std::optional<PagePlace> page;
-    std::optional<SpeedPlace> speed;
-    ItemBinding binding; // checkable commands: what the check mark shows
+    std::optional<MenuSpot> menu{};
+    std::optional<PagePlace> page{};
+    std::optional<SpeedPlace> speed{};
+    ItemBinding binding{}; // checkable commands: what the check mark shows
 };
 
 // What the enabling rules depend on.

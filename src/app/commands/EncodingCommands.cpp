@@ -33,6 +33,20 @@ QString setName(Encoding encoding)
     return TextFile::isEightBit(encoding) ? CzechSets::Name(TextFile::setOf(encoding))
                                           : TextFile::encodingName(encoding);
 }
+
+// A button of the bar that does `act` (when given) and then takes the bar away.
+void addDismissing(TPageBar *bar, const QString &caption, const char *name, std::function<void()> act = {})
+{
+    QPointer<TPageBar> self(bar);
+    bar->AddButton(caption,
+                   [self, act = std::move(act)] {
+                       if (act)
+                           act();
+                       if (self)
+                           self->Dismiss();
+                   })
+        ->setObjectName(QLatin1String(name));
+}
 } // namespace
 
 EncodingCommands::EncodingCommands(PageCommands *pages, TPrompts *prompts, QWidget *window,
@@ -169,36 +183,22 @@ void EncodingCommands::showGuessBar(TTabSheet *page)
     auto *bar = new TPageBar(tr("Text je zřejmě v kódování %1.").arg(CzechSets::Name(set)));
     bar->setProperty(GuessProperty, set);
     QPointer<TTabSheet> guarded(page);
-    QPointer<TPageBar> self(bar);
-    bar->AddButton(tr("Převést do Windows 1250"),
-                   [guarded, self, set] {
-                       if (guarded && guarded->Editor())
-                           ConvertToWindows1250(guarded->Editor(), set);
-                       if (self)
-                           self->Dismiss();
-                   })
-        ->setObjectName(QStringLiteral("btnPrevest"));
-    bar->AddButton(tr("Otevřít jako %1").arg(CzechSets::Name(set)),
-                   [this, guarded, self, set] {
-                       if (guarded)
-                           ReadPageAs(guarded, TextFile::encodingOfSet(set));
-                       if (self)
-                           self->Dismiss();
-                   })
-        ->setObjectName(QStringLiteral("btnOtevritJako"));
+    addDismissing(bar, tr("Převést do Windows 1250"), "btnPrevest", [guarded, set] {
+        if (guarded && guarded->Editor())
+            ConvertToWindows1250(guarded->Editor(), set);
+    });
+    addDismissing(bar, tr("Otevřít jako %1").arg(CzechSets::Name(set)), "btnOtevritJako",
+                  [this, guarded, set] {
+                      if (guarded)
+                          ReadPageAs(guarded, TextFile::encodingOfSet(set));
+                  });
     addKeepButton(bar);
     page->AddBar(bar);
 }
 
 void EncodingCommands::addKeepButton(TPageBar *bar)
 {
-    QPointer<TPageBar> self(bar);
-    bar->AddButton(tr("Ponechat"),
-                   [self] {
-                       if (self)
-                           self->Dismiss();
-                   })
-        ->setObjectName(QStringLiteral("btnPonechat"));
+    addDismissing(bar, tr("Ponechat"), "btnPonechat");
 }
 
 void EncodingCommands::showT602Bar(TTabSheet *page, int set)
@@ -209,15 +209,10 @@ void EncodingCommands::showT602Bar(TTabSheet *page, int set)
                                  : tr("Dokument T602, zřejmě v kódování %1").arg(CzechSets::Name(set)));
     bar->setProperty(T602Property, set);
     QPointer<TTabSheet> guarded(page);
-    QPointer<TPageBar> self(bar);
-    bar->AddButton(tr("Převést dokument T602"),
-                   [guarded, self, set] {
-                       if (guarded && guarded->Editor())
-                           ConvertT602(guarded->Editor(), set);
-                       if (self)
-                           self->Dismiss();
-                   })
-        ->setObjectName(QStringLiteral("btnPrevestT602"));
+    addDismissing(bar, tr("Převést dokument T602"), "btnPrevestT602", [guarded, set] {
+        if (guarded && guarded->Editor())
+            ConvertT602(guarded->Editor(), set);
+    });
     addKeepButton(bar);
     page->AddBar(bar);
 }

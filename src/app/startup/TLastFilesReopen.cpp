@@ -105,6 +105,8 @@ void TLastFilesReopen::reopen()
                 missing << QDir::toNativeSeparators(file.path);
                 continue;
             }
+            // Listed among the recent files as a file from the command line is.
+            m_form.AddToRecent(QDir::cleanPath(QFileInfo(file.path).absoluteFilePath()), 0);
             try {
                 m_form.Files()->OpenFile(file.path);
             } catch (const TError &e) {

@@ -9,7 +9,8 @@ class TSettingsStore;
 // A start without file arguments, with "Při spuštění znovu otevřít soubory z minula" on:
 // the files of the last normal close open again, in their order, each with its caret, and
 // the page that was active becomes active. It waits for the window's first paint, so the
-// window shows before any file is read. Files that are gone are named in one notice; a file
+// window shows before any file is read; each enters the recent files as a file named on the
+// command line does. Files that are gone are named in one notice; a file
 // whose page a recovery copy has just restored is not opened a second time.
 class TLastFilesReopen : public QObject
 {

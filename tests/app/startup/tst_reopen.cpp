@@ -11,6 +11,7 @@
 #include "editor/document/Document.h"
 #include "editor/view/TRxRichEdit.h"
 #include "KeptCopies.h"
+#include "RecentFiles.h"
 #include "settings/options/TLastFiles.h"
 #include "settings/store/TSettingsStore.h"
 #include "TestFiles.h"
@@ -267,6 +268,9 @@ void TestReopen::startReopensAfterFirstPaint()
     QCOMPARE(form->ActivePage()->Doc()->FileName(), b);
     QCOMPARE(form->PageControl()->Page(1)->Editor()->SelStart(), 4);
     QCOMPARE(form->PageControl()->Page(2)->Editor()->SelStart(), 13);
+    // The reopened files enter the recent list, newest first, as the command line's do;
+    // the missing ones do not.
+    QCOMPARE(RecentPaths(*form), (QStringList{a, b}));
     // One notice names both missing files.
     QCOMPARE(m_prompts->messages.size(), 1);
     QVERIFY(m_prompts->messages.first().contains(gone1));

@@ -1194,7 +1194,7 @@ Nainstalujte český slovník (balíček hunspell-cs).</source>
         <translation type="unfinished" />
     </message>
     <message>
-        <source>Soubor %1 je v kódování %2. Editor otevírá jen texty ve Windows 1250 a v UTF-8; přečten jako 8bitový text by se uložením zničil.</source>
+        <source>Soubor %1 je v kódování %2. Editor otevírá jen texty v kódování Windows 1250, UTF-8, Kamenický, Latin 2 a ISO 8859-2; přečten jako 8bitový text by se uložením zničil.</source>
         <translation type="unfinished" />
     </message>
     <message>

@@ -1202,8 +1202,8 @@ Install the Czech dictionary (package hunspell-cs).</translation>
         <translation>Cannot open file %1</translation>
     </message>
     <message>
-        <source>Soubor %1 je v kódování %2. Editor otevírá jen texty ve Windows 1250 a v UTF-8; přečten jako 8bitový text by se uložením zničil.</source>
-        <translation>The file %1 is encoded in %2. The editor opens only Windows 1250 and UTF-8 texts; read as 8-bit text, the file would be destroyed by saving it.</translation>
+        <source>Soubor %1 je v kódování %2. Editor otevírá jen texty v kódování Windows 1250, UTF-8, Kamenický, Latin 2 a ISO 8859-2; přečten jako 8bitový text by se uložením zničil.</source>
+        <translation>The file %1 is encoded in %2. The editor opens only Windows 1250, UTF-8, Kamenický, Latin 2 and ISO 8859-2 texts; read as 8-bit text, the file would be destroyed by saving it.</translation>
     </message>
     <message>
         <source>Soubor %1 není platný text v kódování UTF-8.</source>

@@ -150,9 +150,11 @@ void refuseWide(const QByteArray &bytes, const QString &fileName)
 {
     const QString wide = wideByteOrderMark(bytes);
     if (!wide.isEmpty())
-        throw TError(QCoreApplication::translate("TextFile", "Soubor %1 je v kódování %2. Editor otevírá jen "
-                                                             "texty ve Windows 1250 a v UTF-8; přečten jako "
-                                                             "8bitový text by se uložením zničil.")
+        throw TError(QCoreApplication::translate("TextFile",
+                                                 "Soubor %1 je v kódování %2. Editor otevírá jen "
+                                                 "texty v kódování Windows 1250, UTF-8, Kamenický, "
+                                                 "Latin 2 a ISO 8859-2; přečten jako 8bitový text "
+                                                 "by se uložením zničil.")
                          .arg(fileName, wide));
 }
 

@@ -308,15 +308,22 @@ private slots:
         QCOMPARE(TestFiles::ReadBytes(copy, "<unreadable>"), QByteArray("řčaj\r\n"));
     }
 
-    // A UTF-16 file is refused with a clear message and no page.
+    // A UTF-16 file is refused with a clear message and no page; the message names every
+    // set the "Kó&dování" menu offers.
     void utf16FileIsRefused()
     {
         openInDialog(makeFile(QStringLiteral("wide.txt"), QByteArray("\xFF\xFE"
-                                                             "a\0b\0",
-                                                             6)));
+                                                                     "a\0b\0",
+                                                                     6)));
         QCOMPARE(m_form->PageControl()->PageCount(), 1);
         QCOMPARE(m_prompts->errors.size(), 1);
-        QVERIFY(m_prompts->errors.first().contains(QLatin1String("UTF-16")));
+        const QString message = m_prompts->errors.first();
+        QVERIFY(message.contains(QLatin1String("UTF-16")));
+        const QList<QAction *> sets = m_form->findChild<QMenu *>(QStringLiteral("mmKodovani"))->actions();
+        QCOMPARE(sets.size(), 5);
+        for (const QAction *set : sets)
+            QVERIFY2(message.contains(QString(set->text()).remove(QLatin1Char('&'))),
+                     qPrintable(set->text()));
     }
 
     // The speed bar's buttons stay enabled: the tools themselves refuse a UTF-8 page.

@@ -234,6 +234,14 @@ QList<QKeySequence> CommandTable::Shortcuts() const
     return keys;
 }
 
+QList<QKeySequence> CommandTable::RowKeys(const QString &name) const
+{
+    for (const CommandRow &row : m_rows)
+        if (row.name == name)
+            return row.keys;
+    return {};
+}
+
 bool CommandTable::TakesKey(QKeyCombination key) const
 {
     const QKeyCombination plain(key.keyboardModifiers() & ~Qt::KeypadModifier, key.key());

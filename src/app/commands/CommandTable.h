@@ -173,6 +173,8 @@ public:
     QStringList Problems() const { return m_problems; }
     // Every key of the commands, and whether a key is one of them.
     QList<QKeySequence> Shortcuts() const;
+    // The keys a command's row gives it (its action may have given some up since).
+    QList<QKeySequence> RowKeys(const QString &name) const;
     bool TakesKey(QKeyCombination key) const;
 
 signals:

@@ -164,7 +164,10 @@ void TMainForm::createControllers()
         editvzor2, [this] { return ActiveEditor(); }, [this] { templateLookChosen(); });
     m_settingsDialog = new SettingsCommands(
         m_appearance.get(),
-        [this](const QStringList &names, const QStringList &keys) { m_tags->RebuildTagMenu(names, keys); },
+        [this](const QStringList &names, const QStringList &keys) {
+            m_tags->RebuildTagMenu(names, keys);
+            giveTagsTheirKeys();
+        },
         m_prompts, this, m_settings, this);
     m_view = new ViewCommands({ToolBar, StatusBar, pnlLEVY, PageControl1, mmLANGUAGE, editvzor2}, m_prompts,
                               m_settings, this, this);
@@ -194,6 +197,13 @@ void TMainForm::createControllers()
     connect(m_pages, &PageCommands::PageCreated, m_fileDrop, &FileDrop::WatchPage);
 }
 
+namespace {
+// Commands whose keys a user tag may take: the user's own choice wins over the key the
+// program gives its help guide (a tag on F1 keeps F1; "&Nápověda" is then chosen from the
+// menu). Every other command keeps its keys.
+const char *const YieldingCommands[] = {"mmNAPOVEDA"};
+} // namespace
+
 void TMainForm::createCommands()
 {
     MainCommands::AddRows(*m_commands, {m_pages, m_files, m_edits, m_view, m_textTools, m_printing, m_about,
@@ -206,11 +216,16 @@ void TMainForm::createCommands()
     m_view->FillLanguageMenu(Languages::SearchFolders());
     StartTrace::Mark("  language menu");
 
-    // The user tags: no tag takes a key a command or a menu title already has.
+    // The user tags: no tag takes a key a command or a menu title already has, but for the
+    // keys of the commands that yield them.
     QList<QKeySequence> taken = m_commands->Shortcuts();
+    for (const char *name : YieldingCommands)
+        for (const QKeySequence &key : m_commands->RowKeys(QLatin1String(name)))
+            taken.removeOne(key);
     for (QAction *title : menuBar()->actions())
         taken << QKeySequence::mnemonic(title->text());
     m_tags->BuildTagMenu(mmUZIV, taken);
+    giveTagsTheirKeys();
     StartTrace::Mark("  tag menu");
 
     // The guide's table of keys is read from the menus as they are in this run.
@@ -220,6 +235,15 @@ void TMainForm::createCommands()
     m_enabler = new CommandEnabler(m_commands, m_pages, this);
     connect(m_files, &FileCommands::Saved, m_enabler, &CommandEnabler::PageSaved);
     m_enabler->UpdateCommands();
+}
+
+void TMainForm::giveTagsTheirKeys()
+{
+    for (const char *name : YieldingCommands) {
+        QList<QKeySequence> keys = m_commands->RowKeys(QLatin1String(name));
+        keys.removeIf([this](const QKeySequence &key) { return m_tags->TakesKey(key[0]); });
+        m_commands->Action(QLatin1String(name))->setShortcuts(keys);
+    }
 }
 
 namespace {

@@ -96,6 +96,7 @@ private:
     void createMenus();
     void createControllers();
     void createCommands();
+    void giveTagsTheirKeys(); // a command that yields its key to a tag holding it
     void createLayout();
     void createStatusBar();
     void afterFirstPaint(); // what the first sight of the window need not wait for

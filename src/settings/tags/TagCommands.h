@@ -25,12 +25,12 @@ public:
                 TSettingsStore *settings /* may be null */, QObject *parent = nullptr);
 
     // Empties the menu and fills it with the stored tags (names and hot keys as stored
-    // now). `taken` are the keys that stay with others: every command's shortcut and the
-    // main menu titles' mnemonics (Alt+letter); the keys an editor keeps for moving and
-    // selecting (EditorKeys) stay with the editor too. A tag whose key is taken, or already
-    // given to an earlier tag, gets no shortcut (the key is still shown in its caption);
-    // choosing it from the menu works. The menu and the keys are remembered for
-    // RebuildTagMenu.
+    // now). `taken` are the keys that stay with others: the commands' shortcuts (but those a
+    // command yields to a tag) and the main menu titles' mnemonics (Alt+letter); the keys an
+    // editor keeps for moving and selecting (EditorKeys) stay with the editor too. A tag
+    // whose key is taken, or already given to an earlier tag, gets no shortcut (the key is
+    // still shown in its caption); choosing it from the menu works. The menu and the keys
+    // are remembered for RebuildTagMenu.
     void BuildTagMenu(QMenu *mmUZIV, const QList<QKeySequence> &taken);
     // The same from the settings dialog's lists (its OK), into the menu last built.
     void RebuildTagMenu(const QStringList &names, const QStringList &hotKeys);

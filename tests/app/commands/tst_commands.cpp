@@ -9,11 +9,13 @@
 #include "app/pages/TTabStrip.h"
 #include "app/shell/TMainForm.h"
 #include "editor/search/TEditorSearch.h"
-#include "editor/view/TRxRichEdit.h"
 #include "editor/search/TSearchDialog.h"
-#include "settings/tags/HotKeyText.h"
+#include "editor/view/TRxRichEdit.h"
+#include "settings/dialog/TfrmNASTAV.h"
 #include "settings/store/TSettingsKeys.h"
 #include "settings/store/TSettingsStore.h"
+#include "settings/tags/HotKeyText.h"
+#include "settings/tags/THotKeyEdit.h"
 #include "speedbar/TSpeedBar.h"
 #include "speedbar/TSpeedbarSetupWindow.h"
 #include "speedbar/TSpeedButton.h"
@@ -26,6 +28,7 @@
 #include <QClipboard>
 #include <QDate>
 #include <QFile>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStandardPaths>
@@ -489,7 +492,8 @@ private slots:
     }
 
     // A user tag never takes a key of a command or a menu title: over every key of the
-    // table, the command keeps it; a tag on a free key works by its key.
+    // table, the command keeps it; a tag on a free key works by its key. (The help guide's
+    // F1 yields to a tag: below.)
     void tagsLeaveTheCommandsTheirKeys()
     {
         QTemporaryDir dir;
@@ -499,7 +503,8 @@ private slots:
             TFakePrompts prompts;
             TMainForm probe(&prompts, nullptr);
             for (const QKeySequence &key : probe.Commands().Shortcuts())
-                keys << HotKeyText::Write(key[0]);
+                if (key != QKeySequence(Qt::Key_F1))
+                    keys << HotKeyText::Write(key[0]);
         }
         keys << QStringLiteral("Alt+A") << QStringLiteral("Ctrl+Shift+Q");
         writeTags(store, keys);
@@ -524,6 +529,54 @@ private slots:
         QTRY_VERIFY(form.mmEdit->isVisible());
         form.mmEdit->close();
         form.ActiveEditor()->Doc()->SetModified(false);
+    }
+
+    // The user's own choice wins over the help guide's F1: a tag stored on F1 runs by F1 on
+    // the shown window and "&Nápověda" has no key; once the settings dialog's OK moves the
+    // tag to another key, F1 is the guide's again.
+    void tagOnF1TakesItFromHelp()
+    {
+        QTemporaryDir dir;
+        TSettingsStore store(dir.filePath(QStringLiteral("q.ini")));
+        writeTags(store, {QStringLiteral("F1"), QStringLiteral("Alt+B")});
+        TFakePrompts prompts;
+        TMainForm form(&prompts, &store);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QAction *help = form.Commands().Action(QStringLiteral("mmNAPOVEDA"));
+        QAction *tag = form.mmUZIV->actions().value(0);
+        QVERIFY(tag);
+        QCOMPARE(tag->shortcut(), QKeySequence(Qt::Key_F1));
+        QVERIFY(help->shortcuts().isEmpty());
+        TRxRichEdit *e = form.ActiveEditor();
+        e->SetWholeText(QStringLiteral("ab"));
+        e->SetSelStart(0);
+        e->SetSelLength(1);
+        QTest::keyClick(e, Qt::Key_F1);
+        QCOMPARE(e->PlainText(), QStringLiteral("<a>b\n"));
+
+        bool changed = false;
+        QTimer::singleShot(0, [&] {
+            auto *d = qobject_cast<TfrmNASTAV *>(QApplication::activeModalWidget());
+            if (!d)
+                return;
+            d->activateWindow();
+            QTRY_COMPARE(QApplication::activeWindow(), d);
+            d->PageControl1->setCurrentWidget(d->TabSheet3); // "Zkratky"
+            const QRect first = d->lstZNACKY->visualItemRect(d->lstZNACKY->item(0));
+            QTest::mouseClick(d->lstZNACKY->viewport(), Qt::LeftButton, {}, first.center());
+            QTest::mouseClick(d->HotKey2, Qt::LeftButton);
+            QTest::keyClick(d->HotKey2, Qt::Key_F2, Qt::ControlModifier);
+            QTest::keyClick(d->HotKey2, Qt::Key_Return); // the dialog's OK
+            changed = !d->isVisible();
+        });
+        QTest::keyClick(e, Qt::Key_F8);
+        QVERIFY(changed);
+        tag = form.mmUZIV->actions().value(0);
+        QVERIFY(tag);
+        QCOMPARE(tag->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F2));
+        QCOMPARE(help->shortcuts(), QList<QKeySequence>{QKeySequence(Qt::Key_F1)});
+        e->Doc()->SetModified(false);
     }
 
     // Nor a key the editor keeps for moving the caret and selecting: such a tag gets no

@@ -162,7 +162,9 @@ private slots:
               "share/metainfo/org.quortosk.QuorvelTosk.metainfo.xml",
               "share/icons/hicolor/scalable/apps/quortosk.svg", "share/icons/hicolor/32x32/apps/quortosk.png",
               "share/quortosk/translations/quortosk_cs.qm", "share/quortosk/translations/quortosk_en.qm",
-              "share/quortosk/quor_CSY.txt", "share/doc/quortosk/copyright"})
+              "share/quortosk/quor_CSY.txt", "share/doc/quortosk/copyright",
+              "share/doc/quortosk/changelog.Debian.gz", "share/man/man1/quortosk.1.gz",
+              "share/man/cs/man1/quortosk.1.gz"})
             QVERIFY2(packaged.contains(QLatin1String(name)), name);
         QVERIFY(QFileInfo(m_root + QStringLiteral("/usr/bin/quortosk")).isExecutable());
         // As dpkg-deb lists them: owned by root, under ./usr only.
@@ -175,6 +177,38 @@ private slots:
             QVERIFY2(line.contains(QStringLiteral(" ./usr/")) || line.endsWith(QStringLiteral(" ./")),
                      qPrintable(line));
         }
+    }
+
+    // The manual pages and the changelog are gzipped as Debian wants them: at the best
+    // compression, without the name and time stamp that would make two builds differ; they
+    // unpack to the manual pages, and the changelog's newest entry is this version.
+    void gzippedDocumentation_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("pattern"); // what the unpacked text holds, lines as ^...$
+        QTest::newRow("man page") << "man/man1/quortosk.1.gz"
+                                  << "^\\.TH QUORTOSK 1 ";
+        QTest::newRow("Czech man page") << "man/cs/man1/quortosk.1.gz"
+                                        << "^\\.TH QUORTOSK 1 ";
+        QTest::newRow("changelog") << "doc/quortosk/changelog.Debian.gz"
+                                   << "\\Aquortosk \\(" + QRegularExpression::escape(m_version)
+                                          + "\\) unstable; urgency=\\w+$";
+    }
+    void gzippedDocumentation()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, pattern);
+        const QString path = m_root + QStringLiteral("/usr/share/") + file;
+        const QByteArray bytes = TestFiles::ReadBytes(path);
+        QVERIFY2(bytes.size() > 10, qPrintable(path));
+        QCOMPARE(bytes.left(3), QByteArray("\x1F\x8B\x08")); // gzip, deflate
+        QCOMPARE(int(bytes.at(3)) & 0x08, 0);                // no file name
+        QCOMPARE(bytes.mid(4, 4), QByteArray(4, '\0'));      // no time stamp
+        QCOMPARE(int(bytes.at(8)), 2);                       // the best compression
+        const Run unpacked = run(QStringLiteral("gzip"), {QStringLiteral("-dc"), path});
+        QCOMPARE(unpacked.code, 0);
+        const QRegularExpression expected(pattern, QRegularExpression::MultilineOption);
+        QVERIFY2(expected.match(QString::fromUtf8(unpacked.out)).hasMatch(), unpacked.out.left(120));
     }
 
     // The desktop entry and the AppStream file pass their validators and agree with each

@@ -26,6 +26,18 @@ template <typename Controller> std::function<void()> run(Controller *c, void (Co
     return [c, handler] { (c->*handler)(); };
 }
 
+// A "Kó&dování" item: its click, and its check mark while the active page shows that set.
+CommandRow encodingRow(const char *name, const QString &caption, EncodingCommands *k,
+                       void (EncodingCommands::*click)(), bool (EncodingCommands::*shown)() const)
+{
+    return {.name = QLatin1String(name),
+            .caption = caption,
+            .handler = run(k, click),
+            .enabling = Enabling::PageOpen,
+            .menu = in("mmKodovani", 0),
+            .binding = MarkOf(k, shown, &EncodingCommands::EncodingShown)};
+}
+
 // The speed bar's sections.
 const char *const Soubor = QT_TRANSLATE_NOOP("TSpeedBar", "Soubor");
 const char *const Upravy = QT_TRANSLATE_NOOP("TSpeedBar", "Úpravy");
@@ -113,36 +125,16 @@ void MainCommands::AddRows(CommandTable &t, const Controllers &c)
            .menu = in("mmFile", 1),
            .page = PagePlace{"pmaSaveAll", tr("Uložit vše"), PmFiles},
            .speed = SpeedPlace{"SpeedItem5", Soubor, QT_TRANSLATE_NOOP("TSpeedBar", "Uložit vše"), 4, -1}});
-    t.Add({.name = "mmKodWin1250",
-           .caption = tr("Windows 1250"),
-           .handler = run(k, &EncodingCommands::mmKodWin1250Click),
-           .enabling = E::PageOpen,
-           .menu = in("mmKodovani", 0),
-           .binding = MarkOf(k, &EncodingCommands::Windows1250Shown, &EncodingCommands::EncodingShown)});
-    t.Add({.name = "mmKodUtf8",
-           .caption = tr("UTF-8"),
-           .handler = run(k, &EncodingCommands::mmKodUtf8Click),
-           .enabling = E::PageOpen,
-           .menu = in("mmKodovani", 0),
-           .binding = MarkOf(k, &EncodingCommands::Utf8Shown, &EncodingCommands::EncodingShown)});
-    t.Add({.name = "mmKodKamenicky",
-           .caption = tr("Kamenický"),
-           .handler = run(k, &EncodingCommands::mmKodKamenickyClick),
-           .enabling = E::PageOpen,
-           .menu = in("mmKodovani", 0),
-           .binding = MarkOf(k, &EncodingCommands::KamenickyShown, &EncodingCommands::EncodingShown)});
-    t.Add({.name = "mmKodLatin2",
-           .caption = tr("Latin 2"),
-           .handler = run(k, &EncodingCommands::mmKodLatin2Click),
-           .enabling = E::PageOpen,
-           .menu = in("mmKodovani", 0),
-           .binding = MarkOf(k, &EncodingCommands::Latin2Shown, &EncodingCommands::EncodingShown)});
-    t.Add({.name = "mmKodIso88592",
-           .caption = tr("ISO 8859-2"),
-           .handler = run(k, &EncodingCommands::mmKodIso88592Click),
-           .enabling = E::PageOpen,
-           .menu = in("mmKodovani", 0),
-           .binding = MarkOf(k, &EncodingCommands::Iso8859_2Shown, &EncodingCommands::EncodingShown)});
+    t.Add(encodingRow("mmKodWin1250", tr("Windows 1250"), k, &EncodingCommands::mmKodWin1250Click,
+                      &EncodingCommands::Windows1250Shown));
+    t.Add(encodingRow("mmKodUtf8", tr("UTF-8"), k, &EncodingCommands::mmKodUtf8Click,
+                      &EncodingCommands::Utf8Shown));
+    t.Add(encodingRow("mmKodKamenicky", tr("Kamenický"), k, &EncodingCommands::mmKodKamenickyClick,
+                      &EncodingCommands::KamenickyShown));
+    t.Add(encodingRow("mmKodLatin2", tr("Latin 2"), k, &EncodingCommands::mmKodLatin2Click,
+                      &EncodingCommands::Latin2Shown));
+    t.Add(encodingRow("mmKodIso88592", tr("ISO 8859-2"), k, &EncodingCommands::mmKodIso88592Click,
+                      &EncodingCommands::Iso8859_2Shown));
     t.Add({.name = "mmClose",
            .caption = tr("&Zavřít"),
            .handler = run(f, &FileCommands::mmCloseClick),

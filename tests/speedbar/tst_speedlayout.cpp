@@ -307,9 +307,9 @@ void TestSpeedLayout::saveWritesTheStoredForm()
     }
     TSettingsSession s(*m_store);
     QStringList values;
-    for (const QString &name :
+    for (const char *name :
          {"Position", "Width", "Version", "PixelsPerInch", "BtnWidth", "BtnHeight", "Count"})
-        values << name + QLatin1Char('=') + s.ReadString(Key, name);
+        values << QLatin1String(name) + QLatin1Char('=') + s.ReadString(Key, QLatin1String(name));
     QCOMPARE(values, QStringList({"Position=1", "Width=29", "Version=0", "PixelsPerInch=120", "BtnWidth=24",
                                   "BtnHeight=23", "Count=11"}));
     QStringList buttons;

@@ -21,7 +21,8 @@
 
 #include <memory>
 
-class ShownMainForm
+// `Prompts`: TFakePrompts or a kind of it.
+template <typename Prompts = TFakePrompts> class ShownMainForm
 {
 protected:
     // From init(): a new folder and prompts, and the window shown and exposed.
@@ -29,7 +30,7 @@ protected:
     {
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_dir->isValid());
-        m_prompts = std::make_unique<TFakePrompts>();
+        m_prompts = std::make_unique<Prompts>();
         m_form = std::make_unique<TMainForm>(m_prompts.get(), nullptr);
         m_form->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
@@ -92,6 +93,6 @@ protected:
     }
 
     std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<TFakePrompts> m_prompts;
+    std::unique_ptr<Prompts> m_prompts;
     std::unique_ptr<TMainForm> m_form;
 };

@@ -44,7 +44,7 @@ QByteArray inSet(int set)
 
 } // namespace
 
-class TstEncodingCommands : public QObject, ShownMainForm
+class TstEncodingCommands : public QObject, ShownMainForm<>
 {
     Q_OBJECT
 

@@ -52,7 +52,7 @@ QString t602Cleaned()
 
 } // namespace
 
-class TstPageSets : public QObject, ShownMainForm
+class TstPageSets : public QObject, ShownMainForm<>
 {
     Q_OBJECT
 

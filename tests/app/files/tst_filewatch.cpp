@@ -56,7 +56,7 @@ int visibleBars(TTabSheet *page)
 
 } // namespace
 
-class TestFileWatch : public QObject, ShownMainForm
+class TestFileWatch : public QObject, ShownMainForm<>
 {
     Q_OBJECT
 private slots:

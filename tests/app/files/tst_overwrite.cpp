@@ -78,7 +78,7 @@ private:
 
 } // namespace
 
-class TestOverwrite : public QObject, ShownMainForm
+class TestOverwrite : public QObject, ShownMainForm<>
 {
     Q_OBJECT
 private slots:

@@ -58,7 +58,10 @@ private slots:
     }
 
     // The text as the file holds it, "\n" between lines.
-    QString fileText() const { return Cp1250::decode(m_bytes).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+    QString fileText() const
+    {
+        return Cp1250::decode(m_bytes).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    }
 
     // Keys typed at the same places into `e`, while it loads or after.
     static void typeEdits(TRxRichEdit *e)
@@ -133,7 +136,8 @@ private slots:
         QVERIFY(e->CanRedo());
         e->Redo();
         const int second = int(file.indexOf(QLatin1Char('\n'))) + 1;
-        QCOMPARE(e->PlainText(), QStringLiteral("ab") + file.left(second) + QLatin1Char('-') + file.mid(second));
+        QCOMPARE(e->PlainText(),
+                 QStringLiteral("ab") + file.left(second) + QLatin1Char('-') + file.mid(second));
         e->Undo();
         e->Undo();
         QVERIFY(!e->CanUndo());

@@ -1168,7 +1168,7 @@ Nainstalujte český slovník (balíček hunspell-cs).</source>
         <translation type="unfinished" />
     </message>
     <message>
-        <source>Soubor se ještě načítá, text zatím nelze měnit.</source>
+        <source>Soubor se ještě načítá: za koncem načtené části zatím nelze mazat.</source>
         <translation type="unfinished" />
     </message>
 </context>

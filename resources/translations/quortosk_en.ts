@@ -1176,8 +1176,8 @@ Install the Czech dictionary (package hunspell-cs).</translation>
         <translation>Loading: %1 %</translation>
     </message>
     <message>
-        <source>Soubor se ještě načítá, text zatím nelze měnit.</source>
-        <translation>The file is still loading; the text cannot be changed yet.</translation>
+        <source>Soubor se ještě načítá: za koncem načtené části zatím nelze mazat.</source>
+        <translation>The file is still loading: nothing past the end of the loaded part can be deleted yet.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,6 @@
-// A large file is shown from its start at once and taken in between events: while it comes
-// in the page is read-only, nothing enters the undo history or the modified flag, and
-// whatever needs the whole text (saving, Ctrl+End) gets all of it.
+// A large file is shown from its start at once and taken in between events: nothing of the
+// load enters the undo history or the modified flag, what is typed into the part shown
+// meanwhile is kept, and whatever needs the whole text (saving, Ctrl+End) gets all of it.
 #include "text/Cp1250.h"
 #include "editor/view/TRxRichEdit.h"
 #include "TestFiles.h"
@@ -47,7 +47,6 @@ private slots:
     {
         auto e = loaded();
         QVERIFY(e->Loading());
-        QVERIFY(e->isReadOnly());
         QVERIFY(e->document()->characterCount() < m_bytes.size() / 2);
         QSignalSpy progress(e->Doc(), &Document::LoadProgress);
         QTRY_VERIFY_WITH_TIMEOUT(!e->Loading(), 30000);
@@ -58,18 +57,116 @@ private slots:
         QCOMPARE(Cp1250::encode(e->PlainText()).replace("\n", "\r\n"), m_bytes);
     }
 
-    // Typing waits (and says why); the text and the flag stay as they were.
-    void typingWhileLoadingChangesNothing()
+    // The text as the file holds it, "\n" between lines.
+    QString fileText() const
+    {
+        return Cp1250::decode(m_bytes).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    }
+
+    // Keys typed at the same places into `e`, while it loads or after.
+    static void typeEdits(TRxRichEdit *e)
+    {
+        QTest::keyClicks(e, "xy"); // at the start of the text
+        QTest::keyClick(e, Qt::Key_Down);
+        QTest::keyClick(e, Qt::Key_Delete); // the second line's first letter
+        QTest::keyClick(e, Qt::Key_Down);
+        QTest::keyClick(e, Qt::Key_Return); // the third line split
+        QTest::keyClicks(e, "z");
+    }
+
+    // What is typed into the part shown while the rest comes in is kept: the whole text takes
+    // it at the same places, the flag is set once, and undo takes it back step by step as it
+    // does on a text typed into after its load.
+    void typingWhileLoadingIsKept()
     {
         auto e = loaded();
         QVERIFY(e->Loading());
+        QVERIFY(!e->isReadOnly());
+        QSignalSpy flag(e->Doc(), &Document::ModifiedChanged);
+        typeEdits(e.get());
+        QVERIFY(e->Loading()); // keys are sent at once: the text is whole only between events
+        QCOMPARE(flag.size(), 1);
+        const int caret = e->SelStart();
+
+        auto after = loaded(); // the same keys typed once the text is whole
+        QTRY_VERIFY_WITH_TIMEOUT(!after->Loading(), 30000);
+        typeEdits(after.get());
+        QTRY_VERIFY_WITH_TIMEOUT(!e->Loading(), 30000);
+        QCOMPARE(e->PlainText(), after->PlainText());
+        QVERIFY(e->PlainText() != fileText());
+        QCOMPARE(e->SelStart(), caret);
+        QVERIFY(e->Modified());
+        QCOMPARE(flag.size(), 1);
+        int steps = 0;
+        while (after->CanUndo()) {
+            QVERIFY(e->CanUndo());
+            e->Undo();
+            after->Undo();
+            QCOMPARE(e->PlainText(), after->PlainText());
+            ++steps;
+        }
+        QVERIFY(steps >= 3); // the typing, the Delete and the split at least
+        QVERIFY(!e->CanUndo());
+        QCOMPARE(e->PlainText(), fileText());
+        QVERIFY(e->Modified()); // undoing back to the file's text leaves the flag set
+        while (e->CanRedo())
+            e->Redo();
+        while (after->CanRedo())
+            after->Redo();
+        QCOMPARE(e->PlainText(), after->PlainText());
+    }
+
+    // Undo and redo while the rest comes in are the whole text's undo and redo: what was
+    // undone stays undone, and what is still to redo can be redone after the swap.
+    void undoWhileLoadingIsKept()
+    {
+        auto e = loaded();
+        QTest::keyClicks(e.get(), "ab");
+        QTest::keyClick(e.get(), Qt::Key_Down);
+        QTest::keyClick(e.get(), Qt::Key_Home);
+        QTest::keyClicks(e.get(), "-");
+        e->Undo(); // the dash
+        QTest::keyClick(e.get(), Qt::Key_Z, Qt::ControlModifier); // "ab", by its key
+        e->Redo(); // "ab" again; the dash is still to redo
+        QVERIFY(e->Loading());
+        QCOMPARE(e->PlainText().left(2), QStringLiteral("ab"));
+        QTRY_VERIFY_WITH_TIMEOUT(!e->Loading(), 30000);
+        const QString file = fileText();
+        QCOMPARE(e->PlainText(), QStringLiteral("ab") + file);
+        QVERIFY(e->CanRedo());
+        e->Redo();
+        const int second = int(file.indexOf(QLatin1Char('\n'))) + 1;
+        QCOMPARE(e->PlainText(),
+                 QStringLiteral("ab") + file.left(second) + QLatin1Char('-') + file.mid(second));
+        e->Undo();
+        e->Undo();
+        QVERIFY(!e->CanUndo());
+        QCOMPARE(e->PlainText(), file);
+    }
+
+    // The end of the part shown is not the end of the text: Delete there waits (and says
+    // why), while typing there goes in before the rest.
+    void endOfThePartShown()
+    {
+        auto e = loaded();
+        e->moveCursor(QTextCursor::End);
+        const int end = e->TextLength();
+        QVERIFY(end < m_bytes.size() / 2);
         QSignalSpy blocked(e.get(), &TRxRichEdit::LoadBlocked);
-        QTest::keyClicks(e.get(), "xy");
         QTest::keyClick(e.get(), Qt::Key_Delete);
-        QCOMPARE(blocked.size(), 3);
+        QTest::keyClick(e.get(), Qt::Key_Delete, Qt::ControlModifier);
+        QCOMPARE(blocked.size(), 2);
         QVERIFY(!e->Modified());
-        e->FinishLoad();
-        QVERIFY(e->PlainText().startsWith(QString::fromUtf8("řádek 0 ")));
+        QTest::keyClicks(e.get(), "Q");
+        QVERIFY(e->Loading());
+        QTRY_VERIFY_WITH_TIMEOUT(!e->Loading(), 30000);
+        const QString file = fileText();
+        QCOMPARE(e->PlainText(), file.left(end) + QLatin1Char('Q') + file.mid(end));
+        QCOMPARE(e->SelStart(), end + 1);
+        // Once whole, Delete there joins the lines as anywhere.
+        QTest::keyClick(e.get(), Qt::Key_Delete);
+        QCOMPARE(blocked.size(), 2);
+        QCOMPARE(e->PlainText(), file.left(end) + QLatin1Char('Q') + file.mid(end + 1));
     }
 
     // Saving and the services that need the whole text never see a part of it.
@@ -248,7 +345,8 @@ private slots:
         QVERIFY(e.viewport()->rect().contains(e.cursorRect()));
     }
 
-    // Closing the page while the text comes in is safe.
+    // Closing the page while the text comes in, edited or not, is safe, and the next page
+    // loads as usual.
     void closingWhileLoading()
     {
         auto e = loaded();
@@ -256,6 +354,14 @@ private slots:
         QTest::qWait(5);
         e.reset();
         QTest::qWait(20);
+        auto edited = loaded();
+        QTest::keyClicks(edited.get(), "abc");
+        QVERIFY(edited->Loading());
+        edited.reset();
+        auto next = loaded();
+        QTRY_VERIFY_WITH_TIMEOUT(!next->Loading(), 30000);
+        QCOMPARE(next->PlainText(), fileText());
+        QVERIFY(!next->Modified());
     }
 };
 

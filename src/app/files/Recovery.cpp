@@ -15,6 +15,7 @@
 #include <QTextCursor>
 #include <QTimer>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -189,6 +190,10 @@ void Recovery::schedule(PageState *state)
 {
     if (m_ending || !state->page || !state->page->Doc()->Modified())
         return;
+    if (state->page->Doc()->Loading()) { // edited while the rest comes in: copied once whole
+        state->pause->start(std::max(m_pauseMs, 100));
+        return;
+    }
     if (state->onDisk && state->copied == state->changes)
         return; // the copy on disk is this text
     if (m_snapshot.state == state || m_waiting.contains(state->page))

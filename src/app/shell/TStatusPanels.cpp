@@ -83,12 +83,12 @@ void TStatusPanels::WatchPage(TTabSheet *page)
     if (!editor)
         return;
     connect(editor, &TRxRichEdit::SelectionChanged, this, &TStatusPanels::ShowCaret);
-    // A large file coming in: how far it is, and why typing does nothing yet.
+    // A large file coming in: how far it is, and why Delete at the end of its part does nothing yet.
     connect(page->Doc(), &Document::LoadProgress, this, [this](int percent) {
         ShowHint(percent < 100 ? tr("Načítá se: %1 %").arg(percent) : QString());
     });
     connect(editor, &TRxRichEdit::LoadBlocked, this, [this](TRxRichEdit *e) {
-        const QString why = tr("Soubor se ještě načítá, text zatím nelze měnit.");
+        const QString why = tr("Soubor se ještě načítá: za koncem načtené části zatím nelze mazat.");
         if (!ShowMessage(why)) // the status bar is hidden: said at the caret instead
             QToolTip::showText(e->viewport()->mapToGlobal(e->cursorRect().bottomLeft()), why, e);
     });

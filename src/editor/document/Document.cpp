@@ -37,8 +37,6 @@ void Document::takeWhole(QTextDocument *whole, QTextDocument *shown)
 {
     shown->disconnect(this);
     whole->setParent(this);
-    // Laid out only now, in the GUI thread: its first signals are no edits and reach no one.
-    whole->setDocumentLayout(new QPlainTextDocumentLayout(whole));
     whole->setUndoRedoEnabled(true);
     m_text = whole;
     connectText();
@@ -107,6 +105,11 @@ void Document::FinishLoad()
 void Document::AfterLoad(std::function<void()> whenWhole)
 {
     m_loader->AfterLoad(std::move(whenWhole));
+}
+
+void Document::UndoStep(bool redo, const std::function<void()> &perform)
+{
+    m_loader->UndoStep(redo, perform);
 }
 
 void Document::SetUntitled(const QString &caption)

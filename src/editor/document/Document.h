@@ -79,13 +79,16 @@ public:
     void SaveAs(const QString &fileName);
 
     // A large text is shown from its start at once while the whole text is built aside
-    // (TextLoader), which then takes its place (TextSwapped); meanwhile the page is
-    // read-only. The services that need the whole text wait for it first.
+    // (TextLoader), which then takes its place (TextSwapped); edits to the part shown
+    // meanwhile are kept. The services that need the whole text wait for it first.
     bool Loading() const;
     void FinishLoad();
     // Runs `whenWhole` at once, or when the text being taken in is whole; a new load or
     // the document's end drops it.
     void AfterLoad(std::function<void()> whenWhole);
+    // An undo or redo of the text, which `perform` does (the editor's own undo): so told, the
+    // whole text of a load under way takes it as one too.
+    void UndoStep(bool redo, const std::function<void()> &perform);
 
     // The file as our last load or save left it (size, time, inode): a file found otherwise
     // was changed by another program.

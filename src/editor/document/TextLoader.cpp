@@ -3,6 +3,7 @@
 #include "common/FreeMemory.h"
 
 #include <QFont>
+#include <QPlainTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -88,8 +89,10 @@ struct TextLoader::Job
                 percent = rest.Percent();
             }
         }
-        // The editor gives every block a layout object when it takes the text; made here,
-        // that work is off the GUI thread.
+        // Its layout is made here too: giving a document its layout walks every block, and
+        // so does the editor taking it, which also gives every block a layout object. Made
+        // here, both are off the GUI thread; the editor then only clears them.
+        text->setDocumentLayout(new QPlainTextDocumentLayout(text));
         int n = 0;
         for (QTextBlock b = text->firstBlock(); b.isValid() && !cancelled; b = b.next()) {
             b.layout();
@@ -126,11 +129,16 @@ void TextLoader::Start(TextFile::PendingText text)
     m_text->setUndoRedoEnabled(false); // empties the history too
     const QString first = text.Next(FirstSlice);
     putFirst(m_text, first);
+    m_text->setUndoRedoEnabled(true);
     --m_taking;
-    if (text.AtEnd()) {
-        m_text->setUndoRedoEnabled(true);
+    if (text.AtEnd())
         return;
-    }
+    m_edits.Start(*m_text);
+    m_shownLink = connect(m_text, &QTextDocument::contentsChange, this,
+                          [this](int from, int removed, int added) {
+                              if (!Taking())
+                                  m_edits.Changed(*m_text, from, removed, added);
+                          });
     const Look look{m_text->defaultFont(), m_text->defaultTextOption(), m_text->documentMargin(),
                     m_text->indentWidth(), m_text->useDesignMetrics()};
     m_job = std::make_unique<Job>();
@@ -163,9 +171,14 @@ void TextLoader::deliver()
     QTextDocument *whole = std::exchange(job->built, nullptr);
     job.reset();
     std::function<void()> whenWhole = std::exchange(m_afterLoad, nullptr);
+    const ShownEdits edits = std::exchange(m_edits, ShownEdits());
     drop(); // all in: the text is whole
     if (whole) {
         QTextDocument *shown = std::exchange(m_text, whole);
+        whole->setUndoRedoEnabled(true);
+        ++m_taking;
+        edits.Replay(whole, *shown);
+        --m_taking;
         emit Built(whole, shown);
     }
     if (whenWhole)
@@ -190,9 +203,22 @@ void TextLoader::AfterLoad(std::function<void()> whenWhole)
     m_afterLoad = std::move(whenWhole);
 }
 
+void TextLoader::UndoStep(bool redo, const std::function<void()> &perform)
+{
+    if (!m_loading) {
+        perform();
+        return;
+    }
+    m_edits.BeginUndo(redo);
+    perform();
+    m_edits.EndUndo();
+}
+
 void TextLoader::drop()
 {
     m_progress.stop();
+    disconnect(m_shownLink);
+    m_edits.Clear();
     if (m_job) {
         m_job->cancelled = true;
         m_dropped.push_back(std::move(m_job));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/document/ShownEdits.h"
 #include "text/TextFile.h"
 
 #include <QObject>
@@ -14,7 +15,8 @@ class QTextDocument;
 // Puts a whole new text into a document. A large text is shown from its start at once,
 // while a second thread builds the whole text, decoded from the file's bytes, into a
 // QTextDocument of its own; that one then takes the shown one's place (Built). None of it
-// enters the undo history (which is emptied).
+// enters the undo history (which is emptied). The part shown can be edited meanwhile: the
+// whole text takes the same edits, undo steps and all, when it takes its place.
 class TextLoader : public QObject
 {
     Q_OBJECT
@@ -34,13 +36,17 @@ public:
     void AfterLoad(std::function<void()> whenWhole);
     // True while the loader itself changes the text: those changes are no edits.
     bool Taking() const { return m_taking > 0; }
+    // An undo (or redo) of the text, which `perform` does: while the part shown is edited,
+    // the whole text is to take it as an undo, not as an edit.
+    void UndoStep(bool redo, const std::function<void()> &perform);
 
 signals:
     // How much is in, in percent, now and then; 100 when a load ends, whole or dropped.
     void Progress(int percent);
     // The whole text, built aside, replaces the part shown so far: `whole` (now Text())
-    // holds the same text from the start, has no layout and no undo yet, and belongs to the
-    // receiver, which lets the old document go.
+    // holds the same text from the start, edits to the part shown included, with their undo
+    // steps; it is laid out for a QPlainTextEdit and belongs to the receiver, which lets the
+    // old document go.
     void Built(QTextDocument *whole, QTextDocument *shown);
 
 private:
@@ -57,4 +63,6 @@ private:
     int m_taking = 0;
     std::function<void()> m_afterLoad;
     QTimer m_progress;
+    ShownEdits m_edits;                 // to the part shown while the rest comes in
+    QMetaObject::Connection m_shownLink; // those edits, heard
 };

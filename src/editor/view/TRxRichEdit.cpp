@@ -137,13 +137,11 @@ void TRxRichEdit::showDocument(Document *shown)
                     << connect(shown, &Document::TextAboutToBeReplaced, this,
                                &TRxRichEdit::textAboutToBeReplaced)
                     << connect(shown, &Document::TextReplaced, this, &TRxRichEdit::textReplaced)
-                    << connect(shown, &Document::LoadProgress, this, &TRxRichEdit::followLoading)
                     << connect(shown, &Document::TextSwapped, this, &TRxRichEdit::textSwapped);
     // Never left showing a freed text: should the document go first, an empty one of our own
     // takes its place.
     m_documentLinks << connect(shown, &QObject::destroyed, this,
                                [this] { showDocument(new Document(this)); });
-    followLoading();
 }
 
 void TRxRichEdit::textAboutToBeReplaced()
@@ -212,18 +210,6 @@ void TRxRichEdit::textSwapped()
     m_lastAnchor = caret.anchor();
     m_lastPosition = caret.position();
     --m_holdChanges;
-}
-
-// Read-only while the text comes in; the caret still moves with the keys, so the user can
-// read on while the rest comes.
-void TRxRichEdit::followLoading()
-{
-    const bool loading = m_document->Loading();
-    if (loading == isReadOnly())
-        return;
-    setReadOnly(loading);
-    if (loading)
-        setTextInteractionFlags(textInteractionFlags() | Qt::TextSelectableByKeyboard);
 }
 
 void TRxRichEdit::AfterLoad(std::function<void()> place)
@@ -520,7 +506,7 @@ bool TRxRichEdit::CanUndo() const
 
 void TRxRichEdit::Undo()
 {
-    undo();
+    m_document->UndoStep(false, [this] { undo(); });
 }
 
 bool TRxRichEdit::CanRedo() const
@@ -530,7 +516,7 @@ bool TRxRichEdit::CanRedo() const
 
 void TRxRichEdit::Redo()
 {
-    redo();
+    m_document->UndoStep(true, [this] { redo(); });
 }
 
 int TRxRichEdit::roomLeft() const
@@ -576,8 +562,22 @@ void TRxRichEdit::keyPressEvent(QKeyEvent *e)
             });
             return;
         }
-        if (!e->text().isEmpty() || e->key() == Qt::Key_Backspace || e->key() == Qt::Key_Delete) {
-            emit LoadBlocked(this); // read-only until the text is whole
+        // The end of the part shown is not the end of the text: deleting forward there would
+        // join the line with the rest, which is not there yet to join.
+        const QTextCursor c = textCursor();
+        const bool forward = e->matches(QKeySequence::Delete) || e->matches(QKeySequence::DeleteEndOfWord)
+                             || e->matches(QKeySequence::DeleteEndOfLine);
+        if (forward && !c.hasSelection() && c.position() == TextLength()) {
+            emit LoadBlocked(this);
+            e->accept();
+            return;
+        }
+        // As the window's Undo and Redo do it, so that the whole text takes the same steps.
+        if (e->matches(QKeySequence::Undo) || e->matches(QKeySequence::Redo)) {
+            if (e->matches(QKeySequence::Undo))
+                Undo();
+            else
+                Redo();
             e->accept();
             return;
         }

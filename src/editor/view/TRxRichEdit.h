@@ -33,9 +33,10 @@ public:
     // The document shown: text, file identity, modified flag, loading and saving.
     Document *Doc() const { return m_document; }
 
-    // While the document takes a large text in (Document::Loading) the editor is
-    // read-only; the services that need the whole text wait for the rest first, Ctrl+End
-    // goes on to the end once it is there.
+    // While the document takes a large text in (Document::Loading) the part shown can be
+    // edited, except that the end of that part cannot be deleted into the rest; the services
+    // that need the whole text wait for the rest first, Ctrl+End goes on to the end once it
+    // is there.
     bool Loading() const { return m_document->Loading(); }
     void FinishLoad() { m_document->FinishLoad(); }
     // Runs `place` (which puts the caret and the view back) at once, or when the text being
@@ -124,7 +125,7 @@ signals:
     void Changed(TRxRichEdit *editor);          // after every change of the text
     void SelectionChanged(TRxRichEdit *editor); // after every change of selection or caret
     void OverwriteChanged(bool overwrite);      // the Insert key switched modes
-    void LoadBlocked(TRxRichEdit *editor);      // typing while the text is still coming in
+    void LoadBlocked(TRxRichEdit *editor);      // Delete at the end of a part still growing
 
 protected:
     bool event(QEvent *e) override;
@@ -147,7 +148,6 @@ private:
     void textAboutToBeReplaced();
     void textReplaced();
     void textSwapped();
-    void followLoading();
     int lineInBlock(const QTextBlock &block, int offset) const;
     bool displayLine(int line, QTextBlock *block, int *start, int *length) const;
     void invalidateLineCounts();

@@ -71,6 +71,7 @@ private slots:
     void copyWrittenAfterPauseAndRemoved_data();
     void copyWrittenAfterPauseAndRemoved();
     void textChangedWhileCopyingIsCopiedAgain();
+    void editWhileLoadingIsCopiedWhole();
     void leftCopiesOffered_data();
     void leftCopiesOffered();
     void untitledCopyTakesAFreeCaption();
@@ -302,6 +303,30 @@ void TestRecovery::untitledCopyTakesAFreeCaption()
     QCOMPARE(pages->Page(2)->Editor()->PlainText(), QStringLiteral("text 2"));
     m_form->Pages()->mmNewClick();
     QCOMPARE(pages->ActivePage()->Caption(), QStringLiteral("bezejmenný8"));
+}
+
+// Typed into the part of a large file shown while the rest comes in: the copy waits for the
+// whole text and holds all of it, the edit included, never the part alone.
+void TestRecovery::editWhileLoadingIsCopiedWhole()
+{
+    QByteArray bytes;
+    for (int i = 0; bytes.size() < 3 * 1024 * 1024; ++i)
+        bytes += "\xf8\xe1" "dek " + QByteArray::number(i) + "\r\n";
+    const QString path = m_dir->filePath(QStringLiteral("velky.txt"));
+    QVERIFY(TestFiles::WriteBytes(path, bytes));
+    m_form->RecoveryCopies()->SetPauseMs(0);
+    m_form->Files()->OpenFile(path);
+    TRxRichEdit *editor = m_form->ActiveEditor();
+    QVERIFY(editor->Loading());
+    QTest::keyClicks(editor, QStringLiteral("Z"));
+    QVERIFY(editor->Modified());
+    const QString copyPath = m_store->CopyPath(1);
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(copyPath), 30000);
+    QVERIFY(!editor->Loading());
+    const QByteArray copied = parsed(copyPath).text;
+    QCOMPARE(copied, TextFile::toFileBytes(editor->PlainText()));
+    QVERIFY(copied.startsWith("Z\xf8\xe1"));
+    QVERIFY(copied.size() > bytes.size());
 }
 
 void TestRecovery::largeCopyGetsItsCaretBack()

@@ -22,6 +22,11 @@ TFontWarmup::TFontWarmup(std::function<void()> work)
 
 TFontWarmup::~TFontWarmup()
 {
+    Wait();
+}
+
+void TFontWarmup::Wait()
+{
     if (m_thread.joinable())
         m_thread.join();
 }

@@ -111,6 +111,8 @@ int main(int argc, char *argv[])
     RecoveryStore recoveryStore(RecoveryStore::DefaultFolder());
     recoveryStore.Open();
     StartTrace::Mark("recovery store");
+    fontWarmup.Wait(); // the first widget reads fonts: not twice at once
+    StartTrace::Mark("fonts read");
     TMainForm form(&prompts, &settings);
     StartTrace::Mark("main window made");
     form.RecoveryCopies()->SetStore(&recoveryStore);

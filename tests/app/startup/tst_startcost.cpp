@@ -76,6 +76,17 @@ private slots:
         }
         QVERIFY(done); // joined on destruction
         QVERIFY(ranOn != std::this_thread::get_id());
+
+        // Wait returns with the work done, and may be called again.
+        std::atomic<bool> finished{false};
+        TFontWarmup waited([&finished] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            finished = true;
+        });
+        waited.Wait();
+        QVERIFY(finished);
+        QVERIFY(!waited.Started());
+        waited.Wait();
     }
 
     // A PNG resource becomes the same picture through Qt's PNG reader alone; the image plugins

@@ -4,6 +4,8 @@
 # target (ours at most half of FeatherPad's). With a file argument both open that file, and
 # the worst freeze after the first answer is shown too.
 #   bench/startup.sh [RUNS] [FILE]     (RUNS defaults to 5; BUILD=<build folder>)
+# BASELINE=<an older quortosk executable> runs it in the same interleaving, for before/after
+# figures from one series (copy its quortosk_*.qm files beside it).
 set -u
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD:-$here/build}
@@ -14,17 +16,24 @@ tool=${GUI_RESPONSIVE:-$here/../shared/tools/gui-responsive}
 ours=("$build/quortosk")
 peer=()
 command -v featherpad >/dev/null && peer=(featherpad)
-[ -n "$file" ] && { ours+=("$file"); [ ${#peer[@]} -gt 0 ] && peer+=("$file"); }
+base=()
+[ -n "${BASELINE:-}" ] && base=("$BASELINE")
+[ -n "$file" ] && { ours+=("$file"); [ ${#peer[@]} -gt 0 ] && peer+=("$file"); [ ${#base[@]} -gt 0 ] && base+=("$file"); }
 
 median() { sort -n | awk '{a[NR]=$1} END {if (NR == 0) print "-"; else if (NR % 2) print a[(NR+1)/2]; else print (a[NR/2]+a[NR/2+1])/2}'; }
 field() { sed -n "s/.*$1=\([0-9.-]*\).*/\1/p"; }
 
 echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"
-ready_ours=(); ready_peer=(); lag_ours=(); lag_peer=()
+ready_ours=(); ready_peer=(); ready_base=(); lag_ours=(); lag_peer=()
 for i in $(seq 1 "$runs"); do
     out=$("$tool" "${ours[@]}")
     echo "run $i quortosk:   $out"
     ready_ours+=("$(echo "$out" | field ready_ms)"); lag_ours+=("$(echo "$out" | field max_lag_ms)")
+    if [ ${#base[@]} -gt 0 ]; then
+        out=$("$tool" "${base[@]}")
+        echo "run $i baseline:   $out"
+        ready_base+=("$(echo "$out" | field ready_ms)")
+    fi
     if [ ${#peer[@]} -gt 0 ]; then
         out=$("$tool" "${peer[@]}")
         echo "run $i featherpad: $out"
@@ -33,6 +42,10 @@ for i in $(seq 1 "$runs"); do
 done
 mo=$(printf '%s\n' "${ready_ours[@]}" | median)
 echo "median first answer: quortosk $mo ms"
+if [ ${#base[@]} -gt 0 ]; then
+    mb=$(printf '%s\n' "${ready_base[@]}" | median)
+    echo "median first answer: baseline $mb ms; quortosk/baseline $(awk -v a="$mo" -v b="$mb" 'BEGIN {printf "%.2f", a / b}')"
+fi
 if [ ${#peer[@]} -gt 0 ]; then
     mp=$(printf '%s\n' "${ready_peer[@]}" | median)
     ratio=$(awk -v a="$mo" -v b="$mp" 'BEGIN {printf "%.2f", a / b}')

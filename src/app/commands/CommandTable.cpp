@@ -90,10 +90,17 @@ void CommandTable::Add(const CommandRow &row)
 
 void CommandTable::SetImages()
 {
-    for (const auto &[action, image] : std::as_const(m_images))
-        if (action)
-            action->setIcon(CommandImage(image));
-    m_images.clear();
+    SetNextImages(int(m_images.size()));
+}
+
+bool CommandTable::SetNextImages(int count)
+{
+    const qsizetype n = qBound(qsizetype(0), qsizetype(count), m_images.size());
+    for (qsizetype i = 0; i < n; ++i)
+        if (const QPointer<QAction> &action = m_images.at(i).first)
+            action->setIcon(CommandImage(m_images.at(i).second));
+    m_images.remove(0, n);
+    return !m_images.isEmpty();
 }
 
 QAction *CommandTable::addPlace(int index, Kind kind, const QString &name, const QString &caption)

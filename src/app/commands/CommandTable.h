@@ -159,6 +159,9 @@ public:
     // waits for this (the window calls it after its first paint); a menu that opens sooner
     // calls it itself. Later calls do nothing.
     void SetImages();
+    // The same, `count` items at a time, so that the window answers input in between.
+    // True while items are still waiting.
+    bool SetNextImages(int count);
 
     // The action of a place by its component name. A name not in the table is recorded as a
     // problem and answered with a detached, disabled action, never a null pointer.

@@ -19,6 +19,7 @@
 #include "app/pages/TPageControl.h"
 #include "app/shell/TStatusPanels.h"
 #include "app/shell/TWindowCaption.h"
+#include "common/PngImage.h"
 #include "common/StartTrace.h"
 #include "common/TPrompts.h"
 #include "editor/view/TRxRichEdit.h"
@@ -41,6 +42,7 @@
 #include <QMenuBar>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 
 TMainForm::TMainForm(TPrompts *prompts, TSettingsStore *settings, QWidget *parent)
@@ -49,7 +51,7 @@ TMainForm::TMainForm(TPrompts *prompts, TSettingsStore *settings, QWidget *paren
     Q_INIT_RESOURCE(quortosk); // the images live in a static library
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Quorvel Tosk"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/quortosk.png")));
+    setWindowIcon(PngIcon(QStringLiteral(":/icons/quortosk.png")));
     StartTrace::Mark("  window icon");
     setGeometry(137, 82, 438, 331); // the client area, as the settings store it
 
@@ -98,7 +100,7 @@ void TMainForm::createLayout()
     connect(pnlLEVY, &TFilePanel::FolderChanged, this,
             [this](const QString &folder) { m_startDir = folder; });
     PageControl1 = new TPageControl(Splitter1);
-    PageControl1->SetImage(QIcon(QStringLiteral(":/icons/modified.png")));
+    PageControl1->SetImage(PngIcon(QStringLiteral(":/icons/modified.png")));
     Splitter1->addWidget(pnlLEVY);
     Splitter1->addWidget(PageControl1);
     Splitter1->setStretchFactor(1, 1);
@@ -309,8 +311,19 @@ bool TMainForm::event(QEvent *e)
 void TMainForm::afterFirstPaint()
 {
     StartTrace::Mark("after first paint");
-    m_commands->SetImages();
-    StartTrace::Mark("menu images");
+    // The menu items' images are not on screen: they wait until the window has answered its
+    // first events (the window manager's, the user's first keys), then come a few at each
+    // turn of the event loop. A menu opened sooner takes them all as it opens, and a speed
+    // button finds its own when it is first painted.
+    auto *images = new QTimer(this);
+    connect(images, &QTimer::timeout, this, [this, images] {
+        images->setInterval(0);
+        if (m_commands->SetNextImages(ImagesPerTurn))
+            return;
+        images->deleteLater();
+        StartTrace::Mark("menu images");
+    });
+    images->start(ImagesDelayMs);
 }
 
 void TMainForm::closeEvent(QCloseEvent *e)

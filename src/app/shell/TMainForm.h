@@ -100,6 +100,8 @@ private:
     void createLayout();
     void createStatusBar();
     void afterFirstPaint(); // what the first sight of the window need not wait for
+    static constexpr int ImagesDelayMs = 250; // from the first paint to the first menu images
+    static constexpr int ImagesPerTurn = 3; // menu images given at one turn of the event loop
     void initSettings(); // TMainForm_settings.cpp
     QList<HelpGuide::KeyRow> keyRows() const; // the menus' commands with keys, for the guide
 

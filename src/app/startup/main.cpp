@@ -2,6 +2,7 @@
 #include "app/files/RecoveryStore.h"
 #include "app/shell/TMainForm.h"
 #include "app/startup/CommandLine.h"
+#include "app/startup/TFontWarmup.h"
 #include "app/startup/TInstanceChannel.h"
 #include "app/startup/TLastFilesReopen.h"
 #include "app/startup/TStartup.h"
@@ -37,6 +38,8 @@ int main(int argc, char *argv[])
         std::fputs(text.toLocal8Bit().constData(), stdout);
         return 0;
     }
+    // The fonts are read beside the display connection, not after it.
+    TFontWarmup fontWarmup;
     // Qt sees only what stands before "--", and takes its own options out of that.
     int qtArgc = line.QtArgumentCount();
     std::vector<char *> qtArgv(argv, argv + qtArgc);
@@ -108,6 +111,8 @@ int main(int argc, char *argv[])
     RecoveryStore recoveryStore(RecoveryStore::DefaultFolder());
     recoveryStore.Open();
     StartTrace::Mark("recovery store");
+    fontWarmup.Wait(); // the first widget reads fonts: not twice at once
+    StartTrace::Mark("fonts read");
     TMainForm form(&prompts, &settings);
     StartTrace::Mark("main window made");
     form.RecoveryCopies()->SetStore(&recoveryStore);

@@ -150,6 +150,34 @@ private slots:
         QVERIFY(button->grab().toImage() != imageless.grab().toImage());
     }
 
+    // After the first paint the images come a few at a time, so that the window answers in
+    // between; a menu opened half-way takes the rest at once.
+    void menuImagesComeAFewAtATime()
+    {
+        TMainForm form(&m_prompts, nullptr);
+        const auto withImages = [&form] {
+            int n = 0;
+            for (const QAction *a : form.findChildren<QAction *>())
+                n += a->icon().isNull() ? 0 : 1;
+            return n;
+        };
+        const int before = withImages();
+        QVERIFY(form.Commands().SetNextImages(3));
+        QCOMPARE(withImages(), before + 3);
+        QVERIFY(form.Commands().SetNextImages(2));
+        QCOMPARE(withImages(), before + 5);
+        QVERIFY(form.Commands().SetNextImages(0)); // nothing given, the rest still waits
+        QCOMPARE(withImages(), before + 5);
+        form.mmEdit->popup(QPoint(0, 0));
+        const int all = withImages();
+        form.mmEdit->hide();
+        QVERIFY(all > before + 5);
+        QVERIFY(!form.Commands().SetNextImages(3));
+        QCOMPARE(withImages(), all);
+        QCOMPARE(form.Commands().Action("mmSave")->icon().pixmap(16, 16).toImage(),
+                 CommandImage(2).pixmap(16, 16).toImage());
+    }
+
     void switchingWrapsAround()
     {
         auto form = shownForm();

@@ -20,22 +20,32 @@ base=()
 [ -n "${BASELINE:-}" ] && base=("$BASELINE")
 [ -n "$file" ] && { ours+=("$file"); [ ${#peer[@]} -gt 0 ] && peer+=("$file"); [ ${#base[@]} -gt 0 ] && base+=("$file"); }
 
-median() { sort -n | awk '{a[NR]=$1} END {if (NR == 0) print "-"; else if (NR % 2) print a[(NR+1)/2]; else print (a[NR/2]+a[NR/2+1])/2}'; }
+median() { awk '$1 != "" && $1 >= 0' | sort -n | awk '{a[NR]=$1} END {if (NR == 0) print "-"; else if (NR % 2) print a[(NR+1)/2]; else print (a[NR/2]+a[NR/2+1])/2}'; }
 field() { sed -n "s/.*$1=\([0-9.-]*\).*/\1/p"; }
+# One measurement; a run that gave no figure (the tool's private X server could not be
+# reached, no window) is repeated, up to three times, so that a median never counts a gap.
+measure() {
+    local out
+    for _ in 1 2 3; do
+        out=$("$tool" "$@" 2>/dev/null)
+        case "$out" in *ready_ms=[0-9]*) break ;; esac
+    done
+    echo "$out"
+}
 
 echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"
 ready_ours=(); ready_peer=(); ready_base=(); lag_ours=(); lag_peer=()
 for i in $(seq 1 "$runs"); do
-    out=$("$tool" "${ours[@]}")
+    out=$(measure "${ours[@]}")
     echo "run $i quortosk:   $out"
     ready_ours+=("$(echo "$out" | field ready_ms)"); lag_ours+=("$(echo "$out" | field max_lag_ms)")
     if [ ${#base[@]} -gt 0 ]; then
-        out=$("$tool" "${base[@]}")
+        out=$(measure "${base[@]}")
         echo "run $i baseline:   $out"
         ready_base+=("$(echo "$out" | field ready_ms)")
     fi
     if [ ${#peer[@]} -gt 0 ]; then
-        out=$("$tool" "${peer[@]}")
+        out=$(measure "${peer[@]}")
         echo "run $i featherpad: $out"
         ready_peer+=("$(echo "$out" | field ready_ms)"); lag_peer+=("$(echo "$out" | field max_lag_ms)")
     fi

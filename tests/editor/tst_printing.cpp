@@ -238,6 +238,24 @@ private slots:
         QCOMPARE(TEditorPrinter::PrintedLines(*editor), expected);
     }
 
+    // Told of its progress, the line finding stops when asked to, and when the text changed
+    // while the progress let events in (a reload): no lines of a text half replaced.
+    void printedLinesStop()
+    {
+        TRxRichEdit *editor = editorWith(words(3000).replace(QStringLiteral("0 "), QStringLiteral("0\n")));
+        QVERIFY(editor);
+        QStringList lines;
+        int asked = 0;
+        QVERIFY(TEditorPrinter::PrintedLines(*editor, &lines, [&asked](double) { return ++asked > 0; }));
+        QVERIFY(asked > 0);
+        QCOMPARE(lines, TEditorPrinter::PrintedLines(*editor));
+        QVERIFY(!TEditorPrinter::PrintedLines(*editor, &lines, [](double) { return false; }));
+        QVERIFY(!TEditorPrinter::PrintedLines(*editor, &lines, [editor](double) {
+            editor->insertPlainText(QStringLiteral("x"));
+            return true;
+        }));
+    }
+
     // The editor's text colour on white, its background not printed; the size in points
     // is the screen's.
     void colourAndSize()

@@ -9,15 +9,29 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPrinter>
+#include <QTextBlock>
+#include <QTextDocument>
 
 #include <algorithm>
 
 namespace {
 
-// Lines between two questions to the progress callback.
+// Lines between two questions to the progress callback; blocks while finding the lines
+// (a block may wrap into many, each laid out).
 constexpr int ProgressLines = 256;
-// The share of the work the layout takes; drawing the pages is the rest.
+constexpr int ProgressBlocks = 64;
+// The share of the work the layout takes; drawing the pages is the rest. Of the layout,
+// finding the display lines takes this share.
 constexpr double LayoutShare = 0.5;
+constexpr double LinesShare = 0.4;
+
+// A part of the whole work: done runs from 0 to 1 within it.
+TEditorPrinter::Progress part(const TEditorPrinter::Progress &progress, double from, double share)
+{
+    if (!progress)
+        return {};
+    return [&progress, from, share](double done) { return progress(from + done * share); };
+}
 
 class FontMetrics : public TPrintMetrics
 {
@@ -63,42 +77,53 @@ TEditorPrinter::TEditorPrinter(const TRxRichEdit &editor, QPrinter &printer)
 
 QStringList TEditorPrinter::PrintedLines(const TRxRichEdit &editor)
 {
-    const QString text = editor.PlainText();
-    const int count = editor.LineCount();
     QStringList lines;
-    lines.reserve(count);
-    if (!editor.WordWrap()) {
-        qsizetype start = 0;
-        for (int i = 0; i < count; ++i) {
-            qsizetype end = text.indexOf(QLatin1Char('\n'), start);
-            if (end < 0)
-                end = text.size();
-            lines.append(text.sliced(start, end - start));
-            start = qMin(end + 1, text.size());
-        }
-        return lines;
-    }
-    int start = count > 0 ? editor.LineStart(0) : 0;
-    for (int i = 0; i < count; ++i) {
-        const int next = i + 1 < count ? editor.LineStart(i + 1) : int(text.size());
-        QString line = text.sliced(start, qMax(0, next - start));
-        if (line.endsWith(QLatin1Char('\n')))
-            line.chop(1);
-        lines.append(line);
-        start = next;
-    }
+    PrintedLines(editor, &lines, {});
     return lines;
+}
+
+// Block by block, each wrapped as the editor wraps it: no display line is looked up by its
+// number, and nothing needs the whole text's lines counted first (a 16 MB page would wait
+// seconds for that before the progress showed).
+bool TEditorPrinter::PrintedLines(const TRxRichEdit &editor, QStringList *lines, const Progress &progress)
+{
+    lines->clear();
+    editor.FinishLoad(); // a text still coming in is taken in whole first
+    const QTextDocument *text = editor.document();
+    const int revision = text->revision();
+    const double total = qMax(1, text->characterCount());
+    int blocks = 0;
+    for (QTextBlock b = text->firstBlock(); b.isValid(); b = b.next()) {
+        if (!b.next().isValid() && b.length() <= 1)
+            break; // a last empty line is no line
+        if (progress && ++blocks % ProgressBlocks == 0) {
+            if (!progress(b.position() / total))
+                return false;
+            if (editor.document() != text || text->revision() != revision)
+                return false; // reloaded while the progress let events in
+        }
+        const QString line = b.text();
+        const QList<int> starts = editor.DisplayLineStarts(b);
+        for (qsizetype i = 0; i < starts.size(); ++i) {
+            const qsizetype end = i + 1 < starts.size() ? starts.at(i + 1) : line.size();
+            lines->append(line.sliced(starts.at(i), qMax<qsizetype>(0, end - starts.at(i))));
+        }
+    }
+    return true;
 }
 
 bool TEditorPrinter::LayOut(const Progress &progress)
 {
     m_pages.clear();
-    const QStringList lines = PrintedLines(m_editor);
+    QStringList lines;
+    if (!PrintedLines(m_editor, &lines, part(progress, 0, LinesShare)))
+        return false;
+    const Progress rest = part(progress, LinesShare, 1 - LinesShare);
     const FontMetrics metrics(m_font, &m_printer);
     PageSink sink(m_pages);
     TPrintLayout layout(metrics, m_printer.width(), m_printer.height(), sink);
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (progress && i % ProgressLines == 0 && !progress(double(i) / lines.size()))
+        if (rest && i % ProgressLines == 0 && !rest(double(i) / lines.size()))
             return false;
         layout.Write(lines.at(i));
         layout.LineBreak();
@@ -190,10 +215,5 @@ bool TEditorPrinter::Paint(const Progress &progress)
 
 bool TEditorPrinter::Print(const Progress &progress)
 {
-    auto part = [&progress](double from, double share) -> Progress {
-        if (!progress)
-            return {};
-        return [&progress, from, share](double done) { return progress(from + done * share); };
-    };
-    return LayOut(part(0, LayoutShare)) && Paint(part(LayoutShare, 1 - LayoutShare));
+    return LayOut(part(progress, 0, LayoutShare)) && Paint(part(progress, LayoutShare, 1 - LayoutShare));
 }

@@ -38,6 +38,9 @@ public:
     // The lines as they print: display lines with word wrap on, lines with it off; each
     // whole, however long (the editor's line service stops at 4,096 characters).
     static QStringList PrintedLines(const TRxRichEdit &editor);
+    // The same into *lines, a few dozen blocks between two questions to progress; false
+    // when progress asked to stop or the text changed meanwhile (*lines is then partial).
+    static bool PrintedLines(const TRxRichEdit &editor, QStringList *lines, const Progress &progress);
 
     // Lays out the text; false when progress asked to stop.
     bool LayOut(const Progress &progress = {});

@@ -96,46 +96,71 @@ void TDisplayLines::countBlock(const QTextBlock &block)
     QTextBlock b = block;
     if (!b.isVisible())
         return;
-    int lines = 1;
+    const int lines = layOut(b, nullptr);
+    if (b.lineCount() != lines) {
+        b.setLineCount(lines);
+        m_countsChanged = true;
+    }
+}
+
+QList<int> TDisplayLines::lineStarts(const QTextBlock &block)
+{
+    QList<int> starts;
+    if (!prepareMetrics())
+        return {0};
+    layOut(block, &starts);
+    return starts;
+}
+
+// The block's display lines: their count, and where each starts when asked for.
+int TDisplayLines::layOut(const QTextBlock &b, QList<int> *starts)
+{
+    if (starts)
+        starts->clear();
     if (m_edit->lineWrapMode() != QPlainTextEdit::NoWrap) {
         // Only blocks in view are surely laid out by the editor; asking any other block for
         // its layout would create one and keep it, a few hundred bytes a block.
         const bool inView = b.position() >= m_viewFrom && b.position() <= m_viewTo;
         const QTextLayout *own = inView ? b.layout() : nullptr;
         if (own && own->lineCount() > 0 && qFuzzyCompare(own->lineAt(0).width(), m_lineWidth)) {
-            lines = own->lineCount(); // laid out by the editor at this width
-        } else {
-            const int len = b.length() - 1;
-            const double room = m_lineWidth - 1;
-            bool fits = len * m_charWidth <= room;
-            QString text;
-            if (fits && len * m_tabWidth > room) {
+            // laid out by the editor at this width
+            if (starts)
+                for (int i = 0; i < own->lineCount(); ++i)
+                    starts->append(own->lineAt(i).textStart());
+            return own->lineCount();
+        }
+        const int len = b.length() - 1;
+        const double room = m_lineWidth - 1;
+        bool fits = len * m_charWidth <= room;
+        QString text;
+        if (fits && len * m_tabWidth > room) {
+            text = b.text();
+            const qsizetype tabs = text.count(QLatin1Char('\t'));
+            fits = (len - tabs) * m_charWidth + tabs * m_tabWidth <= room;
+        }
+        if (!fits) {
+            if (text.isNull())
                 text = b.text();
-                const qsizetype tabs = text.count(QLatin1Char('\t'));
-                fits = (len - tabs) * m_charWidth + tabs * m_tabWidth <= room;
+            QTextLayout scratch(text, m_text->defaultFont());
+            scratch.setTextOption(m_text->defaultTextOption());
+            scratch.setCacheEnabled(false);
+            scratch.beginLayout();
+            int lines = 0;
+            for (QTextLine line = scratch.createLine(); line.isValid(); line = scratch.createLine()) {
+                line.setLeadingIncluded(true);
+                line.setLineWidth(m_lineWidth);
+                if (starts)
+                    starts->append(line.textStart());
+                ++lines;
             }
-            if (!fits) {
-                if (text.isNull())
-                    text = b.text();
-                QTextLayout scratch(text, m_text->defaultFont());
-                scratch.setTextOption(m_text->defaultTextOption());
-                scratch.setCacheEnabled(false);
-                scratch.beginLayout();
-                lines = 0;
-                for (QTextLine line = scratch.createLine(); line.isValid(); line = scratch.createLine()) {
-                    line.setLeadingIncluded(true);
-                    line.setLineWidth(m_lineWidth);
-                    ++lines;
-                }
-                scratch.endLayout();
-                lines = qMax(1, lines);
-            }
+            scratch.endLayout();
+            if (lines > 0)
+                return lines;
         }
     }
-    if (b.lineCount() != lines) {
-        b.setLineCount(lines);
-        m_countsChanged = true;
-    }
+    if (starts)
+        starts->append(0);
+    return 1;
 }
 
 // The editor's vertical scroll bar counts display lines and is sized only when the layout

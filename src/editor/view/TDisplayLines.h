@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
@@ -29,6 +30,9 @@ public:
     // budget is spent and returns false; the work done so far is kept.
     bool ensureThrough(int pos, qint64 budgetNs = -1);
     void ensureAll();
+    // Where the block's display lines start, from 0 within the block: laid out as the editor
+    // lays it out, in a scratch layout when the editor has none at hand (nothing is kept).
+    QList<int> lineStarts(const QTextBlock &block);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -36,6 +40,7 @@ protected:
 private:
     void onContentsChange(int from, int removed, int added);
     void countBlock(const QTextBlock &block);
+    int layOut(const QTextBlock &block, QList<int> *starts);
     bool prepareMetrics();
     void idleStep();
     void tellEditor();

@@ -404,6 +404,13 @@ QString TRxRichEdit::LineText(int line) const
     return text;
 }
 
+QList<int> TRxRichEdit::DisplayLineStarts(const QTextBlock &block) const
+{
+    if (!WordWrap())
+        return {0};
+    return m_lines->lineStarts(block);
+}
+
 int TRxRichEdit::LineCount() const
 {
     ensureLoaded();

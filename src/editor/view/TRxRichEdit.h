@@ -38,7 +38,7 @@ public:
     // that need the whole text wait for the rest first, Ctrl+End goes on to the end once it
     // is there.
     bool Loading() const { return m_document->Loading(); }
-    void FinishLoad() { m_document->FinishLoad(); }
+    void FinishLoad() const { m_document->FinishLoad(); }
     // Runs `place` (which puts the caret and the view back) at once, or when the text being
     // taken in is whole: then only if the caret has not moved meanwhile, so a user who went
     // elsewhere during the load stays there. A new load or closing the page drops it.
@@ -62,6 +62,8 @@ public:
     bool TryLineFromChar(int pos, int budgetMs, int *line) const;
     QString LineText(int line) const;  // at most 4096 characters, no line break
     int LineCount() const;             // a last empty line does not count
+    // Where the block's display lines start within it, as the editor wraps it ({0} unwrapped).
+    QList<int> DisplayLineStarts(const QTextBlock &block) const;
     // Runs `then` once every display line is counted (and the text is whole): at once when
     // that takes little time, otherwise after counting in short slices between events, so a
     // huge text never freezes the window. A later call replaces an earlier one.

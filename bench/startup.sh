@@ -60,7 +60,11 @@ if [ ${#peer[@]} -gt 0 ]; then
     mp=$(printf '%s\n' "${ready_peer[@]}" | median)
     ratio=$(awk -v a="$mo" -v b="$mp" 'BEGIN {printf "%.2f", a / b}')
     met=$(awk -v r="$ratio" 'BEGIN {print (r <= 0.5) ? "met" : "MISSED"}')
-    echo "median first answer: featherpad $mp ms; quortosk/featherpad $ratio   target <= 0.50   $met"
+    if [ -z "$file" ]; then
+        echo "median first answer: featherpad $mp ms; quortosk/featherpad $ratio   target <= 0.50   $met"
+    else # the target is the start without a file
+        echo "median first answer: featherpad $mp ms; quortosk/featherpad $ratio"
+    fi
 else
     echo "featherpad is not installed: no peer figure (apt-get install featherpad)"
 fi

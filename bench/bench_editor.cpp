@@ -1,9 +1,9 @@
 // Loads a 16 MB Windows-1250 file into a shown, wrapped editor and times caret moves and
 // keystrokes with the work the status bar does on each selection event.
 #include "BenchCommon.h"
+#include "common/SafeFile.h"
 #include "editor/print/TEditorPrinter.h"
 #include "editor/view/TRxRichEdit.h"
-#include "common/SafeFile.h"
 #include "text/TextFile.h"
 
 #include <QApplication>
@@ -292,16 +292,17 @@ void commandFigures(QApplication &app, const QString &path)
         stretch = std::max(stretch, Ms(gap));
         std::printf("printing's first step, the %lld printed lines right after a width change: %.0f ms\n",
                     qlonglong(printed.size()), Ms(since));
-        std::printf("    freeze: %-51s %6.1f ms   target <=  100 ms   %s\n", "longest stretch between progress calls",
-                    stretch, stretch <= 100 ? "met" : "MISSED");
+        std::printf("    freeze: %-51s %6.1f ms   target <=  100 ms   %s\n",
+                    "longest stretch between progress calls", stretch, stretch <= 100 ? "met" : "MISSED");
         e->resize(950, 700);
         app.processEvents();
         since.restart();
         cpu = threadCpuMs();
         const int lines = e->LineCount();
-        std::printf("forced count of all %d display lines right after a width change (no command asks for it at "
-                    "once: Ctrl+G counts between events): %.0f ms (cpu %.0f ms)\n",
-                    lines, Ms(since), threadCpuMs() - cpu);
+        std::printf(
+            "forced count of all %d display lines right after a width change (no command asks for it at "
+            "once: Ctrl+G counts between events): %.0f ms (cpu %.0f ms)\n",
+            lines, Ms(since), threadCpuMs() - cpu);
     }
 }
 

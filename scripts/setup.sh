@@ -7,7 +7,7 @@ BUILD_DIR="${QUORTOSK_BUILD:-$ROOT/build}"
 PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools qt6-translations-l10n
           libgl-dev libhunspell-dev hunspell-cs fonts-liberation xvfb xauth poppler-utils
           libqt6svg6 desktop-file-utils libenca-dev libglib2.0-bin
-          dpkg-dev file appstream # scripts/package and its test
+          dpkg-dev file appstream lintian # scripts/package and its test
           openbox xdotool x11-utils weston qt6-wayland) # the last line for scripts/desktop
 # A caller may ask for more (scripts/test --deep: clang and its libFuzzer runtime).
 [ -z "${EXTRA_PACKAGES+x}" ] || PACKAGES+=("${EXTRA_PACKAGES[@]}")

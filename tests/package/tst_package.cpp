@@ -218,7 +218,8 @@ private slots:
         if (tool("lintian").isEmpty())
             QSKIP("lintian is missing: install lintian (scripts/setup.sh does)");
         const Run checked = run(QStringLiteral("lintian"), {m_deb});
-        const QStringList findings = QString::fromUtf8(checked.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+        const QStringList findings = QString::fromUtf8(checked.out)
+                                         .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
                                          .filter(QRegularExpression(QStringLiteral("^[EW]: ")));
         QVERIFY2(findings.isEmpty(), qPrintable(findings.join(QLatin1Char('\n'))));
         QVERIFY2(checked.code == 0, checked.out + checked.err);

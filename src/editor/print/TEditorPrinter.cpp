@@ -87,29 +87,35 @@ QStringList TEditorPrinter::PrintedLines(const TRxRichEdit &editor)
 // seconds for that before the progress showed).
 bool TEditorPrinter::PrintedLines(const TRxRichEdit &editor, QStringList *lines, const Progress &progress)
 {
-    lines->clear();
-    editor.FinishLoad(); // a text still coming in is taken in whole first
-    const QTextDocument *text = editor.document();
-    const int revision = text->revision();
-    const double total = qMax(1, text->characterCount());
-    int blocks = 0;
-    for (QTextBlock b = text->firstBlock(); b.isValid(); b = b.next()) {
-        if (!b.next().isValid() && b.length() <= 1)
-            break; // a last empty line is no line
-        if (progress && ++blocks % ProgressBlocks == 0) {
-            if (!progress(b.position() / total))
-                return false;
-            if (editor.document() != text || text->revision() != revision)
-                return false; // reloaded while the progress let events in
+    for (;;) {
+        lines->clear();
+        editor.FinishLoad(); // a text still coming in is taken in whole first
+        const QTextDocument *text = editor.document();
+        const int revision = text->revision();
+        const double total = qMax(1, text->characterCount());
+        int blocks = 0;
+        bool changed = false;
+        for (QTextBlock b = text->firstBlock(); b.isValid() && !changed; b = b.next()) {
+            if (!b.next().isValid() && b.length() <= 1)
+                break; // a last empty line is no line
+            if (progress && ++blocks % ProgressBlocks == 0) {
+                if (!progress(b.position() / total))
+                    return false;
+                // Reloaded while the progress let events in: the text the page now shows.
+                changed = editor.document() != text || text->revision() != revision;
+                if (changed)
+                    break;
+            }
+            const QString line = b.text();
+            const QList<int> starts = editor.DisplayLineStarts(b);
+            for (qsizetype i = 0; i < starts.size(); ++i) {
+                const qsizetype end = i + 1 < starts.size() ? starts.at(i + 1) : line.size();
+                lines->append(line.sliced(starts.at(i), qMax<qsizetype>(0, end - starts.at(i))));
+            }
         }
-        const QString line = b.text();
-        const QList<int> starts = editor.DisplayLineStarts(b);
-        for (qsizetype i = 0; i < starts.size(); ++i) {
-            const qsizetype end = i + 1 < starts.size() ? starts.at(i + 1) : line.size();
-            lines->append(line.sliced(starts.at(i), qMax<qsizetype>(0, end - starts.at(i))));
-        }
+        if (!changed)
+            return true;
     }
-    return true;
 }
 
 bool TEditorPrinter::LayOut(const Progress &progress)

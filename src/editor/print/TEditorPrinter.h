@@ -39,7 +39,8 @@ public:
     // whole, however long (the editor's line service stops at 4,096 characters).
     static QStringList PrintedLines(const TRxRichEdit &editor);
     // The same into *lines, a few dozen blocks between two questions to progress; false
-    // when progress asked to stop or the text changed meanwhile (*lines is then partial).
+    // when progress asked to stop (*lines is then partial). A text changed meanwhile (a
+    // reload while the progress let events in) is read again from its start.
     static bool PrintedLines(const TRxRichEdit &editor, QStringList *lines, const Progress &progress);
 
     // Lays out the text; false when progress asked to stop.

@@ -283,11 +283,20 @@ bool lfOnlyBreaks(QByteArrayView bytes)
     return !bytes.contains('\r') && bytes.contains('\n');
 }
 
+// How far past `size` a piece may run to end its last line. A longer line is cut: a
+// text of one 10 MB line would otherwise come in as one piece, and the editor would lay
+// all of it out before the window could answer.
+qsizetype longLineLimit(qsizetype from, qsizetype size)
+{
+    return from + size + qMax<qsizetype>(size, 16 * 1024);
+}
+
 // Where a piece of about `size` bytes from `from` ends: just before the next line break
 // (CR, LF or CR LF, never between the CR and LF of a pair), or at the end. The piece's own
 // leading break is passed over. Break bytes are ASCII, so a piece never ends inside a UTF-8
-// sequence either.
-qsizetype byteSliceEnd(QByteArrayView bytes, qsizetype from, qsizetype size)
+// sequence either. A line running past longLineLimit is cut at `size`, outside a CR LF pair
+// and a UTF-8 sequence.
+qsizetype byteSliceEnd(QByteArrayView bytes, qsizetype from, qsizetype size, bool utf8)
 {
     const qsizetype n = bytes.size();
     if (n - from <= size)
@@ -298,11 +307,20 @@ qsizetype byteSliceEnd(QByteArrayView bytes, qsizetype from, qsizetype size)
         first += from + 1 < n && p[from + 1] == '\n' ? 2 : 1;
     else if (p[from] == '\n')
         ++first;
+    const qsizetype limit = longLineLimit(from, size);
     // From one byte early: a CR there with its LF at from + size starts the next piece.
-    for (qsizetype i = qMax(first, from + size - 1); i < n; ++i)
+    for (qsizetype i = qMax(first, from + size - 1); i < n && i <= limit; ++i)
         if (p[i] == '\r' || p[i] == '\n')
             return p[i] == '\n' && i > from && p[i - 1] == '\r' ? i - 1 : i;
-    return n;
+    if (limit >= n)
+        return n;
+    // Cut inside the line, neither between a CR and its LF nor inside a UTF-8 sequence.
+    qsizetype cut = from + size;
+    if (p[cut - 1] == '\r' && p[cut] == '\n')
+        --cut;
+    while (utf8 && cut > from + 1 && (uchar(p[cut]) & 0xC0) == 0x80)
+        --cut;
+    return cut > from ? cut : from + size;
 }
 
 Decoded decodeEightBit(const QByteArray &bytes, Encoding encoding)
@@ -468,7 +486,7 @@ QString PendingText::Next(qsizetype size)
         return {};
     if (m_fromBytes) {
         const QByteArrayView all(m_bytes);
-        const qsizetype end = byteSliceEnd(all, m_pos, size);
+        const qsizetype end = byteSliceEnd(all, m_pos, size, m_encoding == Encoding::Utf8);
         const QByteArrayView piece = all.sliced(m_pos, end - m_pos);
         QString out = m_encoding == Encoding::Utf8 ? fromUtf8Bytes(piece) : fromFileBytes(piece, m_encoding);
         m_pos = end;
@@ -478,10 +496,17 @@ QString PendingText::Next(qsizetype size)
     }
     qsizetype end = m_size;
     if (m_size - m_pos > size) {
-        // Searched from one past the start: a piece begins with the break before its line.
+        // Searched from one past the start: a piece begins with the break before its line,
+        // unless that line is too long for one piece.
+        const qsizetype limit = longLineLimit(m_pos, size);
         end = m_text.indexOf(QLatin1Char('\n'), m_pos + qMax<qsizetype>(1, size));
-        if (end < 0)
+        if ((end < 0 || end > limit) && limit < m_size) {
+            end = m_pos + size;
+            if (end - 1 > m_pos && m_text.at(end - 1).isHighSurrogate())
+                --end;
+        } else if (end < 0) {
             end = m_size;
+        }
     }
     QString out = m_pos == 0 && end == m_size ? m_text : m_text.mid(m_pos, end - m_pos);
     m_pos = end;

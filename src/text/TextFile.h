@@ -45,8 +45,9 @@ struct Decoded
 
 // A file's text on its way into an editor, given out piece by piece: the file's bytes,
 // each piece decoded only when it is taken, or a text decoded before. Pieces end just before
-// a line break or at the end, so none splits a CR LF or a UTF-8 sequence, and each piece
-// after the first begins with the break before its first line.
+// a line break or at the end, so each piece after the first begins with the break before its
+// first line; only a line far longer than a piece is cut inside, and never inside a CR LF or
+// a UTF-8 sequence (nor a UTF-16 surrogate pair).
 class PendingText
 {
 public:
@@ -57,7 +58,8 @@ public:
     PendingText(QByteArray bytes, qsizetype from, Encoding encoding, qsizetype units);
 
     bool AtEnd() const { return m_pos >= m_size; }
-    // The next piece: about `size` characters (bytes of the file), more to end a long line.
+    // The next piece: about `size` characters (bytes of the file), more to end its last
+    // line; a line far longer than `size` is cut into pieces.
     QString Next(qsizetype size);
     // All that is left, at once.
     QString Rest();

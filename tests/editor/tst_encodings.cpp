@@ -278,6 +278,48 @@ private slots:
         }
     }
 
+    // A line far longer than a piece is cut inside, so that no piece (the part shown first
+    // above all) holds megabytes; a cut never falls between CR and LF or inside a UTF-8
+    // sequence, which joining the pieces back would show as a wrong text.
+    void longLinesAreCut_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        // Lines of 45,000 bytes, and one of two-byte and four-byte letters (a surrogate pair
+        // in the decoded text), cut at 20,000 bytes or characters.
+        QByteArray eight("kr\xe1tk\xfd\r\n");
+        for (int i = 0; i < 100000; ++i)
+            eight.append(i % 45000 == 44999 ? "\r\n" : "\x9e");
+        QByteArray utf8("kr\xC3\xA1tk\xC3\xBD\r\n");
+        for (int i = 0; i < 30000; ++i)
+            utf8.append(i % 3 == 0 ? "\xC5\xBE" : "\xF0\x9F\x98\x80");
+        QTest::newRow("Windows-1250") << eight + "\r\nend";
+        QTest::newRow("UTF-8, letters of two and four bytes") << utf8 + "\r\nend";
+    }
+    void longLinesAreCut()
+    {
+        QFETCH(QByteArray, bytes);
+        constexpr qsizetype Size = 20000;
+        const TextFile::Decoded whole = TextFile::decode(bytes, QStringLiteral("f"));
+        TextFile::Opened opened = TextFile::prepare(bytes, QStringLiteral("f"));
+        QString joined;
+        while (!opened.text.AtEnd()) {
+            const QString piece = opened.text.Next(Size);
+            QVERIFY(!piece.isEmpty());
+            QVERIFY2(piece.size() <= 2 * Size, qPrintable(QString::number(piece.size())));
+            joined += piece;
+        }
+        QCOMPARE(joined, whole.text);
+        TextFile::PendingText text(whole.text);
+        QString again;
+        while (!text.AtEnd()) {
+            const QString piece = text.Next(Size);
+            QVERIFY(!piece.isEmpty());
+            QVERIFY(piece.size() <= 2 * Size);
+            again += piece;
+        }
+        QCOMPARE(again, whole.text);
+    }
+
     // Whether a file is over the limit is counted without decoding it: the count agrees
     // with the decoded length right at the limit, in both encodings.
     void lengthCountedWithoutDecoding_data() { piecesJoinToTheWholeText_data(); }

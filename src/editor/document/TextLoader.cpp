@@ -84,7 +84,7 @@ struct TextLoader::Job
         {
             QTextCursor end(text);
             end.movePosition(QTextCursor::End);
-            // Each piece starts with the break before its first line.
+            // Each piece goes on where the one before ended (mostly with a line break).
             while (!rest.AtEnd() && !cancelled) {
                 end.insertText(rest.Next(BuildPiece));
                 percent = rest.Percent();

@@ -36,8 +36,7 @@ void Document::connectText()
 void Document::takeWhole(QTextDocument *whole, QTextDocument *shown)
 {
     shown->disconnect(this);
-    whole->setParent(this);
-    whole->setUndoRedoEnabled(true);
+    whole->setParent(this); // its undo history is on (TextLoader), edits replayed in it
     m_text = whole;
     connectText();
     emit TextSwapped();

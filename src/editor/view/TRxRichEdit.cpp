@@ -406,9 +406,7 @@ QString TRxRichEdit::LineText(int line) const
 
 QList<int> TRxRichEdit::DisplayLineStarts(const QTextBlock &block) const
 {
-    if (!WordWrap())
-        return {0};
-    return m_lines->lineStarts(block);
+    return m_lines->lineStarts(block); // {0} when unwrapped
 }
 
 int TRxRichEdit::LineCount() const

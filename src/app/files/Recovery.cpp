@@ -434,14 +434,10 @@ int Recovery::OfferLeftCopies()
         TTabSheet *page = m_pages->CreatePage(caption);
         WatchPage(page);
         TRxRichEdit *editor = page->Editor();
-        if (copy.encoding != Encoding1250) { // the page is one before its text comes in
-            TextFile::Format format;
-            format.encoding = copyEncoding(copy.encoding);
-            page->Doc()->SetFormat(format);
-        }
+        TextFile::Format format;
+        format.encoding = copyEncoding(copy.encoding);
         page->Doc()->Recover(decodeText(copy.encoding, copy.text), copy.hasFile ? copy.fileName : caption,
-                             copy.hasFile,
-                             copy.signature); // a modified page, with its marker
+                             copy.hasFile, copy.signature, format); // a modified page, with its marker
         const int caret = copy.caret;
         editor->AfterLoad([editor, caret] { editor->SetSelStart(caret); });
         m_pages->Pages()->SetActivePage(page);

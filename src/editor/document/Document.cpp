@@ -162,8 +162,9 @@ void Document::SetSignature(const FileSignature &signature)
 }
 
 void Document::Recover(const QString &text, const QString &fileName, bool hasFile,
-                       const FileSignature &signature)
+                       const FileSignature &signature, const TextFile::Format &format)
 {
+    SetFormat(format); // first: the text comes in as this encoding holds it
     ReplaceText(TextFile::PendingText(text));
     if (hasFile) {
         m_fileName = fileName;

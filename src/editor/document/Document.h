@@ -98,8 +98,10 @@ public:
     // signature from before the reading goes to *signature. Throws TError.
     QString ReadFileText(FileSignature *signature) const;
     // A text kept from an earlier run: shown as a modified page named after its file (or
-    // untitled with `fileName` as its caption), its file as it was when the text was kept.
-    void Recover(const QString &text, const QString &fileName, bool hasFile, const FileSignature &signature);
+    // untitled with `fileName` as its caption), in the page's format (encoding, byte-order
+    // mark, line breaks) and with its file as it was when the text was kept.
+    void Recover(const QString &text, const QString &fileName, bool hasFile, const FileSignature &signature,
+                 const TextFile::Format &format);
 
 signals:
     void ModifiedChanged(bool modified);

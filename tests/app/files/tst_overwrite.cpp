@@ -196,7 +196,7 @@ void TestOverwrite::restoredCopyOfAChangedFileAsks()
     const FileSignature then = FileSignature::Of(path); // as the page knew it when copied
     QVERIFY(TestFiles::OtherProgram(Rewrite, path));
     TTabSheet *page = m_form->PageControl()->ActivePage();
-    page->Doc()->Recover(QStringLiteral("obnoveno\n"), path, true, then);
+    page->Doc()->Recover(QStringLiteral("obnoveno\n"), path, true, then, TextFile::Format{});
     QTRY_VERIFY(watchBar(page));
     m_form->Files()->mmSaveClick();
     QCOMPARE(m_prompts->overwriteTexts, QStringList{question(path)});

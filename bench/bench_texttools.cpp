@@ -110,9 +110,8 @@ void pressKey(QWidget *w, int key, Qt::KeyboardModifiers modifiers = Qt::NoModif
 TRxRichEdit *freshPage(TMainForm &form, const QString &text)
 {
     TRxRichEdit *editor = form.ActiveEditor();
-    editor->setPlainText(text);
-    editor->document()->clearUndoRedoStacks();
-    editor->Doc()->SetModified(false);
+    editor->Doc()->LoadText(TextFile::PendingText(text));
+    editor->FinishLoad();
     editor->SetSelStart(0);
     settle();
     return editor;

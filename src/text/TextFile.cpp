@@ -17,6 +17,10 @@
 
 #include <cstring>
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 namespace TextFile {
 
 namespace {
@@ -526,21 +530,33 @@ int PendingText::Percent() const
     return whole <= 0 ? 100 : int(100 * (m_pos - m_start) / whole);
 }
 
-bool PendingText::Exceeds(qsizetype limit) const
+qsizetype PendingText::unitsLeft() const
 {
     if (!m_fromBytes)
-        return m_size - m_pos > limit;
+        return m_size - m_pos;
+    if (m_pos == m_start)
+        return m_units; // counted when the bytes were checked, for all of them
     const QByteArrayView left = QByteArrayView(m_bytes).sliced(m_pos);
-    qsizetype units = m_units; // counted when the bytes were checked, for all of them
-    if (m_pos != m_start) {
-        bool multiByte = false;
-        if (isEightBit(m_encoding))
-            units = left.size();
-        else
-            isValidUtf8(left, &multiByte, &units);
-    }
+    if (isEightBit(m_encoding))
+        return left.size();
+    bool multiByte = false;
+    qsizetype units = 0;
+    isValidUtf8(left, &multiByte, &units);
+    return units;
+}
+
+bool PendingText::Exceeds(qsizetype limit) const
+{
+    const qsizetype units = unitsLeft();
     // NULs and CR LF pairs only lessen the count: they are counted when it matters.
-    return units > limit && units - droppedCount(left) > limit;
+    return units > limit && (!m_fromBytes || units - droppedCount(QByteArrayView(m_bytes).sliced(m_pos)) > limit);
+}
+
+qsizetype PendingText::Length() const
+{
+    // Pieces are never cut between CR and LF, so the pairs counted here are the ones the
+    // pieces decode as one break.
+    return m_fromBytes ? unitsLeft() - droppedCount(QByteArrayView(m_bytes).sliced(m_pos)) : m_size - m_pos;
 }
 
 QByteArray encode(const QString &text, const Format &format)
@@ -642,7 +658,8 @@ void writeFile(const QString &fileName, const QString &text)
     writeFile(fileName, text, Format{});
 }
 
-FileSignature writeFile(const QString &fileName, const QString &text, const Format &format)
+FileSignature writeFile(const QString &fileName, const QString &text, const Format &format,
+                        const std::function<bool()> &mayCommit)
 {
     const QString problem = SafeFile::WriteProblem(fileName);
     if (!problem.isEmpty())
@@ -656,8 +673,17 @@ FileSignature writeFile(const QString &fileName, const QString &text, const Form
     errno = 0;
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush())
         cannotCreate(fileName, errno);
+#ifdef Q_OS_UNIX
+    // On disk before the last look, so that the rename follows the look at once.
+    if (mayCommit && ::fsync(file.handle()) != 0)
+        cannotCreate(fileName, errno);
+#endif
     // The rename keeps the inode, and nothing writes to the file after the flush.
     const FileSignature written = FileSignature::OfHandle(file.handle());
+    if (mayCommit && !mayCommit()) {
+        file.cancelWriting();
+        return FileSignature();
+    }
     if (!file.commit())
         cannotCreate(fileName, errno);
     return written;

@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 // Reading and writing the editor's text files: 8-bit Windows-1250 without a byte-order mark,
 // or UTF-8 for files that are valid UTF-8 with at least one multi-byte sequence; a page may
 // also be kept in one of the other Czech 8-bit sets (Kamenický, Latin 2, ISO 8859-2).
@@ -67,6 +69,8 @@ public:
     int Percent() const;
     // Whether what is left decodes to more than `limit` characters, without decoding it.
     bool Exceeds(qsizetype limit) const;
+    // The characters what is left decodes to, exactly, without decoding it.
+    qsizetype Length() const;
 
 private:
     QString m_text;
@@ -77,6 +81,9 @@ private:
     qsizetype m_pos = 0;   // how much has been given out
     qsizetype m_size = 0;
     qsizetype m_units = 0;
+
+    // UTF-16 units what is left decodes to before NULs and CR LF pairs are taken out.
+    qsizetype unitsLeft() const;
 };
 
 // A file read for an editor: its text still to be decoded, and its format.
@@ -151,8 +158,11 @@ QString readFile(const QString &fileName);
 // left as it was and TError("Cannot create file <name>") is thrown. A device, FIFO or
 // socket (also behind a link) is refused and left untouched. Returns the signature of what
 // was written, taken from the written file itself before it took the name: a change of the
-// name after that is always another program's.
+// name after that is always another program's. `mayCommit`, when given, is asked once the
+// temporary file is written and flushed to disk, right before the rename: false drops the
+// temporary file and leaves the old one (the result's `exists` is then false).
 void writeFile(const QString &fileName, const QString &text);
-FileSignature writeFile(const QString &fileName, const QString &text, const Format &format);
+FileSignature writeFile(const QString &fileName, const QString &text, const Format &format,
+                        const std::function<bool()> &mayCommit = {});
 
 } // namespace TextFile

@@ -3,6 +3,7 @@
 #include "editor/view/TRxRichEdit.h"
 #include "text/TextCommands.h"
 
+#include "EditorWith.h"
 #include <QSignalSpy>
 #include <QTest>
 
@@ -46,9 +47,7 @@ void TestEditorEdits::apply()
     const QString expected = TextEdits::applied(text, edits);
 
     TRxRichEdit editor;
-    editor.setPlainText(text);
-    editor.Doc()->SetModified(false);
-    editor.document()->clearUndoRedoStacks();
+    TakeAsLoaded(&editor, text);
     QSignalSpy changes(&editor, &TRxRichEdit::Changed);
     if (inPlace)
         ApplyEditsInPlace(&editor, edits);

@@ -6,6 +6,7 @@
 #include "settings/store/TSettingsStore.h"
 #include "TFakePrompts.h"
 
+#include "EditorWith.h"
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -78,9 +79,7 @@ class TestTagCommands : public QObject
 
     TRxRichEdit *editorWith(TRxRichEdit *editor, const QString &text, int selStart, int selLength)
     {
-        editor->setPlainText(text);
-        editor->document()->clearUndoRedoStacks();
-        editor->Doc()->SetModified(false);
+        TakeAsLoaded(editor, text);
         editor->SetSelStart(selStart);
         editor->SetSelLength(selLength);
         return editor;
@@ -321,10 +320,9 @@ void TestTagCommands::textThatWouldOutgrowTheEditorIsRefused()
 
     // Lines of 100 characters up to 15 short of the limit: quick to lay out.
     const QString line = QString(99, QLatin1Char('y')) + QLatin1Char('\n');
-    editor.setPlainText(line.repeated(TRxRichEdit::MaxLength / 100));
+    TakeAsLoaded(&editor, line.repeated(TRxRichEdit::MaxLength / 100));
     const int full = editor.TextLength();
     QVERIFY(full + 100 * 1024 > TRxRichEdit::MaxLength);
-    editor.Doc()->SetModified(false);
     tags.usertagClick(0);
     QCOMPARE(editor.TextLength(), full);
     QVERIFY(!editor.Modified());

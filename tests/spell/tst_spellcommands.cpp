@@ -10,6 +10,7 @@
 #include "spell/TSpellerDialog2.h"
 #include "TFakePrompts.h"
 
+#include "EditorWith.h"
 #include <QFile>
 #include <QListWidget>
 #include <QMainWindow>
@@ -42,8 +43,7 @@ class TestSpellCommands : public QObject
     QString selected() const { return m_editor->textCursor().selectedText(); }
     void setText(const QString &text)
     {
-        m_editor->setPlainText(text);
-        m_editor->Doc()->SetModified(false);
+        TakeAsLoaded(m_editor, text);
         m_editor->SetSelStart(0);
     }
 

@@ -12,6 +12,7 @@
 #include "spell/TSpellerDialog2.h"
 #include "TFakePrompts.h"
 
+#include "EditorWith.h"
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -160,9 +161,7 @@ class TestSpellerDialog : public QObject
 
     void setUp(const QString &text, int caret = 0, int selLength = 0)
     {
-        m_editor->setPlainText(text);
-        m_editor->Doc()->SetModified(false);
-        m_editor->document()->clearUndoRedoStacks();
+        TakeAsLoaded(m_editor, text);
         m_editor->SetSelStart(caret);
         m_editor->SetSelLength(selLength);
     }

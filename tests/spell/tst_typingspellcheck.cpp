@@ -16,6 +16,7 @@
 #include "spell/VisibleSpellCheck.h"
 #include "TFakePrompts.h"
 
+#include "EditorWith.h"
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -110,9 +111,9 @@ class TestTypingSpellCheck : public QObject
     }
     void setText(const QString &text)
     {
-        editor()->SetWholeText(text);
+        // As a file of these lines reads: each line followed by a break.
+        TakeAsLoaded(editor(), text.isEmpty() || text.endsWith(QLatin1Char('\n')) ? text : text + QLatin1Char('\n'));
         editor()->SetSelStart(0);
-        editor()->Doc()->SetModified(false);
     }
     // The centre of the character at pos, in the viewport.
     QPoint pointAt(int pos) const

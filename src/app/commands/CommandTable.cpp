@@ -110,8 +110,20 @@ QAction *CommandTable::addPlace(int index, Kind kind, const QString &name, const
     if (m_places.contains(name))
         problem(QStringLiteral("%1 is in the table twice").arg(name));
     // Connected before any binding: the handler runs first, then the mark follows the state.
-    if (const auto handler = m_rows.at(index).handler)
-        connect(action, &QAction::triggered, this, [handler] { handler(); });
+    const CommandRow &row = m_rows.at(index);
+    if (const auto handler = row.handler) {
+        if (row.whileLoading == WhileLoading::WholeText) {
+            connect(action, &QAction::triggered, this, [this, handler] {
+                // The wait runs events: the window may go meanwhile, and this table with it.
+                const QPointer<CommandTable> self(this);
+                const auto awaitWhole = m_awaitWhole;
+                if ((!awaitWhole || awaitWhole()) && self)
+                    handler();
+            });
+        } else {
+            connect(action, &QAction::triggered, this, [handler] { handler(); });
+        }
+    }
     m_places.insert(name, {index, kind, action});
     return action;
 }

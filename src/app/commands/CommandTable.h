@@ -30,6 +30,14 @@ enum class Enabling {
     SaveItem,
 };
 
+// What a command does while the active page's text is still coming in (a large file).
+enum class WhileLoading {
+    PartShown, // works on the part shown, at once
+    // Waits for the whole text first, without blocking the window; keys typed meanwhile go to
+    // what the command then opens, never into the text.
+    WholeText,
+};
+
 // Where an item or a submenu stands: in the menu of that object name, in a numbered group.
 // A menu lists its groups in rising order, each group's items in the order of the rows and
 // then its submenus, with a separator line between two groups.
@@ -123,6 +131,7 @@ struct CommandRow
     std::optional<PagePlace> page{};
     std::optional<SpeedPlace> speed{};
     ItemBinding binding{}; // checkable commands: what the check mark shows
+    WhileLoading whileLoading = WhileLoading::PartShown;
 };
 
 // What the enabling rules depend on.
@@ -150,6 +159,9 @@ public:
 
     // Makes the menu now (a title of the menu bar is added to the bar at once).
     QMenu *AddMenu(const MenuRow &row);
+    // How the commands that work on the whole text wait for it: true when the command may
+    // then run (false: the page or the window went meanwhile).
+    void SetWholeTextWait(std::function<bool()> awaitWhole) { m_awaitWhole = std::move(awaitWhole); }
     // Makes the row's actions. The main item lives on the window, so its keys work while the
     // menu bar is hidden.
     void Add(const CommandRow &row);
@@ -213,4 +225,5 @@ private:
     QList<Entry> m_entries;
     QSet<QMenu *> m_openMenus; // menus with a SaveItem that are open now
     QStringList m_problems;
+    std::function<bool()> m_awaitWhole;
 };

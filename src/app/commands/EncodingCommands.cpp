@@ -5,7 +5,6 @@
 #include "app/pages/TPageControl.h"
 #include "common/TErrorText.h"
 #include "common/TPrompts.h"
-#include "editor/view/EncodingSwitch.h"
 #include "editor/view/TEditorEdits.h"
 #include "editor/view/TRxRichEdit.h"
 #include "text/CodePage.h"
@@ -220,7 +219,7 @@ void EncodingCommands::showT602Bar(TTabSheet *page, int set)
 void EncodingCommands::ConvertT602(TRxRichEdit *editor, int set)
 {
     Document *doc = editor->Doc();
-    if (!TextFile::isEightBit(doc->TextEncoding()))
+    if (!doc->AwaitWhole() || !TextFile::isEightBit(doc->TextEncoding()))
         return;
     // The page's text as the bytes its set writes: the document's own bytes when the page
     // still holds what was read. The marks are bytes of the file, so they go before the
@@ -234,6 +233,8 @@ void EncodingCommands::ConvertT602(TRxRichEdit *editor, int set)
 
 void EncodingCommands::ConvertToWindows1250(TRxRichEdit *editor, int set)
 {
+    if (!editor->Doc()->AwaitWhole())
+        return;
     const QString text = editor->PlainText();
     const QString converted = CzechSets::ToWindows1250(text, set);
     // One undo step that touches only the lines that change, as the conversion dialog does.
@@ -274,6 +275,8 @@ void EncodingCommands::ReadPageAs(TTabSheet *page, Encoding encoding)
     if (!editor)
         return;
     Document *doc = editor->Doc();
+    if (!doc->AwaitWhole())
+        return;
     const Encoding from = doc->TextEncoding();
     if (from == encoding || !TextFile::isEightBit(from) || !TextFile::isEightBit(encoding)
         || (!doc->Modified() && doc->HasFile() && QFileInfo::exists(doc->FileName()))) {
@@ -285,7 +288,7 @@ void EncodingCommands::ReadPageAs(TTabSheet *page, Encoding encoding)
     format.encoding = encoding;
     const QString text = CodePage::Of(TextFile::setOf(encoding))
                              .Decode(CodePage::Of(TextFile::setOf(from)).Encode(editor->PlainText()));
-    EncodingSwitch::Apply(editor, format, &text);
+    doc->SwitchEncoding(format, &text);
     refresh();
 }
 
@@ -301,19 +304,18 @@ void EncodingCommands::SetPageEncoding(TTabSheet *page, Encoding encoding)
         refresh(); // the item's own toggle is taken back
         return;
     }
+    if (!doc->AwaitWhole()) {
+        refresh();
+        return;
+    }
 
     if (!doc->Modified() && doc->HasFile() && QFileInfo::exists(doc->FileName())) {
         // Nothing typed is lost: the file is read again, as the chosen encoding reads it.
-        TextFile::Decoded decoded;
         try {
-            decoded = TextFile::readDecodedAs(doc->FileName(), encoding);
+            doc->ReloadAs(encoding);
         } catch (const TError &e) {
             m_prompts->ShowError(m_window, e.message());
-            refresh();
-            return;
         }
-        EncodingSwitch::Apply(editor, decoded.format, &decoded.text);
-        doc->SetModified(false); // the page is its file again, one undo step away from before
         refresh();
         return;
     }
@@ -335,11 +337,11 @@ void EncodingCommands::SetPageEncoding(TTabSheet *page, Encoding encoding)
                 return;
             }
             const QString kept = TextFile::storable(text, encoding);
-            EncodingSwitch::Apply(editor, format, &kept);
+            doc->SwitchEncoding(format, &kept);
             refresh();
             return;
         }
     }
-    EncodingSwitch::Apply(editor, format);
+    doc->SwitchEncoding(format);
     refresh();
 }

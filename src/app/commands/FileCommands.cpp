@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QPointer>
 #include <QScopeGuard>
 
 namespace {
@@ -158,20 +159,40 @@ void FileCommands::afterSave(TTabSheet *page, const QString &fileName)
 }
 
 // Another program's version of the file is never replaced without the user's word: the
-// file must be as this page last read or wrote it. "Storno" leaves the page as it is, and
-// the bar about the change comes up at once instead of after the watcher's pause.
-bool FileCommands::mayOverwrite(TTabSheet *page)
+// file must be as this page last read or wrote it, or as the user was shown it when asked.
+// The document looks again right before its write takes the name; a change it finds then is
+// asked about the same way. "Storno" leaves the page as it is, and the bar about the change
+// comes up at once instead of after the watcher's pause.
+FileCommands::SaveResult FileCommands::saveChecked(TTabSheet *page)
 {
+    const QPointer<TTabSheet> guarded(page);
     Document *doc = page->Doc();
-    const FileSignature now = FileSignature::Of(doc->FileName());
-    // Nothing to lose, or no file to write over (a folder took the name): the write says so.
-    if (!now.exists || now == doc->Signature() || !QFileInfo(doc->FileName()).isFile())
-        return true;
-    const QString question = tr("Soubor %1 byl mezitím změněn jiným programem. Přepsat?");
-    if (m_prompts->ConfirmOverwrite(m_window, question.arg(doc->FileName())))
-        return true;
-    doc->SetSignature(doc->Signature()); // tells the watcher to look now
-    return false;
+    // A text still coming in first: the look at the file is the one right before the write.
+    if (!doc->AwaitWhole() || !guarded)
+        return SaveResult::Cancelled;
+    FileSignature accepted = doc->Signature();
+    for (;;) {
+        if (doc->ChangedOnDisk(accepted)) {
+            const FileSignature shown = doc->DiskState();
+            const QString question = tr("Soubor %1 byl mezitím změněn jiným programem. Přepsat?");
+            if (!m_prompts->ConfirmOverwrite(m_window, question.arg(doc->FileName()))) {
+                if (guarded)
+                    doc->CheckDisk(); // tells the watcher to look now
+                return SaveResult::Cancelled;
+            }
+            if (!guarded)
+                return SaveResult::Cancelled;
+            accepted = shown;
+        }
+        switch (doc->Save(accepted)) { // atomic: a failure leaves the old file whole
+        case Document::SaveResult::Written:
+            return SaveResult::Saved;
+        case Document::SaveResult::Gone:
+            return SaveResult::Cancelled;
+        case Document::SaveResult::ChangedOnDisk:
+            break; // changed in the last moment: asked about as any change
+        }
+    }
 }
 
 FileCommands::SaveResult FileCommands::savePage(TTabSheet *page)
@@ -181,16 +202,17 @@ FileCommands::SaveResult FileCommands::savePage(TTabSheet *page)
     Document *doc = page->Doc();
     if (!doc->HasFile() || !QFileInfo::exists(doc->FileName()))
         return savePageAs(page);
-    if (!mayOverwrite(page))
-        return SaveResult::Cancelled;
+    const QPointer<TTabSheet> guarded(page);
+    SaveResult result = SaveResult::Cancelled;
     try {
-        doc->Save(); // atomic: a failure leaves the old file whole
+        result = saveChecked(page);
     } catch (const TError &e) {
         m_prompts->ShowError(m_window, e.message());
         return SaveResult::Failed;
     }
-    afterSave(page, doc->FileName());
-    return SaveResult::Saved;
+    if (result == SaveResult::Saved && guarded)
+        afterSave(page, doc->FileName());
+    return guarded ? result : SaveResult::Cancelled;
 }
 
 FileCommands::SaveResult FileCommands::savePageAs(TTabSheet *page)
@@ -209,7 +231,8 @@ FileCommands::SaveResult FileCommands::savePageAs(TTabSheet *page)
         && m_prompts->Confirm(m_window, tr("Soubor: %1 existuje. Přepsat?").arg(fileName)) != TPrompts::Yes)
         return SaveResult::Cancelled;
     try {
-        doc->SaveAs(fileName);
+        if (doc->SaveAs(fileName) != Document::SaveResult::Written)
+            return SaveResult::Cancelled; // the page went while its text came in
     } catch (const TError &e) {
         m_prompts->ShowError(m_window, e.message());
         return SaveResult::Failed;
@@ -221,10 +244,12 @@ FileCommands::SaveResult FileCommands::savePageAs(TTabSheet *page)
 
 bool FileCommands::SaveInPlace(TTabSheet *page)
 {
-    if (!page || !page->Editor() || !page->Doc()->HasFile() || !mayOverwrite(page))
+    if (!page || !page->Editor() || !page->Doc()->HasFile())
         return false;
+    const QPointer<TTabSheet> guarded(page);
     try {
-        page->Doc()->Save();
+        if (saveChecked(page) != SaveResult::Saved || !guarded)
+            return false;
     } catch (const TError &e) {
         m_prompts->ShowError(m_window, e.message());
         return false;

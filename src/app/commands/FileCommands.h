@@ -66,7 +66,8 @@ private:
     bool loadFileToNewPage(const QString &fileName); // false: no such file (reported later)
     SaveResult savePage(TTabSheet *page);            // untitled and vanished files: Save As
     SaveResult savePageAs(TTabSheet *page);
-    bool mayOverwrite(TTabSheet *page); // false: the user kept another program's change
+    // Saves to the page's own file, asking first when another program changed it.
+    SaveResult saveChecked(TTabSheet *page);
     void afterSave(TTabSheet *page, const QString &fileName);
     bool closePageAsking(TTabSheet *page); // true when the page went
     void bringToFront();

@@ -35,7 +35,8 @@ CommandRow encodingRow(const char *name, const QString &caption, EncodingCommand
             .handler = run(k, click),
             .enabling = Enabling::PageOpen,
             .menu = in("mmKodovani", 0),
-            .binding = MarkOf(k, shown, &EncodingCommands::EncodingShown)};
+            .binding = MarkOf(k, shown, &EncodingCommands::EncodingShown),
+            .whileLoading = WhileLoading::WholeText};
 }
 
 // The speed bar's sections.
@@ -73,6 +74,7 @@ void MainCommands::AddRows(CommandTable &t, const Controllers &c)
 {
     using K = QKeySequence;
     using E = Enabling;
+    using WL = WhileLoading;
     const auto ctrl = Qt::CTRL, shift = Qt::SHIFT;
     auto *f = c.files;
     auto *e = c.edits;
@@ -109,7 +111,8 @@ void MainCommands::AddRows(CommandTable &t, const Controllers &c)
            .enabling = E::SaveItem,
            .menu = in("mmFile", 1),
            .page = PagePlace{"pmaSave", tr("Uložit"), PmFiles},
-           .speed = SpeedPlace{"savebutton", Soubor, QT_TRANSLATE_NOOP("TSpeedBar", "Uložit"), 2, 51, true}});
+           .speed = SpeedPlace{"savebutton", Soubor, QT_TRANSLATE_NOOP("TSpeedBar", "Uložit"), 2, 51, true},
+           .whileLoading = WL::WholeText});
     t.Add({.name = "mmSaveAs",
            .caption = tr("Uložit j&ako..."),
            .handler = run(f, &FileCommands::mmSaveAsClick),
@@ -117,14 +120,16 @@ void MainCommands::AddRows(CommandTable &t, const Controllers &c)
            .enabling = E::PageOpen,
            .menu = in("mmFile", 1),
            .page = PagePlace{"pmaSaveAs", tr("Uložit jako..."), PmFiles},
-           .speed = SpeedPlace{"SpeedItem4", Soubor, QT_TRANSLATE_NOOP("TSpeedBar", "Uložit jako"), 3, -1}});
+           .speed = SpeedPlace{"SpeedItem4", Soubor, QT_TRANSLATE_NOOP("TSpeedBar", "Uložit jako"), 3, -1},
+           .whileLoading = WL::WholeText});
     t.Add({.name = "mmSaveAll",
            .caption = tr("U&ložit vše"),
            .handler = run(f, &FileCommands::mmSaveAllClick),
            .enabling = E::PageOpen,
            .menu = in("mmFile", 1),
            .page = PagePlace{"pmaSaveAll", tr("Uložit vše"), PmFiles},
-           .speed = SpeedPlace{"SpeedItem5", Soubor, QT_TRANSLATE_NOOP("TSpeedBar", "Uložit vše"), 4, -1}});
+           .speed = SpeedPlace{"SpeedItem5", Soubor, QT_TRANSLATE_NOOP("TSpeedBar", "Uložit vše"), 4, -1},
+           .whileLoading = WL::WholeText});
     t.Add(encodingRow("mmKodWin1250", tr("Windows 1250"), k, &EncodingCommands::mmKodWin1250Click,
                       &EncodingCommands::Windows1250Shown));
     t.Add(encodingRow("mmKodUtf8", tr("UTF-8"), k, &EncodingCommands::mmKodUtf8Click,
@@ -156,12 +161,14 @@ void MainCommands::AddRows(CommandTable &t, const Controllers &c)
            .keys = {K(ctrl | Qt::Key_P)},
            .enabling = E::PageOpen,
            .menu = in("mmFile", 3),
-           .speed = SpeedPlace{"SpeedItem8", Soubor, QT_TRANSLATE_NOOP("TSpeedBar", "Tisk"), 7, 107}});
+           .speed = SpeedPlace{"SpeedItem8", Soubor, QT_TRANSLATE_NOOP("TSpeedBar", "Tisk"), 7, 107},
+           .whileLoading = WL::WholeText});
     t.Add({.name = "mmPrintPreview",
            .caption = tr("Ná&hled tisku..."),
            .handler = run(c.printing, &PrintCommands::mmPrintPreviewClick),
            .enabling = E::PageOpen,
-           .menu = in("mmFile", 3)});
+           .menu = in("mmFile", 3),
+           .whileLoading = WL::WholeText});
     t.Add({.name = "mmPrinterSetup",
            .caption = tr("Nastavení t&iskárny..."),
            .handler = run(c.printing, &PrintCommands::mmPrinterSetupClick),
@@ -221,7 +228,8 @@ void MainCommands::AddRows(CommandTable &t, const Controllers &c)
            .enabling = E::PageOpen,
            .menu = in("mmEdit", 2),
            .page = PagePlace{"pmaFind", tr("Najít"), PmSearch},
-           .speed = SpeedPlace{"SpeedItem15", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Najít"), 14, -1}});
+           .speed = SpeedPlace{"SpeedItem15", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Najít"), 14, -1},
+           .whileLoading = WL::WholeText});
     t.Add(
         {.name = "mmFindAgain",
          .caption = tr("&Hledat další"),
@@ -229,7 +237,8 @@ void MainCommands::AddRows(CommandTable &t, const Controllers &c)
          .keys = {K(Qt::Key_F3)},
          .enabling = E::PageOpen,
          .menu = in("mmEdit", 2),
-         .speed = SpeedPlace{"SpeedItem16", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Hledat další"), 15, -1}});
+         .speed = SpeedPlace{"SpeedItem16", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Hledat další"), 15, -1},
+           .whileLoading = WL::WholeText});
     t.Add({.name = "mmReplace",
            .caption = tr("Zaměn&it..."),
            .handler = run(x, &TextToolCommands::mmReplaceClick),
@@ -237,14 +246,16 @@ void MainCommands::AddRows(CommandTable &t, const Controllers &c)
            .enabling = E::PageOpen,
            .menu = in("mmEdit", 2),
            .page = PagePlace{"pmaReplace", tr("Zaměnit"), PmSearch},
-           .speed = SpeedPlace{"SpeedItem17", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Zaměnit"), 16, -1}});
+           .speed = SpeedPlace{"SpeedItem17", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Zaměnit"), 16, -1},
+           .whileLoading = WL::WholeText});
     t.Add({.name = "mmGOTO",
            .caption = tr("Přejít na..."),
            .handler = run(x, &TextToolCommands::mmGOTOClick),
            .keys = {K(ctrl | Qt::Key_G)},
            .enabling = E::PageOpen,
            .menu = in("mmEdit", 2),
-           .speed = SpeedPlace{"SpeedItem18", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Přejít na"), 17, -1}});
+           .speed = SpeedPlace{"SpeedItem18", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Přejít na"), 17, -1},
+           .whileLoading = WL::WholeText});
     t.Add({.name = "Vloitdatumaas1",
            .caption = tr("Vložit &datum a čas"),
            .handler = run(x, &TextToolCommands::Vloitdatumaas1Click),
@@ -260,7 +271,8 @@ void MainCommands::AddRows(CommandTable &t, const Controllers &c)
            .enabling = E::PageOpen,
            .menu = in("ss1", 0),
            .speed =
-               SpeedPlace{"SpeedItem20", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Velká písmena"), 19, -1}});
+               SpeedPlace{"SpeedItem20", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Velká písmena"), 19, -1},
+           .whileLoading = WL::WholeText});
     t.Add(
         {.name = "LowerItem1",
          .caption = tr("&Malá písmena"),
@@ -268,20 +280,23 @@ void MainCommands::AddRows(CommandTable &t, const Controllers &c)
          .keys = {K(ctrl | shift | Qt::Key_M)},
          .enabling = E::PageOpen,
          .menu = in("ss1", 0),
-         .speed = SpeedPlace{"SpeedItem21", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Malá písmena"), 20, -1}});
+         .speed = SpeedPlace{"SpeedItem21", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Malá písmena"), 20, -1},
+           .whileLoading = WL::WholeText});
     t.Add({.name = "InvertItem1",
            .caption = tr("&Inverze"),
            .handler = run(x, &TextToolCommands::InvertItem1Click),
            .enabling = E::PageOpen,
            .menu = in("ss1", 0),
-           .speed = SpeedPlace{"SpeedItem22", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Inverze"), 21, -1}});
+           .speed = SpeedPlace{"SpeedItem22", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Inverze"), 21, -1},
+           .whileLoading = WL::WholeText});
     t.Add({.name = "mmSelectAll",
            .caption = tr("Vybr&at vše"),
            .handler = run(e, &EditCommands::mmSelectAllClick),
            .keys = {K(ctrl | Qt::Key_A)},
            .enabling = E::PageOpen,
            .menu = in("mmEdit", 4),
-           .speed = SpeedPlace{"SpeedItem23", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Vybrat vše"), 22, -1}});
+           .speed = SpeedPlace{"SpeedItem23", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Vybrat vše"), 22, -1},
+           .whileLoading = WL::WholeText});
     t.Add(
         {.name = "itmWrap",
          .caption = tr("Zalo&mit řádky"),
@@ -351,14 +366,16 @@ void MainCommands::AddRows(CommandTable &t, const Controllers &c)
            .handler = run(x, &TextToolCommands::mmKonverzeClick),
            .enabling = E::NotUtf8,
            .menu = in("Nstroje1", 0),
-           .speed = SpeedPlace{"SpeedItem28", Nastroje, QT_TRANSLATE_NOOP("TSpeedBar", "Konverze"), 27, -1}});
+           .speed = SpeedPlace{"SpeedItem28", Nastroje, QT_TRANSLATE_NOOP("TSpeedBar", "Konverze"), 27, -1},
+           .whileLoading = WL::WholeText});
     t.Add({.name = "mmSpell",
            .caption = tr("&Pravopis..."),
            .handler = run(c.spelling, &SpellCommands::mmSpellClick),
            .keys = {K(Qt::Key_F7)},
            .enabling = E::PageOpen,
            .menu = in("Nstroje1", 0),
-           .speed = SpeedPlace{"SpeedItem29", Nastroje, QT_TRANSLATE_NOOP("TSpeedBar", "Pravopis"), 28, -1}});
+           .speed = SpeedPlace{"SpeedItem29", Nastroje, QT_TRANSLATE_NOOP("TSpeedBar", "Pravopis"), 28, -1},
+           .whileLoading = WL::WholeText});
     t.Add({.name = "mmAutoSpell",
            .caption = tr("Kon&trolovat při psaní"),
            .handler = run(c.typingSpell, &TypingSpellCheck::mmAutoSpellClick),
@@ -369,7 +386,8 @@ void MainCommands::AddRows(CommandTable &t, const Controllers &c)
            .handler = run(x, &TextToolCommands::KonverzezT6021Click),
            .keys = {K(ctrl | shift | Qt::Key_T)},
            .enabling = E::NotUtf8,
-           .menu = in("Nstroje1", 0)});
+           .menu = in("Nstroje1", 0),
+           .whileLoading = WL::WholeText});
     t.Add({.name = "mmTOOLEDIT",
            .caption = tr("N&astavit panel nástrojů..."),
            .handler = run(c.speedBar, &TSpeedBar::Customize),

@@ -100,8 +100,9 @@ void TextToolCommands::mmGOTOClick()
     if (!editor)
         return;
     // The question names the last line: on a huge text the lines are counted first, between
-    // events, instead of freezing the window.
-    editor->AfterLinesCounted([this, editor] { goToLine(editor); });
+    // events, instead of freezing the window; digits typed meanwhile go into the box.
+    if (editor->AwaitLinesCounted())
+        goToLine(editor);
 }
 
 void TextToolCommands::goToLine(TRxRichEdit *editor)

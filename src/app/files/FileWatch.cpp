@@ -225,7 +225,7 @@ void FileWatch::showDeleted(PageState *state)
         state->kind = BarKind::Deleted;
         // The text is now the only copy: closing the page or the program asks first.
         state->editedBeforeDeletion = page->Doc()->Modified();
-        page->Doc()->SetModified(true);
+        page->Doc()->MarkChanged();
         TPageBar *bar = barFor(state, tr("Soubor byl na disku smazán."));
         bar->AddButton(tr("Uložit"), [this, page] {
             if (m_actions.saveInPlace && page)
@@ -264,54 +264,30 @@ void FileWatch::Reload(TTabSheet *page)
     PageState *state = m_states.value(page);
     if (!state || state->path.isEmpty() || !page->Editor())
         return;
-    const FileSignature now = FileSignature::Of(state->path);
-    if (!now.exists) {
+    Document *doc = page->Doc();
+    if (!doc->DiskState().exists) {
         check(state); // gone meanwhile: the bar says so
         return;
     }
-    if (now.size > UndoableReloadLimit) {
-        // An undoable reload of a big text would hold the window and double the memory.
-        if (m_prompts->Confirm(m_window, tr("Změny nelze vzít zpět.")) != TPrompts::Yes)
-            return;
-        reloadWhole(state);
-    } else {
-        reloadUndoable(state);
-    }
-}
-
-void FileWatch::reloadUndoable(PageState *state)
-{
-    TTabSheet *page = state->page;
-    TRxRichEdit *editor = page->Editor();
-    FileSignature signature;
-    QString text;
-    try {
-        text = page->Doc()->ReadFileText(&signature);
-    } catch (const TError &e) {
-        m_prompts->ShowError(m_window, ErrorOpeningText(page->Doc()->FileName(), e.message()));
+    // An undoable reload of a big text would hold the window and double the memory.
+    const bool undoable = doc->ReloadUndoable();
+    if (!undoable && m_prompts->Confirm(m_window, tr("Změny nelze vzít zpět.")) != TPrompts::Yes)
         return;
-    }
-    const CaretPlace caret = CaretPlace::Of(editor);
-    editor->ReplaceRange(0, editor->TextLength(), text); // one undo step: Ctrl+Z brings the old text
-    caret.Restore(editor);
-    page->Doc()->SetModified(false); // the page is its file again
-    state->keptSeen = false;
-    page->Doc()->SetSignature(signature); // checks again: the bar goes unless it changed meanwhile
-    emit Reloaded(page);
-}
-
-void FileWatch::reloadWhole(PageState *state)
-{
-    TTabSheet *page = state->page;
     TRxRichEdit *editor = page->Editor();
     const CaretPlace caret = CaretPlace::Of(editor);
+    const QPointer<TTabSheet> guarded(page);
     try {
-        page->Doc()->Load(page->Doc()->FileName()); // the way Open loads
+        doc->Reload(); // its new signature: the bar goes unless the file changed meanwhile
     } catch (const TError &e) {
-        m_prompts->ShowError(m_window, ErrorOpeningText(page->Doc()->FileName(), e.message()));
+        m_prompts->ShowError(m_window, ErrorOpeningText(doc->FileName(), e.message()));
         return;
     }
-    editor->AfterLoad([editor, caret] { caret.Restore(editor); });
+    if (!guarded)
+        return; // closed while its text came in
+    if (undoable)
+        caret.Restore(editor);
+    else
+        editor->AfterLoad([editor, caret] { caret.Restore(editor); });
     state->keptSeen = false;
     check(state);
     emit Reloaded(page);

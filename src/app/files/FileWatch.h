@@ -34,9 +34,6 @@ public:
         std::function<void(TTabSheet *page, bool ask)> closePage;
     };
 
-    // Up to this size a reload is one undo step; above it, it asks first and is not undoable.
-    static constexpr qint64 UndoableReloadLimit = 1024 * 1024;
-
     FileWatch(TPrompts *prompts, QWidget *window, Actions actions, QObject *parent = nullptr);
 
     // Every page, from its creation; the page's file is followed through loads and saves.
@@ -79,8 +76,6 @@ private:
     void dismiss(PageState *state);
     void pageGone(TTabSheet *page);
     void syncWatches();
-    void reloadUndoable(PageState *state);
-    void reloadWhole(PageState *state);
 
     TPrompts *m_prompts;
     QWidget *m_window;

@@ -208,6 +208,11 @@ const char *const YieldingCommands[] = {"mmNAPOVEDA"};
 
 void TMainForm::createCommands()
 {
+    // The commands that work on the whole text wait for a large one still coming in.
+    m_commands->SetWholeTextWait([this] {
+        TTabSheet *page = m_pages->ActivePage();
+        return !page || !page->Doc() || page->Doc()->AwaitWhole();
+    });
     MainCommands::AddRows(*m_commands, {m_pages, m_files, m_edits, m_view, m_textTools, m_printing, m_about,
                                         ToolBar, m_spelling, m_settingsDialog, m_typingSpell, m_encodings});
     // The speed bar is one of the parts the view commands show and hide, made with the

@@ -11,6 +11,8 @@
 #include <QStatusTipEvent>
 #include <QToolTip>
 
+#include <memory>
+
 namespace {
 
 // Widths of the panels at 96 dots per inch; panel 7 takes the rest of the bar.
@@ -84,8 +86,23 @@ void TStatusPanels::WatchPage(TTabSheet *page)
         return;
     connect(editor, &TRxRichEdit::SelectionChanged, this, &TStatusPanels::ShowCaret);
     // A large file coming in: how far it is, and why Delete at the end of its part does nothing yet.
-    connect(page->Doc(), &Document::LoadProgress, this, [this](int percent) {
-        ShowHint(percent < 100 ? tr("Načítá se: %1 %").arg(percent) : QString());
+    // A command that waits for the whole text says so for as long as it waits.
+    auto awaiting = std::make_shared<bool>(false);
+    connect(page->Doc(), &Document::LoadProgress, this, [this, awaiting](int percent) {
+        if (!*awaiting)
+            ShowHint(percent < 100 ? tr("Načítá se: %1 %").arg(percent) : QString());
+    });
+    connect(page->Doc(), &Document::AwaitingWhole, this, [this, awaiting](bool waiting) {
+        *awaiting = waiting;
+        ShowHint(waiting ? tr("Načítá se celý text…") : QString());
+        if (waiting)
+            QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+        else
+            QGuiApplication::restoreOverrideCursor();
+    });
+    connect(page->Doc(), &QObject::destroyed, this, [awaiting] { // closed while waiting
+        if (*awaiting)
+            QGuiApplication::restoreOverrideCursor();
     });
     connect(editor, &TRxRichEdit::LoadBlocked, this, [this](TRxRichEdit *e) {
         const QString why = tr("Soubor se ještě načítá: za koncem načtené části zatím nelze mazat.");

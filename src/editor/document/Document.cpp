@@ -4,10 +4,44 @@
 #include "text/TextCommands.h"
 #include "text/TextFile.h"
 
+#include "text/TextEdits.h"
+
+#include <QAbstractUndoItem>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QPlainTextDocumentLayout>
+#include <QPointer>
+#include <QTextCursor>
 #include <QTextDocument>
+
+namespace {
+
+// The format's part of an undo step; the text document calls it in order with the text's
+// own parts, so undo restores the old text before the old format.
+class FormatUndo : public QAbstractUndoItem
+{
+public:
+    FormatUndo(Document *doc, const TextFile::Format &before, const TextFile::Format &after)
+        : m_doc(doc), m_before(before), m_after(after)
+    {}
+    void undo() override
+    {
+        if (m_doc)
+            m_doc->SetFormat(m_before);
+    }
+    void redo() override
+    {
+        if (m_doc)
+            m_doc->SetFormat(m_after);
+    }
+
+private:
+    QPointer<Document> m_doc;
+    TextFile::Format m_before, m_after;
+};
+
+} // namespace
 
 Document::Document(QObject *parent) : QObject(parent)
 {
@@ -48,7 +82,7 @@ void Document::onContentsChange(int, int removed, int added)
     if ((removed == 0 && added == 0) || m_loader->Taking())
         return;
     m_edited = true;
-    SetModified(true);
+    setModified(true);
 }
 
 QString Document::PlainText() const
@@ -77,6 +111,11 @@ int Document::TextLength() const
     return m_text->characterCount() - 1;
 }
 
+int Document::WholeLength() const
+{
+    return m_loader->WholeLength();
+}
+
 void Document::ReplaceText(TextFile::PendingText text)
 {
     emit TextAboutToBeReplaced();
@@ -85,10 +124,15 @@ void Document::ReplaceText(TextFile::PendingText text)
     emit TextReplaced();
 }
 
+void Document::LoadText(TextFile::PendingText text)
+{
+    ReplaceText(std::move(text));
+    setModified(false);
+}
+
 void Document::Clear()
 {
-    ReplaceText(TextFile::PendingText());
-    SetModified(false);
+    LoadText(TextFile::PendingText());
 }
 
 bool Document::Loading() const
@@ -106,6 +150,28 @@ void Document::AfterLoad(std::function<void()> whenWhole)
     m_loader->AfterLoad(std::move(whenWhole));
 }
 
+bool Document::AwaitWhole()
+{
+    if (!Loading())
+        return true;
+    const QPointer<Document> self(this);
+    QEventLoop wait;
+    // Each load that ends (or is dropped for a new one) says so with its last progress.
+    connect(this, &Document::LoadProgress, &wait, [this, &wait] {
+        if (!Loading())
+            wait.quit();
+    });
+    connect(this, &QObject::destroyed, &wait, &QEventLoop::quit);
+    emit AwaitingWhole(true);
+    probe(Probe::AwaitingWhole);
+    if (self && Loading())
+        wait.exec(QEventLoop::ExcludeUserInputEvents);
+    if (!self)
+        return false; // nothing of this object may be touched now
+    emit AwaitingWhole(false);
+    return true;
+}
+
 void Document::UndoStep(bool redo, const std::function<void()> &perform)
 {
     m_loader->UndoStep(redo, perform);
@@ -117,7 +183,7 @@ void Document::SetUntitled(const QString &caption)
     m_hasFile = false;
 }
 
-void Document::SetModified(bool modified)
+void Document::setModified(bool modified)
 {
     if (m_modified == modified)
         return;
@@ -141,24 +207,100 @@ void Document::Load(const QString &fileName)
     SetFormat(opened.format); // first: the text comes in as this encoding holds it
     m_guessedSet = opened.guessedSet;
     m_t602 = opened.t602;
-    ReplaceText(std::move(opened.text));
+    LoadText(std::move(opened.text));
     m_fileName = fileName;
     m_hasFile = true;
-    SetModified(false);
-    SetSignature(before);
+    setSignature(before);
     emit Loaded();
 }
 
-QString Document::ReadFileText(FileSignature *signature) const
-{
-    *signature = FileSignature::Of(m_fileName);
-    return TextFile::readDecodedAs(m_fileName, m_format.encoding).text;
-}
-
-void Document::SetSignature(const FileSignature &signature)
+void Document::setSignature(const FileSignature &signature)
 {
     m_signature = signature;
     emit SignatureChanged();
+}
+
+bool Document::ChangedOnDisk(const FileSignature &accepted) const
+{
+    if (!m_hasFile)
+        return false;
+    const FileSignature now = DiskState();
+    // Nothing to lose, or no file to write over (a folder took the name): the write says so.
+    return now.exists && now != accepted && QFileInfo(m_fileName).isFile();
+}
+
+void Document::Reload()
+{
+    if (!ReloadUndoable()) {
+        Load(m_fileName); // the way Open loads
+        return;
+    }
+    // Taken before the reading: a change while we read then still shows as a change.
+    const FileSignature before = DiskState();
+    const QString text = TextFile::readDecodedAs(m_fileName, m_format.encoding).text; // throws
+    if (!AwaitWhole())
+        return;
+    replaceUndoable(PlainText(), text); // Ctrl+Z brings the old text back
+    setModified(false);                 // the page is its file again
+    setSignature(before);
+}
+
+void Document::ReloadAs(Encoding encoding)
+{
+    const FileSignature before = DiskState();
+    TextFile::Decoded decoded = TextFile::readDecodedAs(m_fileName, encoding); // throws
+    if (!AwaitWhole())
+        return;
+    SwitchEncoding(decoded.format, &decoded.text);
+    setModified(false); // the page is its file again, one undo step away from before
+    setSignature(before);
+}
+
+void Document::SwitchEncoding(const TextFile::Format &format, const QString *text)
+{
+    const TextFile::Format before = m_format;
+    QTextCursor step(m_text);
+    step.beginEditBlock(); // the edits below join this block: one undo step
+    // The format first, so that the new text enters as the new encoding stores it.
+    SetFormat(format);
+    if (text)
+        replaceUndoable(PlainText(), *text);
+    // Its undo item last: QTextDocument merges typing into a step that ends with an
+    // insertion next to it, and typing after a switch is a step of its own.
+    m_text->appendUndoItem(new FormatUndo(this, before, format));
+    step.endEditBlock();
+}
+
+void Document::replaceUndoable(const QString &current, const QString &text)
+{
+    QList<TextEdits::Edit> edits = TextEdits::lineEdits(current, text);
+    if (edits.isEmpty())
+        return;
+    QString span;
+    if (TextEdits::preferOneSpan(current, edits)) {
+        qsizetype start = 0, length = 0;
+        span = TextEdits::appliedSpan(current, edits, &start, &length);
+        edits = {TextEdits::Edit{start, length, span}};
+    }
+    QTextCursor cursor(m_text);
+    cursor.beginEditBlock();
+    // From the last edit to the first, so that earlier positions stay true. Each new text
+    // goes in after the old one, which then goes: a caret before or inside the old text
+    // stays at its start instead of riding to the end of the new one.
+    for (qsizetype i = edits.size() - 1; i >= 0; --i) {
+        const TextEdits::Edit &e = edits[i];
+        const int from = int(e.from), to = int(e.from + e.length);
+        if (!e.text.isEmpty()) {
+            cursor.setPosition(to);
+            cursor.insertText(e.text.toString());
+        }
+        if (to > from) {
+            cursor.setPosition(from);
+            cursor.setPosition(to, QTextCursor::KeepAnchor);
+            cursor.removeSelectedText();
+        }
+    }
+    cursor.endEditBlock();
 }
 
 void Document::Recover(const QString &text, const QString &fileName, bool hasFile,
@@ -172,31 +314,51 @@ void Document::Recover(const QString &text, const QString &fileName, bool hasFil
     } else {
         SetUntitled(fileName);
     }
-    SetModified(true); // the copy holds changes its file does not
-    SetSignature(hasFile ? signature : FileSignature());
+    setModified(true); // the copy holds changes its file does not
+    setSignature(hasFile ? signature : FileSignature());
 }
 
-void Document::Save()
+Document::SaveResult Document::Save(const FileSignature &accepted)
 {
-    write(m_fileName);
-    emit SignatureChanged();
+    const SaveResult result = write(m_fileName, &accepted);
+    if (result == SaveResult::Written)
+        emit SignatureChanged();
+    return result;
 }
 
-void Document::SaveAs(const QString &fileName)
+Document::SaveResult Document::SaveAs(const QString &fileName)
 {
-    write(fileName);
+    const SaveResult result = write(fileName, nullptr);
+    if (result != SaveResult::Written)
+        return result;
     m_fileName = fileName;
     m_savedName = QDir::cleanPath(QFileInfo(fileName).absoluteFilePath());
     m_hasFile = true;
     emit SignatureChanged();
+    return result;
 }
 
-void Document::write(const QString &fileName)
+Document::SaveResult Document::write(const QString &fileName, const FileSignature *accepted)
 {
-    // Atomic: a failure keeps the old file. The signature is the written file's own, taken
-    // before it took the name, so another program's write right after ours is never ours.
-    const FileSignature written = TextFile::writeFile(fileName, PlainText(), m_format);
+    if (!AwaitWhole())
+        return SaveResult::Gone;
+    // Atomic: a failure keeps the old file. The last look at the file is taken after the
+    // temporary file is on disk, right before the rename: Linux has no rename that checks
+    // the target, so only a write in that last moment can still be lost. The signature is
+    // the written file's own, taken before it took the name, so another program's write
+    // right after ours is never ours.
+    bool changed = false;
+    const auto lastLook = [&] {
+        probe(Probe::BeforeCommit);
+        const FileSignature now = FileSignature::Of(fileName);
+        changed = accepted && now.exists && now != *accepted;
+        return !changed;
+    };
+    const FileSignature written = TextFile::writeFile(fileName, PlainText(), m_format, lastLook);
+    if (changed)
+        return SaveResult::ChangedOnDisk;
     m_lastSave = QDateTime::currentDateTime();
-    SetModified(false);
+    setModified(false);
     m_signature = written;
+    return SaveResult::Written;
 }

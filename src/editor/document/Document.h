@@ -32,11 +32,18 @@ public:
     QString PlainText() const;
     // The document's lines, each followed by CR LF.
     QString WholeText() const;
-    // Characters in the text, a line break counting one.
+    // Characters in the text, a line break counting one: while a large text comes in, the
+    // part shown.
     int TextLength() const;
+    // Characters of the whole text: while a large text comes in, the part shown and, as the
+    // file has them, the characters still to come. What may still be typed is counted from it.
+    int WholeLength() const;
     // Replaces the whole text as a load does (not undoable, undo history emptied, the
     // flag left as it is): the editor puts its caret at the start.
     void ReplaceText(TextFile::PendingText text);
+    // Takes `text` as the page's own: the whole text replaced as a file read does it,
+    // unmodified, nothing to undo.
+    void LoadText(TextFile::PendingText text);
     // Empties the text, the modified flag and the undo history.
     void Clear();
 
@@ -64,19 +71,58 @@ public:
     QDateTime LastSave() const { return m_lastSave; }
 
     // Unsaved changes: set by every edit of the text, undo and redo included (undoing back
-    // to the saved text leaves it set); cleared by Load, Save and Save As. A command that
-    // re-reads the file into the page clears it; one that must make the page count as
-    // changed without an edit sets it. Everything that shows it follows ModifiedChanged.
+    // to the saved text leaves it set); cleared by Load, Save, Save As and the reloads.
+    // Everything that shows it follows ModifiedChanged.
     bool Modified() const { return m_modified; }
-    void SetModified(bool modified);
+    // The page counts as changed without an edit of its text: its file went, or a command
+    // that changes nothing was still asked for.
+    void MarkChanged() { setModified(true); }
 
     // Reads the file into the text; throws TError and leaves everything as it was when the
     // file cannot be read. The document then names the file and is unmodified.
     void Load(const QString &fileName);
-    // Writes the text atomically to its file or to a new name; throws TError on failure,
-    // leaving the old file, the identity and the flag as they were.
-    void Save();
-    void SaveAs(const QString &fileName);
+
+    // What a save came to.
+    enum class SaveResult {
+        Written,
+        ChangedOnDisk, // another program changed the file since `accepted`: nothing written
+        Gone,          // the document went while its text was still coming in
+    };
+    // Writes the text atomically to its file. A text still coming in is waited for first
+    // (AwaitWhole); the temporary file is written and flushed to disk, and it takes the
+    // file's name only if the file is still as `accepted` (or gone). `accepted` is the file's
+    // state the user agreed to write over: Signature(), or the state a question showed.
+    // Throws TError on failure, leaving the old file, the identity and the flag as they were.
+    // After Gone nothing of the document may be touched.
+    SaveResult Save(const FileSignature &accepted);
+    SaveResult Save() { return Save(m_signature); }
+    // The same to a new name, which the document then has; the user was asked about a file
+    // already there.
+    SaveResult SaveAs(const QString &fileName);
+
+    // The file: whether another program changed it since our last load or save (or since
+    // `accepted`). A file that is gone, or that is no regular file, has nothing to lose.
+    bool ChangedOnDisk() const { return ChangedOnDisk(m_signature); }
+    bool ChangedOnDisk(const FileSignature &accepted) const;
+    // The file on disk now.
+    FileSignature DiskState() const { return FileSignature::Of(m_fileName); }
+
+    // Up to this size a reload is one undo step; above it, it is a load that empties the
+    // undo history.
+    static constexpr qint64 UndoableReloadLimit = 1024 * 1024;
+    bool ReloadUndoable() const { return DiskState().size <= UndoableReloadLimit; }
+    // Reads the file again in the page's encoding: one undo step up to UndoableReloadLimit,
+    // beyond it as Load does. Unmodified after it, with the file's new signature; throws
+    // TError and changes nothing when the file cannot be read.
+    void Reload();
+    // Reads the file's bytes again in `encoding` (a UTF-8 byte-order mark wins), its
+    // format then the page's: one undo step, unmodified, with the file's new signature.
+    // Throws TError and changes nothing when the file cannot be read in it.
+    void ReloadAs(Encoding encoding);
+    // Puts the page in `format` as one undo step (undo brings the old format back). When
+    // `text` is given it becomes the page's whole text in the same step (only the lines
+    // that differ are touched); it must be text the new encoding can store.
+    void SwitchEncoding(const TextFile::Format &format, const QString *text = nullptr);
 
     // A large text is shown from its start at once while the whole text is built aside
     // (TextLoader), which then takes its place (TextSwapped); edits to the part shown
@@ -90,21 +136,34 @@ public:
     // whole text of a load under way takes it as one too.
     void UndoStep(bool redo, const std::function<void()> &perform);
 
+    // Waits until the whole text is in, without blocking the window: other events go on,
+    // the user's input waits for whatever the caller opens next (a box, a dialog), never
+    // going into the text. True at once when nothing is loading; false when the document
+    // went meanwhile (its page was closed): then nothing of it may be touched.
+    bool AwaitWhole();
+
     // The file as our last load or save left it (size, time, inode): a file found otherwise
     // was changed by another program.
     FileSignature Signature() const { return m_signature; }
-    void SetSignature(const FileSignature &signature);
-    // Reads the document's file as Load would, without touching the text; the file's
-    // signature from before the reading goes to *signature. Throws TError.
-    QString ReadFileText(FileSignature *signature) const;
+    // Tells the watchers to look at the file now.
+    void CheckDisk() { emit SignatureChanged(); }
     // A text kept from an earlier run: shown as a modified page named after its file (or
     // untitled with `fileName` as its caption), in the page's format (encoding, byte-order
     // mark, line breaks) and with its file as it was when the text was kept.
     void Recover(const QString &text, const QString &fileName, bool hasFile, const FileSignature &signature,
                  const TextFile::Format &format);
 
+    // For tests: called at the points where another program's write is the hardest to see.
+    enum class Probe {
+        AwaitingWhole, // the wait for the whole text begins
+        BeforeCommit,  // a save's temporary file is written and flushed, the last check is next
+    };
+    void SetProbe(std::function<void(Probe)> probe) { m_probe = std::move(probe); }
+
 signals:
     void ModifiedChanged(bool modified);
+    // A command waits for the whole text (true) or has it (false).
+    void AwaitingWhole(bool waiting);
     void FormatChanged();
     // A file was read into the text.
     void Loaded();
@@ -129,7 +188,17 @@ private:
     void onContentsChange(int from, int removed, int added);
     void connectText();
     void takeWhole(QTextDocument *whole, QTextDocument *shown);
-    void write(const QString &fileName);
+    void setModified(bool modified);
+    void setSignature(const FileSignature &signature);
+    // Writes the whole text; `accepted` as Save's, or nullptr for no check.
+    SaveResult write(const QString &fileName, const FileSignature *accepted);
+    // Makes the text `text` as one undo step, touching only the lines that differ.
+    void replaceUndoable(const QString &current, const QString &text);
+    void probe(Probe at) const
+    {
+        if (m_probe)
+            m_probe(at);
+    }
 
     QTextDocument *m_text = nullptr;
     TextLoader *m_loader = nullptr;
@@ -143,4 +212,5 @@ private:
     bool m_t602 = false;
     QDateTime m_lastSave;
     FileSignature m_signature;
+    std::function<void(Probe)> m_probe;
 };

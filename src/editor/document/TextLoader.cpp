@@ -145,6 +145,7 @@ void TextLoader::Start(TextFile::PendingText text)
     --m_taking;
     if (text.AtEnd())
         return;
+    m_rest = text.Length();
     m_edits.Start(*m_text);
     m_shownLink = connect(m_text, &QTextDocument::contentsChange, this,
                           [this](int from, int removed, int added) {
@@ -165,6 +166,12 @@ void TextLoader::Start(TextFile::PendingText text)
     m_loading = true;
     m_progress.start();
     emit Progress(job->percent);
+}
+
+int TextLoader::WholeLength() const
+{
+    const qsizetype shown = m_text->characterCount() - 1;
+    return int(m_loading ? m_rest + shown : shown);
 }
 
 void TextLoader::jobEnded(quint64 id)

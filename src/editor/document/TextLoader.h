@@ -30,6 +30,9 @@ public:
     // still under way is dropped first.
     void Start(TextFile::PendingText text);
     bool Loading() const { return m_loading; }
+    // Characters of the whole text: while loading, the part shown (with its edits) and what
+    // is still to come, counted from the file.
+    int WholeLength() const;
     // The whole text, now: waits for the rest to be built.
     void Finish();
     // Runs `whenWhole` at once, or as soon as the text is whole; a new load drops it.
@@ -61,6 +64,7 @@ private:
     quint64 m_jobs = 0;
     bool m_loading = false;
     int m_taking = 0;
+    qsizetype m_rest = 0;      // characters still to come after the first slice
     std::function<void()> m_afterLoad;
     QTimer m_progress;
     ShownEdits m_edits;                 // to the part shown while the rest comes in

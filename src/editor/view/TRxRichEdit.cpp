@@ -5,6 +5,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QMimeData>
 #include <QPainter>
 #include <QPlainTextDocumentLayout>
@@ -17,6 +18,7 @@
 #include <QTimer>
 #include <QWheelEvent>
 
+#include <memory>
 #include <utility>
 
 namespace {
@@ -269,7 +271,7 @@ QString TRxRichEdit::SelText() const
 QString TRxRichEdit::prepareInsert(const QString &text, int replacing) const
 {
     QString clean = StorableText(text);
-    const int room = MaxLength - TextLength() + replacing;
+    const int room = roomLeft() + replacing;
     if (clean.size() > room)
         clean.truncate(qMax(0, room));
     return clean;
@@ -425,6 +427,32 @@ void TRxRichEdit::AfterLinesCounted(std::function<void()> then)
     countLines(50'000'000); // a small text: counted at once
 }
 
+bool TRxRichEdit::AwaitLinesCounted()
+{
+    const QPointer<TRxRichEdit> self(this);
+    auto counted = std::make_shared<bool>(false);
+    QEventLoop wait;
+    AfterLinesCounted([counted, &wait] {
+        *counted = true;
+        wait.quit();
+    });
+    if (*counted)
+        return true;
+    connect(this, &QObject::destroyed, &wait, &QEventLoop::quit);
+    // Asked again now and then: a later AfterLinesCounted would have replaced ours.
+    QTimer again;
+    connect(&again, &QTimer::timeout, &wait, [self, &wait, counted] {
+        if (self && !self->m_afterCounted && !*counted)
+            self->AfterLinesCounted([counted, &wait] {
+                *counted = true;
+                wait.quit();
+            });
+    });
+    again.start(200);
+    wait.exec(QEventLoop::ExcludeUserInputEvents);
+    return self && *counted;
+}
+
 void TRxRichEdit::countLines(qint64 budgetNs)
 {
     if (!m_afterCounted)
@@ -457,7 +485,7 @@ void TRxRichEdit::SetWholeText(const QString &text)
     m_document->ReplaceText(TextFile::PendingText(lines));
     m_document->FinishLoad(); // whole at once
     --m_holdChanges;
-    m_document->SetModified(true);
+    m_document->MarkChanged();
     emit Changed(this);
     emit SelectionChanged(this);
 }
@@ -524,9 +552,11 @@ void TRxRichEdit::Redo()
     m_document->UndoStep(true, [this] { redo(); });
 }
 
+// Counted from the whole text: while a large text comes in, the part still to come takes
+// its room too, so the saved file never passes the limit.
 int TRxRichEdit::roomLeft() const
 {
-    return MaxLength - TextLength();
+    return MaxLength - m_document->WholeLength();
 }
 
 // ---- events ----

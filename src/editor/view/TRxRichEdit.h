@@ -68,6 +68,10 @@ public:
     // that takes little time, otherwise after counting in short slices between events, so a
     // huge text never freezes the window. A later call replaces an earlier one.
     void AfterLinesCounted(std::function<void()> then);
+    // The same as a wait: events go on meanwhile, but the user's input waits for whatever the
+    // caller opens next, never going into the text. False when the editor went meanwhile
+    // (then nothing of it may be touched).
+    bool AwaitLinesCounted();
 
     // Whole text.
     QString WholeText() const { return m_document->WholeText(); } // lines each followed by CR LF

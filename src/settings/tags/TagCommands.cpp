@@ -149,7 +149,7 @@ void TagCommands::WrapSelection(TRxRichEdit *editor, const QString &before, cons
     // The texts as the editor holds them: one position per line break, in the page's encoding.
     const QString b = editor->StorableText(before);
     const QString a = editor->StorableText(after);
-    if (qsizetype(editor->TextLength()) + b.size() + a.size() > TRxRichEdit::MaxLength)
+    if (qsizetype(editor->Doc()->WholeLength()) + b.size() + a.size() > TRxRichEdit::MaxLength)
         throw TError(QCoreApplication::translate("TagCommands",
                                                  "Text by byl delší než 16 777 215 znaků, které editor "
                                                  "pojme; zkratka nebyla vložena."));
@@ -158,7 +158,7 @@ void TagCommands::WrapSelection(TRxRichEdit *editor, const QString &before, cons
     if (b.isEmpty() && a.isEmpty()) {
         // The selection replaced by itself: nothing changes but the caret and the flag.
         editor->SetSelStart(start);
-        editor->Doc()->SetModified(true);
+        editor->Doc()->MarkChanged();
         return;
     }
     // Only the two texts go in; the selected text stays where it is, so even a huge

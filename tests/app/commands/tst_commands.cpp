@@ -528,7 +528,7 @@ private slots:
         QTest::keyClick(e, Qt::Key_A, Qt::AltModifier);
         QTRY_VERIFY(form.mmEdit->isVisible());
         form.mmEdit->close();
-        form.ActiveEditor()->Doc()->SetModified(false);
+        form.ActiveEditor()->Doc()->Clear();
     }
 
     // The user's own choice wins over the help guide's F1: a tag stored on F1 runs by F1 on
@@ -576,7 +576,7 @@ private slots:
         QVERIFY(tag);
         QCOMPARE(tag->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F2));
         QCOMPARE(help->shortcuts(), QList<QKeySequence>{QKeySequence(Qt::Key_F1)});
-        e->Doc()->SetModified(false);
+        e->Doc()->Clear();
     }
 
     // Nor a key the editor keeps for moving the caret and selecting: such a tag gets no
@@ -615,7 +615,7 @@ private slots:
         // The tag on a free key still works by its key.
         QTest::keyClick(e, Qt::Key_Q, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(e->PlainText(), QStringLiteral("abc def\n<>ghi\n"));
-        e->Doc()->SetModified(false);
+        e->Doc()->Clear();
     }
 
     // Undo, cut, copy and paste follow the active editor as it changes, without any menu

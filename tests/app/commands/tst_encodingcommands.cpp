@@ -241,6 +241,24 @@ private slots:
         QCOMPARE(TestFiles::ReadBytes(path, "<unreadable>"), bytes);
     }
 
+    // Re-read after another program changed the file, the page is that file again: the bar
+    // about the change goes and the next save writes without asking.
+    void reReadTakesTheFileAsItIsNow()
+    {
+        const QString path = makeFile(QStringLiteral("u.txt"), "kůň\n");
+        openInDialog(path);
+        TTabSheet *page = m_form->ActivePage();
+        QVERIFY(TestFiles::OtherProgram(QStringLiteral("printf 'p\\305\\231\\n' > \"$F\""), path));
+        QTRY_VERIFY(watchBar(page));
+        action("mmKodWin1250")->trigger();
+        QCOMPARE(editor()->PlainText(), Cp1250::decode("p\xc5\x99\n"));
+        QTRY_VERIFY(!watchBar(page));
+        typeKeys(QStringLiteral("x"));
+        save();
+        QVERIFY(m_prompts->overwriteTexts.isEmpty());
+        QCOMPARE(TestFiles::ReadBytes(path, "<unreadable>"), QByteArray("xp\xc5\x99\n"));
+    }
+
     // A file that is not UTF-8 cannot be re-read as UTF-8: the page stays as it was.
     void reReadAsUtf8RefusesInvalidBytes()
     {

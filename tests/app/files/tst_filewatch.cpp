@@ -170,7 +170,7 @@ void TestFileWatch::bigReloadAsksFirstAndIsNotUndoable()
 {
     const QByteArray line(99, 'x');
     QByteArray big;
-    while (big.size() <= FileWatch::UndoableReloadLimit)
+    while (big.size() <= Document::UndoableReloadLimit)
         big += line + "\r\n";
     TTabSheet *page = openWritten(big);
     QVERIFY(page);

@@ -97,6 +97,8 @@ private slots:
     void restoredCopyOfAChangedFileAsks();
     void writeRightAfterOurRenameIsNotOurs();
     void twoPagesOfOneFile();
+    void writeWhileALargeTextIsSavedIsAsked_data();
+    void writeWhileALargeTextIsSavedIsAsked();
 
 private:
     static QString question(const QString &path)
@@ -245,6 +247,43 @@ void TestOverwrite::twoPagesOfOneFile()
     QCOMPARE(m_prompts->overwriteTexts, QStringList{question(path)});
     QCOMPARE(TestFiles::ReadBytes(path), QByteArray("1spolecny\r\n"));
     QVERIFY(second->Editor()->Modified());
+}
+
+void TestOverwrite::writeWhileALargeTextIsSavedIsAsked_data()
+{
+    QTest::addColumn<Document::Probe>("at");
+    QTest::addColumn<bool>("overwrite");
+    QTest::newRow("while the save waits for the text, Storno") << Document::Probe::AwaitingWhole << false;
+    QTest::newRow("before the rename, Storno") << Document::Probe::BeforeCommit << false;
+    QTest::newRow("before the rename, Přepsat") << Document::Probe::BeforeCommit << true;
+}
+
+// A letter typed into a large file still coming in, Ctrl+S at once, and another program's
+// write at the moments the save is most open to it: it is asked about, never lost unasked.
+void TestOverwrite::writeWhileALargeTextIsSavedIsAsked()
+{
+    QFETCH(Document::Probe, at);
+    QFETCH(bool, overwrite);
+    QByteArray big;
+    while (big.size() < 4 * 1024 * 1024)
+        big += "puvodni radek, ktery se nacita dlouho\r\n";
+    TTabSheet *page = openWritten(big);
+    QVERIFY(page && page->Doc()->Loading());
+    const QString path = page->Hint();
+    typeKeys(QStringLiteral("m"));
+    int writes = 0;
+    page->Doc()->SetProbe([&](Document::Probe probe) {
+        if (probe == at && writes++ == 0)
+            TestFiles::OtherProgram(WriteInPlace, path);
+    });
+    m_prompts->overwriteAnswers << overwrite;
+    save();
+    QCOMPARE(writes > 0, true);
+    QCOMPARE(m_prompts->overwriteTexts, QStringList{question(path)});
+    QCOMPARE(TestFiles::ReadBytes(path), overwrite ? "m" + big : QByteArray("jejich"));
+    QCOMPARE(page->Editor()->Modified(), !overwrite);
+    // A save given up leaves no temporary file behind.
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("a.txt")});
 }
 
 QTEST_MAIN(TestOverwrite)

@@ -217,7 +217,7 @@ private slots:
         QTest::qWait(300);
         QCOMPARE(prompts.messages.size(), 1);
         QVERIFY(prompts.messages.first().contains(recovery()));
-        form.ActiveEditor()->Doc()->SetModified(false);
+        form.ActiveEditor()->Doc()->Clear();
     }
 
     // The recovery folder may be reached through a link: that is the user's own choice.

@@ -275,7 +275,7 @@ private slots:
         form->ActiveEditor()->Undo();
         QCOMPARE(form->ActiveEditor()->PlainText(), QString());
         QCOMPARE(page->ImageIndex(), 0);
-        form->ActiveEditor()->Doc()->SetModified(false);
+        form->ActiveEditor()->Doc()->Clear();
         QCOMPARE(page->ImageIndex(), -1);
         emit form->mmFile->aboutToShow();
         QVERIFY(!form->Commands().Action("mmSave")->isEnabled());

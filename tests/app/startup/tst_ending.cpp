@@ -238,7 +238,7 @@ private slots:
             QVERIFY(QTest::qWaitForWindowExposed(&form));
             for (const TSpeedItem &item : form.ToolBar->Layout().Items())
                 shownBefore << item.shown;
-            form.ActiveEditor()->Doc()->SetModified(false);
+            form.ActiveEditor()->Doc()->Clear();
         } // saves the settings
         {
             TSettingsSession session(store);
@@ -257,7 +257,7 @@ private slots:
             shownAfter << item.shown;
         QCOMPARE(shownAfter, shownBefore);
         QVERIFY(prompts.errors.isEmpty());
-        form.ActiveEditor()->Doc()->SetModified(false);
+        form.ActiveEditor()->Doc()->Clear();
     }
 
     // One connection carries one hand-over; the frames after it are not opened. A signal

@@ -158,7 +158,7 @@ private slots:
         QVERIFY(isFifo(fifo));
         if (haveDevice)
             QVERIFY(isCharDevice(device));
-        form->ActiveEditor()->Doc()->SetModified(false);
+        form->ActiveEditor()->Doc()->Clear();
     }
 
     // The settings file made a link to a device node: closing must not rename over it.
@@ -237,7 +237,7 @@ private slots:
         QVERIFY(form->width() < 100000);
         const QFont font = form->TemplateEditor()->font();
         QVERIFY(font.pixelSize() <= 1638 && font.pointSize() <= 1638);
-        form->ActiveEditor()->Doc()->SetModified(false);
+        form->ActiveEditor()->Doc()->Clear();
     }
 
     // A stored side tab position survives a run in which the tabs stayed at the top.
@@ -302,7 +302,7 @@ private slots:
         QKeyEvent emoji(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUtf8("\xF0\x9F\x98\x80"));
         QApplication::sendEvent(e, &emoji);
         QCOMPARE(e->PlainText(), QStringLiteral("abc?\n"));
-        e->Doc()->SetModified(false);
+        e->Doc()->Clear();
     }
 
     void lineSeparatorOneRule()

@@ -11,30 +11,30 @@
 #include "app/commands/ViewCommands.h"
 #include "app/shell/TMainForm.h"
 #include "common/TPrompts.h"
-#include "text/Cp1250.h"
-#include "text/T602.h"
-#include "editor/view/TEditorEdits.h"
 #include "editor/search/TEditorSearch.h"
+#include "editor/view/TEditorEdits.h"
 #include "editor/view/TRxRichEdit.h"
-#include "text/TextCommands.h"
+#include "konverze/TfrmKonverze.h"
+#include "konverze/TKonverzePreview.h"
+#include "text/Cp1250.h"
 #include "text/Konverze.h"
 #include "text/KonverzeText.h"
-#include "konverze/TKonverzePreview.h"
-#include "konverze/TfrmKonverze.h"
+#include "text/T602.h"
+#include "text/TextCommands.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QApplication>
+#include <QCheckBox>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRandomGenerator>
-#include <QKeyEvent>
 #include <QStandardPaths>
 
 #include <algorithm>
-#include <functional>
 #include <cstdio>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -47,9 +47,20 @@ constexpr int kHits = 100000;
 // end in the T602 soft line break 0x8D, as in a wrapped T602 paragraph.
 QByteArray makeText(bool softBreaks = false)
 {
-    static const char *words[] = {"p\xf8\xedli\x9a", "\x9elu\x9dou\xe8k\xfd", "k\xf9\xf2", "\xfap\xecl",
-                                  "\xef\xe1\x62\x65lsk\xe9", "\xf3\x64y", "text", "editor", "soubor",
-                                  "a", "v", "na", "konverze", "pravopis"};
+    static const char *words[] = {"p\xf8\xedli\x9a",
+                                  "\x9elu\x9dou\xe8k\xfd",
+                                  "k\xf9\xf2",
+                                  "\xfap\xecl",
+                                  "\xef\xe1\x62\x65lsk\xe9",
+                                  "\xf3\x64y",
+                                  "text",
+                                  "editor",
+                                  "soubor",
+                                  "a",
+                                  "v",
+                                  "na",
+                                  "konverze",
+                                  "pravopis"};
     QRandomGenerator rng(1250);
     QByteArray out;
     out.reserve(kSize + 4000);
@@ -168,7 +179,12 @@ int main(int argc, char **argv)
         TEditorSearch *search = TEditorSearch::of(editor);
         search->ShowFindDialog();
         TSearchDialog *dialog = search->FindDialog();
-        const struct { const char *what; QString word; bool matchCase, wholeWord; } rows[] = {
+        const struct
+        {
+            const char *what;
+            QString word;
+            bool matchCase, wholeWord;
+        } rows[] = {
             {"Find Next, a word not in the text", QStringLiteral("nikde"), false, false},
             {"Find Next, not in the text, match case", QStringLiteral("nikde"), true, false},
             {"Find Next, not in the text, whole word", QStringLiteral("nikde"), false, true},
@@ -204,8 +220,7 @@ int main(int argc, char **argv)
         settle();
         const double total = ms(t);
         std::printf("Conversion: click %.1f ms, then repaint %.1f ms; result %s, modified %s\n", click,
-                    total - click,
-                    Cp1250::encode(editor->PlainText()) == expected ? "byte-exact" : "WRONG",
+                    total - click, Cp1250::encode(editor->PlainText()) == expected ? "byte-exact" : "WRONG",
                     editor->Modified() ? "yes" : "no");
         report("Conversion Windows 1250 -> Kamenicky of the whole page", total, 500);
         t.restart();
@@ -222,8 +237,8 @@ int main(int argc, char **argv)
         const double read = ms(t);
         t.restart();
         QString storage;
-        const auto edits =
-            KonverzeText::LineEdits(raw, KonverzeText::Map(Konverze::Windows1250, Konverze::Kamenicky), &storage);
+        const auto edits = KonverzeText::LineEdits(
+            raw, KonverzeText::Map(Konverze::Windows1250, Konverze::Kamenicky), &storage);
         std::printf("  of the click: reading the text %.1f ms, finding %lld line edits %.1f ms\n", read,
                     (long long)edits.size(), ms(t));
 

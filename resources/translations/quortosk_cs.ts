@@ -1171,6 +1171,10 @@ Nainstalujte český slovník (balíček hunspell-cs).</source>
         <source>Soubor se ještě načítá: za koncem načtené části zatím nelze mazat.</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>Načítá se celý text…</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>TagCommands</name>

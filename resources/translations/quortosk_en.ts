@@ -1179,6 +1179,10 @@ Install the Czech dictionary (package hunspell-cs).</translation>
         <source>Soubor se ještě načítá: za koncem načtené části zatím nelze mazat.</source>
         <translation>The file is still loading: nothing past the end of the loaded part can be deleted yet.</translation>
     </message>
+    <message>
+        <source>Načítá se celý text…</source>
+        <translation>Loading the whole text…</translation>
+    </message>
 </context>
 <context>
     <name>TagCommands</name>

@@ -549,7 +549,8 @@ bool PendingText::Exceeds(qsizetype limit) const
 {
     const qsizetype units = unitsLeft();
     // NULs and CR LF pairs only lessen the count: they are counted when it matters.
-    return units > limit && (!m_fromBytes || units - droppedCount(QByteArrayView(m_bytes).sliced(m_pos)) > limit);
+    return units > limit
+           && (!m_fromBytes || units - droppedCount(QByteArrayView(m_bytes).sliced(m_pos)) > limit);
 }
 
 qsizetype PendingText::Length() const

@@ -1,8 +1,8 @@
 // The editor control's services on the offscreen platform.
 #include "editor/view/TRxRichEdit.h"
 
-#include <QApplication>
 #include <cstdlib>
+#include <QApplication>
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif
@@ -90,7 +90,8 @@ private slots:
                 QCOMPARE(e.LineStart(i), lines.at(i).first);
                 QCOMPARE(e.LineFromChar(lines.at(i).first), i);
                 QCOMPARE(e.LineFromChar(lines.at(i).first + lines.at(i).second / 2), i);
-                QCOMPARE(e.LineText(i), e.document()->toPlainText().mid(lines.at(i).first, lines.at(i).second));
+                QCOMPARE(e.LineText(i),
+                         e.document()->toPlainText().mid(lines.at(i).first, lines.at(i).second));
             }
             QCOMPARE(e.LineStart(int(lines.size())), -1);
         };
@@ -118,7 +119,8 @@ private slots:
         check("after narrowing");
 
         e.SetWordWrap(false);
-        QCOMPARE(e.LineCount(), e.document()->blockCount() - (e.document()->lastBlock().length() <= 1 ? 1 : 0));
+        QCOMPARE(e.LineCount(),
+                 e.document()->blockCount() - (e.document()->lastBlock().length() <= 1 ? 1 : 0));
         check("without wrap");
     }
 

@@ -1,9 +1,9 @@
 // Edits applied to an editor: one undo step and one change, sparse or dense.
 #include "editor/view/TEditorEdits.h"
 #include "editor/view/TRxRichEdit.h"
+#include "EditorWith.h"
 #include "text/TextCommands.h"
 
-#include "EditorWith.h"
 #include <QSignalSpy>
 #include <QTest>
 

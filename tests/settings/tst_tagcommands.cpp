@@ -1,12 +1,12 @@
 // User tags: the "Z&kratky" menu built from the store, the insertion around the
 // selection, and hot keys pressed on a shown window next to commands that keep theirs.
 #include "editor/view/TRxRichEdit.h"
-#include "settings/tags/TagCommands.h"
+#include "EditorWith.h"
 #include "settings/store/TSettingsKeys.h"
 #include "settings/store/TSettingsStore.h"
+#include "settings/tags/TagCommands.h"
 #include "TFakePrompts.h"
 
-#include "EditorWith.h"
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>

@@ -1,16 +1,16 @@
 // The F7 command end to end: the controller finds the dictionary (or says there is none),
 // checks the active page with the real Czech dictionary, and keeps added words in the
 // settings folder.
-#include "TestFiles.h"
 #include "editor/view/TRxRichEdit.h"
+#include "EditorWith.h"
 #include "settings/store/TSettingsKeys.h"
 #include "settings/store/TSettingsStore.h"
 #include "spell/SpellCommands.h"
 #include "spell/TSpellChecker.h"
 #include "spell/TSpellerDialog2.h"
+#include "TestFiles.h"
 #include "TFakePrompts.h"
 
-#include "EditorWith.h"
 #include <QFile>
 #include <QListWidget>
 #include <QMainWindow>
@@ -19,9 +19,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-
-} // namespace
+namespace {} // namespace
 
 class TestSpellCommands : public QObject
 {

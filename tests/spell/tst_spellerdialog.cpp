@@ -2,6 +2,7 @@
 // every command, the display modes, the edited and deactivated states; and the F7
 // controller with the real dictionary.
 #include "editor/view/TRxRichEdit.h"
+#include "EditorWith.h"
 #include "settings/store/TSettingsKeys.h"
 #include "settings/store/TSettingsStore.h"
 #include "spell/SpellCommands.h"
@@ -12,7 +13,6 @@
 #include "spell/TSpellerDialog2.h"
 #include "TFakePrompts.h"
 
-#include "EditorWith.h"
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>

@@ -2,11 +2,11 @@
 // is underlined (only on screen, not the word being typed), what the right click offers
 // and does, the stored check mark with the dictionary read after the window shows, and a
 // machine without a dictionary.
-#include "TestFiles.h"
 #include "app/commands/CommandTable.h"
-#include "app/shell/TMainForm.h"
 #include "app/pages/TPageControl.h"
+#include "app/shell/TMainForm.h"
 #include "editor/view/TRxRichEdit.h"
+#include "EditorWith.h"
 #include "settings/store/TSettingsStore.h"
 #include "spell/SpellCommands.h"
 #include "spell/SpellerSource.h"
@@ -14,9 +14,9 @@
 #include "spell/TSpellerDialog2.h"
 #include "spell/TypingSpellCheck.h"
 #include "spell/VisibleSpellCheck.h"
+#include "TestFiles.h"
 #include "TFakePrompts.h"
 
-#include "EditorWith.h"
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -112,7 +112,8 @@ class TestTypingSpellCheck : public QObject
     void setText(const QString &text)
     {
         // As a file of these lines reads: each line followed by a break.
-        TakeAsLoaded(editor(), text.isEmpty() || text.endsWith(QLatin1Char('\n')) ? text : text + QLatin1Char('\n'));
+        TakeAsLoaded(editor(),
+                     text.isEmpty() || text.endsWith(QLatin1Char('\n')) ? text : text + QLatin1Char('\n'));
         editor()->SetSelStart(0);
     }
     // The centre of the character at pos, in the viewport.
@@ -384,7 +385,9 @@ void TestTypingSpellCheck::checkMarkIsStoredAndDictionaryReadAfterShowing()
     QVERIFY(!item()->isChecked());
     switchOn();
     m_form->close();
-    QCOMPARE(TestFiles::ReadBytes(m_home.filePath("config/quortosk.ini")).contains("mmAutoSpell_Checked=True"), true);
+    QCOMPARE(
+        TestFiles::ReadBytes(m_home.filePath("config/quortosk.ini")).contains("mmAutoSpell_Checked=True"),
+        true);
     m_form.reset();
 
     m_form = std::make_unique<TMainForm>(&m_prompts, m_store.get());
@@ -403,7 +406,8 @@ void TestTypingSpellCheck::checkMarkIsStoredAndDictionaryReadAfterShowing()
     item()->trigger();
     QTRY_VERIFY(!m_form->TypingSpell()->IsOn());
     m_form->close();
-    QVERIFY(TestFiles::ReadBytes(m_home.filePath("config/quortosk.ini")).contains("mmAutoSpell_Checked=False"));
+    QVERIFY(
+        TestFiles::ReadBytes(m_home.filePath("config/quortosk.ini")).contains("mmAutoSpell_Checked=False"));
 }
 
 void TestTypingSpellCheck::noDictionaryIsToldOnceAndNothingElseChanges()

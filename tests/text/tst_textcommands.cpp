@@ -10,12 +10,12 @@
 #include "app/shell/TMainForm.h"
 #include "editor/search/TEditorSearch.h"
 #include "editor/view/TRxRichEdit.h"
+#include "EditorWith.h"
 #include "konverze/TfrmKonverze.h"
 #include "text/Cp1250.h"
 #include "text/TextCommands.h"
 #include "TFakePrompts.h"
 
-#include "EditorWith.h"
 #include <QAction>
 #include <QApplication>
 #include <QListWidget>
@@ -161,7 +161,8 @@ void TestTextCommands::goToLineOfAHugeText()
     QCOMPARE(m_prompts.inputPrompts.size(), 1);
     const int lines = editor->LineCount();
     QVERIFY(lines > 3001 * 2); // every paragraph wraps
-    QCOMPARE(m_prompts.inputPrompts.value(0), QStringLiteral("Přejít na|Přejít na řádek [1 až %1]|").arg(lines));
+    QCOMPARE(m_prompts.inputPrompts.value(0),
+             QStringLiteral("Přejít na|Přejít na řádek [1 až %1]|").arg(lines));
     QCOMPARE(editor->SelStart(), editor->LineStart(2999));
     QVERIFY(editor->SelStart() > 0);
     QCOMPARE(editor->LineText(lines - 1), QStringLiteral("konec"));

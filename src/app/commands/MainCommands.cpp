@@ -230,14 +230,13 @@ void MainCommands::AddRows(CommandTable &t, const Controllers &c)
            .page = PagePlace{"pmaFind", tr("Najít"), PmSearch},
            .speed = SpeedPlace{"SpeedItem15", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Najít"), 14, -1},
            .whileLoading = WL::WholeText});
-    t.Add(
-        {.name = "mmFindAgain",
-         .caption = tr("&Hledat další"),
-         .handler = run(x, &TextToolCommands::mmFindAgainClick),
-         .keys = {K(Qt::Key_F3)},
-         .enabling = E::PageOpen,
-         .menu = in("mmEdit", 2),
-         .speed = SpeedPlace{"SpeedItem16", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Hledat další"), 15, -1},
+    t.Add({.name = "mmFindAgain",
+           .caption = tr("&Hledat další"),
+           .handler = run(x, &TextToolCommands::mmFindAgainClick),
+           .keys = {K(Qt::Key_F3)},
+           .enabling = E::PageOpen,
+           .menu = in("mmEdit", 2),
+           .speed = SpeedPlace{"SpeedItem16", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Hledat další"), 15, -1},
            .whileLoading = WL::WholeText});
     t.Add({.name = "mmReplace",
            .caption = tr("Zaměn&it..."),
@@ -264,23 +263,22 @@ void MainCommands::AddRows(CommandTable &t, const Controllers &c)
            .menu = in("mmEdit", 3),
            .speed = SpeedPlace{"SpeedItem19", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Vložit datum a čas"),
                                18, -1}});
-    t.Add({.name = "UpperItem1",
-           .caption = tr("&Velká písmena"),
-           .handler = run(x, &TextToolCommands::UpperItem1Click),
-           .keys = {K(ctrl | shift | Qt::Key_V)},
-           .enabling = E::PageOpen,
-           .menu = in("ss1", 0),
-           .speed =
-               SpeedPlace{"SpeedItem20", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Velká písmena"), 19, -1},
-           .whileLoading = WL::WholeText});
     t.Add(
-        {.name = "LowerItem1",
-         .caption = tr("&Malá písmena"),
-         .handler = run(x, &TextToolCommands::LowerItem1Click),
-         .keys = {K(ctrl | shift | Qt::Key_M)},
+        {.name = "UpperItem1",
+         .caption = tr("&Velká písmena"),
+         .handler = run(x, &TextToolCommands::UpperItem1Click),
+         .keys = {K(ctrl | shift | Qt::Key_V)},
          .enabling = E::PageOpen,
          .menu = in("ss1", 0),
-         .speed = SpeedPlace{"SpeedItem21", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Malá písmena"), 20, -1},
+         .speed = SpeedPlace{"SpeedItem20", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Velká písmena"), 19, -1},
+         .whileLoading = WL::WholeText});
+    t.Add({.name = "LowerItem1",
+           .caption = tr("&Malá písmena"),
+           .handler = run(x, &TextToolCommands::LowerItem1Click),
+           .keys = {K(ctrl | shift | Qt::Key_M)},
+           .enabling = E::PageOpen,
+           .menu = in("ss1", 0),
+           .speed = SpeedPlace{"SpeedItem21", Upravy, QT_TRANSLATE_NOOP("TSpeedBar", "Malá písmena"), 20, -1},
            .whileLoading = WL::WholeText});
     t.Add({.name = "InvertItem1",
            .caption = tr("&Inverze"),

@@ -4,10 +4,10 @@
 #include "app/commands/PageCommands.h"
 
 #include "common/TPrompts.h"
-#include "editor/view/TEditorEdits.h"
 #include "editor/search/TEditorSearch.h"
-#include "editor/view/TRxRichEdit.h"
 #include "editor/search/TSearchDialog.h"
+#include "editor/view/TEditorEdits.h"
+#include "editor/view/TRxRichEdit.h"
 #include "konverze/TfrmKonverze.h"
 #include "text/CaseRules.h"
 #include "text/CodePage.h"

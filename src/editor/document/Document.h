@@ -1,7 +1,7 @@
 #pragma once
 
-#include "text/TextFile.h"
 #include "text/FileSignature.h"
+#include "text/TextFile.h"
 
 #include <QDateTime>
 #include <QObject>

@@ -147,11 +147,11 @@ void TextLoader::Start(TextFile::PendingText text)
         return;
     m_rest = text.Length();
     m_edits.Start(*m_text);
-    m_shownLink = connect(m_text, &QTextDocument::contentsChange, this,
-                          [this](int from, int removed, int added) {
-                              if (!Taking())
-                                  m_edits.Changed(*m_text, from, removed, added);
-                          });
+    m_shownLink =
+        connect(m_text, &QTextDocument::contentsChange, this, [this](int from, int removed, int added) {
+            if (!Taking())
+                m_edits.Changed(*m_text, from, removed, added);
+        });
     const Look look{m_text->defaultFont(), m_text->defaultTextOption(), m_text->documentMargin(),
                     m_text->indentWidth(), m_text->useDesignMetrics()};
     m_job = std::make_unique<Job>();

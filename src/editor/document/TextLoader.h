@@ -64,9 +64,9 @@ private:
     quint64 m_jobs = 0;
     bool m_loading = false;
     int m_taking = 0;
-    qsizetype m_rest = 0;      // characters still to come after the first slice
+    qsizetype m_rest = 0; // characters still to come after the first slice
     std::function<void()> m_afterLoad;
     QTimer m_progress;
-    ShownEdits m_edits;                 // to the part shown while the rest comes in
+    ShownEdits m_edits;                  // to the part shown while the rest comes in
     QMetaObject::Connection m_shownLink; // those edits, heard
 };

@@ -641,8 +641,7 @@ void TRxRichEdit::keyPressEvent(QKeyEvent *e)
         }
         const QString clean = m_document->Storable(text);
         if (clean != text) {
-            QKeyEvent copy(e->type(), e->key(), e->modifiers(), clean, e->isAutoRepeat(),
-                           ushort(e->count()));
+            QKeyEvent copy(e->type(), e->key(), e->modifiers(), clean, e->isAutoRepeat(), ushort(e->count()));
             QPlainTextEdit::keyPressEvent(&copy);
             return;
         }

@@ -47,21 +47,21 @@ public:
     // Selection.
     int SelStart() const;
     int SelLength() const;
-    void SetSelStart(int pos);      // empty selection, caret at pos
-    void SetSelLength(int length);  // keeps the start, scrolls the caret into view
-    QString SelText() const;        // line breaks as single CR characters
+    void SetSelStart(int pos);            // empty selection, caret at pos
+    void SetSelLength(int length);        // keeps the start, scrolls the caret into view
+    QString SelText() const;              // line breaks as single CR characters
     void SetSelText(const QString &text); // replace selection, one undo step, inserted text selected
-    void ClearSelection();          // deletes the selected text
+    void ClearSelection();                // deletes the selected text
     void SelectAllText();
 
     // Display lines.
-    int LineStart(int line) const;     // -1 past the last line; line -1 = the caret's line
+    int LineStart(int line) const; // -1 past the last line; line -1 = the caret's line
     int LineFromChar(int pos) const;
     // LineFromChar within a time budget: false when counting the display lines before pos
     // needs more time (a huge text just loaded or re-wrapped); ask again later.
     bool TryLineFromChar(int pos, int budgetMs, int *line) const;
-    QString LineText(int line) const;  // at most 4096 characters, no line break
-    int LineCount() const;             // a last empty line does not count
+    QString LineText(int line) const; // at most 4096 characters, no line break
+    int LineCount() const;            // a last empty line does not count
     // Where the block's display lines start within it, as the editor wraps it ({0} unwrapped).
     QList<int> DisplayLineStarts(const QTextBlock &block) const;
     // Runs `then` once every display line is counted (and the text is whole): at once when
@@ -76,7 +76,7 @@ public:
     // Whole text.
     QString WholeText() const { return m_document->WholeText(); } // lines each followed by CR LF
     void ClearText() { m_document->Clear(); } // empties text, modified flag and undo history
-    void SetWholeText(const QString &text); // not undoable; one change event at the end
+    void SetWholeText(const QString &text);   // not undoable; one change event at the end
 
     // Text as it enters this editor: breaks as "\n", characters the page's encoding cannot
     // store as "?".
@@ -178,8 +178,8 @@ private:
     TDisplayLines *m_lines = nullptr;
     int m_wordAnchor = -1; // start of the word where a mouse drag began
     int m_zoomSteps = 0;
-    QFont m_unzoomedFont;   // the font before the first zoom step
-    int m_wheelZoom = 0;    // wheel angle not yet turned into a zoom step
+    QFont m_unzoomedFont; // the font before the first zoom step
+    int m_wheelZoom = 0;  // wheel angle not yet turned into a zoom step
     std::function<void()> m_afterCounted;
     QTimer *m_countSlices = nullptr;
 };

@@ -118,7 +118,8 @@ private slots:
         typeKeys(QString::fromUtf8("жé\xF0\x9F\x98\x80"));
         QCOMPARE(editor()->PlainText(), QString::fromUtf8("жé\xF0\x9F\x98\x80čaj\n"));
         save();
-        QCOMPARE(TestFiles::ReadBytes(utf8, "<unreadable>"), QByteArray("жé\xF0\x9F\x98\x80čaj\n")); // LF kept: the file had only LF
+        QCOMPARE(TestFiles::ReadBytes(utf8, "<unreadable>"),
+                 QByteArray("жé\xF0\x9F\x98\x80čaj\n")); // LF kept: the file had only LF
         m_form->PageControl()->SetActivePageIndex(1);
         QCOMPARE(panelEncoding(), QStringLiteral("Windows-1250"));
         QVERIFY(action("mmKodWin1250")->isChecked());

@@ -178,7 +178,8 @@ void TestFileWatch::bigReloadAsksFirstAndIsNotUndoable()
     // The caret's line lies beyond the part of the new text that is shown at once.
     QTRY_VERIFY(!editor->Loading());
     editor->SetSelStart(editor->document()->findBlockByNumber(9000).position() + 5);
-    QVERIFY(TestFiles::OtherProgram(QStringLiteral("yes abcdefghij | head -n 110000 > \"$F\""), page->Hint()));
+    QVERIFY(
+        TestFiles::OtherProgram(QStringLiteral("yes abcdefghij | head -n 110000 > \"$F\""), page->Hint()));
     QTRY_VERIFY(watchBar(page));
     m_prompts->confirmAnswers << TPrompts::No;
     click(watchBar(page), QStringLiteral("Načíst znovu"));
@@ -226,8 +227,8 @@ void TestFileWatch::burstRaisesOneBarThatFollowsTheFile()
     QVERIFY(page);
     QSignalSpy shown(m_form->Watch(), &FileWatch::BarShown);
     QVERIFY(TestFiles::OtherProgram(QStringLiteral("for i in 1 2 3 4 5 6 7 8; do echo $i >> \"$F\"; done; "
-                                        "printf 'x' > \"$F.n\"; mv \"$F.n\" \"$F\""),
-                         page->Hint()));
+                                                   "printf 'x' > \"$F.n\"; mv \"$F.n\" \"$F\""),
+                                    page->Hint()));
     QTRY_VERIFY(watchBar(page));
     QTest::qWait(400);
     QCOMPARE(shown.count(), 1);

@@ -1,6 +1,7 @@
 // Recovery copies: written a moment after typing pauses, removed when the page is saved or
-// closed, offered at the next start; and the real program killed with SIGKILL, started
-// again, and ended by SIGTERM while a modal box is up.
+// closed, offered at the next start; a window killed with SIGKILL and its untitled page
+// restored; and the real program killed with SIGKILL, started again, and ended by SIGTERM
+// while a modal box is up.
 #include "app/commands/CommandTable.h"
 #include "app/commands/FileCommands.h"
 #include "app/commands/PageCommands.h"
@@ -10,13 +11,16 @@
 #include "app/shell/TMainForm.h"
 #include "editor/view/TRxRichEdit.h"
 #include "KeptCopies.h"
+#include "KilledRun.h"
 #include "TestFiles.h"
 #include "text/TextFile.h"
 #include "TFakePrompts.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QKeyEvent>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -59,6 +63,37 @@ QStringList copiesUnder(const QString &folder)
     return out;
 }
 
+// The child part of KilledRun: a window keeping copies in the folder arguments[1], with the
+// file arguments[3] opened when given; arguments[2] is typed at the start of the active
+// page, and the child is ready once that page's copy is written.
+const QString TypedPageKept = QStringLiteral("typed page kept");
+
+int typedPageKept(const QStringList &arguments)
+{
+    QStandardPaths::setTestModeEnabled(true);
+    TFakePrompts prompts;
+    RecoveryStore store(arguments.value(1));
+    if (!store.Open())
+        return 2;
+    TMainForm form(&prompts, nullptr);
+    form.RecoveryCopies()->SetStore(&store);
+    form.RecoveryCopies()->SetPauseMs(50);
+    form.show();
+    if (arguments.size() > 3)
+        form.Files()->OpenFile(arguments.at(3));
+    TRxRichEdit *editor = form.ActiveEditor();
+    if (!QTest::qWaitFor([editor] { return !editor->Loading(); }, 10000))
+        return 3;
+    QSignalSpy written(form.RecoveryCopies(), &Recovery::CopyWritten);
+    for (const QChar c : arguments.value(2)) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(editor, &press);
+    }
+    if (!written.wait(20000))
+        return 4;
+    return KilledRun::Ready();
+}
+
 } // namespace
 
 class TestRecovery : public QObject
@@ -78,6 +113,7 @@ private slots:
     void largeCopyGetsItsCaretBack();
     void writeAllNowKeepsEveryUnsavedPage();
     void killedProgramsTextComesBack();
+    void killedUntitledPageComesBack();
     void pageOfAnotherSetKeepsItsSet();
 
 private:
@@ -490,5 +526,33 @@ void TestRecovery::killedProgramsTextComesBack()
     QCOMPARE(parsed(copiesUnder(recovery).first()).text, everyByte());
 }
 
-QTEST_MAIN(TestRecovery)
+// Typed into the untitled page of a window killed after the pause: the next start brings
+// the text back as an untitled page.
+void TestRecovery::killedUntitledPageComesBack()
+{
+    QString problem;
+    QVERIFY2(KilledRun::RunAndKill(TypedPageKept, {folder(), QStringLiteral("Dobrý den")}, &problem),
+             qPrintable(problem));
+    Recovery *recovery = m_form->RecoveryCopies();
+    recovery->SetAsk([](QWidget *, int) { return Recovery::Choice::Restore; });
+    QCOMPARE(recovery->OfferLeftCopies(), 1);
+    TPageControl *pages = m_form->PageControl();
+    QCOMPARE(pages->PageCount(), 2);
+    TTabSheet *page = pages->ActivePage();
+    QVERIFY(!page->Doc()->HasFile());
+    QCOMPARE(page->Caption(), QStringLiteral("bezejmenný2")); // this start has its own 1
+    QCOMPARE(page->Editor()->PlainText(), QStringLiteral("Dobrý den"));
+    QVERIFY(page->Editor()->Modified());
+}
+
+// The test program is also the child of KilledRun.
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    if (KilledRun::Role() == TypedPageKept)
+        return typedPageKept(app.arguments());
+    TestRecovery test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_recovery.moc"

@@ -262,7 +262,10 @@ RecoveryCopy Recovery::recordFor(PageState *state) const
     record.fileName = doc->FileName();
     record.caption = page->Caption();
     record.hasFile = doc->HasFile();
-    record.encoding = copyEncodingName(doc->TextEncoding());
+    const TextFile::Format format = doc->Format();
+    record.encoding = copyEncodingName(format.encoding);
+    record.bom = format.bom;
+    record.lfOnly = format.lfOnly;
     record.caret = page->Editor() ? page->Editor()->SelStart() : 0;
     record.order = m_pages->Pages()->IndexOf(page);
     record.signature = doc->Signature();
@@ -436,6 +439,8 @@ int Recovery::OfferLeftCopies()
         TRxRichEdit *editor = page->Editor();
         TextFile::Format format;
         format.encoding = copyEncoding(copy.encoding);
+        format.bom = copy.bom;
+        format.lfOnly = copy.lfOnly;
         page->Doc()->Recover(decodeText(copy.encoding, copy.text), copy.hasFile ? copy.fileName : caption,
                              copy.hasFile, copy.signature, format); // a modified page, with its marker
         const int caret = copy.caret;

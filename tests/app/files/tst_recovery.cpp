@@ -1,7 +1,7 @@
 // Recovery copies: written a moment after typing pauses, removed when the page is saved or
-// closed, offered at the next start; a window killed with SIGKILL and its untitled page
-// restored; and the real program killed with SIGKILL, started again, and ended by SIGTERM
-// while a modal box is up.
+// closed, offered at the next start; a window killed with SIGKILL and its pages restored as
+// they were (untitled, line breaks, byte-order mark); and the real program killed with
+// SIGKILL, started again, and ended by SIGTERM while a modal box is up.
 #include "app/commands/CommandTable.h"
 #include "app/commands/FileCommands.h"
 #include "app/commands/PageCommands.h"
@@ -114,6 +114,8 @@ private slots:
     void writeAllNowKeepsEveryUnsavedPage();
     void killedProgramsTextComesBack();
     void killedUntitledPageComesBack();
+    void restoredPageKeepsItsFormat_data();
+    void restoredPageKeepsItsFormat();
     void pageOfAnotherSetKeepsItsSet();
 
 private:
@@ -543,6 +545,48 @@ void TestRecovery::killedUntitledPageComesBack()
     QCOMPARE(page->Caption(), QStringLiteral("bezejmenný2")); // this start has its own 1
     QCOMPARE(page->Editor()->PlainText(), QStringLiteral("Dobrý den"));
     QVERIFY(page->Editor()->Modified());
+}
+
+// A page restored from its copy writes its file as before: LF breaks stay LF, a byte-order
+// mark stays. A copy written before the format was kept still restores, as CR LF.
+void TestRecovery::restoredPageKeepsItsFormat_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("copyWithoutFormat");
+    QTest::addColumn<QByteArray>("saved");
+    QTest::newRow("Windows-1250 file with LF breaks")
+        << QByteArray("\xe8\x61j\nb\n") << false << QByteArray("x\xe8\x61j\nb\n");
+    QTest::newRow("UTF-8 file with a byte-order mark, CR LF")
+        << QByteArray("\xef\xbb\xbf\xc4\x8d\x61j\r\nb\r\n") << false
+        << QByteArray("\xef\xbb\xbfx\xc4\x8d\x61j\r\nb\r\n");
+    QTest::newRow("copy without format keys (older version)")
+        << QByteArray("a\nb\n") << true << QByteArray("xa\r\nb\r\n");
+}
+
+void TestRecovery::restoredPageKeepsItsFormat()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(bool, copyWithoutFormat);
+    QFETCH(QByteArray, saved);
+    const QString path = m_dir->filePath(QStringLiteral("a.txt"));
+    QVERIFY(TestFiles::WriteBytes(path, file));
+    if (copyWithoutFormat) {
+        // The copy's text is what the page writes: "x" typed, CR LF between lines.
+        const RecoveryCopy copy = KeptCopies::Copy(path, saved);
+        QVERIFY(!KeptCopies::Leave(folder(), {copy}, KeptCopies::Form::WithoutFormat).isEmpty());
+    } else {
+        QString problem;
+        QVERIFY2(KilledRun::RunAndKill(TypedPageKept, {folder(), QStringLiteral("x"), path}, &problem),
+                 qPrintable(problem));
+    }
+    Recovery *recovery = m_form->RecoveryCopies();
+    recovery->SetAsk([](QWidget *, int) { return Recovery::Choice::Restore; });
+    QCOMPARE(recovery->OfferLeftCopies(), 1);
+    TRxRichEdit *editor = m_form->ActiveEditor();
+    QCOMPARE(editor->Doc()->FileName(), path);
+    QVERIFY(editor->Modified());
+    m_form->Files()->mmSaveClick();
+    QCOMPARE(TestFiles::ReadBytes(path), saved);
 }
 
 // The test program is also the child of KilledRun.

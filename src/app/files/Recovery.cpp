@@ -122,6 +122,9 @@ void Recovery::WatchPage(TTabSheet *page)
         if (removed != 0 || added != 0)
             textChanged(state);
     });
+    // The copy keeps the page's format too: an encoding chosen for a modified page may change
+    // no character, and its copy must still follow.
+    connect(page->Doc(), &Document::FormatChanged, this, [this, state] { textChanged(state); });
     connect(page->Doc(), &Document::ModifiedChanged, this,
             [this, state](bool modified) { modifiedChanged(state, modified); });
     connect(page, &QObject::destroyed, this, [this, page] { pageGone(page); });

@@ -117,6 +117,7 @@ private slots:
     void restoredPageKeepsItsFormat_data();
     void restoredPageKeepsItsFormat();
     void pageOfAnotherSetKeepsItsSet();
+    void copyFollowsAnEncodingChange();
 
 private:
     QString folder() const { return m_dir->filePath(QStringLiteral("recovery")); }
@@ -435,6 +436,21 @@ void TestRecovery::pageOfAnotherSetKeepsItsSet()
     QCOMPARE(restored->PlainText(), QStringLiteral("xťáç\n"));
     m_form->Files()->mmSaveClick();
     QCOMPARE(TestFiles::ReadBytes(path), QByteArray("x\x9C\xA0\x87\r\n"));
+}
+
+// "Kó&dování" on a modified page changes its format alone, no character: the copy is taken
+// again, so that a restored page writes the encoding chosen.
+void TestRecovery::copyFollowsAnEncodingChange()
+{
+    const QString path = m_dir->filePath(QStringLiteral("a.txt"));
+    QVERIFY(TestFiles::WriteBytes(path, "abc\r\n"));
+    m_form->Files()->OpenFile(path);
+    QTest::keyClicks(m_form->ActiveEditor(), QStringLiteral("x"));
+    const QString copyPath = m_store->CopyPath(1);
+    QTRY_COMPARE(parsed(copyPath).encoding, QStringLiteral("windows-1250"));
+    m_form->Commands().Action(QStringLiteral("mmKodUtf8"))->trigger();
+    QCOMPARE(m_form->ActiveEditor()->Doc()->TextEncoding(), TextFile::Encoding::Utf8);
+    QTRY_COMPARE(parsed(copyPath).encoding, QStringLiteral("utf-8"));
 }
 
 void TestRecovery::killedProgramsTextComesBack()

@@ -25,16 +25,33 @@ inline RecoveryCopy Copy(const QString &path, const QByteArray &text, int order 
     return copy;
 }
 
+// How a copy is written: as this version writes it, or as versions before the page's format
+// was kept did, without its "bom" and "breaks" lines.
+enum class Form { Current, WithoutFormat };
+
+inline QByteArray Serialized(const RecoveryCopy &copy, Form form)
+{
+    const QByteArray bytes = copy.Serialize();
+    if (form == Form::Current)
+        return bytes;
+    const qsizetype end = bytes.indexOf("\n\n");
+    QByteArray header;
+    for (const QByteArray &line : bytes.left(end).split('\n'))
+        if (!line.startsWith("bom ") && !line.startsWith("breaks "))
+            header += line + '\n';
+    return header + bytes.mid(end + 1);
+}
+
 // Leaves the copies, each in the place of its order, in an instance folder under `folder`
 // whose lock is let go again: that folder's path, empty when a copy cannot be written.
-inline QString Leave(const QString &folder, const QList<RecoveryCopy> &copies)
+inline QString Leave(const QString &folder, const QList<RecoveryCopy> &copies, Form form = Form::Current)
 {
     RecoveryStore ended(folder);
     if (!ended.Open())
         return {};
     QString problem;
     for (const RecoveryCopy &copy : copies)
-        if (!RecoveryStore::Write(ended.CopyPath(copy.order), copy.Serialize(), &problem))
+        if (!RecoveryStore::Write(ended.CopyPath(copy.order), Serialized(copy, form), &problem))
             return {};
     return ended.OwnFolder();
 }

@@ -37,6 +37,24 @@ QString replacedOneByOne(QString text, const QString &needle, const QString &rep
     }
 }
 
+// Every hit, as repeated Find Next reports them: down from the caret, each search starting
+// at the end of the last hit; up from it, each before the last hit's start (in text order).
+QList<qsizetype> hitsDown(const QString &text, const QString &needle, qsizetype caret, const Options &options)
+{
+    QList<qsizetype> hits;
+    for (qsizetype p = caret; (p = TextSearch::findDown(text, needle, p, options)) >= 0; p += needle.size())
+        hits << p;
+    return hits;
+}
+
+QList<qsizetype> hitsUp(const QString &text, const QString &needle, qsizetype caret, const Options &options)
+{
+    QList<qsizetype> hits;
+    for (qsizetype p = caret; (p = TextSearch::findUp(text, needle, p, options)) >= 0;)
+        hits.prepend(p);
+    return hits;
+}
+
 } // namespace
 
 class TestTextSearch : public QObject
@@ -45,6 +63,8 @@ class TestTextSearch : public QObject
 private slots:
     void find_data();
     void find();
+    void wholeWordUpAgreesWithDown_data();
+    void wholeWordUpAgreesWithDown();
     void normalizeBreaks_data();
     void normalizeBreaks();
     void replaceAll_data();
@@ -158,6 +178,63 @@ void TestTextSearch::find()
     const qsizetype hit = down ? TextSearch::findDown(text, needle, position, options)
                                : TextSearch::findUp(text, needle, position, options);
     QCOMPARE(hit, qsizetype(expected));
+}
+
+// Whole words found upward are those found downward, from either end and from a caret. The
+// needles are single words, so whole-word hits cannot overlap and both directions must meet
+// the same ones.
+void TestTextSearch::wholeWordUpAgreesWithDown_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("needle");
+    QTest::addColumn<bool>("matchCase");
+    QTest::addColumn<int>("caret");
+    QTest::addColumn<QList<qsizetype>>("hits");
+
+    using Hits = QList<qsizetype>;
+    QTest::newRow("ab inside xab and abx is no hit") << "xab ab abx"
+                                                     << "ab" << false << 0 << Hits{4};
+    QTest::newRow("at the text's start and end") << "ab x ab"
+                                                 << "ab" << false << 3 << Hits{0, 5};
+    QTest::newRow("the text is the word") << "ab"
+                                          << "ab" << true << 0 << Hits{0};
+    QTest::newRow("next to Czech letters")
+        << QStringLiteral("žab ab abč Ab") << "ab" << false << 6 << Hits{4, 11};
+    QTest::newRow("next to digits") << "1ab ab2 ab"
+                                    << "ab" << false << 5 << Hits{8};
+    QTest::newRow("Czech word, case folded")
+        << QStringLiteral("ŽLUŤ žluťoučký žluť") << QStringLiteral("žluť") << false << 4 << Hits{0, 15};
+    QTest::newRow("case kept") << "Ab ab"
+                               << "ab" << true << 0 << Hits{3};
+    QTest::newRow("hits touching the caret on both sides") << "ab,ab.ab"
+                                                           << "ab" << false << 5 << Hits{0, 3, 6};
+    QTest::newRow("caret inside a word just before ab") << "xab ab"
+                                                        << "ab" << false << 1 << Hits{4};
+    QTest::newRow("caret inside a word just after ab") << "abx ab"
+                                                       << "ab" << false << 2 << Hits{4};
+}
+
+void TestTextSearch::wholeWordUpAgreesWithDown()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, needle);
+    QFETCH(bool, matchCase);
+    QFETCH(int, caret);
+    QFETCH(QList<qsizetype>, hits);
+    const Options options{matchCase, true};
+    QCOMPARE(hitsDown(text, needle, 0, options), hits);
+    QCOMPARE(hitsUp(text, needle, text.size(), options), hits);
+    // From the caret each way: the hits that start at or after it, and those that end at or
+    // before it.
+    QList<qsizetype> after, before;
+    for (const qsizetype hit : hits) {
+        if (hit >= caret)
+            after << hit;
+        else if (hit + needle.size() <= caret)
+            before << hit;
+    }
+    QCOMPARE(hitsDown(text, needle, caret, options), after);
+    QCOMPARE(hitsUp(text, needle, caret, options), before);
 }
 
 void TestTextSearch::normalizeBreaks_data()

@@ -122,6 +122,9 @@ void Recovery::WatchPage(TTabSheet *page)
         if (removed != 0 || added != 0)
             textChanged(state);
     });
+    // The copy keeps the page's format too: an encoding chosen for a modified page may change
+    // no character, and its copy must still follow.
+    connect(page->Doc(), &Document::FormatChanged, this, [this, state] { textChanged(state); });
     connect(page->Doc(), &Document::ModifiedChanged, this,
             [this, state](bool modified) { modifiedChanged(state, modified); });
     connect(page, &QObject::destroyed, this, [this, page] { pageGone(page); });
@@ -262,7 +265,10 @@ RecoveryCopy Recovery::recordFor(PageState *state) const
     record.fileName = doc->FileName();
     record.caption = page->Caption();
     record.hasFile = doc->HasFile();
-    record.encoding = copyEncodingName(doc->TextEncoding());
+    const TextFile::Format format = doc->Format();
+    record.encoding = copyEncodingName(format.encoding);
+    record.bom = format.bom;
+    record.lfOnly = format.lfOnly;
     record.caret = page->Editor() ? page->Editor()->SelStart() : 0;
     record.order = m_pages->Pages()->IndexOf(page);
     record.signature = doc->Signature();
@@ -436,6 +442,8 @@ int Recovery::OfferLeftCopies()
         TRxRichEdit *editor = page->Editor();
         TextFile::Format format;
         format.encoding = copyEncoding(copy.encoding);
+        format.bom = copy.bom;
+        format.lfOnly = copy.lfOnly;
         page->Doc()->Recover(decodeText(copy.encoding, copy.text), copy.hasFile ? copy.fileName : caption,
                              copy.hasFile, copy.signature, format); // a modified page, with its marker
         const int caret = copy.caret;

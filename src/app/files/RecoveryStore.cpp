@@ -226,6 +226,8 @@ QByteArray RecoveryCopy::Serialize() const
     out += "caption " + encoded(caption) + '\n';
     out += "file " + QByteArray(hasFile ? "1" : "0") + '\n';
     out += "encoding " + encoded(encoding) + '\n';
+    out += "bom " + QByteArray(bom ? "1" : "0") + '\n';
+    out += "breaks " + QByteArray(lfOnly ? "lf" : "crlf") + '\n';
     out += "caret " + QByteArray::number(caret) + '\n';
     out += "order " + QByteArray::number(order) + '\n';
     out += "signature " + signature.ToText().toLatin1() + '\n';
@@ -266,6 +268,10 @@ bool RecoveryCopy::Parse(const QByteArray &bytes, RecoveryCopy *copy, QString *p
         } else if (key == "encoding") {
             c.encoding = decoded(value);
             sawEncoding = true;
+        } else if (key == "bom") {
+            c.bom = value == "1";
+        } else if (key == "breaks") {
+            c.lfOnly = value == "lf"; // a form a later version adds falls back to CR LF
         } else if (key == "caret") {
             c.caret = value.toInt(&ok);
         } else if (key == "order") {

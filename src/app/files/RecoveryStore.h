@@ -15,10 +15,14 @@ struct RecoveryCopy
     QString caption;  // the tab's text
     bool hasFile = false;
     QString encoding; // "windows-1250", "utf-8", "kamenicky", "ibm852" or "iso-8859-2"
+    // How the page writes its file (TextFile::Format beside `encoding`). A copy of a version
+    // that did not keep them has neither: CR LF, no byte-order mark.
+    bool bom = false;
+    bool lfOnly = false;
     int caret = 0;
     int order = 0;           // the page's place among the pages when it was copied
     FileSignature signature; // the file as the page last loaded or saved it
-    QByteArray text;         // the page's text in `encoding`, CR LF between lines
+    QByteArray text;         // the page's text in `encoding`: CR LF between lines, "\n" in UTF-8
 
     // The copy as stored: a short header of "key value" lines, an empty line, the text.
     // The header names the text's length and SHA-1, so a cut or altered copy is noticed.

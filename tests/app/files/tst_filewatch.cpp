@@ -71,6 +71,7 @@ private slots:
     void burstRaisesOneBarThatFollowsTheFile();
     void deletedFileSavedBackOrPageClosed();
     void keptUntilTheNextChangeAlsoAfterRename();
+    void keptThroughLooksAtTheFolder();
     void droppedFilesOpenAsPages_data();
     void droppedFilesOpenAsPages();
     void droppedTextStaysTheEditors();
@@ -290,6 +291,33 @@ void TestFileWatch::keptUntilTheNextChangeAlsoAfterRename()
         QTRY_VERIFY(m_form->Watch()->WatchedPaths().contains(page->Hint()));
     }
     QCOMPARE(page->Editor()->PlainText(), QStringLiteral("a\n"));
+}
+
+// "Ponechat" holds while the file stays as it is, also when the file is looked at again: our
+// save of another page in its folder and another program replacing a file there are both
+// noticed through that folder. The file's next change brings the bar back.
+void TestFileWatch::keptThroughLooksAtTheFolder()
+{
+    TTabSheet *kept = openWritten("a\r\n");
+    TTabSheet *other = openWritten("b\r\n", QStringLiteral("b.txt"));
+    QVERIFY(kept && other);
+    const QString replace = QStringLiteral("printf 'x\\r\\n' > \"$F.t\" && mv \"$F.t\" \"$F\"");
+    QVERIFY(TestFiles::OtherProgram(replace, kept->Hint()));
+    QTRY_VERIFY(watchBar(kept));
+    click(watchBar(kept), QStringLiteral("Ponechat"));
+    QTRY_VERIFY(!watchBar(kept));
+
+    QCOMPARE(m_form->ActivePage(), other);
+    typeKeys(QStringLiteral("c"));
+    save();
+    QVERIFY(!other->Editor()->Modified());
+    QVERIFY(TestFiles::OtherProgram(replace, other->Hint()));
+    QTRY_VERIFY(watchBar(other)); // the folder's notices have come and been looked at
+    QTest::qWait(300);
+    QVERIFY(!watchBar(kept));
+
+    QVERIFY(TestFiles::OtherProgram(QStringLiteral("echo y >> \"$F\""), kept->Hint()));
+    QTRY_VERIFY(watchBar(kept));
 }
 
 void TestFileWatch::droppedFilesOpenAsPages_data()

@@ -1,6 +1,7 @@
 // Recovery copies: written a moment after typing pauses, removed when the page is saved or
-// closed, offered at the next start; and the real program killed with SIGKILL, started
-// again, and ended by SIGTERM while a modal box is up.
+// closed, offered at the next start; a window killed with SIGKILL and its pages restored as
+// they were (untitled, line breaks, byte-order mark); and the real program killed with
+// SIGKILL, started again, and ended by SIGTERM while a modal box is up.
 #include "app/commands/CommandTable.h"
 #include "app/commands/FileCommands.h"
 #include "app/commands/PageCommands.h"
@@ -10,13 +11,16 @@
 #include "app/shell/TMainForm.h"
 #include "editor/view/TRxRichEdit.h"
 #include "KeptCopies.h"
+#include "KilledRun.h"
 #include "TestFiles.h"
 #include "text/TextFile.h"
 #include "TFakePrompts.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QKeyEvent>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -59,6 +63,37 @@ QStringList copiesUnder(const QString &folder)
     return out;
 }
 
+// The child part of KilledRun: a window keeping copies in the folder arguments[1], with the
+// file arguments[3] opened when given; arguments[2] is typed at the start of the active
+// page, and the child is ready once that page's copy is written.
+const QString TypedPageKept = QStringLiteral("typed page kept");
+
+int typedPageKept(const QStringList &arguments)
+{
+    QStandardPaths::setTestModeEnabled(true);
+    TFakePrompts prompts;
+    RecoveryStore store(arguments.value(1));
+    if (!store.Open())
+        return 2;
+    TMainForm form(&prompts, nullptr);
+    form.RecoveryCopies()->SetStore(&store);
+    form.RecoveryCopies()->SetPauseMs(50);
+    form.show();
+    if (arguments.size() > 3)
+        form.Files()->OpenFile(arguments.at(3));
+    TRxRichEdit *editor = form.ActiveEditor();
+    if (!QTest::qWaitFor([editor] { return !editor->Loading(); }, 10000))
+        return 3;
+    QSignalSpy written(form.RecoveryCopies(), &Recovery::CopyWritten);
+    for (const QChar c : arguments.value(2)) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(editor, &press);
+    }
+    if (!written.wait(20000))
+        return 4;
+    return KilledRun::Ready();
+}
+
 } // namespace
 
 class TestRecovery : public QObject
@@ -78,7 +113,11 @@ private slots:
     void largeCopyGetsItsCaretBack();
     void writeAllNowKeepsEveryUnsavedPage();
     void killedProgramsTextComesBack();
+    void killedUntitledPageComesBack();
+    void restoredPageKeepsItsFormat_data();
+    void restoredPageKeepsItsFormat();
     void pageOfAnotherSetKeepsItsSet();
+    void copyFollowsAnEncodingChange();
 
 private:
     QString folder() const { return m_dir->filePath(QStringLiteral("recovery")); }
@@ -399,6 +438,21 @@ void TestRecovery::pageOfAnotherSetKeepsItsSet()
     QCOMPARE(TestFiles::ReadBytes(path), QByteArray("x\x9C\xA0\x87\r\n"));
 }
 
+// "Kó&dování" on a modified page changes its format alone, no character: the copy is taken
+// again, so that a restored page writes the encoding chosen.
+void TestRecovery::copyFollowsAnEncodingChange()
+{
+    const QString path = m_dir->filePath(QStringLiteral("a.txt"));
+    QVERIFY(TestFiles::WriteBytes(path, "abc\r\n"));
+    m_form->Files()->OpenFile(path);
+    QTest::keyClicks(m_form->ActiveEditor(), QStringLiteral("x"));
+    const QString copyPath = m_store->CopyPath(1);
+    QTRY_COMPARE(parsed(copyPath).encoding, QStringLiteral("windows-1250"));
+    m_form->Commands().Action(QStringLiteral("mmKodUtf8"))->trigger();
+    QCOMPARE(m_form->ActiveEditor()->Doc()->TextEncoding(), TextFile::Encoding::Utf8);
+    QTRY_COMPARE(parsed(copyPath).encoding, QStringLiteral("utf-8"));
+}
+
 void TestRecovery::killedProgramsTextComesBack()
 {
     const QString binary = qEnvironmentVariable("QUORTOSK_BINARY");
@@ -490,5 +544,75 @@ void TestRecovery::killedProgramsTextComesBack()
     QCOMPARE(parsed(copiesUnder(recovery).first()).text, everyByte());
 }
 
-QTEST_MAIN(TestRecovery)
+// Typed into the untitled page of a window killed after the pause: the next start brings
+// the text back as an untitled page.
+void TestRecovery::killedUntitledPageComesBack()
+{
+    QString problem;
+    QVERIFY2(KilledRun::RunAndKill(TypedPageKept, {folder(), QStringLiteral("Dobrý den")}, &problem),
+             qPrintable(problem));
+    Recovery *recovery = m_form->RecoveryCopies();
+    recovery->SetAsk([](QWidget *, int) { return Recovery::Choice::Restore; });
+    QCOMPARE(recovery->OfferLeftCopies(), 1);
+    TPageControl *pages = m_form->PageControl();
+    QCOMPARE(pages->PageCount(), 2);
+    TTabSheet *page = pages->ActivePage();
+    QVERIFY(!page->Doc()->HasFile());
+    QCOMPARE(page->Caption(), QStringLiteral("bezejmenný2")); // this start has its own 1
+    QCOMPARE(page->Editor()->PlainText(), QStringLiteral("Dobrý den"));
+    QVERIFY(page->Editor()->Modified());
+}
+
+// A page restored from its copy writes its file as before: LF breaks stay LF, a byte-order
+// mark stays. A copy written before the format was kept still restores, as CR LF.
+void TestRecovery::restoredPageKeepsItsFormat_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("copyWithoutFormat");
+    QTest::addColumn<QByteArray>("saved");
+    QTest::newRow("Windows-1250 file with LF breaks")
+        << QByteArray("\xe8\x61j\nb\n") << false << QByteArray("x\xe8\x61j\nb\n");
+    QTest::newRow("UTF-8 file with a byte-order mark, CR LF")
+        << QByteArray("\xef\xbb\xbf\xc4\x8d\x61j\r\nb\r\n") << false
+        << QByteArray("\xef\xbb\xbfx\xc4\x8d\x61j\r\nb\r\n");
+    QTest::newRow("copy without format keys (older version)")
+        << QByteArray("a\nb\n") << true << QByteArray("xa\r\nb\r\n");
+}
+
+void TestRecovery::restoredPageKeepsItsFormat()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(bool, copyWithoutFormat);
+    QFETCH(QByteArray, saved);
+    const QString path = m_dir->filePath(QStringLiteral("a.txt"));
+    QVERIFY(TestFiles::WriteBytes(path, file));
+    if (copyWithoutFormat) {
+        // The copy's text is what the page writes: "x" typed, CR LF between lines.
+        const RecoveryCopy copy = KeptCopies::Copy(path, saved);
+        QVERIFY(!KeptCopies::Leave(folder(), {copy}, KeptCopies::Form::WithoutFormat).isEmpty());
+    } else {
+        QString problem;
+        QVERIFY2(KilledRun::RunAndKill(TypedPageKept, {folder(), QStringLiteral("x"), path}, &problem),
+                 qPrintable(problem));
+    }
+    Recovery *recovery = m_form->RecoveryCopies();
+    recovery->SetAsk([](QWidget *, int) { return Recovery::Choice::Restore; });
+    QCOMPARE(recovery->OfferLeftCopies(), 1);
+    TRxRichEdit *editor = m_form->ActiveEditor();
+    QCOMPARE(editor->Doc()->FileName(), path);
+    QVERIFY(editor->Modified());
+    m_form->Files()->mmSaveClick();
+    QCOMPARE(TestFiles::ReadBytes(path), saved);
+}
+
+// The test program is also the child of KilledRun.
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    if (KilledRun::Role() == TypedPageKept)
+        return typedPageKept(app.arguments());
+    TestRecovery test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_recovery.moc"
